@@ -1,0 +1,181 @@
+#include "calendar/Date.h"
+
+#include <cmath>
+
+namespace sk {
+
+const char* const kWeekdayNames[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
+                                      "Donnerstag", "Freitag", "Samstag"};
+const char* const kMonthNames[12] = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+                                     "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+
+namespace {
+
+// Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
+std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yoe = y - era * 400;
+    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+CivilDate CivilFromDays(std::int64_t z) {
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t y = yoe + era * 400;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {static_cast<int>(y + (m <= 2)), m, d};
+}
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+std::string TwoDigits(int v) {
+    std::string s = std::to_string(v);
+    return s.size() < 2 ? "0" + s : s;
+}
+
+}  // namespace
+
+DateValue MakeDate(int year, int month, int day, int hour, int minute, int second) {
+    return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+CivilDate CivilOf(DayNumber d) { return CivilFromDays(d); }
+
+int DayOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).day; }
+int MonthOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).month; }
+int YearOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).year; }
+
+DayNumber DayNumberOfValue(DateValue t) {
+    return static_cast<DayNumber>(std::floor(static_cast<double>(t) / 86400.0));
+}
+
+DayNumber DayNumberOf(int year, int month, int day) {
+    return DayNumberOfValue(MakeDate(year, month, day));
+}
+
+DayNumber FirstDayOfYear(int year) { return DayNumberOf(year, 1, 1); }
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int MonthLength(int year, int monthIndex) {
+    if (monthIndex == 1) return IsLeapYear(year) ? 29 : 28;
+    return kMonthLengths[monthIndex];
+}
+
+int WeekdayIndex(DayNumber d) {
+    const int r = (static_cast<int>(d) + 4) % 7;
+    return r < 0 ? r + 7 : r;
+}
+
+int MondayWeekdayIndex(DayNumber d) {
+    const int r = (static_cast<int>(d) + 3) % 7;
+    return r < 0 ? r + 7 : r;
+}
+
+void SetDayContext(DayContext& ctx, DayNumber d) {
+    ctx.dayNumber = d;
+    const CivilDate c = CivilFromDays(d);
+    ctx.day = c.day;
+    ctx.month = c.month - 1;
+    ctx.year = c.year > kLastYear ? kLastYear : (c.year < kFirstYear ? kFirstYear : c.year);
+    ctx.februaryLength = IsLeapYear(ctx.year) ? 29 : 28;
+}
+
+DayContext MakeDayContext(DayNumber d) {
+    DayContext ctx;
+    SetDayContext(ctx, d);
+    return ctx;
+}
+
+void SetDayContextToMonthStart(DayContext& ctx, std::optional<int> monthNumber) {
+    const int m = monthNumber ? *monthNumber : ctx.month + 1;
+    ctx.day = 1;
+    ctx.dayNumber = DayNumberOf(ctx.year, m, 1);
+    ctx.februaryLength = IsLeapYear(ctx.year) ? 29 : 28;
+}
+
+namespace {
+// Floor division by 7 of a possibly negative difference.
+int FloorDiv7(int v) { return static_cast<int>(FloorDiv(v, 7)); }
+
+int RawWeek(int year, DayNumber d) {
+    const DayNumber j = FirstDayOfYear(year);
+    const int c = MondayWeekdayIndex(j);
+    const int w = FloorDiv7(d - j + c);
+    return c <= 3 ? w + 1 : w;
+}
+}  // namespace
+
+int WeekNumber(const DayContext& ctx) {
+    const int w = RawWeek(ctx.year, ctx.dayNumber);
+    if (w == 0) return RawWeek(ctx.year - 1, FirstDayOfYear(ctx.year) - 1);
+    if (w == 53) {
+        const int c = MondayWeekdayIndex(FirstDayOfYear(ctx.year + 1));
+        return c <= 3 ? 1 : 53;
+    }
+    return w;
+}
+
+std::int32_t DateCode(const DayContext& ctx) { return ctx.year * 10000 + (ctx.month + 1) * 100 + ctx.day; }
+std::int32_t NoteDateCode(const DayContext& ctx) { return ctx.year * 10000 + ctx.month * 100 + ctx.day; }
+std::int32_t NoteDateCodeOf(DayNumber d) {
+    const CivilDate c = CivilFromDays(d);
+    return c.year * 10000 + (c.month - 1) * 100 + c.day;
+}
+int MonthDayCode(const DayContext& ctx) { return (ctx.month + 1) * 100 + ctx.day; }
+int NoteMonthDayCode(const DayContext& ctx) { return ctx.month * 100 + ctx.day; }
+
+bool IsValidNoteDateCode(std::int32_t code) { return code >= kFirstNoteDateCode && code <= kLastNoteDateCode; }
+
+std::optional<DayNumber> DayNumberOfNoteDateCode(std::int32_t code) {
+    if (!IsValidNoteDateCode(code)) return std::nullopt;
+    const int year = code / 10000;
+    const int monthIndex = (code / 100) % 100;
+    const int day = code % 100;
+    if (monthIndex > 11 || day < 1 || day > MonthLength(year, monthIndex)) return std::nullopt;
+    return DayNumberOf(year, monthIndex + 1, day);
+}
+
+std::string FormatDate(std::string_view pattern, DateValue t) {
+    const CivilDate c = CivilFromDays(FloorDiv(t, 86400));
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size();) {
+        const std::string_view rest = pattern.substr(i);
+        if (rest.starts_with("%dd")) {
+            out += TwoDigits(c.day);
+            i += 3;
+        } else if (rest.starts_with("%mm")) {
+            out += TwoDigits(c.month);
+            i += 3;
+        } else if (rest.starts_with("%yyyy")) {
+            out += std::to_string(c.year);
+            i += 5;
+        } else {
+            out += pattern[i++];
+        }
+    }
+    return out;
+}
+
+std::string LongDateText(const DayContext& ctx) {
+    return std::string(kWeekdayNames[WeekdayIndex(ctx.dayNumber)]) + ", " + std::to_string(ctx.day) + ". " +
+           kMonthNames[ctx.month] + " " + std::to_string(ctx.year);
+}
+
+std::string ShortDateText(int day, int monthIndex) {
+    return std::to_string(day) + ". " + kMonthNames[monthIndex];
+}
+
+}  // namespace sk
