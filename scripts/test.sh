@@ -1,9 +1,39 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (unit, end-to-end, sanitizer, fuzz).
+# Builds everything and runs every test: unit and end-to-end tests, the core's
+# unit tests once more under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and each fuzz target for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${SK_BUILD:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
+jobs=$(nproc)
 export GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+
+echo "== build and run all tests"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+if [ "${SK_QUICK:-0}" = 1 ]; then exit 0; fi
+
+echo "== core tests under ASan and UBSan"
+cmake -S . -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSK_SANITIZE=ON \
+      -DSK_BUILD_GUI=OFF -DSK_BUILD_BENCH=OFF
+cmake --build "$build-asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1 ctest --test-dir "$build-asan" --output-on-failure -j"$jobs"
+
+if ls fuzz/*_fuzz.cpp >/dev/null 2>&1; then
+  echo "== fuzz targets"
+  CXX=clang++ cmake -S . -B "$build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSK_FUZZ=ON \
+        -DSK_BUILD_GUI=OFF -DSK_BUILD_TESTS=OFF -DSK_BUILD_BENCH=OFF
+  cmake --build "$build-fuzz" -j"$jobs"
+  secs=${SK_FUZZ_SECONDS:-20}
+  for f in fuzz/*_fuzz.cpp; do
+    name=$(basename "$f" .cpp)
+    corpus="$build-fuzz/corpus-$name"
+    mkdir -p "$corpus"
+    seeds=()
+    [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+    echo "-- $name for ${secs}s"
+    "$build-fuzz/fuzz/$name" -max_total_time="$secs" -print_final_stats=0 "$corpus" "${seeds[@]}" 2>&1 | tail -n 3
+  done
+fi
