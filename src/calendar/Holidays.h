@@ -1,0 +1,146 @@
+#pragma once
+// Public holidays, movable feasts and name days of the calendar: the constant
+// tables, the per-day lookups and the rows of the holiday list window.
+// One set of (Catholic, Bavarian-style) holidays for every user and year.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/Date.h"
+
+namespace sk {
+
+struct FixedDay {
+    std::int16_t monthDayCode;  // month (1-12) * 100 + day
+    const char* name;
+};
+
+struct RelativeDay {
+    std::int8_t offset;  // days after the reference Sunday
+    const char* name;
+};
+
+// Days off, painted as holidays.
+inline constexpr std::array<FixedDay, 8> kFixedHolidays = {{
+    {101, "Neujahr"},
+    {106, "Erscheinung des Herrn"},
+    {501, "Maifeiertag"},
+    {815, "Mariä Himmelfahrt"},
+    {1003, "Tag der Deutschen Einheit"},
+    {1101, "Allerheiligen"},
+    {1225, "Weihnachten"},
+    {1226, "Märtyrer Stephanus"},
+}};
+
+// Shown by name only.
+inline constexpr std::array<FixedDay, 9> kFixedNamedDays = {{
+    {202, "Lichtmeß"},
+    {430, "Walpurgisnacht"},
+    {627, "Siebenschläfer"},
+    {629, "Peter und Paul"},
+    {1031, "Reformationstag"},
+    {1102, "Allerseelen"},
+    {1208, "Mariä Empfängnis"},
+    {1224, "Heiliger Abend"},
+    {1231, "Silvester"},
+}};
+
+// Offsets from Easter Sunday; days off.
+inline constexpr std::array<RelativeDay, 7> kEasterHolidays = {{
+    {-2, "Karfreitag"},
+    {0, "Ostersonntag"},
+    {1, "Ostermontag"},
+    {39, "Christi Himmelfahrt"},
+    {49, "Pfingstsonntag"},
+    {50, "Pfingstmontag"},
+    {60, "Fronleichnam"},
+}};
+
+// Offsets from Easter Sunday; shown by name only.
+inline constexpr std::array<RelativeDay, 10> kEasterNamedDays = {{
+    {-48, "Rosenmontag"},
+    {-47, "Faschingsdienstag"},
+    {-46, "Aschermittwoch"},
+    {-7, "Palmsonntag"},
+    {-3, "Gründonnerstag"},
+    {-1, "Karsamstag"},
+    {7, "Weißer Sonntag"},
+    {48, "Pfingstabend"},
+    {56, "Dreifaltigkeitssonntag"},
+    {68, "Heiligstes Herz Jesu"},
+}};
+
+// Offsets from the first Sunday of Advent; shown by name only.
+inline constexpr std::array<RelativeDay, 7> kAdventNamedDays = {{
+    {-14, "Volkstrauertag"},
+    {-11, "Buß- und Bettag"},
+    {-7, "Christkönigsfest"},
+    {0, "1. Advent"},
+    {7, "2. Advent"},
+    {14, "3. Advent"},
+    {21, "4. Advent"},
+}};
+
+// Years for which Easter and Advent are computed: the Gregorian rule holds
+// from 1583; four-digit years keep every day number well inside 32 bits.
+// Contexts of other years get no Easter- or Advent-relative days.
+inline constexpr int kFirstFeastYear = 1583;
+inline constexpr int kLastFeastYear = 9999;
+
+// 0-based day of year of Easter Sunday (Gauss's rule, Lichtenberg's form).
+// Valid for every Gregorian year; 2011 gives 113 (24 April).
+int EasterDayOfYear(int year);
+
+// Day number of the first Sunday of Advent: the last Sunday on or before
+// 3 December.
+DayNumber FirstAdventSunday(int year);
+
+// Names of the day from one table each, or an empty text.
+std::string_view FixedHolidayName(const DayContext& ctx);
+std::string_view FixedNamedDayName(const DayContext& ctx);
+std::string_view EasterHolidayName(const DayContext& ctx);
+std::string_view EasterNamedDayName(const DayContext& ctx);
+std::string_view AdventNamedDayName(const DayContext& ctx);
+
+// A fixed or Easter-relative day off.
+bool IsPublicHoliday(const DayContext& ctx);
+
+// The one name shown for the day. Movable feasts win over fixed days, named
+// days over days off, Advent comes last: a 24 December that is the fourth
+// Sunday of Advent reads "Heiliger Abend".
+std::string DayName(const DayContext& ctx);
+
+// The name-day text of the day (saints and first names), empty for a context
+// that names no real day. 1 March reads the same text in every year.
+std::string_view NameDays(const DayContext& ctx);
+
+// Graded holiday test of the shift painters; `level` is the shift code of
+// the crew (1 early, 2 late, 3 night). Later shifts lose more evenings:
+// level 1 counts the great feasts, level 2 also their eves, level 3 also
+// Walpurgis night and Whit Saturday. Level 0 or less is never a holiday.
+bool IsHighHoliday(const DayContext& ctx, int level);
+
+// Content of the holiday list window of one year.
+inline constexpr const char* kHolidayListTitle = "Feiertage";
+inline constexpr const char* kHolidayListNameHeading = "Feiertag";
+
+struct HolidayListRow {
+    std::string dateText;  // "6. Januar"; empty in a separator row
+    std::string name;
+};
+
+struct HolidayList {
+    std::string yearHeading;  // the year as text, heading of the date column
+    std::vector<HolidayListRow> rows;
+};
+
+// The fixed holidays, an empty row, the Easter-relative named days, an empty
+// row, the Easter-relative holidays, each group in table order. A year
+// without Easter (outside kFirstFeastYear-kLastFeastYear) lists the fixed
+// holidays only.
+HolidayList BuildHolidayList(int year);
+
+}  // namespace sk

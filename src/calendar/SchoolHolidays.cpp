@@ -1,0 +1,84 @@
+#include "calendar/SchoolHolidays.h"
+
+namespace sk {
+
+// clang-format off
+const std::array<std::int32_t, kSchoolHolidayEntries> SchoolHolidayTable = {
+    20110307, 20110311, 20110418, 20110430, 20110614, 20110625, 20110730, 20110912,
+    20111031, 20111105, 20111116, 20111116, 20111227, 20120105,
+    20120220, 20120224, 20120402, 20120414, 20120529, 20120609, 20120801, 20120912,
+    20121029, 20121103, 20121121, 20121121, 20121224, 20130105,
+    20130211, 20130215, 20130325, 20130406, 20130521, 20130531, 20130731, 20130911,
+    20131028, 20131031, 20131120, 20131120, 20131223, 20140104,
+    20140303, 20140307, 20140414, 20140426, 20140610, 20140621, 20140730, 20140915,
+    20141027, 20141031, 20141119, 20141119, 20141224, 20150105,
+    20150216, 20150220, 20150330, 20150411, 20150526, 20150605, 20150801, 20150914,
+    20151102, 20151107, 20151118, 20151118, 20151224, 20160105,
+    20160208, 20160212, 20160321, 20160401, 20160517, 20160528, 20160730, 20160912,
+    20161029, 20161106, 20161116, 20161116, 20161224, 20170108,
+    20170225, 20170305, 20170408, 20170423, 20170603, 20170618, 20170729, 20170911,
+    20171028, 20171105, 20171122, 20171122, 20171223, 20180107,
+    20180210, 20180218, 20180324, 20180408, 20180519, 20180603, 20180728, 20180910,
+    20181027, 20181104, 20181121, 20181121, 20181222, 20190106,
+    20190302, 20190310, 20190413, 20190428, 20190608, 20190623, 20190727, 20190909,
+    20191026, 20191103, 20191120, 20191120, 20191221, 20200106,
+    20200222, 20200301, 20200404, 20200419, 20200530, 20200614, 20200725, 20200907,
+    20201031, 20201108, 20201118, 20201118, 20201223, 20210110,
+    20210213, 20210221, 20210327, 20210411, 20210522, 20210606, 20210730, 20210913,
+    20211030, 20211107, 20211117, 20211117, 20211224, 20220109,
+    20220226, 20220306, 20220409, 20220424, 20220604, 20220619, 20220730, 20220912,
+    20221029, 20221106, 20221116, 20221116, 20221224, 20230108,
+    20230218, 20230226, 20230401, 20230416, 20230527, 20230611, 20230729, 20230911,
+    20231028, 20231105, 20231122, 20231122, 20231223, 20240107,
+    20240210, 20240218, 20240323, 20240407, 20240518, 20240602, 20240729, 20240909,
+    0, 0, 0, 0, 0, 0,
+};
+// clang-format on
+
+bool IsSchoolHoliday(const DayContext& ctx) {
+    // Wide arithmetic: a hand-made context must not overflow into a match.
+    const std::int64_t code = static_cast<std::int64_t>(ctx.year) * 10000 +
+                              (static_cast<std::int64_t>(ctx.month) + 1) * 100 + ctx.day;
+    for (std::size_t i = 0; i + 1 < SchoolHolidayTable.size(); i += 2) {
+        const std::int32_t first = SchoolHolidayTable[i];
+        const std::int32_t last = SchoolHolidayTable[i + 1];
+        if (first == 0 && last == 0) continue;
+        if (first <= code && code <= last) return true;
+    }
+    return false;
+}
+
+std::string SchoolHolidayDateText(int index) {
+    if (index < 0 || index >= kSchoolHolidayEntries) return "?";
+    const std::int32_t value = SchoolHolidayTable[static_cast<std::size_t>(index)];
+    if (value < 1) return "?";
+    const int month = (value / 100) % 100;
+    const int day = value % 100;
+    if (month < 1 || month > 12) return "?";
+    return ShortDateText(day, month - 1);
+}
+
+std::optional<std::array<SchoolHolidayRow, 6>> SchoolHolidayRows(int year) {
+    constexpr int kBlockEntries = kSchoolHolidayPairsPerYear * 2;
+    struct Period {
+        const char* name;
+        int firstEntry;  // within the block; the last day follows it
+    };
+    static constexpr Period kPeriods[6] = {{"Frühjahr", 0}, {"Ostern", 2},  {"Pfingsten", 4},
+                                           {"Sommer", 6},   {"Herbst", 8}, {"Weihnachten", 12}};
+    for (int block = 0; block < kSchoolHolidayEntries; block += kBlockEntries) {
+        if (SchoolHolidayTable[static_cast<std::size_t>(block)] / 10000 != year) continue;
+        std::array<SchoolHolidayRow, 6> rows;
+        for (int i = 0; i < 6; ++i) {
+            const int entry = block + kPeriods[i].firstEntry;
+            rows[static_cast<std::size_t>(i)] = {
+                kPeriods[i].name, SchoolHolidayDateText(entry) + " - " + SchoolHolidayDateText(entry + 1)};
+        }
+        return rows;
+    }
+    return std::nullopt;
+}
+
+YearRange SchoolHolidayYearRange(int currentYear) { return {currentYear - 2, currentYear + 10}; }
+
+}  // namespace sk
