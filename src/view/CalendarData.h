@@ -1,0 +1,58 @@
+#pragma once
+// What the painter asks about each day. The program answers from the core
+// (holidays, school holidays, notes, marks, astronomy, shift plans); tests
+// answer with chosen facts to check the pixels.
+
+#include <array>
+#include <cstdint>
+
+#include "calendar/Date.h"
+#include "view/ViewState.h"
+
+namespace sk {
+
+// Display switches of the settings that decide what a day cell shows.
+struct PaintOptions {
+    bool showSchoolHolidays = true;
+    bool showMoonPhases = false;
+    bool showWeekNumbers = true;
+    bool showDistanceLetters = false;  // lunar apogee "F" / perigee "N"
+};
+
+struct DayFacts {
+    bool publicHoliday = false;  // fixed or Easter-relative holiday name
+    bool schoolHoliday = false;
+    Rgb markColour = 0;          // calendar mark covering the day, 0 = none
+    bool dayNote = false;
+    bool periodicNote = false;
+    bool yearlyNote = false;
+    bool weekdayNote = false;
+    char moonPhase = 0;          // 'N', 'V', 'E', 'L' or 0
+    int eclipseShade = 0;        // 1 solar, 2 lunar, 0 none
+    char distanceLetter = 0;     // 'F' apogee, 'N' perigee or 0
+};
+
+// Everything the shift-area painter of one row needs.
+struct ShiftRow {
+    std::array<int, 5> codes{4, 4, 4, 4, 4};  // ShiftCode per crew (types 0-4)
+    std::array<Rgb, 5> colours{};
+    std::array<int, 4> fourCrewCodes{4, 4, 4, 4};  // crews A-D (types 6, 7)
+    bool onRhythm = true;            // false in the 2015 transition of types 0 and 3
+    bool inVacationWindow = false;   // block start <= day < block start + 140
+    std::array<bool, 4> highHoliday{};  // index 1-3: IsHighHoliday(level)
+    int markColumn = 0;              // shift mark of the day: crew column 1-4, 0 = none
+    int markCode = -1;
+};
+
+class CalendarData {
+public:
+    virtual ~CalendarData() = default;
+    // Called after the header of a month column; yearStart is true for a
+    // January column and for column 0 (where the vacation block of the
+    // column's year is recomputed).
+    virtual void BeginColumn(const DayContext& monthStart, bool yearStart) = 0;
+    virtual DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) = 0;
+    virtual ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) = 0;
+};
+
+}  // namespace sk

@@ -1,0 +1,142 @@
+#include "view/Canvas.h"
+
+#include <cmath>
+#include <vector>
+
+namespace sk {
+
+Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription)
+    : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)) {
+    // Boxes and circles are painted without smoothing, so every pixel has
+    // exactly the colour of its element.
+    cr_->set_antialias(Cairo::ANTIALIAS_NONE);
+    layout_ = Pango::Layout::create(cr_);
+    layout_->set_font_description(Pango::FontDescription(fontDescription));
+}
+
+void Canvas::SetColour(Rgb colour) {
+    cr_->set_source_rgb(RedOf(colour) / 255.0, GreenOf(colour) / 255.0, BlueOf(colour) / 255.0);
+}
+
+void Canvas::SetLayoutText(const std::string& text) {
+    if (text != layoutText_) {
+        layout_->set_text(text);
+        layoutText_ = text;
+    }
+}
+
+void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
+    if (w <= 0 || h <= 0) return;
+    SetColour(colour);
+    cr_->rectangle(x, y, w, h);
+    cr_->fill();
+}
+
+void Canvas::FillCircle(int cx, int cy, int radius, Rgb colour) {
+    SetColour(colour);
+    cr_->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+    cr_->fill();
+}
+
+void Canvas::CircleOutline(int cx, int cy, int radius, Rgb colour) {
+    SetColour(colour);
+    cr_->set_line_width(1);
+    cr_->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+    cr_->stroke();
+}
+
+void Canvas::VerticalLine(int x, int y0, int y1, Rgb colour) {
+    FillRect(x, y0, 1, y1 - y0, colour);
+}
+
+void Canvas::HorizontalLine(int x0, int x1, int y, Rgb colour) {
+    FillRect(x0, y, x1 - x0, 1, colour);
+}
+
+void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colour) {
+    SetColour(colour);
+    cr_->set_line_width(1);
+    const double l = x + 0.5, t = y + 0.5, r = x + w - 0.5, b = y + h - 0.5;
+    const double rad = radius;
+    cr_->begin_new_sub_path();
+    cr_->arc(r - rad, t + rad, rad, -M_PI / 2, 0);
+    cr_->arc(r - rad, b - rad, rad, 0, M_PI / 2);
+    cr_->arc(l + rad, b - rad, rad, M_PI / 2, M_PI);
+    cr_->arc(l + rad, t + rad, rad, M_PI, 3 * M_PI / 2);
+    cr_->close_path();
+    cr_->stroke();
+}
+
+void Canvas::Text(int x, int y, const std::string& text, Rgb colour) {
+    if (text.empty()) return;
+    SetLayoutText(text);
+    SetColour(colour);
+    cr_->move_to(x, y);
+    layout_->show_in_cairo_context(cr_);
+}
+
+int Canvas::TextWidth(const std::string& text) {
+    if (text.empty()) return 0;
+    SetLayoutText(text);
+    int w = 0;
+    int h = 0;
+    layout_->get_pixel_size(w, h);
+    return w;
+}
+
+void Canvas::TextCentred(int left, int width, int y, const std::string& text, Rgb colour) {
+    Text(left + (width - TextWidth(text)) / 2, y, text, colour);
+}
+
+namespace {
+
+// RGB24 pixels are 32-bit words 0x00RRGGBB.
+Rgb FromPixel(std::uint32_t p) { return PackRgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
+std::uint32_t ToPixel(Rgb c) {
+    return (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
+           static_cast<std::uint32_t>(BlueOf(c));
+}
+
+}  // namespace
+
+Rgb Canvas::PixelAt(int x, int y) {
+    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+    surface_->flush();
+    const unsigned char* row = surface_->get_data() + static_cast<std::ptrdiff_t>(y) * surface_->get_stride();
+    return FromPixel(reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF);
+}
+
+void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clipY, int clipW, int clipH) {
+    int x0 = std::max(clipX, 0), y0 = std::max(clipY, 0);
+    int x1 = std::min(clipX + clipW, Width()), y1 = std::min(clipY + clipH, Height());
+    if (x < x0 || y < y0 || x >= x1 || y >= y1) return;
+    surface_->flush();
+    unsigned char* data = surface_->get_data();
+    const int stride = surface_->get_stride();
+    auto px = [&](int px, int py) -> std::uint32_t& {
+        return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(py) * stride)[px];
+    };
+    const std::uint32_t borderPx = ToPixel(border);
+    const std::uint32_t fillPx = ToPixel(colour);
+    const int w = x1 - x0;
+    std::vector<char> seen(static_cast<std::size_t>(w) * (y1 - y0), 0);
+    std::vector<std::pair<int, int>> stack{{x, y}};
+    while (!stack.empty()) {
+        auto [cx, cy] = stack.back();
+        stack.pop_back();
+        if (cx < x0 || cy < y0 || cx >= x1 || cy >= y1) continue;
+        char& s = seen[static_cast<std::size_t>(cy - y0) * w + (cx - x0)];
+        if (s) continue;
+        s = 1;
+        std::uint32_t& p = px(cx, cy);
+        if ((p & 0xFFFFFF) == borderPx) continue;
+        p = fillPx;
+        stack.push_back({cx + 1, cy});
+        stack.push_back({cx - 1, cy});
+        stack.push_back({cx, cy + 1});
+        stack.push_back({cx, cy - 1});
+    }
+    surface_->mark_dirty();
+}
+
+}  // namespace sk

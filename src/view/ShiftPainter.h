@@ -1,0 +1,18 @@
+#pragma once
+// The right part of a day row (10 units from x + 8u): who works which shift.
+
+#include "calendar/Date.h"
+#include "view/CalendarData.h"
+#include "view/Canvas.h"
+#include "view/ViewState.h"
+
+namespace sk {
+
+// Letter of a shift-mark code for a calendar type; empty for unknown codes.
+const char* ShiftMarkLetter(int calendarType, int code);
+
+// Paints the shift area of one row at (a, y), a = column x + 8u.
+void PaintShiftArea(Canvas& canvas, const ViewState& view, const DayContext& ctx, const ShiftRow& row, int a,
+                    int y);
+
+}  // namespace sk
