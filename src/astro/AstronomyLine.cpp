@@ -1,0 +1,35 @@
+#include "astro/AstronomyLine.h"
+
+#include "astro/Eclipses.h"
+#include "astro/MoonPhases.h"
+#include "astro/RiseSet.h"
+#include "astro/Seasons.h"
+#include "astro/TimeScales.h"
+
+namespace sk {
+
+std::string AstronomyLine(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    std::string line = RiseSetText(kCivilTwilightKind, ctx, obs);
+    auto append = [&line](const std::string& part) {
+        if (part.empty()) return;
+        line += kAstronomySeparator;
+        line += part;
+    };
+    line += kAstronomySeparator;
+    line += RiseSetText(kSunKind, ctx, obs);
+    line += kAstronomySeparator;
+    line += RiseSetText(kMoonKind, ctx, obs);
+    append(SeasonText(ctx, obs));
+    append(TimeChangeNotice(ctx));
+    const PhaseResult phase = PhaseText(ctx, obs, cache);
+    append(phase.text);
+    if (phase.eclipseMark == kSolarCandidate) append(SolarEclipseText(ctx, obs, cache));
+    if (phase.eclipseMark == kLunarCandidate) append(LunarEclipseText(ctx, obs, cache));
+    append(ApogeeText(ctx, obs, cache));
+    append(PerigeeText(ctx, obs, cache));
+    append(AphelionText(ctx, obs));
+    append(PerihelionText(ctx, obs));
+    return line;
+}
+
+}  // namespace sk

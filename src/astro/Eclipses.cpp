@@ -1,0 +1,109 @@
+#include "astro/Eclipses.h"
+
+#include <cmath>
+
+#include "astro/MoonPhases.h"
+#include "astro/TimeScales.h"
+
+namespace sk {
+
+EclipseQuantities EclipseQuantitiesOf(double kEstimate, double phaseOffset) {
+    const double k = std::trunc(kEstimate) + phaseOffset;
+    const LunationElements el = ElementsOfLunation(k);
+    EclipseQuantities q{};
+    q.nearNode = std::fabs(SN(el.f)) <= 0.36;
+    if (!q.nearNode) return q;
+
+    const double e = el.e, m = el.m, mp = el.mPrime, om = el.omega;
+    const double f1 = el.f - 0.02665 * SN(om);
+    const double a1 = 299.77 + 0.107408 * k - 0.009173 * el.t * el.t;
+    double jde = el.meanJde;
+    if (phaseOffset == 0)
+        jde += -0.4075 * SN(mp) + 0.1721 * e * SN(m);
+    else
+        jde += -0.4065 * SN(mp) + 0.1727 * e * SN(m);
+    jde += 0.0161 * SN(2 * mp) - 0.0097 * SN(2 * f1) + 0.0073 * e * SN(mp - m) - 0.0050 * e * SN(mp + m) -
+           0.0023 * SN(mp - 2 * f1) + 0.0021 * e * SN(2 * m) + 0.0012 * SN(mp + 2 * f1) +
+           0.0006 * e * SN(2 * mp + m) - 0.0004 * SN(3 * mp) - 0.0003 * e * SN(m + 2 * f1) + 0.0003 * SN(a1) -
+           0.0002 * e * SN(m - 2 * f1) - 0.0002 * e * SN(2 * mp - m) - 0.0002 * SN(om);
+    const double p = 0.2070 * e * SN(m) + 0.0024 * e * SN(2 * m) - 0.0392 * SN(mp) + 0.0116 * SN(2 * mp) -
+                     0.0073 * e * SN(mp + m) + 0.0067 * e * SN(mp - m) + 0.0118 * SN(2 * f1);
+    const double qq = 5.2207 - 0.0048 * e * CS(m) + 0.0020 * e * CS(2 * m) - 0.3299 * CS(mp) -
+                      0.0060 * e * CS(mp + m) + 0.0041 * e * CS(mp - m);
+    const double w = std::fabs(CS(f1));
+    q.jde = jde;
+    q.gamma = (p * CS(f1) + qq * SN(f1)) * (1 - 0.0048 * w);
+    q.u = 0.0059 + 0.0046 * e * CS(m) - 0.0182 * CS(mp) + 0.0004 * CS(2 * mp) - 0.0005 * CS(m + mp);
+    return q;
+}
+
+namespace {
+
+bool LunarEclipseHappens(int type, double gamma, double u) {
+    const double g = std::fabs(gamma);
+    // Only eclipses that reach the umbra count; penumbral ones are not shown.
+    if ((1.0128 - u - g) / 0.545 <= 0) return false;
+    const bool total = (0.4678 - u) * (0.4678 - u) - gamma * gamma > 0;
+    return type == kTotalEclipse ? total : !total;
+}
+
+bool SolarEclipseHappens(int type, double gamma, double u) {
+    const double g = std::fabs(gamma);
+    if (g > 1.5433 + u) return false;
+    const bool central = -0.9972 <= gamma && gamma <= 0.9972;
+    const bool nonCentralUmbral = 0.9972 <= g && g < 0.9972 + std::fabs(u);
+    if (type == kPartialEclipse) return !central && !nonCentralUmbral;
+    if (!central && !nonCentralUmbral) return false;
+    // A non-central eclipse has 1 - gamma^2 < 0; its root counts as 0 there.
+    const double root = std::sqrt(std::fmax(0.0, 1.0 - gamma * gamma));
+    const bool annular = u > 0.0047 || u >= 0.00464 * root;
+    return type == kAnnularEclipse ? annular : !annular;
+}
+
+LunarSeries EclipseSeries(int type, double phaseOffset) {
+    if (phaseOffset == 0) {
+        if (type == kTotalEclipse) return LunarSeries::kSolarTotal;
+        if (type == kAnnularEclipse) return LunarSeries::kSolarAnnular;
+        return LunarSeries::kSolarPartial;
+    }
+    return type == kTotalEclipse ? LunarSeries::kLunarTotal : LunarSeries::kLunarPartial;
+}
+
+std::string EclipseTextOf(int type, double phaseOffset, const char* label, const DayContext& ctx,
+                          const Observer& obs, LunarInstantCache* cache) {
+    const std::string time = EventTimeText(FindEclipse(type, phaseOffset, ctx, cache), ctx, obs);
+    return time.empty() ? std::string() : label + time;
+}
+
+}  // namespace
+
+double EclipseInstant(int type, double kEstimate, double phaseOffset) {
+    const EclipseQuantities q = EclipseQuantitiesOf(kEstimate, phaseOffset);
+    if (!q.nearNode) return 0;
+    const bool happens = phaseOffset == 0 ? SolarEclipseHappens(type, q.gamma, q.u)
+                                          : LunarEclipseHappens(type, q.gamma, q.u);
+    return happens ? q.jde : 0;
+}
+
+double FindEclipse(int type, double phaseOffset, const DayContext& ctx, LunarInstantCache* cache) {
+    return SearchLunations(ctx, [&](double kEstimate) {
+        if (!cache) return EclipseInstant(type, kEstimate, phaseOffset);
+        return cache->Get(EclipseSeries(type, phaseOffset), std::trunc(kEstimate),
+                          [&] { return EclipseInstant(type, kEstimate, phaseOffset); });
+    });
+}
+
+std::string SolarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    std::string text = EclipseTextOf(kTotalEclipse, 0, "Sonnenfinsternis total: ", ctx, obs, cache);
+    if (text.empty()) text = EclipseTextOf(kAnnularEclipse, 0, "Sonnenfinsternis ringförmig: ", ctx, obs, cache);
+    if (text.empty()) text = EclipseTextOf(kPartialEclipse, 0, "Sonnenfinsternis partiell: ", ctx, obs, cache);
+    return text;
+}
+
+std::string LunarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    std::string text = EclipseTextOf(kTotalEclipse, 0.5, "Mondfinsternis total: ", ctx, obs, cache);
+    if (text.empty()) text = EclipseTextOf(kPartialEclipse, 0.5, "Mondfinsternis partiell: ", ctx, obs, cache);
+    return text;
+}
+
+}  // namespace sk

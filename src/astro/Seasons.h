@@ -1,0 +1,30 @@
+#pragma once
+// Equinoxes and solstices (Meeus), the Earth-Sun distance (abridged VSOP87)
+// and the Earth's perihelion and aphelion on the context's day.
+
+#include <string>
+
+#include "astro/Observer.h"
+#include "calendar/Date.h"
+
+namespace sk {
+
+// JDE of the season that begins in the month (index 2, 5, 8 or 11) of a year.
+double SeasonInstant(int year, int monthIndex);
+// "Frühlingsanfang: 11:28" on the day of the equinox or solstice, else empty.
+std::string SeasonText(const DayContext& ctx, const Observer& obs);
+
+// Distance in astronomical units.
+double EarthSunDistance(double jde);
+
+// Mean instant of the series (with its periodic corrections) for a year.
+double PerihelionMeanInstant(int year);
+double AphelionMeanInstant(int year);
+// The extreme of EarthSunDistance nearest the mean instant, to a second.
+double RefinedPerihelion(double meanJde);
+double RefinedAphelion(double meanJde);
+
+std::string PerihelionText(const DayContext& ctx, const Observer& obs);
+std::string AphelionText(const DayContext& ctx, const Observer& obs);
+
+}  // namespace sk

@@ -1,0 +1,91 @@
+#include "astro/TimeScales.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace sk {
+
+double SN(double degrees) { return std::sin(degrees * kRadPerDegree); }
+double CS(double degrees) { return std::cos(degrees * kRadPerDegree); }
+
+double FRAC(double x) {
+    x -= std::trunc(x);
+    if (x < 0) x += 1.0;
+    return x;
+}
+
+double MjdOfDay(DayNumber d) { return static_cast<double>(d) + 40587.0; }
+double JdOfDay(DayNumber d) { return static_cast<double>(d) + kUnixEpochJd; }
+double CenturiesSinceJ2000(double mjd) { return (mjd - 51544.5) / 36525.0; }
+
+double LMST(double mjd, double lambda) {
+    const double mjd0 = std::trunc(mjd);
+    const double ut = (mjd - mjd0) * 24.0;
+    const double t = (mjd0 - 51544.5) / 36525.0;
+    const double gmst = 6.697374558 + 1.0027379093 * ut +
+                        (8640184.812866 + (0.093104 - 6.2e-6 * t) * t) * t / 3600.0;
+    return 24.0 * FRAC((gmst - lambda / 15.0) / 24.0);
+}
+
+DayNumber LastSundayOf(int year, int monthIndex) {
+    const DayNumber last = DayNumberOf(year, monthIndex + 1, MonthLength(year, monthIndex));
+    return last - WeekdayIndex(last);
+}
+
+namespace {
+// The Saturday before the last Sunday of a month, as MJD.
+double SaturdayBeforeLastSunday(int year, int month) {
+    const double m = MjdOfDay(DayNumberOf(year, month, 31));
+    int w = static_cast<int>(std::fmod(m + 4.0, 7.0));
+    if (w == 0) w = 7;
+    return m - w;
+}
+}  // namespace
+
+bool IsSummerTimeDay(double mjd, int year) {
+    return SaturdayBeforeLastSunday(year, 3) < mjd && mjd <= SaturdayBeforeLastSunday(year, 10);
+}
+
+double LocalMidnightMjd(const DayContext& ctx, const Observer& obs) {
+    const double mjd = MjdOfDay(ctx.dayNumber);
+    double midnight = mjd - obs.zone / 24.0;
+    if (obs.autoSummerTime && IsSummerTimeDay(mjd, ctx.year)) midnight -= 1.0 / 24.0;
+    return midnight;
+}
+
+std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs) {
+    // Instants of the calendar's range only; anything else is not on the day.
+    if (!std::isfinite(jd) || std::fabs(jd) > 1e8 || !HasUsableZone(obs)) return {};
+    // t's integer part minus 2440588 is the local (standard time) day number.
+    double t = jd + obs.zone / 24.0 + 0.5;
+    if (obs.autoSummerTime) {
+        // The clocks change at 02:00 local standard time on the last Sundays.
+        const double begin = LastSundayOf(ctx.year, 2) + 2440588.0 + 2.0 / 24.0;
+        const double end = LastSundayOf(ctx.year, 9) + 2440588.0 + 2.0 / 24.0;
+        if (begin <= t && t < end) t += 1.0 / 24.0;
+    }
+    // Whole seconds first, so that 12:00:00 does not print as 11:59 from noise.
+    const double day0 = std::floor(t);
+    const double seconds = std::round((t - day0) * 86400.0);
+    std::int64_t dayNumber = static_cast<std::int64_t>(day0) - 2440588;
+    std::int64_t s = static_cast<std::int64_t>(seconds);
+    if (s >= 86400) {
+        s -= 86400;
+        ++dayNumber;
+    }
+    if (dayNumber != ctx.dayNumber) return {};
+    const int h = static_cast<int>(s / 3600);
+    const int m = static_cast<int>((s - 3600 * h) / 60);
+    std::string text = std::to_string(h);
+    text += m < 10 ? ":0" : ":";
+    text += std::to_string(m);
+    return text;
+}
+
+std::string TimeChangeNotice(const DayContext& ctx) {
+    if (ctx.dayNumber == LastSundayOf(ctx.year, 2)) return "Sommerzeit von 2:00 Uhr auf 3:00 Uhr";
+    if (ctx.dayNumber == LastSundayOf(ctx.year, 9)) return "Winterzeit von 3:00 Uhr auf 2:00b Uhr";
+    return {};
+}
+
+}  // namespace sk

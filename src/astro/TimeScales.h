@@ -1,0 +1,45 @@
+#pragma once
+// Time scales, angle helpers, sidereal time, the daylight-saving rule and the
+// conversion of an event instant into a clock time on the displayed day.
+
+#include <string>
+
+#include "astro/Observer.h"
+#include "calendar/Date.h"
+
+namespace sk {
+
+inline constexpr double kRadPerDegree = 0.0174532925199433;
+inline constexpr double kUnixEpochJd = 2440587.5;  // JD of 1970-01-01 00:00 UT
+
+double SN(double degrees);
+double CS(double degrees);
+// x minus its integer part, in [0, 1).
+double FRAC(double x);
+
+double MjdOfDay(DayNumber d);         // MJD of 0 h UT
+double JdOfDay(DayNumber d);          // JD of 0 h UT
+double CenturiesSinceJ2000(double mjd);
+
+// Local mean sidereal time in hours (0-24); lambda in degrees, west positive.
+double LMST(double mjd, double lambda);
+
+// Day number of the last Sunday of a month (monthIndex 0-11) of a year.
+DayNumber LastSundayOf(int year, int monthIndex);
+
+// Whether the day with this MJD is a summer-time day of `year`: from the last
+// Sunday of March up to the Saturday before the last Sunday of October.
+bool IsSummerTimeDay(double mjd, int year);
+
+// UT instant (MJD) of the local midnight that begins the context's day.
+double LocalMidnightMjd(const DayContext& ctx, const Observer& obs);
+
+// Local clock time "h:mm" of the instant jd when it falls on the context's
+// day, else an empty text. Summer time follows the civil rule (02:00 local
+// standard time on the last Sundays of March and October).
+std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs);
+
+// The notice of a change of clock time on the last Sundays of March and October.
+std::string TimeChangeNotice(const DayContext& ctx);
+
+}  // namespace sk
