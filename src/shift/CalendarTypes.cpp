@@ -2,7 +2,7 @@
 
 namespace sk {
 
-const CalendarTypeInfo kCalendarTypes[kCalendarTypeCount] = {
+const CalendarTypeInfo kCalendarTypes[kNumberOfCalendarTypes] = {
     {"Haldenau PM 1", "Haldenau Papier Vierschichtkalender", 5, 35, 1},
     {"Haldenau Werk", "Haldenau Papier Standart Schichtkalender", 5, 35, 1},
     {"Haldenau Zweischicht", "Zweischichtsystem mit drei Schichtbesatzungen", 3, 21, 2},
@@ -17,7 +17,7 @@ const CalendarTypeInfo kCalendarTypes[kCalendarTypeCount] = {
 const char* const kCrewNames[kMaxCrews] = {"Rot", "Blau", "Gelb", "Grün", "Braun"};
 const char* const kFourCrewNames[4] = {"Schicht A", "Schicht B", "Schicht C", "Schicht D"};
 
-bool IsValidCalendarType(int type) { return type >= 0 && type < kCalendarTypeCount; }
+bool IsValidCalendarType(int type) { return type >= 0 && type < kNumberOfCalendarTypes; }
 
 const CalendarTypeInfo& CalendarTypeInfoOf(int type) {
     return kCalendarTypes[IsValidCalendarType(type) ? type : 0];

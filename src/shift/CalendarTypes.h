@@ -16,7 +16,7 @@ inline constexpr ShiftCode kShiftNight = 3;     // "Nacht", 22.00-6.00
 inline constexpr ShiftCode kShiftOff = 4;       // "frei"
 inline constexpr ShiftCode kShiftVacationOff = 5;  // vacation-block day that would have been off anyway
 
-inline constexpr int kCalendarTypeCount = 8;
+inline constexpr int kNumberOfCalendarTypes = 8;
 inline constexpr int kMaxCrews = 5;
 inline constexpr int kPatternRows = 35;
 inline constexpr int kPatternColumns = 8;
@@ -28,7 +28,7 @@ struct CalendarTypeInfo {
     int cycleDays;            // 35, 21 or 28
     int patternColumn;        // column of the pattern table outside the 2015 transition
 };
-extern const CalendarTypeInfo kCalendarTypes[kCalendarTypeCount];
+extern const CalendarTypeInfo kCalendarTypes[kNumberOfCalendarTypes];
 
 bool IsValidCalendarType(int type);
 // Info of a type; an invalid type reads the entry of type 0 rather than outside the table.

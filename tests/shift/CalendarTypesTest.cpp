@@ -27,7 +27,7 @@ TEST(CalendarTypes, Families) {
     const bool colour[] = {true, true, false, true, true, false, false, false};
     const bool block[] = {true, true, false, true, true, true, false, false};
     const int crews[] = {5, 5, 3, 5, 5, 5, 4, 4};
-    for (int t = 0; t < kCalendarTypeCount; ++t) {
+    for (int t = 0; t < kNumberOfCalendarTypes; ++t) {
         SCOPED_TRACE(t);
         EXPECT_EQ(IsFiveCrewColourType(t), colour[t]);
         EXPECT_EQ(HasVacationBlock(t), block[t]);

@@ -1,0 +1,194 @@
+#include "cli/PlanExport.h"
+
+#include <charconv>
+#include <cstdio>
+#include <vector>
+
+#include "calendar/Holidays.h"
+#include "calendar/SchoolHolidays.h"
+#include "shift/CalendarTypes.h"
+#include "shift/ShiftComputation.h"
+
+namespace sk {
+
+namespace {
+
+void AppendInt(std::string& out, int v, int width = 0) {
+    char buf[16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    for (int n = static_cast<int>(r.ptr - buf); n < width; ++n) out += '0';
+    out.append(buf, r.ptr);
+}
+
+void AppendIsoDate(std::string& out, const DayContext& ctx) {
+    AppendInt(out, ctx.year, 4);
+    out += '-';
+    AppendInt(out, ctx.month + 1, 2);
+    out += '-';
+    AppendInt(out, ctx.day, 2);
+}
+
+void AppendGermanDate(std::string& out, const DayContext& ctx) {
+    AppendInt(out, ctx.day, 2);
+    out += '.';
+    AppendInt(out, ctx.month + 1, 2);
+    out += '.';
+    AppendInt(out, ctx.year, 4);
+}
+
+// Pads to a width in characters (UTF-8 continuation bytes take no column).
+void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
+    out += text;
+    std::size_t columns = 0;
+    for (unsigned char c : text) columns += (c & 0xC0) != 0x80;
+    for (; columns < width; ++columns) out += ' ';
+}
+
+// Keeps the block of the year being written; recomputed when the year changes.
+class BlockOfYear {
+public:
+    explicit BlockOfYear(const PlanOptions& options) : options_(options) {}
+    const VacationBlock& For(int year) {
+        if (!valid_ || block_.year != year) {
+            block_ = ComputeVacationBlock(year, options_.vacationStartMonth, options_.vacationStartDay,
+                                          options_.vacationOrder);
+            valid_ = true;
+        }
+        return block_;
+    }
+
+private:
+    const PlanOptions& options_;
+    VacationBlock block_;
+    bool valid_ = false;
+};
+
+}  // namespace
+
+void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block) {
+    if (IsFourCrewType(calendarType)) {
+        for (int k = 0; k < 4; ++k) out += static_cast<char>('0' + ShiftOfFourCrewType(calendarType, k, d));
+        return;
+    }
+    const CrewShiftResult r = ComputeCrewShifts(calendarType, d, &block);
+    const int crews = CrewCountOf(calendarType);
+    for (int k = 0; k < crews; ++k) out += static_cast<char>('0' + r.table.Code(k));
+}
+
+void AppendAstronomyField(std::string& /*out*/, const DayContext& /*ctx*/, const Observer& /*observer*/) {
+    // Filled by the day's astronomy line once that is available.
+}
+
+void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block) {
+    AppendIsoDate(out, ctx);
+    out += ';';
+    out += kWeekdayNames[WeekdayIndex(ctx.dayNumber)];
+    out += ';';
+    AppendInt(out, WeekNumber(ctx));
+    out += ';';
+    out += IsPublicHoliday(ctx) ? '1' : '0';
+    out += ';';
+    out += DayName(ctx);
+    out += ';';
+    out += IsSchoolHoliday(ctx) ? '1' : '0';
+    out += ';';
+    AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
+    out += ';';
+    AppendAstronomyField(out, ctx, options.observer);
+    out += '\n';
+}
+
+std::string ExportPlanCsv(const PlanOptions& options) {
+    std::string out;
+    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 64 + 128);
+    out += kCsvHeader;
+    out += '\n';
+    BlockOfYear blocks(options);
+    DayContext ctx;
+    for (DayNumber d = options.from; d <= options.to; ++d) {
+        SetDayContext(ctx, d);
+        AppendCsvDay(out, ctx, options, blocks.For(ctx.year));
+    }
+    return out;
+}
+
+std::string ExportPlanText(const PlanOptions& options) {
+    const int type = options.calendarType;
+    const bool fourCrews = IsFourCrewType(type);
+    const int crews = fourCrews ? 4 : CrewCountOf(type);
+    const int shifts = type == 2 ? 2 : 3;  // the two-shift plan has no night shift
+    static const char* const kShiftNames[3] = {"Früh", "Spät", "Nacht"};
+    const std::size_t crewWidth = fourCrews ? 22 : 14;
+
+    std::string out;
+    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 110 + 256);
+    DayContext ctx;
+    SetDayContext(ctx, options.from);
+    out += "Schichtplan „";
+    out += CalendarTypeInfoOf(type).label;
+    out += "“ vom ";
+    AppendGermanDate(out, ctx);
+    out += " bis ";
+    DayContext last = MakeDayContext(options.to);
+    AppendGermanDate(out, last);
+    out += '\n';
+
+    BlockOfYear blocks(options);
+    for (DayNumber d = options.from; d <= options.to; ++d) {
+        SetDayContext(ctx, d);
+        if (d == options.from || ctx.day == 1) {
+            out += '\n';
+            out += kMonthNames[ctx.month];
+            out += ' ';
+            AppendInt(out, ctx.year);
+            out += '\n';
+        }
+        AppendGermanDate(out, ctx);
+        out += "  ";
+        AppendPadded(out, kWeekdayNames[WeekdayIndex(d)], 11);
+        out += "KW ";
+        AppendInt(out, WeekNumber(ctx), 2);
+        out += "  ";
+
+        // Shift code of every crew, then who works which shift.
+        ShiftCode codes[kMaxCrews];
+        int vacationCrew = -1;
+        if (fourCrews) {
+            for (int k = 0; k < 4; ++k) codes[k] = ShiftOfFourCrewType(type, k, d);
+        } else {
+            const VacationBlock& block = blocks.For(ctx.year);
+            const CrewShiftResult r = ComputeCrewShifts(type, d, &block);
+            for (int k = 0; k < crews; ++k) codes[k] = r.table.Code(k);
+            if (HasVacationBlock(type) && r.allFiveOnRhythm) vacationCrew = VacationCrewOn(block, d);
+        }
+        for (int s = 0; s < shifts; ++s) {
+            std::string names;
+            for (int k = 0; k < crews; ++k) {
+                if (codes[k] != s + 1) continue;
+                if (!names.empty()) names += ", ";
+                names += CrewNameOf(type, k);
+            }
+            std::string cell = std::string(kShiftNames[s]) + ": " + (names.empty() ? "-" : names);
+            AppendPadded(out, cell, crewWidth);
+        }
+        std::string note;
+        if (vacationCrew >= 0) note = std::string("Urlaub: ") + CrewNameOf(type, vacationCrew);
+        std::string name = DayName(ctx);
+        if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        if (!name.empty()) {
+            AppendPadded(out, note, HasVacationBlock(type) ? 15 : 0);
+            out += name;
+        } else {
+            out += note;
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        out += '\n';
+    }
+    return out;
+}
+
+std::string ExportPlan(const PlanOptions& options) {
+    return options.format == PlanFormat::Text ? ExportPlanText(options) : ExportPlanCsv(options);
+}
+
+}  // namespace sk

@@ -1,0 +1,28 @@
+#pragma once
+// The plan of a date range as text: one CSV line per day, or a readable table.
+
+#include <string>
+
+#include "cli/PlanOptions.h"
+
+namespace sk {
+
+inline constexpr const char* kCsvHeader =
+    "datum;wochentag;kw;feiertag;tagesname;schulferien;schichten;astronomie";
+
+// The whole export for the options' range and type, ready for one write.
+std::string ExportPlan(const PlanOptions& options);
+std::string ExportPlanCsv(const PlanOptions& options);
+std::string ExportPlanText(const PlanOptions& options);
+
+// The shift field of one day: the codes of the crews in crew order, the
+// vacation block (if the type has one) applied.
+void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block);
+
+// One CSV line of a day (with its "\n").
+void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block);
+
+// The astronomy field of a day's CSV line.
+void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer);
+
+}  // namespace sk

@@ -1,0 +1,42 @@
+#pragma once
+// Command line of schichtplan: what a run prints and for which days, parsed
+// and checked before anything is written.
+
+#include <string>
+#include <vector>
+
+#include "accounting/VacationBlock.h"
+#include "astro/Observer.h"
+#include "calendar/Date.h"
+
+namespace sk {
+
+enum class PlanFormat { Csv, Text };
+
+struct PlanOptions {
+    DayNumber from = 0;
+    DayNumber to = 0;
+    int calendarType = 0;
+    PlanFormat format = PlanFormat::Csv;
+    // Place and clock for the astronomy column (--lat, --lon, --zone, --dst,
+    // --twilight); defaults are those of the "Astronomie" settings group.
+    Observer observer;
+    // Vacation block settings: earliest start 25 April, order tables unrotated.
+    int vacationStartMonth = 4;
+    int vacationStartDay = 25;
+    VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
+};
+
+struct ParsedArguments {
+    enum class Outcome { Run, Help, Error };
+    Outcome outcome = Outcome::Run;
+    PlanOptions options;
+    std::string error;  // one German line without the trailing newline
+};
+
+// `args` without the program name; `today` is the local date of the run.
+ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumber today);
+
+extern const char* const kPlanUsage;
+
+}  // namespace sk

@@ -1,0 +1,35 @@
+#include "cli/Schichtplan.h"
+
+#include <ctime>
+
+#include "cli/PlanExport.h"
+#include "cli/PlanOptions.h"
+
+namespace sk {
+
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
+    out.clear();
+    err.clear();
+    const ParsedArguments parsed = ParsePlanArguments(args, today);
+    switch (parsed.outcome) {
+        case ParsedArguments::Outcome::Help:
+            out = kPlanUsage;
+            return kExitOk;
+        case ParsedArguments::Outcome::Error:
+            err = parsed.error + "\n";
+            return kExitBadInput;
+        case ParsedArguments::Outcome::Run:
+            break;
+    }
+    out = ExportPlan(parsed.options);
+    return kExitOk;
+}
+
+DayNumber LocalToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) == nullptr) return DayNumberOfValue(static_cast<DateValue>(now));
+    return DayNumberOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+}  // namespace sk
