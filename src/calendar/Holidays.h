@@ -95,7 +95,7 @@ inline constexpr int kLastFeastYear = 9999;
 int EasterDayOfYear(int year);
 
 // Day number of the first Sunday of Advent: the last Sunday on or before
-// 3 December.
+// 3 December. A year outside kFirstFeastYear-kLastFeastYear is clamped.
 DayNumber FirstAdventSunday(int year);
 
 // Names of the day from one table each, or an empty text.
