@@ -15,11 +15,11 @@ namespace {
 
 const char* const kWeekdayShort[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
 
-// Day numbers 1-31 as text, built once.
+// Day numbers 1-31 and week numbers 1-53 as text, built once.
 const std::string& DayText(int day) {
     static const auto texts = [] {
-        std::array<std::string, 32> t;
-        for (int i = 0; i < 32; ++i) t[i] = std::to_string(i);
+        std::array<std::string, 54> t;
+        for (int i = 0; i < 54; ++i) t[i] = std::to_string(i);
         return t;
     }();
     return texts[day];

@@ -7,6 +7,7 @@ namespace sk {
 
 Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription)
     : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)) {
+    Pango::init();
     // Boxes and circles are painted without smoothing, so every pixel has
     // exactly the colour of its element.
     cr_->set_antialias(Cairo::ANTIALIAS_NONE);

@@ -4,6 +4,7 @@
 
 #include <cairomm/cairomm.h>
 #include <pangomm.h>
+#include <pangomm/init.h>
 
 #include <string>
 

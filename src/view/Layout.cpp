@@ -1,6 +1,7 @@
 #include "view/Layout.h"
 
 #include <pangomm.h>
+#include <pangomm/init.h>
 
 #include <cmath>
 
@@ -24,6 +25,7 @@ std::string FontDescriptionText(const FontChoice& font, const std::string& defau
 }
 
 FontMetrics MeasureFont(const std::string& fontDescription) {
+    Pango::init();
     auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 1, 1);
     auto cr = Cairo::Context::create(surface);
     auto layout = Pango::Layout::create(cr);

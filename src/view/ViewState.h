@@ -17,8 +17,8 @@ inline constexpr int GreenOf(Rgb c) { return static_cast<int>((c >> 8) & 0xFF); 
 inline constexpr int BlueOf(Rgb c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 inline constexpr Rgb kDefaultBackground = PackRgb(236, 233, 216);
-inline constexpr int kMinLastColumn = 6;   // 7 month columns
-inline constexpr int kMaxLastColumn = 23;  // 24 month columns
+inline constexpr int kFewestColumnsIndex = 6;   // 7 month columns
+inline constexpr int kMostColumnsIndex = 23;  // 24 month columns
 inline constexpr int kFallbackUnitWidth = 8;
 inline constexpr int kFallbackRowHeight = 12;
 
