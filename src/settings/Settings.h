@@ -1,0 +1,53 @@
+#pragma once
+// The user's persisted preferences: one record, its defaults and the keys
+// under which "Einstellungen.dat" stores each value.
+
+#include <cstdint>
+#include <string>
+
+namespace sk {
+
+inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
+inline constexpr const char* kDefaultUserName = "Programm";
+
+struct Settings {
+    // Group "Programmeinstellungen".
+    std::string fontName;             // "Fontname"
+    std::int32_t fontSize = 10;       // "Fontgröße"
+    std::int32_t fontStyle = 0;       // "Fontstil": 1 bold, 2 italic, added
+    int lastColumn = 6;               // "Schichtspalten": month columns - 1
+    bool showSchoolHolidays = true;   // "Schulferien anzeigen"
+    bool showWeekNumbers = true;      // "Wochennummer anzeigen"
+    std::string userDirectory;        // "Anwenderverzeichnis", shared data folder with trailing "/"
+    std::string userName = kDefaultUserName;  // "Anwendername"
+    int calendarType = 0;             // "Schichtart", 0-7
+    bool vacationBlockShown = true;   // "UrlaubBlockAnzeige"
+    float targetHours38 = 1982.76f;   // "Sollstunden_38"
+    float targetHours40 = 2088.0f;    // "Sollstunden_40"
+    std::int32_t vacationStartMonth = 4;  // "UrlaubStartMonat", 1-12
+    std::int32_t vacationStartDay = 25;   // "UrlaubStartTag"
+    std::int32_t vacationCycle = 0;       // "UrlaubZyklus"
+
+    // Group "Astronomie".
+    double latitude = 48.47;          // "Breite", DD.MM, north positive
+    double longitude = -12.52;        // "Länge", DD.MM, east negative
+    double timeZone = 1.0;            // "Zeitzone", hours east of Greenwich
+    bool autoSummerTime = true;       // "Sommerzeit automatisch"
+    std::string placeName = "Haldenau";  // "Ortsname"
+    int twilightKind = 0;             // "Dämmerung", 0-2
+    bool showMoonPhases = false;      // "Mondphasen anzeigen"
+    bool showPerihelionAphelion = false;  // "Perihel und Aphel anzeigen"
+};
+
+// Ranges the rest of the program relies on (tables are indexed by these).
+inline constexpr int kMaxLastColumn = 23;
+inline constexpr int kCalendarTypeCount = 8;
+inline constexpr int kTwilightKindCount = 3;
+
+// Brings values that would index outside a table or name no date back into
+// their range: calendar type and twilight kind outside their range take the
+// default, the column count is limited to 0-23, the earliest vacation start
+// becomes a real day of the month (29 February allowed).
+void ClampSettingsToRanges(Settings& s);
+
+}  // namespace sk

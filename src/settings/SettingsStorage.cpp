@@ -1,0 +1,43 @@
+#include "settings/SettingsStorage.h"
+
+#include "settings/FileIO.h"
+#include "settings/SettingsFile.h"
+#include "settings/Users.h"
+
+namespace sk {
+
+namespace {
+// A settings file is a few hundred bytes; anything beyond this is not ours.
+constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
+}  // namespace
+
+void ApplyVacationCycle(VacationOrderTables& tables, int year, int vacationCycle) {
+    tables = MakeDefaultVacationOrderTables();
+    // A negative count rotates nothing, as a counting loop would.
+    if (vacationCycle > 0) RotateVacationOrder(tables, year, vacationCycle % 5);
+}
+
+void LoadSettings(Settings& settings, const std::string& baseDataDirectory, VacationOrderTables& tables,
+                  int currentYear) {
+    Settings defaults;
+    defaults.userName = settings.userName;
+    defaults.userDirectory = baseDataDirectory;
+    const std::string path = SettingsFolder(baseDataDirectory, settings.userName) + kSettingsFileName;
+    const std::string bytes = ReadFileBytes(path, kMaxSettingsFileBytes).value_or(std::string());
+    Settings loaded = ParseSettingsFile(bytes, defaults);
+    // The name decides where every later save goes: a name that would leave
+    // the base folder is never taken from a file.
+    if (!IsAcceptableUserName(loaded.userName)) loaded.userName = settings.userName;
+    if (loaded.userDirectory.empty()) loaded.userDirectory = baseDataDirectory;
+    ClampSettingsToRanges(loaded);
+    ApplyVacationCycle(tables, currentYear, loaded.vacationCycle);
+    settings = std::move(loaded);
+}
+
+bool SaveSettings(const Settings& settings, const std::string& baseDataDirectory) {
+    if (!IsAcceptableUserName(settings.userName)) return false;
+    const std::string path = SettingsFolder(baseDataDirectory, settings.userName) + kSettingsFileName;
+    return WriteFileAtomically(path, FormatSettingsFile(settings));
+}
+
+}  // namespace sk

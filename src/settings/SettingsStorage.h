@@ -1,0 +1,35 @@
+#pragma once
+// Loading and saving the user's settings file in the settings folder of the
+// user (base data directory + user name).
+
+#include <string>
+
+#include "accounting/VacationBlock.h"
+#include "settings/Settings.h"
+
+namespace sk {
+
+// Reads "Einstellungen.dat" of the user `settings.userName` below the base
+// data directory into `settings`. Missing keys take their defaults, except
+// that a missing or unusable "Anwendername" keeps the name of the folder the
+// file was read from (so a user whose file is missing is not silently
+// switched to "Programm"), and an empty "Anwenderverzeichnis" means the base
+// data directory. Values outside the ranges the program relies on are
+// brought back into them (ClampSettingsToRanges).
+//
+// The vacation order tables are rebuilt from their constants and the table
+// of the era of `currentYear` is rotated `vacationCycle` times, so the
+// rotation in force depends only on the file, never on earlier loads.
+// The font is not loaded here.
+void LoadSettings(Settings& settings, const std::string& baseDataDirectory, VacationOrderTables& tables,
+                  int currentYear);
+
+// Writes the whole file anew (atomically: the old file stays when the new
+// one cannot be written). Returns false when nothing could be written.
+bool SaveSettings(const Settings& settings, const std::string& baseDataDirectory);
+
+// The rotation LoadSettings applies, on its own (the settings dialog uses
+// ResetVacationOrder and RotateVacationOrder for its own year instead).
+void ApplyVacationCycle(VacationOrderTables& tables, int year, int vacationCycle);
+
+}  // namespace sk

@@ -1,0 +1,345 @@
+#include "settings/Users.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStorage.h"
+
+namespace sk {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Creates a folder; an existing folder is fine.
+bool EnsureFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0755) == 0) return true;
+    return errno == EEXIST && IsFolder(path);
+}
+
+std::string WithSlash(std::string path) {
+    if (path.empty() || path.back() != '/') path.push_back('/');
+    return path;
+}
+
+struct FileId {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    bool operator==(const FileId&) const = default;
+};
+
+std::optional<FileId> IdOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileId{st.st_dev, st.st_ino};
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) return names;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string_view name = e->d_name;
+        if (name != "." && name != "..") names.emplace_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+// Copies one regular file by way of a temporary file and a rename, so a
+// symbolic link at the destination is replaced, never written through.
+bool CopyFile(const std::string& from, const std::string& to) {
+    const int in = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (in < 0) return false;
+    struct stat st {};
+    if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(in);
+        return false;
+    }
+    const std::string tmp = to + ".tmp-copy-" + std::to_string(::getpid());
+    const int out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ok = false;
+        if (n <= 0) break;
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(out, buf + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR) continue;
+            if (w <= 0) {
+                ok = false;
+                break;
+            }
+            done += w;
+        }
+        if (!ok) break;
+    }
+    ::close(in);
+    if (ok && ::fsync(out) != 0) ok = false;
+    if (::close(out) != 0) ok = false;
+    if (ok && std::rename(tmp.c_str(), to.c_str()) != 0) ok = false;
+    if (!ok) ::unlink(tmp.c_str());
+    return ok;
+}
+
+// Folders nested deeper than this are not ours; stops runaway recursion.
+constexpr int kMaxCopyDepth = 32;
+
+// Copies the contents of `from` into `to` (both ending in "/"), overwriting.
+// Symbolic links and special files are skipped, and so is the folder `skip`
+// (the target itself, when it lies inside the source).
+bool CopyFolderContents(const std::string& from, const std::string& to, const FileId& skip, int depth,
+                        bool topLevel) {
+    if (depth > kMaxCopyDepth) return false;
+    for (const std::string& name : FolderEntries(from)) {
+        const std::string src = from + name;
+        struct stat st {};
+        if (::lstat(src.c_str(), &st) != 0) return false;
+        const std::string dst = to + name;
+        if (S_ISDIR(st.st_mode)) {
+            if (FileId{st.st_dev, st.st_ino} == skip) continue;
+            struct stat dt {};
+            if (::lstat(dst.c_str(), &dt) == 0 && !S_ISDIR(dt.st_mode) && ::unlink(dst.c_str()) != 0) return false;
+            if (!EnsureFolder(dst)) return false;
+            if (!CopyFolderContents(src + "/", dst + "/", skip, depth + 1, false)) return false;
+        } else if (S_ISREG(st.st_mode)) {
+            // Settings belong to the machine, not to the shared data.
+            if (topLevel && name == kSettingsFileName) continue;
+            if (!CopyFile(src, dst)) return false;
+        }
+    }
+    return true;
+}
+
+bool IsNoteFileName(std::string_view name) {
+    if (name.size() < 5) return false;
+    const std::string_view ext = name.substr(name.size() - 4);
+    return ext == ".txt" || ext == ".tnt" || ext == ".jnt" || ext == ".wmt";
+}
+
+// Deletes the note files of `target` that the source does not have, so the
+// target ends with exactly the source's notes.
+void RemoveStaleNotes(const std::string& source, const std::string& target) {
+    for (const std::string& name : FolderEntries(target)) {
+        if (!IsNoteFileName(name)) continue;
+        struct stat st {};
+        const std::string path = target + name;
+        if (::lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) continue;
+        if (!Exists(source + name)) ::unlink(path.c_str());
+    }
+}
+
+UserMessage Error(const char* text) { return {user_texts::kErrorTitle, text}; }
+
+}  // namespace
+
+std::optional<std::string> EnterBaseDataDirectory(const std::string& workingDirectory) {
+    const std::string base = WithSlash(workingDirectory) + kDataFolderName + "/";
+    if (!EnsureFolder(base)) return std::nullopt;
+    if (!EnsureFolder(base + kDefaultUserName)) return std::nullopt;
+    return base;
+}
+
+std::string SettingsFolder(const std::string& baseDataDirectory, const std::string& userName) {
+    return baseDataDirectory + userName + "/";
+}
+
+std::string UserDataFolder(const Settings& settings, const std::string& baseDataDirectory) {
+    const std::string& root = settings.userDirectory.empty() ? baseDataDirectory : settings.userDirectory;
+    return WithSlash(root) + settings.userName + "/";
+}
+
+std::optional<std::string> CheckUserDirectory(Settings& settings, const std::string& baseDataDirectory) {
+    if (settings.userDirectory.empty() || settings.userDirectory == baseDataDirectory) {
+        settings.userDirectory = baseDataDirectory;
+        return std::nullopt;
+    }
+    std::string dir = settings.userDirectory;
+    for (char& c : dir)
+        if (c == '\\') c = '/';
+    dir = WithSlash(dir);
+    if (IsFolder(dir) && IsAcceptableUserName(settings.userName) && EnsureFolder(dir + settings.userName)) {
+        settings.userDirectory = dir;
+        return std::nullopt;
+    }
+    settings.userDirectory = baseDataDirectory;
+    return "Das externe Programmverzeichnis '" + dir + "' wurde nicht gefunden!";
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t count = 0;
+    while (!utf8.empty()) {
+        const std::size_t n = ValidUtf8SequenceLength(utf8);
+        utf8.remove_prefix(n == 0 ? 1 : n);
+        ++count;
+    }
+    return count;
+}
+
+std::string FirstCharacters(std::string_view utf8, std::size_t count) {
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < count && pos < utf8.size(); ++i) {
+        const std::size_t n = ValidUtf8SequenceLength(utf8.substr(pos));
+        pos += n == 0 ? 1 : n;
+    }
+    return std::string(utf8.substr(0, pos));
+}
+
+namespace {
+bool HasForbiddenNameCharacter(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) < 32 || c == '/') return true;
+    return false;
+}
+}  // namespace
+
+bool IsAcceptableUserName(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (CharacterCount(name) > static_cast<std::size_t>(kMaxUserNameLength)) return false;
+    if (HasForbiddenNameCharacter(name)) return false;
+    return RepairUtf8(name) == name;  // valid UTF-8 only
+}
+
+NameEdit CheckUserNameEdit(std::string_view newText, std::string_view lastAccepted) {
+    NameEdit edit;
+    std::string text(newText);
+    if (CharacterCount(text) > static_cast<std::size_t>(kMaxUserNameLength)) {
+        text = FirstCharacters(text, kMaxUserNameLength);
+        edit.messages.push_back({user_texts::kInfoTitle, user_texts::kNameTruncated});
+    }
+    if (!text.empty() && HasForbiddenNameCharacter(text)) {
+        edit.messages.push_back(Error(user_texts::kCharacterNotAllowed));
+        edit.acceptedName = CharacterCount(text) == 1 ? std::string() : std::string(lastAccepted);
+        edit.text = edit.acceptedName;
+        return edit;
+    }
+    edit.text = text;
+    edit.acceptedName = text;
+    return edit;
+}
+
+std::optional<UserMessage> CheckPasswordEdit(std::string_view text) {
+    if (CharacterCount(text) > static_cast<std::size_t>(kMaxPasswordLength)) return Error(user_texts::kPasswordTooLong);
+    return std::nullopt;
+}
+
+std::string PasswordCounterText(std::string_view password) {
+    return std::to_string(CharacterCount(password)) + " von max. " + std::to_string(kMaxPasswordLength) + " Zeichen.";
+}
+
+std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName) {
+    if (acceptedName.empty()) return Error(user_texts::kNameMissing);
+    if (!IsAcceptableUserName(acceptedName)) return Error(user_texts::kCharacterNotAllowed);
+    return std::nullopt;
+}
+
+std::string MainWindowTitle(std::string_view userName) {
+    return std::string(user_texts::kTitlePrefix) + std::string(userName);
+}
+
+LoginOutcome LoginUser(std::string_view name, std::string_view password, Settings& settings,
+                       UserSession& session) {
+    LoginOutcome outcome;
+    if (!IsAcceptableUserName(name)) {
+        outcome.error = Error(user_texts::kNoNewUser);
+        return outcome;
+    }
+    const std::string& base = session.baseDataDirectory;
+    SaveSettings(settings, base);
+    const std::string folder = base + std::string(name);
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) == 0) {
+        // A file of that name cannot become the user's folder.
+        if (!IsFolder(folder)) {
+            outcome.error = Error(user_texts::kNoNewUser);
+            return outcome;
+        }
+    } else {
+        if (::mkdir(folder.c_str(), 0755) != 0) {
+            outcome.error = Error(user_texts::kNoNewUser);
+            return outcome;
+        }
+        // The new user starts with the current settings, in their own folder.
+        Settings first = settings;
+        first.userName = std::string(name);
+        first.userDirectory.clear();
+        SaveSettings(first, base);
+    }
+    settings.userName = std::string(name);
+    session.userPassword = std::string(password);
+    outcome.loggedIn = true;
+    return outcome;
+}
+
+std::string ParentFolder(std::string_view path) {
+    if (path == "/") return "/";
+    std::string_view p = path;
+    if (!p.empty() && p.back() == '/') p.remove_suffix(1);
+    const std::size_t slash = p.rfind('/');
+    if (slash == std::string_view::npos) return std::string();
+    return std::string(p.substr(0, slash + 1));
+}
+
+std::string DataDirectoryChooserStart(const UserSession& session) {
+    return ParentFolder(session.baseDataDirectory);
+}
+
+ChangeDirectoryOutcome ChangeDataDirectory(std::string_view folder, Settings& settings,
+                                           const UserSession& session,
+                                           const std::function<bool()>& askOverwrite,
+                                           const std::function<void()>& saveMarks) {
+    ChangeDirectoryOutcome outcome;
+    auto fail = [&outcome]() {
+        outcome.changed = false;
+        outcome.error = Error(user_texts::kFolderNotOpened);
+        return outcome;
+    };
+    const std::string chosen = WithSlash(std::string(folder));
+    if (folder.empty() || !IsFolder(chosen) || !IsAcceptableUserName(settings.userName)) return fail();
+    const std::string target = chosen + kDataFolderName + "/";
+    if (!EnsureFolder(target)) return fail();
+    const std::string userTarget = target + settings.userName + "/";
+    bool copy = false;
+    if (!Exists(userTarget)) {
+        if (::mkdir(userTarget.c_str(), 0755) != 0) return fail();
+        copy = true;
+    } else {
+        if (!IsFolder(userTarget)) return fail();
+        copy = askOverwrite ? askOverwrite() : false;
+    }
+    if (saveMarks) saveMarks();
+    const std::string source = UserDataFolder(settings, session.baseDataDirectory);
+    const auto sourceId = IdOf(source);
+    const auto targetId = IdOf(userTarget);
+    if (!targetId) return fail();
+    // Choosing the folder in use: its files are the data, nothing to copy.
+    if (copy && sourceId && *sourceId != *targetId) {
+        if (!CopyFolderContents(source, userTarget, *targetId, 0, true)) return fail();
+        RemoveStaleNotes(source, userTarget);
+    }
+    settings.userDirectory = ParentFolder(userTarget);
+    outcome.changed = true;
+    outcome.userDataFolder = userTarget;
+    return outcome;
+}
+
+}  // namespace sk
