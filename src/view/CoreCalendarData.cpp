@@ -1,0 +1,58 @@
+#include "view/CoreCalendarData.h"
+
+#include "calendar/Holidays.h"
+#include "calendar/SchoolHolidays.h"
+#include "shift/ShiftComputation.h"
+
+namespace sk {
+
+void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart) {
+    if (yearStart && sources_.vacationTables) {
+        block_ = ComputeVacationBlock(monthStart.year, sources_.vacationStartMonth, sources_.vacationStartDay,
+                                      *sources_.vacationTables);
+    }
+    columnFirst_ = monthStart.dayNumber;
+    columnLength_ = monthStart.CurrentMonthLength();
+    astroReady_ = false;
+}
+
+DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions& options) {
+    DayFacts f;
+    f.publicHoliday = IsPublicHoliday(ctx);
+    if (options.showSchoolHolidays) f.schoolHoliday = IsSchoolHoliday(ctx);
+    (void)sources_.notes;
+    (void)sources_.calendarMarks;
+    if (options.showMoonPhases || options.showDistanceLetters) {
+        // One search per month column instead of one per day.
+        if (!astroReady_) {
+            astro_ = ComputeAstroDayMarksRange(columnFirst_, columnLength_, sources_.observer);
+            astroReady_ = true;
+        }
+        const int i = ctx.dayNumber - columnFirst_;
+        if (i >= 0 && i < static_cast<int>(astro_.size())) {
+            const AstroDayMarks& m = astro_[i];
+            f.moonPhase = m.phaseLetter;
+            f.eclipseShade = m.eclipse == EclipseShading::kSolar ? 1 : m.eclipse == EclipseShading::kLunar ? 2 : 0;
+            f.distanceLetter = m.distanceLetter;
+        }
+    }
+    return f;
+}
+
+ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) {
+    ShiftRow row;
+    const DayNumber d = ctx.dayNumber;
+    for (int i = 0; i < 5; ++i) row.colours[i] = static_cast<Rgb>(kCrewColours[i]);
+    if (IsFourCrewType(calendarType)) {
+        for (int crew = 0; crew < 4; ++crew) row.fourCrewCodes[crew] = ShiftOfFourCrewType(calendarType, crew, d);
+    } else {
+        const CrewShiftResult result = ComputeCrewShifts(calendarType, d, &block_);
+        for (int i = 0; i < 5; ++i) row.codes[i] = result.table.Code(i);
+        row.onRhythm = result.allFiveOnRhythm;
+        row.inVacationWindow = HasVacationBlock(calendarType) && IsInVacationWindow(block_, d);
+        for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHoliday(ctx, level);
+    }
+    return row;
+}
+
+}  // namespace sk

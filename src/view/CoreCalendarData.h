@@ -1,0 +1,47 @@
+#pragma once
+// The painter's questions answered from the core: holidays, school
+// holidays, notes, calendar and shift marks, astronomy and shift plans.
+
+#include <vector>
+
+#include "accounting/VacationBlock.h"
+#include "astro/AstroDayMarks.h"
+#include "astro/Observer.h"
+#include "view/CalendarData.h"
+
+namespace sk {
+
+class NoteStore;
+class CalendarMarkList;
+
+// What the answers depend on; the pointers may be null (nothing of that kind).
+struct CoreSources {
+    const VacationOrderTables* vacationTables = nullptr;
+    int vacationStartMonth = 4;
+    int vacationStartDay = 25;
+    Observer observer;
+    const NoteStore* notes = nullptr;
+    const CalendarMarkList* calendarMarks = nullptr;
+};
+
+class CoreCalendarData : public CalendarData {
+public:
+    explicit CoreCalendarData(const CoreSources& sources) : sources_(sources) {}
+
+    void BeginColumn(const DayContext& monthStart, bool yearStart) override;
+    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) override;
+    ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) override;
+
+    // The vacation block of the year of the last year-start column.
+    const VacationBlock& Block() const { return block_; }
+
+private:
+    const CoreSources& sources_;
+    VacationBlock block_;
+    DayNumber columnFirst_ = 0;
+    int columnLength_ = 0;
+    bool astroReady_ = false;
+    std::vector<AstroDayMarks> astro_;
+};
+
+}  // namespace sk
