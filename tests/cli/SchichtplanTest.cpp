@@ -1,0 +1,223 @@
+#include "cli/Schichtplan.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/PlanExport.h"
+#include "cli/PlanOptions.h"
+
+namespace sk {
+namespace {
+
+const DayNumber kToday = DayNumberOf(2026, 12, 7);
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunWith(const std::vector<std::string>& args, DayNumber today = kToday) {
+    CliRun r;
+    r.status = RunSchichtplan(args, today, r.out, r.err);
+    return r;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (std::size_t p; (p = line.find(';', start)) != std::string::npos; start = p + 1)
+        fields.push_back(line.substr(start, p - start));
+    fields.push_back(line.substr(start));
+    return fields;
+}
+
+TEST(Schichtplan, KnownDayLines) {
+    struct Case {
+        const char* day;
+        const char* type;
+        const char* line;
+    } cases[] = {
+        {"2024-01-01", "1", "2024-01-01;Montag;1;1;Neujahr;1;31420;"},
+        {"1970-01-01", "2", "1970-01-01;Donnerstag;1;1;Neujahr;0;012;"},
+        {"2037-12-31", "7", "2037-12-31;Donnerstag;53;0;Silvester;0;2143;"},
+        {"2037-12-31", "6", "2037-12-31;Donnerstag;53;0;Silvester;0;2341;"},
+        // In the vacation window: Rot on vacation on a day it would have been off,
+        // Gelb (standby) takes over its day off.
+        {"2024-04-29", "0", "2024-04-29;Montag;18;0;;0;52431;"},
+        // Transition period: no overlay, crews 1-4 on the 28-day rhythm.
+        {"2015-01-01", "3", "2015-01-01;Donnerstag;1;1;Neujahr;1;31432;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.day) + " type " + c.type);
+        const CliRun r = RunWith({"--from", c.day, "--to", c.day, "--type", c.type});
+        ASSERT_EQ(r.status, kExitOk);
+        EXPECT_TRUE(r.err.empty());
+        EXPECT_EQ(r.out, std::string(kCsvHeader) + "\n" + c.line + "\n");
+    }
+}
+
+// Every line has eight fields and a shift field of the type's crew count.
+TEST(Schichtplan, ShiftFieldPerType) {
+    const std::size_t digits[] = {5, 5, 3, 5, 5, 5, 4, 4};
+    for (int type = 0; type < 8; ++type) {
+        SCOPED_TRACE(type);
+        const CliRun r = RunWith({"--from", "2014-12-01", "--to", "2015-12-31", "--type", std::to_string(type)});
+        ASSERT_EQ(r.status, kExitOk);
+        const auto lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), 397u);
+        EXPECT_EQ(lines[0], kCsvHeader);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const auto f = Fields(lines[i]);
+            ASSERT_EQ(f.size(), 8u) << lines[i];
+            ASSERT_EQ(f[6].size(), digits[type]) << lines[i];
+            ASSERT_EQ(f[6].find_first_not_of(type == 2 ? "012" : "012345"), std::string::npos) << lines[i];
+        }
+    }
+}
+
+TEST(Schichtplan, DefaultRange) {
+    struct Case {
+        DayNumber today;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {kToday, "2026-12-01", "2027-11-30"},
+        {DayNumberOf(2024, 2, 29), "2024-02-01", "2025-01-31"},
+        {DayNumberOf(2037, 6, 15), "2037-06-01", "2037-12-31"},  // capped at the calendar's end
+        {DayNumberOf(2040, 1, 1), "2037-12-01", "2037-12-31"},   // clock beyond the calendar
+        {-400, "1970-01-01", "1970-12-31"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        const CliRun r = RunWith({}, c.today);
+        ASSERT_EQ(r.status, kExitOk);
+        const auto lines = Lines(r.out);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(lines[1].substr(0, 10), c.first);
+        EXPECT_EQ(lines.back().substr(0, 10), c.last);
+    }
+    // Only --from: the eleventh month after it ends the range.
+    const CliRun r = RunWith({"--from=2024-03-15"});
+    EXPECT_EQ(Lines(r.out).back().substr(0, 10), "2025-02-28");
+}
+
+// Bad input: status 2, nothing on stdout, one German line naming the value.
+TEST(Schichtplan, BadInput) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* named;
+    } cases[] = {
+        {{"--foo"}, "--foo"},
+        {{"-x"}, "-x"},
+        {{"extra"}, "extra"},
+        {{"--from"}, "--from"},
+        {{"--from", "2024-02-30"}, "2024-02-30"},
+        {{"--from", "2023-02-29"}, "2023-02-29"},
+        {{"--to", "2024-13-01"}, "2024-13-01"},
+        {{"--from", "24-01-01"}, "24-01-01"},
+        {{"--from", "2024-1-01"}, "2024-1-01"},
+        {{"--from", "2024/01/01"}, "2024/01/01"},
+        {{"--from", "2024-01-01x"}, "2024-01-01x"},
+        {{"--from", "1969-12-31"}, "1969-12-31"},
+        {{"--to", "2038-01-01"}, "2038-01-01"},
+        {{"--from", "2024-05-02", "--to", "2024-05-01"}, "2024-05-02"},
+        {{"--to", "2020-01-31"}, "2020-01-31"},  // before the default start
+        {{"--type", "8"}, "8"},
+        {{"--type", "-1"}, "-1"},
+        {{"--type", "1a"}, "1a"},
+        {{"--type", ""}, "„“"},
+        {{"--format", "xml"}, "xml"},
+        {{"--lat", "abc"}, "abc"},
+        {{"--lat", "91"}, "91"},
+        {{"--lon", "12.5.3"}, "12.5.3"},
+        {{"--lon", "nan"}, "nan"},
+        {{"--zone", "1e999"}, "1e999"},
+        {{"--zone", "inf"}, "inf"},
+        {{"--dst", "yes"}, "yes"},
+        {{"--twilight", "3"}, "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : ""));
+        const CliRun r = RunWith(c.args);
+        EXPECT_EQ(r.status, kExitBadInput);
+        EXPECT_TRUE(r.out.empty());
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // exactly one line
+        EXPECT_EQ(r.err.rfind("schichtplan: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.named), std::string::npos) << r.err;
+    }
+}
+
+TEST(Schichtplan, OptionsReachTheOptionsRecord) {
+    const ParsedArguments p = ParsePlanArguments(
+        {"--lat", "-33,55", "--lon=-151.12", "--zone", "10", "--dst", "0", "--twilight", "2", "--type", "6",
+         "--format", "text", "--from", "2020-02-29", "--to", "2020-03-01"},
+        kToday);
+    ASSERT_EQ(p.outcome, ParsedArguments::Outcome::Run) << p.error;
+    EXPECT_DOUBLE_EQ(p.options.observer.latitude, -33.55);
+    EXPECT_DOUBLE_EQ(p.options.observer.longitude, -151.12);
+    EXPECT_DOUBLE_EQ(p.options.observer.zone, 10.0);
+    EXPECT_FALSE(p.options.observer.autoSummerTime);
+    EXPECT_EQ(p.options.observer.twilightKind, 2);
+    EXPECT_EQ(p.options.calendarType, 6);
+    EXPECT_EQ(p.options.format, PlanFormat::Text);
+    EXPECT_EQ(p.options.from, DayNumberOf(2020, 2, 29));
+    EXPECT_EQ(p.options.to, DayNumberOf(2020, 3, 1));
+
+    const ParsedArguments d = ParsePlanArguments({}, kToday);
+    EXPECT_DOUBLE_EQ(d.options.observer.latitude, 48.47);
+    EXPECT_DOUBLE_EQ(d.options.observer.longitude, -12.52);
+    EXPECT_DOUBLE_EQ(d.options.observer.zone, 1.0);
+    EXPECT_TRUE(d.options.observer.autoSummerTime);
+    EXPECT_EQ(d.options.observer.twilightKind, 0);
+    EXPECT_EQ(d.options.calendarType, 0);
+
+    const CliRun help = RunWith({"--type", "3", "--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_NE(help.out.find("Aufruf: schichtplan"), std::string::npos);
+}
+
+TEST(Schichtplan, TextFormat) {
+    struct Case {
+        const char* type;
+        const char* day;
+        std::vector<const char*> present;
+        std::vector<const char*> absent;
+    } cases[] = {
+        // 2024-05-01, type 1: Gelb early, Braun late, Grün night, Rot on vacation.
+        {"1", "2024-05-01",
+         {"Schichtplan „Haldenau Werk“", "Mai 2024", "01.05.2024  Mittwoch", "KW 18", "Früh: Gelb", "Spät: Braun",
+          "Nacht: Grün", "Urlaub: Rot", "Maifeiertag (Feiertag)"},
+         {"Blau"}},
+        {"2", "2015-01-01", {"Früh: Rot", "Spät: Blau", "Neujahr (Feiertag)"}, {"Nacht", "Gelb"}},
+        {"7", "2037-12-31", {"Früh: Schicht B", "Spät: Schicht A", "Nacht: Schicht D", "Silvester"}, {"Feiertag"}},
+        // Transition period: two crews share the night shift.
+        {"0", "2015-01-01", {"Früh: Blau", "Spät: Braun", "Nacht: Rot, Grün"}, {"Urlaub", "Gelb"}},
+        // Sunday: nobody on the late shift.
+        {"5", "2024-05-05", {"Spät: -"}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.type) + " " + c.day);
+        const CliRun r = RunWith({"--format", "text", "--type", c.type, "--from", c.day, "--to", c.day});
+        ASSERT_EQ(r.status, kExitOk);
+        for (const char* s : c.present) EXPECT_NE(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+        for (const char* s : c.absent) EXPECT_EQ(r.out.find(s), std::string::npos) << s << "\n" << r.out;
+    }
+    // One line per day plus the title and a heading per month.
+    const CliRun year = RunWith({"--format", "text", "--from", "2023-01-01", "--to", "2023-12-31"});
+    EXPECT_EQ(Lines(year.out).size(), 1u + 365u + 2u * 12u);
+}
+
+}  // namespace
+}  // namespace sk
