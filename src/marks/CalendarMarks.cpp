@@ -1,0 +1,126 @@
+#include "marks/CalendarMarks.h"
+
+#include <algorithm>
+
+#include "marks/RecordBytes.h"
+#include "settings/FileIO.h"
+
+namespace sk {
+namespace {
+constexpr std::size_t kRecordSize = 12;
+constexpr std::size_t kMaxFileBytes = 16u << 20;  // far beyond any real list
+}  // namespace
+
+std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes) {
+    std::vector<CalendarMark> marks;
+    marks.reserve(bytes.size() / kRecordSize + 1);
+    for (std::size_t pos = 0; pos < bytes.size(); pos += kRecordSize) {
+        const RecordReader r(bytes.substr(pos, kRecordSize));
+        marks.push_back({static_cast<DayNumber>(r.U32(0)), static_cast<DayNumber>(r.U32(4)), r.U32(8)});
+    }
+    return marks;
+}
+
+std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks) {
+    std::string out;
+    out.reserve(marks.size() * kRecordSize);
+    for (const auto& m : marks) {
+        AppendU32(out, static_cast<std::uint32_t>(m.start));
+        AppendU32(out, static_cast<std::uint32_t>(m.end));
+        AppendU32(out, m.colour);
+    }
+    return out;
+}
+
+void CalendarMarkList::Load(const std::string& folder) {
+    const auto bytes = ReadFileBytes(JoinPath(folder, kCalendarMarkFileName), kMaxFileBytes + 1);
+    loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
+    Assign(bytes ? ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
+                 : std::vector<CalendarMark>{});
+    changed = false;
+}
+
+bool CalendarMarkList::Save(const std::string& folder) {
+    if (loadedIncompletely_) return false;
+    const std::string path = JoinPath(folder, kCalendarMarkFileName);
+    const bool ok = marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, FormatCalendarMarks(marks_));
+    if (ok) changed = false;
+    return ok;
+}
+
+void CalendarMarkList::Assign(std::vector<CalendarMark> marks) {
+    marks_ = std::move(marks);
+    Reindex();
+}
+
+void CalendarMarkList::Reindex() {
+    sorted_ = std::is_sorted(marks_.begin(), marks_.end(),
+                             [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    endPrefixMax_.clear();
+    if (!sorted_) return;
+    endPrefixMax_.reserve(marks_.size());
+    for (const auto& m : marks_)
+        endPrefixMax_.push_back(endPrefixMax_.empty() ? m.end : std::max(endPrefixMax_.back(), m.end));
+}
+
+std::optional<std::size_t> CalendarMarkList::FindMarkOfDay(DayNumber d) const {
+    if (sorted_) {
+        // Marks starting after d cannot cover it; among the others the first
+        // whose end reaches d is where the running maximum of ends first does.
+        const auto startsAfter = std::upper_bound(marks_.begin(), marks_.end(), d,
+                                                  [](DayNumber v, const CalendarMark& m) { return v < m.start; });
+        const auto limit = static_cast<std::size_t>(startsAfter - marks_.begin());
+        const auto reach = std::lower_bound(endPrefixMax_.begin(), endPrefixMax_.begin() + static_cast<std::ptrdiff_t>(limit), d);
+        const auto i = static_cast<std::size_t>(reach - endPrefixMax_.begin());
+        if (i < limit) return i;
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < marks_.size(); ++i)
+        if (marks_[i].start <= d && d <= marks_[i].end) return i;
+    return std::nullopt;
+}
+
+std::uint32_t CalendarMarkList::MarkColourOfDay(DayNumber d) const {
+    const auto i = FindMarkOfDay(d);
+    return i ? marks_[*i].colour : 0;
+}
+
+CalendarMark CalendarMarkList::InitialMarkOfDay(DayNumber d) const {
+    if (const auto i = FindMarkOfDay(d)) return marks_[*i];
+    return {d, d + 7, kDefaultCalendarMarkColour};
+}
+
+void CalendarMarkList::SaveMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour) {
+    if (m < l) std::swap(l, m);
+    if (colour == 0) colour = kNearBlack;
+    auto i = FindMarkOfDay(l);
+    if (!i) i = FindMarkOfDay(m);
+    if (i) {
+        marks_[*i] = {l, m, colour};
+    } else {
+        marks_.push_back({l, m, colour});
+    }
+    std::stable_sort(marks_.begin(), marks_.end(),
+                     [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    Reindex();
+    changed = true;
+}
+
+void CalendarMarkList::DeleteCalendarMarkAt(DayNumber d) {
+    if (const auto i = FindMarkOfDay(d)) {
+        marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(*i));
+        Reindex();
+        changed = true;
+    }
+}
+
+void CalendarMarkList::DeleteCalendarMarksUpTo(DayNumber d) {
+    const auto before = marks_.size();
+    std::erase_if(marks_, [d](const CalendarMark& m) { return m.start <= d; });
+    if (marks_.size() != before) {
+        Reindex();
+        changed = true;
+    }
+}
+
+}  // namespace sk

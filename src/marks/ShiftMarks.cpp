@@ -1,0 +1,124 @@
+#include "marks/ShiftMarks.h"
+
+#include <algorithm>
+
+#include "marks/RecordBytes.h"
+#include "marks/ShiftMarkCodes.h"
+#include "settings/FileIO.h"
+
+namespace sk {
+namespace {
+constexpr std::size_t kRecordSize = 6;
+constexpr std::size_t kMaxFileBytes = 16u << 20;
+
+bool ByDay(const ShiftMark& a, const ShiftMark& b) { return a.day < b.day; }
+}  // namespace
+
+std::vector<ShiftMark> ParseShiftMarks(std::string_view bytes) {
+    std::vector<ShiftMark> marks;
+    marks.reserve(bytes.size() / kRecordSize + 1);
+    for (std::size_t pos = 0; pos < bytes.size(); pos += kRecordSize) {
+        const RecordReader r(bytes.substr(pos, kRecordSize));
+        marks.push_back({static_cast<DayNumber>(r.U32(0)), r.U8(4), r.U8(5)});
+    }
+    return marks;
+}
+
+std::string FormatShiftMarks(const std::vector<ShiftMark>& marks) {
+    std::string out;
+    out.reserve(marks.size() * kRecordSize);
+    const ShiftMark* previous = nullptr;
+    for (const auto& m : marks) {
+        if (m.day == 0 || (previous && previous->day == m.day)) continue;
+        AppendU32(out, static_cast<std::uint32_t>(m.day));
+        out += static_cast<char>(m.crew);
+        out += static_cast<char>(m.code);
+        previous = &m;
+    }
+    return out;
+}
+
+void ShiftMarkList::Load(const std::string& folder) {
+    const auto bytes = ReadFileBytes(JoinPath(folder, kShiftMarkFileName), kMaxFileBytes + 1);
+    loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
+    Assign(bytes ? ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
+                 : std::vector<ShiftMark>{});
+    changed = false;
+}
+
+bool ShiftMarkList::Save(const std::string& folder) {
+    if (loadedIncompletely_) return false;
+    const std::string path = JoinPath(folder, kShiftMarkFileName);
+    const std::string bytes = FormatShiftMarks(marks_);
+    const bool ok = bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes);
+    if (ok) changed = false;
+    return ok;
+}
+
+void ShiftMarkList::Assign(std::vector<ShiftMark> marks) {
+    marks_ = std::move(marks);
+    sorted_ = std::is_sorted(marks_.begin(), marks_.end(), ByDay);
+}
+
+const ShiftMark* ShiftMarkList::ShiftMarkOfDay(DayNumber d) const {
+    if (sorted_) {
+        const auto it = std::lower_bound(marks_.begin(), marks_.end(), ShiftMark{d, 0, 0}, ByDay);
+        return it != marks_.end() && it->day == d ? &*it : nullptr;
+    }
+    for (const auto& m : marks_) {
+        if (m.day == d) return &m;
+        if (m.day > d) break;
+    }
+    return nullptr;
+}
+
+bool ShiftMarkList::DeleteShiftMarksUpTo(DayNumber d, const std::string& folder) {
+    std::erase_if(marks_, [d](const ShiftMark& m) { return m.day <= d; });
+    sorted_ = std::is_sorted(marks_.begin(), marks_.end(), ByDay);
+    changed = true;
+    return Save(folder);
+}
+
+void ShiftMarkList::ApplyChoice(int calendarType, DayNumber d, int crew, int code) {
+    auto it = marks_.end();
+    if (const ShiftMark* m = ShiftMarkOfDay(d)) it = marks_.begin() + (m - marks_.data());
+    if (code == ShiftMarkDeleteCode(calendarType)) {
+        if (it != marks_.end()) marks_.erase(it);
+    } else if (it != marks_.end()) {
+        *it = {d, static_cast<std::uint8_t>(crew), static_cast<std::uint8_t>(code)};
+    } else {
+        marks_.push_back({d, static_cast<std::uint8_t>(crew), static_cast<std::uint8_t>(code)});
+    }
+    std::stable_sort(marks_.begin(), marks_.end(), ByDay);
+    sorted_ = true;
+    changed = true;
+}
+
+bool ShiftMarkEntryAllowed(int calendarType, DayNumber d, int crew) {
+    switch (calendarType) {
+        case 2: return crew >= 1 && crew <= 3;
+        case 6:
+        case 7: return crew >= 1 && crew <= 4;
+        case 0:
+        case 1:
+        case 3:
+        case 4:
+        case 5: return crew >= 1 && crew <= 4 && !(crew == 3 && WeekdayIndex(d) == 0);
+        default: return false;
+    }
+}
+
+int CurrentShiftMarkCode(const ShiftMarkList& list, DayNumber d) {
+    const ShiftMark* m = list.ShiftMarkOfDay(d);
+    return m ? m->code : 0;
+}
+
+bool EnterShiftMark(ShiftMarkList& list, int calendarType, DayNumber d, int crew, const ShiftMarkChooser& chooseCode) {
+    if (!ShiftMarkEntryAllowed(calendarType, d, crew)) return false;
+    const int code = chooseCode(CurrentShiftMarkCode(list, d), crew);
+    if (code < 0 || code > ShiftMarkDeleteCode(calendarType)) return false;
+    list.ApplyChoice(calendarType, d, crew, code);
+    return true;
+}
+
+}  // namespace sk
