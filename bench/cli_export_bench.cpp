@@ -1,0 +1,27 @@
+// CSV export of the whole calendar range (24,837 days, no astronomy) per type.
+
+#include <benchmark/benchmark.h>
+
+#include "cli/PlanExport.h"
+#include "cli/PlanOptions.h"
+
+namespace {
+
+void BM_ExportWholeRangeCsv(benchmark::State& state) {
+    sk::PlanOptions options;
+    options.from = sk::kFirstDay;
+    options.to = sk::kLastDay;
+    options.calendarType = static_cast<int>(state.range(0));
+    options.format = sk::PlanFormat::Csv;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        const std::string out = sk::ExportPlanCsv(options);
+        bytes = out.size();
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+    state.SetItemsProcessed(state.iterations() * (sk::kLastDay - sk::kFirstDay + 1));
+}
+BENCHMARK(BM_ExportWholeRangeCsv)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+}  // namespace
