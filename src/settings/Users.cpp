@@ -1,6 +1,7 @@
 #include "settings/Users.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -104,11 +105,34 @@ bool CopyFile(const std::string& from, const std::string& to) {
 // Folders nested deeper than this are not ours; stops runaway recursion.
 constexpr int kMaxCopyDepth = 32;
 
+// The target folder and every folder above it: none of them may be copied
+// into the target, or the copy would contain itself.
+std::vector<FileId> FolderAndAncestors(const std::string& folder) {
+    std::vector<FileId> ids;
+    char* real = ::realpath(folder.c_str(), nullptr);
+    if (real == nullptr) return ids;
+    std::string path = real;
+    std::free(real);
+    for (;;) {
+        if (auto id = IdOf(path.empty() ? "/" : path)) ids.push_back(*id);
+        const std::size_t slash = path.rfind('/');
+        if (slash == std::string::npos || path.empty()) break;
+        path.resize(slash);
+    }
+    return ids;
+}
+
+bool Contains(const std::vector<FileId>& ids, const FileId& id) {
+    for (const FileId& x : ids)
+        if (x == id) return true;
+    return false;
+}
+
 // Copies the contents of `from` into `to` (both ending in "/"), overwriting.
-// Symbolic links and special files are skipped, and so is the folder `skip`
-// (the target itself, when it lies inside the source).
-bool CopyFolderContents(const std::string& from, const std::string& to, const FileId& skip, int depth,
-                        bool topLevel) {
+// Symbolic links and special files are skipped, and so are the folders in
+// `skip` (the target and the folders holding it, when it lies inside the source).
+bool CopyFolderContents(const std::string& from, const std::string& to, const std::vector<FileId>& skip,
+                        int depth, bool topLevel) {
     if (depth > kMaxCopyDepth) return false;
     for (const std::string& name : FolderEntries(from)) {
         const std::string src = from + name;
@@ -116,7 +140,7 @@ bool CopyFolderContents(const std::string& from, const std::string& to, const Fi
         if (::lstat(src.c_str(), &st) != 0) return false;
         const std::string dst = to + name;
         if (S_ISDIR(st.st_mode)) {
-            if (FileId{st.st_dev, st.st_ino} == skip) continue;
+            if (Contains(skip, FileId{st.st_dev, st.st_ino})) continue;
             struct stat dt {};
             if (::lstat(dst.c_str(), &dt) == 0 && !S_ISDIR(dt.st_mode) && ::unlink(dst.c_str()) != 0) return false;
             if (!EnsureFolder(dst)) return false;
@@ -333,7 +357,7 @@ ChangeDirectoryOutcome ChangeDataDirectory(std::string_view folder, Settings& se
     if (!targetId) return fail();
     // Choosing the folder in use: its files are the data, nothing to copy.
     if (copy && sourceId && *sourceId != *targetId) {
-        if (!CopyFolderContents(source, userTarget, *targetId, 0, true)) return fail();
+        if (!CopyFolderContents(source, userTarget, FolderAndAncestors(userTarget), 0, true)) return fail();
         RemoveStaleNotes(source, userTarget);
     }
     settings.userDirectory = ParentFolder(userTarget);
