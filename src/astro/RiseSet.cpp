@@ -90,6 +90,15 @@ QuadResult Quad(double yMinus, double y0, double yPlus) {
     const double a = 0.5 * (yMinus + yPlus) - y0;
     const double b = 0.5 * (yPlus - yMinus);
     const double c = y0;
+    if (a == 0) {
+        // A straight line: its one root, if any.
+        if (b != 0) {
+            r.z1 = r.z2 = r.xe = -c / b;
+            r.nz = std::fabs(r.z1) <= 1.0 ? 1 : 0;
+        }
+        r.ye = c;
+        return r;
+    }
     r.xe = -b / (2.0 * a);
     r.ye = (a * r.xe + b) * r.xe + c;
     const double dis = b * b - 4.0 * a * c;
