@@ -160,7 +160,6 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         // The first of the current month, kept inside the calendar's years.
         const CivilDate c = CivilOf(std::clamp(today, kFirstDay, kLastDay));
         o.from = DayNumberOf(c.year, c.month, 1);
-        fromText = "";
     }
     if (!haveTo) o.to = std::min(LastDayOfMonthAfter(o.from, 11), kLastDay);
     if (o.from > o.to) {
