@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "notes/NotesOfDay.h"
+#include "notes/NotesOverview.h"
+#include "notes/TempFolder.h"
+#include "notes/YearMarkers.h"
+
+namespace sk {
+namespace {
+
+using testing::TempFolder;
+
+DayContext Day(int y, int m, int d) { return MakeDayContext(DayNumberOf(y, m, d)); }
+
+TEST(YearMarkers, InsertYears) {
+    struct Case {
+        const char* text;
+        int year;
+        const char* shown;
+    } cases[] = {
+        {"<1980>. Geburtstag ", 2017, "37. Geburtstag "},
+        {"Anna <1980>, Ben <1990>", 2017, "Anna 37, Ben 27"},
+        {"<1980> und <1980>", 2017, "37 und 37"},
+        {"<abc> dann <1980>", 2017, "<abc> dann <1980>"},   // a "<" that is no marker ends the processing
+        {"<19800>", 2017, "<19800>"},                      // five characters
+        {"<>", 2017, "<>"},
+        {"<2020>", 2017, "-3"},
+        {"<1980", 2017, "<1980"},
+        {"<12a> <12>", 2017, "<12a> 2005"},               // y from leading digits, then nothing left to replace
+        {"<0980> <980>", 2017, "<0980> 1037"},            // not the plain form: stops after the plain one
+        {"<0980>", 2017, "<0980>"},
+        {"x <1\xC3\xA4\xC3\xB6\xC3\xBC> <1>", 2017, "x <1\xC3\xA4\xC3\xB6\xC3\xBC> 2016"},  // four characters, six bytes
+        {"ohne Marke", 2017, "ohne Marke"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(InsertYears(c.text, c.year), c.shown);
+    }
+    EXPECT_EQ(AppendYearMarkerLine("", 1970), "<1970>. Geburtstag ");
+    EXPECT_EQ(AppendYearMarkerLine("Oma", 1950), "Oma\n<1950>. Geburtstag ");
+}
+
+class NotesOfDayTest : public ::testing::Test {
+protected:
+    TempFolder dir;
+    NoteStore store{dir.Path()};
+    void Put(const std::string& name, const std::string& latin1) { dir.Put(name, latin1); }
+};
+
+TEST_F(NotesOfDayTest, JoinsAllKindsInOrder) {
+    // Tuesday 28 Feb 2017 (day number 17225, 17225 mod 7 = 5): every kind.
+    Put("20170128.txt", "Tag\r\nzweite Zeile");
+    Put("12.7.tnt", "sieben");         // 12 mod 7 = 5
+    Put("1.1.tnt", "jeden Tag");
+    Put("128.jnt", "Max <1980>");
+    Put("10123.wmt", "vierter Dienstag Februar");
+    Put("11223.wmt", "vierter Dienstag Februar");  // same text every month: shown once
+    Put("11224.wmt", "letzter Dienstag");
+    store.ScanAll();
+    const DayContext ctx = Day(2017, 2, 28);
+    EXPECT_EQ(NotesOfDay(store, ctx, NotesForm::Overview),
+              "Tag\r\nzweite Zeile\r\n\r\njeden Tag\r\n\r\nsieben\r\n\r\nMax 37\r\n\r\n"
+              "vierter Dienstag Februar\r\n\r\nletzter Dienstag");
+    EXPECT_EQ(StatusLineNotesOfDay(store, ctx),
+              "Tag\u00A0\u00BB\u00A0zweite Zeile\u00A0|\u00A0jeden Tag\u00A0|\u00A0sieben\u00A0|\u00A0Max 37\u00A0|\u00A0"
+              "vierter Dienstag Februar\u00A0|\u00A0letzter Dienstag");
+    EXPECT_EQ(NotesOfDay(store, "28.02.2017", NotesForm::Overview), NotesOfDay(store, ctx, NotesForm::Overview));
+    for (const char* bad : {"", "31.02.2017", "28-02-2017", "28.13.2017", "aa.bb.cccc"})
+        EXPECT_EQ(NotesOfDay(store, bad, NotesForm::Overview), "") << bad;
+}
+
+TEST_F(NotesOfDayTest, StatusLineLineBreaksAndTrailingSeparators) {
+    Put("20170001.txt", "a\nb\rc\r\n\r\nd\n\r");   // 1 Jan 2017
+    Put("1.1.tnt", "\xA0|\xA0");                    // a note that is only the separator
+    store.ScanAll();
+    EXPECT_EQ(StatusLineNotesOfDay(store, Day(2017, 1, 1)),
+              "a\u00A0\u00BB\u00A0b\u00A0\u00BB\u00A0c\u00A0\u00BB\u00A0\u00A0\u00BB\u00A0d\u00A0\u00BB\u00A0\u00A0\u00BB\u00A0");
+    EXPECT_EQ(NotesOfDay(store, Day(2017, 1, 2), NotesForm::StatusLine), "");
+    EXPECT_EQ(ReplaceLineBreaks("\r\r\n\n", "|"), "|||");
+}
+
+TEST_F(NotesOfDayTest, EncipheredNotesShowDeciphered) {
+    store.SetPassword("geheim");
+    ASSERT_TRUE(store.WriteDayNote(Day(2017, 5, 1), "Mai\xC3\xBC"));
+    EXPECT_EQ(NotesOfDay(store, Day(2017, 5, 1), NotesForm::StatusLine), "Mai\xC3\xBC");
+}
+
+TEST_F(NotesOfDayTest, OverviewOfDisplayedMonths) {
+    Put("20170102.txt", "Feb 2");          // 2 Feb 2017
+    Put("20170105.txt", "Feb 5\r\n\r\n\r\nEnde");
+    Put("20170205.txt", "Mar 5");
+    store.ScanAll();
+    const std::string text = BuildNotesOverview(store, 2017, 1, 2, 20170103);  // Feb, Mar 2017; today 3 Feb
+    EXPECT_EQ(text,
+              "02.02.2017\r\nFeb 2"
+              "\r\n________________________________________________________\r\n \r\n"
+              "05.02.2017\r\nFeb 5\r\nEnde\r\n \r\n05.03.2017\r\nMar 5");
+    // Today first: no rule line; today outside: none either.
+    EXPECT_EQ(BuildNotesOverview(store, 2017, 1, 1, 20170102).find("____"), std::string::npos);
+    EXPECT_EQ(BuildNotesOverview(store, 2016, 0, 1, 20170002), "");
+    // Columns running into the next year.
+    EXPECT_NE(BuildNotesOverview(store, 2016, 11, 4, 0).find("05.03.2017"), std::string::npos);
+}
+
+TEST(NotesOverview, CollapseEmptyLinesIsTheFixedPoint) {
+    const auto naive = [](std::string s) {
+        for (std::size_t p; (p = s.find("\r\n\r\n")) != std::string::npos;) s.replace(p, 4, "\r\n");
+        return s;
+    };
+    for (const std::string s : {"", "\r\n", "a\r\n\r\n\r\nb", "\r\r\n\n", "\r\n \r\n", "\r\n\r\r\n\n\r\n\r\n", "x\n\r\n\r"}) {
+        SCOPED_TRACE(s);
+        EXPECT_EQ(CollapseEmptyLines(s), naive(s));
+    }
+}
+
+}  // namespace
+}  // namespace sk
