@@ -2,6 +2,9 @@
 
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
+#include "marks/CalendarMarks.h"
+#include "marks/ShiftMarks.h"
+#include "notes/NoteStore.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {
@@ -20,8 +23,13 @@ DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions&
     DayFacts f;
     f.publicHoliday = IsPublicHoliday(ctx);
     if (options.showSchoolHolidays) f.schoolHoliday = IsSchoolHoliday(ctx);
-    (void)sources_.notes;
-    (void)sources_.calendarMarks;
+    if (sources_.calendarMarks) f.markColour = sources_.calendarMarks->MarkColourOfDay(ctx.dayNumber);
+    if (const NoteStore* notes = sources_.notes) {
+        f.dayNote = notes->HasDayNote(ctx);
+        f.periodicNote = notes->CountPeriodicNotesOfDay(ctx) > 0;
+        f.yearlyNote = notes->HasYearlyNote(ctx);
+        f.weekdayNote = notes->WeekdayNoteStateOfDay(ctx) != 0;
+    }
     if (options.showMoonPhases || options.showDistanceLetters) {
         // One search per month column instead of one per day.
         if (!astroReady_) {
@@ -51,6 +59,12 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
         row.onRhythm = result.allFiveOnRhythm;
         row.inVacationWindow = HasVacationBlock(calendarType) && IsInVacationWindow(block_, d);
         for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHoliday(ctx, level);
+    }
+    if (sources_.shiftMarks) {
+        if (const ShiftMark* mark = sources_.shiftMarks->ShiftMarkOfDay(d)) {
+            row.markColumn = mark->crew;
+            row.markCode = mark->code;
+        }
     }
     return row;
 }

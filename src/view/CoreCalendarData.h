@@ -13,6 +13,7 @@ namespace sk {
 
 class NoteStore;
 class CalendarMarkList;
+class ShiftMarkList;
 
 // What the answers depend on; the pointers may be null (nothing of that kind).
 struct CoreSources {
@@ -22,6 +23,7 @@ struct CoreSources {
     Observer observer;
     const NoteStore* notes = nullptr;
     const CalendarMarkList* calendarMarks = nullptr;
+    const ShiftMarkList* shiftMarks = nullptr;
 };
 
 class CoreCalendarData : public CalendarData {

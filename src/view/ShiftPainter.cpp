@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "marks/ShiftMarkCodes.h"
 #include "view/Layout.h"
 
 namespace sk {
@@ -42,7 +43,7 @@ struct RowPainter {
     // Letter centred in the 2u wide sub-column starting at `left`.
     void Letter(int left, const std::string& text, Rgb colour) { canvas.TextCentred(left, 2 * u, y, text, colour); }
 
-    std::string MarkText() const { return ShiftMarkLetter(view.calendarType, row.markCode); }
+    std::string MarkText() const { return std::string(ShiftMarkLetter(view.calendarType, row.markCode)); }
 };
 
 void PaintFiveCrew(RowPainter& p, const DayContext& ctx) {
@@ -196,16 +197,6 @@ void PaintFourCrew(RowPainter& p, const DayContext& ctx) {
 }
 
 }  // namespace
-
-const char* ShiftMarkLetter(int calendarType, int code) {
-    static const char* const kColourTypes[] = {"X", "F", "U", "L", "K", "A", " "};
-    static const char* const kType6[] = {"1", "2", "3", "f", "U", "L", "K", "A", " "};
-    static const char* const kType7[] = {"F", "S", "N", "-", "U", "L", "K", "A", " "};
-    if (code < 0) return "";
-    if (calendarType == 6) return code < 9 ? kType6[code] : "";
-    if (calendarType == 7) return code < 9 ? kType7[code] : "";
-    return code < 7 ? kColourTypes[code] : "";
-}
 
 void PaintShiftArea(Canvas& canvas, const ViewState& view, const DayContext& ctx, const ShiftRow& row, int a,
                     int y) {

@@ -8,9 +8,6 @@
 
 namespace sk {
 
-// Letter of a shift-mark code for a calendar type; empty for unknown codes.
-const char* ShiftMarkLetter(int calendarType, int code);
-
 // Paints the shift area of one row at (a, y), a = column x + 8u.
 void PaintShiftArea(Canvas& canvas, const ViewState& view, const DayContext& ctx, const ShiftRow& row, int a,
                     int y);

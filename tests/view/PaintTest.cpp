@@ -279,17 +279,6 @@ TEST_F(ShiftPixels, MarkLetterIsWrittenInTheCrewTextColour) {
     EXPECT_EQ(At(11, a + 4 * u, 0), kRed);
 }
 
-TEST(ShiftMarkLetter, DependsOnTheType) {
-    EXPECT_STREQ(ShiftMarkLetter(0, 0), "X");
-    EXPECT_STREQ(ShiftMarkLetter(1, 4), "K");
-    EXPECT_STREQ(ShiftMarkLetter(6, 3), "f");
-    EXPECT_STREQ(ShiftMarkLetter(7, 3), "-");
-    EXPECT_STREQ(ShiftMarkLetter(7, 8), " ");
-    EXPECT_STREQ(ShiftMarkLetter(0, 7), "");
-    EXPECT_STREQ(ShiftMarkLetter(6, 9), "");
-    EXPECT_STREQ(ShiftMarkLetter(2, -1), "");
-}
-
 TEST(Cursor, FrameSurroundsTheCursorCell) {
     Picture p(2025, 0);
     ChosenFacts data;

@@ -1,0 +1,482 @@
+#include "app/MainWindow.h"
+
+#include <cmath>
+
+#include "app/StartUp.h"
+#include "notes/NotesOfDay.h"
+#include "astro/AstronomyLine.h"
+#include "ui/DateField.h"
+#include "ui/MessageBox.h"
+#include "ui/ModalWindow.h"
+#include "view/CalendarPainter.h"
+#include "view/Canvas.h"
+#include "view/StatusLine.h"
+
+namespace sk {
+
+namespace {
+
+struct ButtonText {
+    const char* caption;
+    const char* tooltip;
+    int menuId;
+};
+
+const ButtonText kButtons[] = {
+    {"+", "[+] Mehr Monate anzeigen", menu::kMoreColumns},
+    {"<Jahr", "[F1] Ein Jahr zurück", menu::kYearBack},
+    {"<Monat", "[F2] Einen Monat zurück", menu::kMonthBack},
+    {"Monat>", "[F3] Einen Monat vor", menu::kMonthForward},
+    {"Jahr>", "[F4] Ein Jahr vor", menu::kYearForward},
+    {"<Seite", "[F5] Eine Seite zurück", menu::kPageBack},
+    {"Heute", "[F6] Setzt den Kursor auf den heutigen Tag", menu::kTodayF6},
+    {"Seite>", "[F7] Eine Seite vor", menu::kPageForward},
+    {"Datum", "[F8] Direkte Eingabe eines Datums", menu::kEnterDate},
+    {"Notiz", "[F9] Tagesnotiz eingeben", menu::kNotesMenu},
+    {"Prog.", "[F10] Unterprogramme auswählen", menu::kProgramMenu},
+    {"Name", "[F11] Als neuer Anwender anmelden", menu::kLoginF11},
+    {"Info", "[F12] Verschiedene Infos zum Kalender und Programm", menu::kInfoMenu},
+    {"-", "[-] Weniger Monate anzeigen", menu::kFewerColumns},
+};
+
+const char* const kFieldTooltips[] = {
+    "Infos zum Tag und Programmstatus",
+    "Notizen zum gewählten Tag",
+    "Astronomische Anzeigen",
+    "Minus- und Plusstunden anhand der Schichtmarkierungen",
+    "Resturlaub anhand der Schichtmarkierungen",
+};
+
+constexpr const char* kStartTitle = "Velmo Schichtkalender - Benutzername: Programm";
+constexpr const char* kHalfYearNotes =
+    "Der Kalender kann mit der Taste 'Z' oder der rechten Maustaste in die Zwischenablage kopiert werden.";
+constexpr const char* kHalfYearAstronomy =
+    "Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter 'Prog.' -> 'Schriftart') "
+    "angepasst werden.";
+
+std::string CssColour(Rgb c) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
+    return buf;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state) : state_(state) {
+    set_title(kStartTitle);
+    set_default_size(848, 540);
+    set_resizable(false);
+    add(fixed_);
+    css_ = Gtk::CssProvider::create();
+    Gtk::StyleContext::add_provider_for_screen(Gdk::Screen::get_default(), css_,
+                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    ApplyStyle();
+    signal_key_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnKey), false);
+    signal_delete_event().connect(sigc::mem_fun(*this, &MainWindow::OnDelete));
+    fixed_.show();
+}
+
+void MainWindow::ApplyStyle() {
+    const Settings& s = state_.settings;
+    const std::string family = s.fontName.empty() ? state_.defaultFontFamily : s.fontName;
+    std::string css = "#sk-main, #sk-main entry { background-color: " + CssColour(state_.view.backgroundColour) +
+                      "; background-image: none; }\n";
+    css += "#sk-main button, #sk-main entry { font-family: \"" + family + "\"; font-size: " +
+           std::to_string(s.fontSize) + "pt; font-weight: " + ((s.fontStyle & 1) ? "bold" : "normal") +
+           "; font-style: " + ((s.fontStyle & 2) ? "italic" : "normal") + "; padding: 0; min-height: 0; }\n";
+    set_name("sk-main");
+    try {
+        css_->load_from_data(css);
+    } catch (const Glib::Error&) {
+        // A font name the style parser rejects keeps the toolkit's font.
+    }
+}
+
+void MainWindow::BuildStatusFields() {
+    imageBox_.add(image_);
+    imageBox_.set_can_focus(true);
+    imageBox_.add_events(Gdk::BUTTON_PRESS_MASK);
+    imageBox_.signal_button_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnImageButton));
+    fixed_.put(imageBox_, 0, 0);
+    image_.show();
+    imageBox_.show();
+    for (int i = 0; i < kFieldCount; ++i) {
+        Gtk::Entry& f = fields_[i];
+        f.set_editable(false);
+        f.set_tooltip_text(kFieldTooltips[i]);
+        f.set_has_frame(true);
+        fixed_.put(f, 0, 0);
+        f.show();
+    }
+    fields_[kNotes].signal_focus_in_event().connect([this](GdkEventFocus*) {
+        if (ignoreFieldFocus_) return false;
+        Glib::signal_idle().connect_once([this] {
+            fields_[kDayInfo].grab_focus();
+            ShowNotesOfDay(true);
+            Redraw(-1, -1);
+        });
+        return false;
+    });
+    for (Field f : {kHours, kVacation}) {
+        fields_[f].signal_focus_in_event().connect([this](GdkEventFocus*) {
+            if (ignoreFieldFocus_) return false;
+            Glib::signal_idle().connect_once([this] { fields_[kDayInfo].grab_focus(); });
+            return false;
+        });
+    }
+}
+
+void MainWindow::BuildButtons() {
+    for (int i = 0; i < kButtonCount; ++i) {
+        Gtk::Button& b = buttons_[i];
+        b.set_label(kButtons[i].caption);
+        b.set_tooltip_text(kButtons[i].tooltip);
+        b.set_can_focus(false);
+        const int id = kButtons[i].menuId;
+        b.signal_clicked().connect([this, id] { RunCommand(id); });
+        fixed_.put(b, 0, 0);
+        b.show();
+    }
+    vacationToggle_.set_label("UB");
+    vacationToggle_.set_tooltip_text("Urlaubsblockanzeige ein- und ausschalten");
+    vacationToggle_.set_can_focus(false);
+    vacationToggle_.set_active(state_.view.vacationBlockShown);
+    vacationToggle_.signal_toggled().connect([this] {
+        if (updatingToggle_) return;
+        if (!ShowsVacationToggle(state_.view.calendarType)) return;
+        state_.view.vacationBlockShown = vacationToggle_.get_active();
+        state_.settings.vacationBlockShown = state_.view.vacationBlockShown;
+        Redraw(-1, -1);
+    });
+    fixed_.put(vacationToggle_, 0, 0);
+}
+
+void MainWindow::RelayoutControls() {
+    const ViewState& v = state_.view;
+    const int u = v.unitWidth, r = v.rowHeight, W = v.widthUnits;
+    const int A = RoundHalfEven(u * 8.7);
+    const int H = RoundHalfEven(r * 1.8);
+    const int T = r / 5;
+    const int L = u * (W - 106) / 2;
+    const int B1 = L + u + 4 * A;
+    const int B2 = B1 + 2 * A;
+    const int B3 = B2 + 2 * A + u;
+    const int B4 = B3 + 2 * A;
+    const int xs[kButtonCount] = {L - 4 * u, L, L + A, L + 2 * A, L + 3 * A, B1, B1 + A, B2, B2 + A,
+                                  B3, B3 + A, B4, B4 + A, B4 + 2 * A + u};
+    for (int i = 0; i < kButtonCount; ++i) {
+        const int w = (i == kPlus || i == kMinus) ? 3 * u : A;
+        fixed_.move(buttons_[i], xs[i], T);
+        buttons_[i].set_size_request(w, H);
+    }
+    fixed_.move(vacationToggle_, u * (W - 5), RoundHalfEven(r * 38.1));
+    vacationToggle_.set_size_request(A / 2, H);
+
+    if (v.calendarType != 5) {
+        fixed_.move(imageBox_, 0, 2 * r);
+        imageBox_.set_size_request(u * W, r * 32 + 2);
+    }
+    const int S = RoundHalfEven(r * 1.3);
+    struct Place { int x, y, w; };
+    const Place places[kFieldCount] = {
+        {u, RoundHalfEven(r * 34.6), u * (W - 11)},
+        {u, RoundHalfEven(r * 36.4), u * (W - 8)},
+        {u, RoundHalfEven(r * 38.2), u * (W - 7)},
+        {u * (W - 9), RoundHalfEven(r * 34.6), 8 * u},
+        {u * (W - 6), RoundHalfEven(r * 36.4), 5 * u},
+    };
+    for (int i = 0; i < kFieldCount; ++i) {
+        fixed_.move(fields_[i], places[i].x, places[i].y);
+        fields_[i].set_size_request(places[i].w, S);
+        fields_[i].set_width_chars(1);
+    }
+    fixed_.set_size_request(u * W, r * 40);
+}
+
+bool MainWindow::ScreenSize(int& width, int& height) const {
+    auto display = Gdk::Display::get_default();
+    if (!display) return false;
+    auto monitor = display->get_monitor(0);
+    if (!monitor) return false;
+    Gdk::Rectangle area;
+    monitor->get_geometry(area);
+    width = area.get_width();
+    height = area.get_height();
+    return width > 0 && height > 0;
+}
+
+bool MainWindow::FitWindow() {
+    ViewState& v = state_.view;
+    v.widthUnits = WidthUnitsOf(v.lastColumn);
+    int sw = 0, sh = 0;
+    if (!ScreenSize(sw, sh)) return false;
+    const int w = v.unitWidth * v.widthUnits;
+    const int h = v.rowHeight * 40;
+    if (!(w < sw && h < sh)) return false;
+    fixed_.set_size_request(w, h);
+    resize(w, h);
+    move((sw - w) / 2, (sh - h) / 2);
+    return true;
+}
+
+void MainWindow::BuildContent() {
+    ViewState& v = state_.view;
+    const FontMetrics m = MeasureFont(state_.FontDescription());
+    v.unitWidth = m.unitWidth;
+    v.rowHeight = m.rowHeight;
+    if (!FitWindow()) {
+        if (v.lastColumn >= 7) {
+            v.lastColumn = kFewestColumnsIndex;
+            state_.settings.lastColumn = v.lastColumn;
+            if (!FitWindow()) state_.fontTooLarge = true;
+        } else {
+            state_.fontTooLarge = true;
+        }
+    }
+    BuildStatusFields();
+    BuildButtons();
+    PlaceCursorOnToday(state_, LocalToday());
+    Redraw(-1, -1);
+    SetVacationToggleVisible(ShowsVacationToggle(v.calendarType));
+}
+
+void MainWindow::AfterFirstShow() {
+    ShowNotesOfDay(false);
+    if (state_.fontTooLarge) {
+        ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
+        ChangeFont();
+        Redraw(-1, -1);
+    }
+}
+
+void MainWindow::RequestQuit() {
+    state_.view.quitRequested = true;
+    // Close every open dialog first, so its own loop returns.
+    for (Gtk::Window* w : Gtk::Window::list_toplevels()) {
+        if (auto* dialog = dynamic_cast<Gtk::Dialog*>(w)) dialog->response(Gtk::RESPONSE_DELETE_EVENT);
+    }
+    hide();
+}
+
+void MainWindow::RunCommand(int menuId) {
+    DispatchMenu(state_, *this, menuId);
+    if (state_.view.quitRequested) RequestQuit();
+}
+
+bool MainWindow::OnKey(GdkEventKey* event) {
+    // Shortcuts are plain keys: with Ctrl or Alt they are not ours.
+    if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return false;
+    const std::optional<int> id = MenuIdForKey(event->keyval);
+    if (!id) return false;
+    RunCommand(*id);
+    return true;
+}
+
+bool MainWindow::OnImageButton(GdkEventButton* event) {
+    if (event->button == 1 && event->type == GDK_BUTTON_PRESS) {
+        if (state_.view.calendarType == 5) return true;
+        // The image lies at (0, 2r) in the window.
+        Canvas canvas(surface_, state_.FontDescription());
+        CoreCalendarData data(state_.sources);
+        const int mx = static_cast<int>(event->x);
+        const int my = static_cast<int>(event->y) + 2 * state_.view.rowHeight;
+        RelayoutControls();
+        PaintCalendar(canvas, state_.view, state_.cells, data, state_.Options(), 0, 0, mx, my);
+        state_.vacationYear = data.Block().year;
+        UpdateStatusLine();
+        image_.set(surface_);
+        imageBox_.grab_focus();
+        return true;
+    }
+    if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
+        OpenSubsystemWindow(menu::kShiftMark1);
+        return true;
+    }
+    if (event->button == 3 && event->type == GDK_BUTTON_PRESS) {
+        OpenSubsystemWindow(menu::kCopyImage);
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::OnDelete(GdkEventAny*) {
+    state_.view.quitRequested = true;
+    return false;  // let the window close; the application then ends
+}
+
+void MainWindow::Redraw(int dx, int dy) {
+    RelayoutControls();
+    ViewState& v = state_.view;
+    const int width = ImageWidth(v);
+    const int height = ImageHeight(v);
+    if (!surface_ || surface_->get_width() != width || surface_->get_height() != height) {
+        surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
+    }
+    const bool halfYear = v.calendarType == 5;
+    for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
+    if (halfYear) {
+        PaintHalfYearPlaceholder();
+    } else {
+        Canvas canvas(surface_, state_.FontDescription());
+        CoreCalendarData data(state_.sources);
+        PaintCalendar(canvas, v, state_.cells, data, state_.Options(), dx, dy);
+        state_.vacationYear = data.Block().year;
+        UpdateStatusLine();
+    }
+    image_.set(surface_);
+    imageBox_.grab_focus();
+}
+
+void MainWindow::PaintHalfYearPlaceholder() {
+    // The half-year plan page is not painted yet: an empty white page.
+    Canvas canvas(surface_, state_.FontDescription());
+    canvas.FillRect(0, 0, canvas.Width(), canvas.Height(), PackRgb(255, 255, 255));
+    fields_[kDayInfo].set_text(TodayText(LocalToday()));
+    fields_[kNotes].set_text(kHalfYearNotes);
+    fields_[kAstronomy].set_text(kHalfYearAstronomy);
+}
+
+void MainWindow::UpdateStatusLine() {
+    const std::optional<DayContext> day = CursorDay(state_.view, state_.cells);
+    if (!day) {
+        fields_[kDayInfo].set_text("");
+        fields_[kNotes].set_text("");
+        fields_[kAstronomy].set_text("");
+        return;
+    }
+    fields_[kNotes].set_text(StatusLineNotesOfDay(state_.notes, *day));
+    fields_[kDayInfo].set_text(DayInfoText(*day));
+    fields_[kAstronomy].set_text(AstronomyLine(*day, state_.sources.observer));
+    // Long texts are cut by the field: show their beginning.
+    for (Gtk::Entry& f : fields_) f.set_position(0);
+}
+
+void MainWindow::ShowNotesOfDay(bool complain) {
+    const std::optional<DayContext> day = CursorDay(state_.view, state_.cells);
+    const std::string text = day ? NotesOfDay(state_.notes, *day, NotesForm::Overview) : std::string();
+    if (text.empty()) {
+        if (complain) {
+            sk::ShowMessage(this, message_titles::kInformation, "Für den gewählten Tag sind keine Notizen vorhanden!");
+        }
+        return;
+    }
+    const Units units{state_.view.unitWidth, state_.view.rowHeight};
+    ModalWindow window(this, "Notizen für den " + CursorDateText(state_.view, state_.cells), units, 60, 33);
+    Gtk::ScrolledWindow scroller;
+    Gtk::TextView view;
+    view.set_editable(false);
+    view.set_wrap_mode(Gtk::WRAP_WORD);
+    view.get_buffer()->set_text(text);
+    scroller.add(view);
+    view.show();
+    window.Place(scroller, 1, 1, 58, 31);
+    window.run();
+}
+
+void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
+    sk::ShowMessage(this, title, text);
+}
+
+void MainWindow::SetVacationToggleVisible(bool visible) {
+    updatingToggle_ = true;
+    vacationToggle_.set_active(state_.view.vacationBlockShown);
+    updatingToggle_ = false;
+    vacationToggle_.set_visible(visible);
+}
+
+void MainWindow::EnterDate() {
+    ViewState& v = state_.view;
+    const Units units{v.unitWidth, v.rowHeight};
+    ModalWindow window(this, "Datum eingeben", units, 20, 3.5);
+    DateField field(true, DateFieldRange{kFirstDay + 1 / 86400, 24684});
+    field.SetDate(CivilOf(EnterDateInitialDay(v)));
+    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
+    window.Place(field, 1, 1, 18, 1.5);
+    field.grab_focus();
+    window.run();
+    const CivilDate chosen = field.Date();
+    window.hide();
+    TakeEnteredDate(state_, *this, DayNumberOf(chosen.year, chosen.month, chosen.day));
+}
+
+void MainWindow::EditEarliestVacationStart() {
+    ViewState& v = state_.view;
+    Settings& s = state_.settings;
+    const Units units{v.unitWidth, v.rowHeight};
+    ModalWindow window(this, "Frühester Urlaubsbeginn", units, 20, 3.5);
+    DateField field(false, DateFieldRange{});
+    field.SetDate(CivilDate{state_.vacationYear, s.vacationStartMonth, s.vacationStartDay});
+    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
+    window.Place(field, 1, 1, 18, 1.5);
+    field.grab_focus();
+    window.run();
+    const CivilDate chosen = field.Date();
+    window.hide();
+    s.vacationStartMonth = chosen.month;
+    s.vacationStartDay = chosen.day;
+    state_.sources.vacationStartMonth = chosen.month;
+    state_.sources.vacationStartDay = chosen.day;
+    state_.vacationYear = v.firstYear;
+    Redraw(-1, -1);
+}
+
+void MainWindow::ChangeFont() {
+    ViewState& v = state_.view;
+    Settings& s = state_.settings;
+    Gtk::FontChooserDialog chooser("Schriftart", *this);
+    chooser.set_font(state_.FontDescription());
+    if (chooser.run() != Gtk::RESPONSE_OK) return;
+    const Pango::FontDescription desc = chooser.get_font_desc();
+    chooser.hide();
+    Settings chosen = s;
+    chosen.fontName = desc.get_family();
+    chosen.fontSize = std::max(1, static_cast<int>(std::lround(desc.get_size() / double(PANGO_SCALE))));
+    chosen.fontStyle = (desc.get_weight() >= Pango::WEIGHT_BOLD ? 1 : 0) |
+                       (desc.get_style() != Pango::STYLE_NORMAL ? 2 : 0);
+    const FontMetrics m = MeasureFont(
+        FontDescriptionText({chosen.fontName, chosen.fontSize, chosen.fontStyle}, state_.defaultFontFamily));
+    const FontMetrics old{v.unitWidth, v.rowHeight};
+    v.unitWidth = m.unitWidth;
+    v.rowHeight = m.rowHeight;
+    if (FitWindow()) {
+        s.fontName = chosen.fontName;
+        s.fontSize = chosen.fontSize;
+        s.fontStyle = chosen.fontStyle;
+        state_.fontTooLarge = false;
+        ApplyStyle();
+        RelayoutControls();
+        return;
+    }
+    v.unitWidth = old.unitWidth;
+    v.rowHeight = old.rowHeight;
+    v.widthUnits = WidthUnitsOf(v.lastColumn);
+    RelayoutControls();
+    ShowMessage(texts::kError, texts::kChosenFontTooLarge);
+}
+
+void MainWindow::ChangeBackground() {
+    Gtk::ColorChooserDialog chooser("Hintergrundfarbe", *this);
+    Gdk::RGBA preset;
+    preset.set_rgba_u(236 * 257, 233 * 257, 216 * 257);
+    chooser.set_rgba(preset);
+    chooser.set_use_alpha(false);
+    if (chooser.run() != Gtk::RESPONSE_OK) return;
+    const Gdk::RGBA c = chooser.get_rgba();
+    chooser.hide();
+    state_.view.backgroundColour = PackRgb(c.get_red_u() / 257, c.get_green_u() / 257, c.get_blue_u() / 257);
+    Redraw(-1, -1);
+}
+
+bool MainWindow::OpenSubsystemWindow(int) {
+    // The windows of notes, marks, menus, login, info and the clipboard copy
+    // are reached from here once they exist.
+    return false;
+}
+
+Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() const {
+    if (!surface_) return {};
+    return Gdk::Pixbuf::create(Cairo::RefPtr<Cairo::Surface>(surface_), 0, 0, surface_->get_width(),
+                               surface_->get_height());
+}
+
+}  // namespace sk

@@ -1,0 +1,77 @@
+// Schichtkalender: the shift calendar of the mills, one window.
+
+#include <glib-unix.h>
+#include <gtkmm.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <string>
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "ui/MessageBox.h"
+
+namespace {
+
+std::string WorkingDirectory() {
+    std::string path(4096, '\0');
+    if (!getcwd(path.data(), path.size())) return ".";
+    path.resize(std::char_traits<char>::length(path.c_str()));
+    return path;
+}
+
+// The desktop's default sans family (from its interface font).
+std::string DesktopSansFamily() {
+    auto settings = Gtk::Settings::get_default();
+    if (settings) {
+        const Pango::FontDescription desc(settings->property_gtk_font_name().get_value());
+        const std::string family = desc.get_family();
+        if (!family.empty()) return family;
+    }
+    return "Sans";
+}
+
+gboolean OnTerminate(gpointer data) {
+    static_cast<sk::MainWindow*>(data)->RequestQuit();
+    return G_SOURCE_CONTINUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The program takes no arguments; the toolkit is not given any either.
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("schichtkalender"), nullptr};
+    char** toolkitArgvPtr = toolkitArgv;
+    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, "de.velmo.schichtkalender",
+                                        Gio::APPLICATION_NON_UNIQUE);
+
+    sk::AppState state;
+    state.defaultFontFamily = DesktopSansFamily();
+    const sk::DayContext today = sk::LocalToday();
+    if (!sk::EnterDataDirectory(state, WorkingDirectory())) {
+        // Without a data folder nothing can be kept; say so and end.
+        sk::ShowMessage(nullptr, "Fehler", "Der Datenordner \"SKDaten\" konnte nicht angelegt werden!");
+        return 1;
+    }
+    const std::optional<std::string> folderMessage = sk::LoadUserSettings(state, today.year);
+    sk::LoadUserData(state);
+
+    sk::MainWindow window(state);
+    window.BuildContent();
+    app->signal_activate().connect([&] {
+        app->add_window(window);
+        window.show();
+        Glib::signal_idle().connect_once([&] {
+            if (folderMessage) window.ShowMessage("Fehler", *folderMessage);
+            window.AfterFirstShow();
+            if (state.view.quitRequested) window.RequestQuit();
+        });
+    });
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &window);
+
+    app->run(toolkitArgc, toolkitArgvPtr);
+    sk::SaveAtShutdown(state);
+    return 0;
+}

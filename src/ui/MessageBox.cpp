@@ -1,0 +1,49 @@
+#include "ui/MessageBox.h"
+
+#include <gtkmm.h>
+
+namespace sk {
+
+bool QuestionDefaultsToNo(std::string_view text) {
+    const bool overwrite = text.find("existiert bereits!") != std::string_view::npos &&
+                           text.find("überschrieben werden?") != std::string_view::npos;
+    return overwrite || text == "Sollen die Notizen wirklich alle gelöscht werden?";
+}
+
+namespace {
+
+Gtk::MessageType TypeOfTitle(const std::string& title) {
+    if (title == message_titles::kError) return Gtk::MESSAGE_ERROR;
+    if (title == message_titles::kQuestion) return Gtk::MESSAGE_QUESTION;
+    return Gtk::MESSAGE_INFO;
+}
+
+int RunBox(Gtk::Window* parent, const std::string& title, const std::string& text, bool question) {
+    Gtk::MessageDialog box(text, false, TypeOfTitle(title), Gtk::BUTTONS_NONE, true);
+    if (parent) box.set_transient_for(*parent);
+    box.set_title(title);
+    box.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
+    if (question) {
+        box.add_button("Ja", Gtk::RESPONSE_YES);
+        box.add_button("Nein", Gtk::RESPONSE_NO);
+        const int def = QuestionDefaultsToNo(text) ? Gtk::RESPONSE_NO : Gtk::RESPONSE_YES;
+        box.set_default_response(def);
+        if (Gtk::Widget* w = box.get_widget_for_response(def)) w->grab_focus();
+    } else {
+        box.add_button("OK", Gtk::RESPONSE_OK);
+        box.set_default_response(Gtk::RESPONSE_OK);
+    }
+    return box.run();
+}
+
+}  // namespace
+
+void ShowMessage(Gtk::Window* parent, const std::string& title, const std::string& text) {
+    RunBox(parent, title, text, false);
+}
+
+bool AskQuestion(Gtk::Window* parent, const std::string& text) {
+    return RunBox(parent, message_titles::kQuestion, text, true) == Gtk::RESPONSE_YES;
+}
+
+}  // namespace sk

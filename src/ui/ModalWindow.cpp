@@ -1,0 +1,22 @@
+#include "ui/ModalWindow.h"
+
+namespace sk {
+
+ModalWindow::ModalWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
+                         double heightRows)
+    : Gtk::Dialog(title, true), units_(units) {
+    if (parent) set_transient_for(*parent);
+    set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
+    set_resizable(false);
+    set_default_size(units.X(widthUnits), units.Y(heightRows));
+    get_content_area()->pack_start(fixed_, true, true);
+    fixed_.show();
+}
+
+void ModalWindow::Place(Gtk::Widget& child, double x, double y, double w, double h) {
+    fixed_.put(child, units_.X(x), units_.Y(y));
+    child.set_size_request(units_.X(w), units_.Y(h));
+    child.show();
+}
+
+}  // namespace sk

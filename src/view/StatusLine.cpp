@@ -1,0 +1,50 @@
+#include "view/StatusLine.h"
+
+#include <algorithm>
+
+#include "calendar/Holidays.h"
+
+namespace sk {
+
+namespace {
+
+std::int32_t CursorCode(const ViewState& view, const CellDates& cells) {
+    const int column = std::clamp(view.cursorColumn, 0, CellDates::kColumns - 1);
+    const int day = std::clamp(view.cursorDay, 1, 31);
+    return cells.At(column, day);
+}
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+
+}  // namespace
+
+std::string CursorDateText(const ViewState& view, const CellDates& cells) {
+    const std::int32_t k = CursorCode(view, cells);
+    const int year = k / 10000;
+    const int month = (k - year * 10000) / 100 + 1;
+    const int day = k - year * 10000 - month * 100 + 100;
+    std::string y = std::to_string(year);
+    while (y.size() < 4) y = "0" + y;
+    return TwoDigits(day) + "." + TwoDigits(month) + "." + y;
+}
+
+std::optional<DayContext> CursorDay(const ViewState& view, const CellDates& cells) {
+    const std::optional<DayNumber> d = DayNumberOfNoteDateCode(CursorCode(view, cells));
+    if (!d) return std::nullopt;
+    return MakeDayContext(*d);
+}
+
+std::string DayInfoText(const DayContext& ctx) {
+    std::string text = LongDateText(ctx);
+    const std::string name = DayName(ctx);
+    if (!name.empty()) text += kDayInfoSeparator + name;
+    text += kDayInfoSeparator;
+    text += NameDays(ctx);
+    return text;
+}
+
+std::string TodayText(const DayContext& today) {
+    return std::to_string(today.day) + ". " + kMonthNames[today.month] + " " + std::to_string(today.year);
+}
+
+}  // namespace sk
