@@ -388,7 +388,7 @@ void MainWindow::EnterDate() {
     ViewState& v = state_.view;
     const Units units{v.unitWidth, v.rowHeight};
     ModalWindow window(this, "Datum eingeben", units, 20, 3.5);
-    DateField field(true, DateFieldRange{kFirstDay + 1 / 86400, 24684});
+    DateField field(true, DateFieldRange{kFirstDay, 24683});
     field.SetDate(CivilOf(EnterDateInitialDay(v)));
     field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
     window.Place(field, 1, 1, 18, 1.5);
