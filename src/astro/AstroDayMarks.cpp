@@ -6,16 +6,17 @@
 namespace sk {
 
 AstroDayMarks ComputeAstroDayMarks(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    static constexpr char kLetters[] = {'N', 'E', 'V', 'L'};
     AstroDayMarks marks;
-    const PhaseResult phase = PhaseText(ctx, obs, cache);
-    if (!phase.text.empty()) marks.phaseLetter = phase.text[0];
-    if (phase.eclipseMark == kSolarCandidate && !SolarEclipseText(ctx, obs, cache).empty())
+    const PhaseOnDay phase = FindPhaseOnDay(ctx, obs, cache);
+    if (phase.found) marks.phaseLetter = kLetters[static_cast<int>(phase.kind)];
+    if (phase.eclipseMark == kSolarCandidate && SolarEclipseTypeOnDay(ctx, obs, cache) >= 0)
         marks.eclipse = EclipseShading::kSolar;
-    else if (phase.eclipseMark == kLunarCandidate && !LunarEclipseText(ctx, obs, cache).empty())
+    else if (phase.eclipseMark == kLunarCandidate && LunarEclipseTypeOnDay(ctx, obs, cache) >= 0)
         marks.eclipse = EclipseShading::kLunar;
-    if (!ApogeeText(ctx, obs, cache).empty())
+    if (IsApogeeDay(ctx, obs, cache))
         marks.distanceLetter = 'F';
-    else if (!PerigeeText(ctx, obs, cache).empty())
+    else if (IsPerigeeDay(ctx, obs, cache))
         marks.distanceLetter = 'N';
     return marks;
 }

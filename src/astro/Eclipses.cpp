@@ -69,12 +69,6 @@ LunarSeries EclipseSeries(int type, double phaseOffset) {
     return type == kTotalEclipse ? LunarSeries::kLunarTotal : LunarSeries::kLunarPartial;
 }
 
-std::string EclipseTextOf(int type, double phaseOffset, const char* label, const DayContext& ctx,
-                          const Observer& obs, LunarInstantCache* cache) {
-    const std::string time = EventTimeText(FindEclipse(type, phaseOffset, ctx, cache), ctx, obs);
-    return time.empty() ? std::string() : label + time;
-}
-
 }  // namespace
 
 double EclipseInstant(int type, double kEstimate, double phaseOffset) {
@@ -86,24 +80,38 @@ double EclipseInstant(int type, double kEstimate, double phaseOffset) {
 }
 
 double FindEclipse(int type, double phaseOffset, const DayContext& ctx, LunarInstantCache* cache) {
-    return SearchLunations(ctx, [&](double kEstimate) {
-        if (!cache) return EclipseInstant(type, kEstimate, phaseOffset);
-        return cache->Get(EclipseSeries(type, phaseOffset), std::trunc(kEstimate),
-                          [&] { return EclipseInstant(type, kEstimate, phaseOffset); });
+    return SearchLunations(ctx, [&](double k) {
+        if (!cache) return EclipseInstant(type, k, phaseOffset);
+        return cache->Get(EclipseSeries(type, phaseOffset), k, [&] { return EclipseInstant(type, k, phaseOffset); });
     });
 }
 
+int SolarEclipseTypeOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    for (int type : {kTotalEclipse, kAnnularEclipse, kPartialEclipse})
+        if (IsEventOnDay(FindEclipse(type, 0, ctx, cache), ctx, obs)) return type;
+    return -1;
+}
+
+int LunarEclipseTypeOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    for (int type : {kTotalEclipse, kPartialEclipse})
+        if (IsEventOnDay(FindEclipse(type, 0.5, ctx, cache), ctx, obs)) return type;
+    return -1;
+}
+
 std::string SolarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
-    std::string text = EclipseTextOf(kTotalEclipse, 0, "Sonnenfinsternis total: ", ctx, obs, cache);
-    if (text.empty()) text = EclipseTextOf(kAnnularEclipse, 0, "Sonnenfinsternis ringförmig: ", ctx, obs, cache);
-    if (text.empty()) text = EclipseTextOf(kPartialEclipse, 0, "Sonnenfinsternis partiell: ", ctx, obs, cache);
-    return text;
+    const int type = SolarEclipseTypeOnDay(ctx, obs, cache);
+    if (type < 0) return {};
+    const char* label = type == kTotalEclipse     ? "Sonnenfinsternis total: "
+                        : type == kAnnularEclipse ? "Sonnenfinsternis ringförmig: "
+                                                  : "Sonnenfinsternis partiell: ";
+    return label + EventTimeText(FindEclipse(type, 0, ctx, cache), ctx, obs);
 }
 
 std::string LunarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
-    std::string text = EclipseTextOf(kTotalEclipse, 0.5, "Mondfinsternis total: ", ctx, obs, cache);
-    if (text.empty()) text = EclipseTextOf(kPartialEclipse, 0.5, "Mondfinsternis partiell: ", ctx, obs, cache);
-    return text;
+    const int type = LunarEclipseTypeOnDay(ctx, obs, cache);
+    if (type < 0) return {};
+    const char* label = type == kTotalEclipse ? "Mondfinsternis total: " : "Mondfinsternis partiell: ";
+    return label + EventTimeText(FindEclipse(type, 0.5, ctx, cache), ctx, obs);
 }
 
 }  // namespace sk

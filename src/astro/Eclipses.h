@@ -26,6 +26,11 @@ double EclipseInstant(int type, double kEstimate, double phaseOffset);
 
 double FindEclipse(int type, double phaseOffset, const DayContext& ctx, LunarInstantCache* cache = nullptr);
 
+// Type of the solar (lunar) eclipse shown on the day, in the order total,
+// annular, partial (total, partial), or -1 for none.
+int SolarEclipseTypeOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
+int LunarEclipseTypeOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
+
 std::string SolarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 std::string LunarEclipseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 

@@ -244,9 +244,9 @@ double PhaseInstant(PhaseKind kind, double kEstimate) {
 }
 
 double FindPhase(PhaseKind kind, const DayContext& ctx, LunarInstantCache* cache) {
-    return SearchLunations(ctx, [&](double kEstimate) {
-        if (!cache) return PhaseInstant(kind, kEstimate);
-        return cache->Get(SeriesOf(kind), std::trunc(kEstimate), [&] { return PhaseInstant(kind, kEstimate); });
+    return SearchLunations(ctx, [&](double k) {
+        if (!cache) return PhaseInstant(kind, k);
+        return cache->Get(SeriesOf(kind), k, [&] { return PhaseInstant(kind, k); });
     });
 }
 
@@ -255,25 +255,30 @@ int EclipseMarkOf(double phaseJde, const DayContext& ctx, int markIfNear) {
     return d < 2 || d > 27 ? markIfNear : kNoEclipseCandidate;
 }
 
-PhaseResult PhaseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
-    static constexpr struct {
-        PhaseKind kind;
-        const char* label;
-    } kOrder[] = {{PhaseKind::kFullMoon, "Vollmond: "},
-                  {PhaseKind::kLastQuarter, "Letztes Viertel: "},
-                  {PhaseKind::kNewMoon, "Neumond: "},
-                  {PhaseKind::kFirstQuarter, "Erstes Viertel: "}};
-    PhaseResult result;
-    for (const auto& phase : kOrder) {
-        const double jde = FindPhase(phase.kind, ctx, cache);
-        if (phase.kind == PhaseKind::kFullMoon) result.eclipseMark = EclipseMarkOf(jde, ctx, kLunarCandidate);
-        if (phase.kind == PhaseKind::kNewMoon) result.eclipseMark = EclipseMarkOf(jde, ctx, kSolarCandidate);
-        const std::string time = EventTimeText(jde, ctx, obs);
-        if (!time.empty()) {
-            result.text = std::string(phase.label) + time;
+PhaseOnDay FindPhaseOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    static constexpr PhaseKind kOrder[] = {PhaseKind::kFullMoon, PhaseKind::kLastQuarter, PhaseKind::kNewMoon,
+                                           PhaseKind::kFirstQuarter};
+    PhaseOnDay result;
+    for (const PhaseKind kind : kOrder) {
+        const double jde = FindPhase(kind, ctx, cache);
+        if (kind == PhaseKind::kFullMoon) result.eclipseMark = EclipseMarkOf(jde, ctx, kLunarCandidate);
+        if (kind == PhaseKind::kNewMoon) result.eclipseMark = EclipseMarkOf(jde, ctx, kSolarCandidate);
+        if (IsEventOnDay(jde, ctx, obs)) {
+            result.found = true;
+            result.kind = kind;
+            result.jde = jde;
             return result;
         }
     }
+    return result;
+}
+
+PhaseResult PhaseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    static constexpr const char* kLabels[] = {"Neumond: ", "Erstes Viertel: ", "Vollmond: ", "Letztes Viertel: "};
+    const PhaseOnDay phase = FindPhaseOnDay(ctx, obs, cache);
+    PhaseResult result;
+    result.eclipseMark = phase.eclipseMark;
+    if (phase.found) result.text = kLabels[static_cast<int>(phase.kind)] + EventTimeText(phase.jde, ctx, obs);
     return result;
 }
 
@@ -293,6 +298,14 @@ double ApogeeInstant(const DayContext& ctx, LunarInstantCache* cache) {
     const double k = std::floor(DistanceLunationEstimate(ctx));
     if (!cache) return ApogeeInstantOfK(k + 0.5);
     return cache->Get(LunarSeries::kApogee, k, [&] { return ApogeeInstantOfK(k + 0.5); });
+}
+
+bool IsPerigeeDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    return IsEventOnDay(PerigeeInstant(ctx, cache), ctx, obs);
+}
+
+bool IsApogeeDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    return IsEventOnDay(ApogeeInstant(ctx, cache), ctx, obs);
 }
 
 std::string PerigeeText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {

@@ -29,24 +29,18 @@ double PhaseInstant(PhaseKind kind, double kEstimate);
 
 // The day search shared by the phases and the eclipses: lunation estimates
 // from 35 days back to 2 days ahead, until an instant falls on or after the
-// day. `instantOf(kEstimate)` gives the instant of that estimate's lunation;
-// it is asked once per distinct lunation.
+// day; the last instant when none does. The estimates rise with the day, so
+// their integer parts run through consecutive lunations: each lunation is
+// asked once, in order. `instantOf(k)` gives the instant of lunation k.
 template <class InstantOf>
 double SearchLunations(const DayContext& ctx, InstantOf&& instantOf) {
     const double target = static_cast<double>(ctx.dayNumber) + 2440587.0;
+    const double first = std::trunc(ApproxLunation(ctx, -35));
+    const double last = std::trunc(ApproxLunation(ctx, 2));
     double j = 0;
-    double lastK = 0;
-    bool have = false;
-    for (int i = -35;;) {
-        const double kEstimate = ApproxLunation(ctx, i);
-        const double k = std::trunc(kEstimate);
-        if (!have || k != lastK) {
-            j = instantOf(kEstimate);
-            lastK = k;
-            have = true;
-        }
-        ++i;
-        if (std::trunc(j) >= target || i > 2) break;
+    for (double k = first; k <= last; k += 1.0) {
+        j = instantOf(k);
+        if (std::trunc(j) >= target) break;
     }
     return j;
 }
@@ -63,6 +57,13 @@ struct PhaseResult {
     int eclipseMark = kNoEclipseCandidate;
 };
 // The first of full moon, last quarter, new moon, first quarter on the day.
+struct PhaseOnDay {
+    bool found = false;
+    PhaseKind kind = PhaseKind::kNewMoon;
+    double jde = 0;
+    int eclipseMark = kNoEclipseCandidate;
+};
+PhaseOnDay FindPhaseOnDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 PhaseResult PhaseText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 
 // JDE of the perigee or apogee estimated for the context's day.
@@ -73,6 +74,8 @@ double ApogeeInstant(const DayContext& ctx, LunarInstantCache* cache = nullptr);
 double PerigeeInstantOfK(double k);
 double ApogeeInstantOfK(double k);
 
+bool IsPerigeeDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
+bool IsApogeeDay(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 std::string PerigeeText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 std::string ApogeeText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 

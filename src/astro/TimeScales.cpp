@@ -53,9 +53,9 @@ double LocalMidnightMjd(const DayContext& ctx, const Observer& obs) {
     return midnight;
 }
 
-std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs) {
+int EventSecondOfDay(double jd, const DayContext& ctx, const Observer& obs) {
     // Instants of the calendar's range only; anything else is not on the day.
-    if (!std::isfinite(jd) || std::fabs(jd) > 1e8 || !HasUsableZone(obs)) return {};
+    if (!std::isfinite(jd) || std::fabs(jd) > 1e8 || !HasUsableZone(obs)) return -1;
     // t's integer part minus 2440588 is the local (standard time) day number.
     double t = jd + obs.zone / 24.0 + 0.5;
     if (obs.autoSummerTime) {
@@ -66,16 +66,20 @@ std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs)
     }
     // Whole seconds first, so that 12:00:00 does not print as 11:59 from noise.
     const double day0 = std::floor(t);
-    const double seconds = std::round((t - day0) * 86400.0);
     std::int64_t dayNumber = static_cast<std::int64_t>(day0) - 2440588;
-    std::int64_t s = static_cast<std::int64_t>(seconds);
+    std::int64_t s = static_cast<std::int64_t>(std::round((t - day0) * 86400.0));
     if (s >= 86400) {
         s -= 86400;
         ++dayNumber;
     }
-    if (dayNumber != ctx.dayNumber) return {};
-    const int h = static_cast<int>(s / 3600);
-    const int m = static_cast<int>((s - 3600 * h) / 60);
+    return dayNumber == ctx.dayNumber ? static_cast<int>(s) : -1;
+}
+
+std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs) {
+    const int s = EventSecondOfDay(jd, ctx, obs);
+    if (s < 0) return {};
+    const int h = s / 3600;
+    const int m = (s - 3600 * h) / 60;  // truncated, not rounded
     std::string text = std::to_string(h);
     text += m < 10 ? ":0" : ":";
     text += std::to_string(m);

@@ -38,6 +38,12 @@ double LocalMidnightMjd(const DayContext& ctx, const Observer& obs);
 // day, else an empty text. Summer time follows the civil rule (02:00 local
 // standard time on the last Sundays of March and October).
 std::string EventTimeText(double jd, const DayContext& ctx, const Observer& obs);
+// The same test without the text: local seconds after midnight (whole
+// seconds, 0-86399) when the instant falls on the day, else -1.
+int EventSecondOfDay(double jd, const DayContext& ctx, const Observer& obs);
+inline bool IsEventOnDay(double jd, const DayContext& ctx, const Observer& obs) {
+    return EventSecondOfDay(jd, ctx, obs) >= 0;
+}
 
 // The notice of a change of clock time on the last Sundays of March and October.
 std::string TimeChangeNotice(const DayContext& ctx);

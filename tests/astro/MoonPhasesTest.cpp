@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -124,6 +125,37 @@ TEST(MoonPhases, WholeRangeDistanceExtremes) {
         }
         ASSERT_FALSE(days.empty());
         EXPECT_LT(days.front() - kFirstDay, 31);  // also before 2000
+    }
+}
+
+}  // namespace
+}  // namespace sk
+
+namespace sk {
+namespace {
+
+// The search visits each lunation once; the step-by-day loop it replaces
+// (estimates from 35 days back to 2 days ahead, stop at the first instant on
+// or after the day) must give the same instant on every day.
+TEST(MoonPhases, SearchEqualsDayByDayLoop) {
+    for (const PhaseKind kind : {PhaseKind::kNewMoon, PhaseKind::kFirstQuarter, PhaseKind::kFullMoon,
+                                 PhaseKind::kLastQuarter}) {
+        LunarInstantCache cache;
+        auto instant = [&](double kEstimate) {
+            const double k = std::trunc(kEstimate);
+            return cache.Get(LunarSeries::kNewMoon, k, [&] { return PhaseInstant(kind, k); });
+        };
+        DayContext ctx;
+        for (DayNumber d = kFirstDay; d <= kLastDay; ++d) {
+            SetDayContext(ctx, d);
+            double j = 0;
+            int i = -35;
+            do {
+                j = instant(ApproxLunation(ctx, i));
+                ++i;
+            } while (!(std::trunc(j) >= d + 2440587.0 || i > 2));
+            ASSERT_EQ(FindPhase(kind, ctx), j) << NoteDateCodeOf(d);
+        }
     }
 }
 
