@@ -1,0 +1,29 @@
+#pragma once
+// What the vacation and hours accounts share: the mark codes they count,
+// the hours of one shift and the holiday test of the counts.
+
+#include "calendar/Date.h"
+
+namespace sk {
+
+// Shift-mark codes of the five-crew and two-shift plans that the accounts read.
+inline constexpr int kMarkExtraWork = 0;  // "Arbeitseinsatz (X)"
+inline constexpr int kMarkTimeOff = 1;    // "Freizeit"
+inline constexpr int kMarkVacation = 2;   // "Urlaub"
+inline constexpr int kMarkTraining = 3;   // "Lehrgang"
+
+// The four-crew plans keep no accounts.
+inline bool HasAccounts(int calendarType) { return calendarType >= 0 && calendarType < 6; }
+
+// Hours of one shift on day d: 8, or 12 on a Sunday.
+inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
+
+// Holiday test of the vacation and hours counts. `level` is the crew column
+// of the mark (1 standby, 2 early, 3 late, 4 night), or 1 where no column
+// applies. New Year, Epiphany, 1 May, Assumption, German Unity, Christmas
+// and the Easter feasts count for every column; 24 and 31 December and Holy
+// Saturday from the late shift on; 30 April and Whit Saturday for the night
+// shift only. All Saints' Day is not a holiday here.
+bool IsCountedHoliday(DayNumber d, int level);
+
+}  // namespace sk

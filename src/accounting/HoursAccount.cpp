@@ -1,0 +1,197 @@
+#include "accounting/HoursAccount.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <optional>
+
+#include "accounting/AccountCommon.h"
+#include "settings/FileIO.h"
+#include "shift/ShiftComputation.h"
+
+namespace sk {
+
+namespace {
+
+constexpr std::size_t kRecordSize = 11;
+// One record is 11 bytes; a file beyond this is not ours.
+constexpr std::size_t kMaxFileBytes = 1u << 20;
+
+std::uint32_t U32At(std::string_view b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+void AppendU32(std::string& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+std::string Fixed2(double v) {
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 2);
+    return std::string(buf, r.ptr);
+}
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// A number as typed in the hours field: sign, digits, one of ",", "." or ":"
+// as separator, digits.
+std::optional<double> ReadFieldNumber(std::string_view field) {
+    std::string text(Trim(field));
+    for (char& c : text)
+        if (c == ',' || c == ':') c = '.';
+    std::string_view t = text;
+    if (!t.empty() && t[0] == '+') t.remove_prefix(1);
+    if (t.empty()) return std::nullopt;
+    for (char c : t)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-')) return std::nullopt;
+    double v = 0.0;
+    const auto r = std::from_chars(t.data(), t.data() + t.size(), v, std::chars_format::fixed);
+    if (r.ec != std::errc() || r.ptr != t.data() + t.size()) return std::nullopt;
+    return v;
+}
+
+float LimitHours(double v) {
+    if (std::isnan(v)) return 0.0f;
+    if (v > kHoursLimit) return kHoursLimit;
+    if (v < -kHoursLimit) return -kHoursLimit;
+    return static_cast<float>(v);
+}
+
+std::string WithSeparator(std::string text, int hoursFormat) {
+    for (char& c : text)
+        if (c == '.') c = hoursFormat == 1 ? ':' : ',';
+    return text;
+}
+
+bool HomeCrewWorks(ShiftCode code) { return code == kShiftEarly || code == kShiftLate || code == kShiftNight; }
+
+ShiftCode HomeCrewCode(const HoursCountInput& in, DayNumber d) {
+    const int crew = in.hours.homeCrew >= 0 && in.hours.homeCrew < kMaxCrews ? in.hours.homeCrew : 0;
+    return ComputeCrewShifts(in.calendarType, d, in.block).table.Code(crew);
+}
+
+}  // namespace
+
+bool ParseHoursRecord(std::string_view bytes, HoursRecord& record) {
+    if (bytes.size() < kRecordSize) return false;
+    const std::size_t last = (bytes.size() / kRecordSize - 1) * kRecordSize;
+    const std::string_view r = bytes.substr(last, kRecordSize);
+    HoursRecord out;
+    out.hoursCountStart = static_cast<DayNumber>(U32At(r, 0));
+    const std::uint32_t bits = U32At(r, 4);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    out.hoursAtStart = LimitHours(value);
+    out.hoursFormat = static_cast<unsigned char>(r[8]) == 1 ? 1 : 0;
+    const int crew = static_cast<unsigned char>(r[9]);
+    out.homeCrew = crew <= 4 ? crew : 0;
+    out.vacationBlockAsMinus = r[10] != 0;
+    record = out;
+    return true;
+}
+
+std::string FormatHoursRecord(const HoursRecord& record) {
+    std::string out;
+    out.reserve(kRecordSize);
+    AppendU32(out, static_cast<std::uint32_t>(record.hoursCountStart));
+    std::uint32_t bits;
+    std::memcpy(&bits, &record.hoursAtStart, sizeof bits);
+    AppendU32(out, bits);
+    out.push_back(static_cast<char>(record.hoursFormat));
+    out.push_back(static_cast<char>(record.homeCrew));
+    out.push_back(static_cast<char>(record.vacationBlockAsMinus ? 1 : 0));
+    return out;
+}
+
+void LoadHours(const std::string& folder, HoursRecord& record) {
+    const auto bytes = ReadFileBytes(folder + kHoursFileName, kMaxFileBytes);
+    if (bytes) ParseHoursRecord(*bytes, record);
+}
+
+bool SaveHours(const std::string& folder, const HoursRecord& record) {
+    return WriteFileAtomically(folder + kHoursFileName, FormatHoursRecord(record));
+}
+
+int HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    int hours = 0;
+    for (const ShiftMark& m : marks) {
+        if (m.code != kMarkTimeOff || m.day <= in.vacationCountStart || m.day < in.hours.hoursCountStart) continue;
+        if (IsCountedHoliday(m.day, m.crew)) continue;
+        if (HomeCrewWorks(HomeCrewCode(in, m.day))) hours += ShiftHoursOn(m.day);
+    }
+    return hours;
+}
+
+int HoursOfVacationBlock(const HoursCountInput& in) {
+    if (!in.hours.vacationBlockAsMinus || in.block == nullptr) return 0;
+    int hours = 0;
+    for (DayNumber d = in.block->start; d < in.block->start + kVacationWindowDays; ++d) {
+        if (HomeCrewCode(in, d) == kShiftStandby && !IsCountedHoliday(d, 1)) hours += ShiftHoursOn(d);
+    }
+    return hours;
+}
+
+int HoursOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    int hours = 0;
+    for (const ShiftMark& m : marks) {
+        if (m.day < in.hours.hoursCountStart) continue;
+        if (m.code != kMarkExtraWork && m.code != kMarkTraining) continue;
+        const ShiftCode code = HomeCrewCode(in, m.day);
+        if (code == kShiftStandby || code == kShiftOff || code == kShiftVacationOff) hours += ShiftHoursOn(m.day);
+    }
+    return hours;
+}
+
+float HoursBalance(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    // Whole hours are summed exactly; only the last step is single precision.
+    const long long total = static_cast<long long>(HoursOfExtraWork(marks, in)) - HoursOfTimeOff(marks, in) -
+                            HoursOfVacationBlock(in);
+    return in.hours.hoursAtStart + static_cast<float>(total);
+}
+
+std::string HoursBalanceText(float value, int hoursFormat) {
+    std::string text = Fixed2(value);
+    if (text.size() < 7) text.insert(0, 7 - text.size(), ' ');
+    if (hoursFormat == 0 || hoursFormat == 1) text = WithSeparator(text, hoursFormat);
+    return text;
+}
+
+std::int32_t HoursBalanceColour(float value) {
+    if (value < -40.0f) return 160;        // dark red
+    if (value > 40.0f) return 160 * 256;   // dark green
+    return 0;
+}
+
+std::string HoursFieldText(float value, int hoursFormat) {
+    if (value == 0.0f) return std::string();
+    return WithSeparator(Fixed2(value), hoursFormat);
+}
+
+std::string ConvertToMinutesNotation(std::string_view field) {
+    const auto v = ReadFieldNumber(field);
+    if (!v) return std::string(field);
+    const double h = std::trunc(*v);
+    const double f = *v - h;
+    return WithSeparator(Fixed2(h + f / 100.0 * 60.0), 1);
+}
+
+std::string ConvertToDecimalNotation(std::string_view field) {
+    const auto v = ReadFieldNumber(field);
+    if (!v) return std::string(field);
+    const double h = std::trunc(*v);
+    const double f = *v - h;
+    return WithSeparator(Fixed2(h + f / 60.0 * 100.0), 0);
+}
+
+float ParseHoursField(std::string_view field) {
+    const auto v = ReadFieldNumber(field);
+    return v ? LimitHours(*v) : 0.0f;
+}
+
+}  // namespace sk

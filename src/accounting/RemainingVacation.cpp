@@ -1,0 +1,151 @@
+#include "accounting/RemainingVacation.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "accounting/AccountCommon.h"
+#include "settings/FileIO.h"
+#include "shift/ShiftComputation.h"
+
+namespace sk {
+
+namespace {
+
+constexpr std::size_t kRecordSize = 8;
+constexpr std::size_t kMaxFileBytes = 1u << 20;
+
+std::int32_t I32At(std::string_view b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return static_cast<std::int32_t>(v);
+}
+
+void AppendI32(std::string& out, std::int32_t value) {
+    const auto v = static_cast<std::uint32_t>(value);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// Sign and decimal digits, blanks around; nothing for anything else.
+std::optional<long long> ReadWholeNumber(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    long long v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        if (v < 1000000000000LL) v = v * 10 + (c - '0');  // saturates far beyond the limit
+    }
+    return negative ? -v : v;
+}
+
+}  // namespace
+
+bool ParseVacationDays(std::string_view bytes, VacationDays& days) {
+    if (bytes.size() < kRecordSize) return false;
+    const std::size_t last = (bytes.size() / kRecordSize - 1) * kRecordSize;
+    days.vacationCountStart = I32At(bytes, last);
+    days.vacationDaysLeft = I32At(bytes, last + 4);
+    return true;
+}
+
+std::string FormatVacationDays(const VacationDays& days) {
+    std::string out;
+    AppendI32(out, days.vacationCountStart);
+    AppendI32(out, days.vacationDaysLeft);
+    return out;
+}
+
+bool ApplyNewYearRule(VacationDays& days, int currentYear) {
+    const DayNumber newYear = FirstDayOfYear(currentYear);
+    if (days.vacationCountStart >= newYear) return false;
+    days.vacationCountStart = newYear;
+    days.vacationDaysLeft = 0;
+    return true;
+}
+
+void LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear) {
+    const auto bytes = ReadFileBytes(folder + kVacationDaysFileName, kMaxFileBytes);
+    if (bytes) ParseVacationDays(*bytes, days);
+    if (ApplyNewYearRule(days, currentYear)) SaveVacationDays(folder, days);
+}
+
+bool SaveVacationDays(const std::string& folder, const VacationDays& days) {
+    return WriteFileAtomically(folder + kVacationDaysFileName, FormatVacationDays(days));
+}
+
+int CountVacationMarks(const std::vector<ShiftMark>& marks, int calendarType, const VacationDays& days, int homeCrew,
+                       int currentYear, const VacationBlock& currentYearBlock) {
+    const DayNumber yearStart = FirstDayOfYear(currentYear);
+    const DayNumber nextYearStart = FirstDayOfYear(currentYear + 1);
+    const int crew = homeCrew >= 0 && homeCrew < kMaxCrews ? homeCrew : 0;
+    int count = 0;
+    for (const ShiftMark& m : marks) {
+        if (m.code != kMarkVacation || m.day < days.vacationCountStart) continue;
+        if (m.day < yearStart || m.day >= nextYearStart) continue;
+        if (IsCountedHoliday(m.day, m.crew)) continue;
+        const ShiftCode code = ComputeCrewShifts(calendarType, m.day, &currentYearBlock).table.Code(crew);
+        if (code == kShiftEarly || code == kShiftLate || code == kShiftNight) ++count;
+    }
+    return count;
+}
+
+std::string RemainingVacationText(const VacationDays& days, int countedMarks) {
+    // In 64 bits: a damaged file may hold any 32-bit value.
+    std::string text = std::to_string(static_cast<long long>(days.vacationDaysLeft) - countedMarks);
+    if (text.size() < 3) text.insert(0, 3 - text.size(), ' ');
+    return text;
+}
+
+void LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear) {
+    LoadVacationDays(folder, files.vacation, currentYear);
+    LoadHours(folder, files.hours);
+}
+
+AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
+                                   const std::vector<ShiftMark>& marks, int calendarType, int currentYear,
+                                   int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables) {
+    AccountStatus status;
+    if (!HasAccounts(calendarType)) return status;
+    LoadAccountFiles(folder, files, currentYear);
+    // Both counts use the block of the current year, whatever year a mark is in.
+    const VacationBlock block = ComputeVacationBlock(currentYear, vacationStartMonth, vacationStartDay, tables);
+    const int counted = CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block);
+    status.remainingVacation = RemainingVacationText(files.vacation, counted);
+    HoursCountInput in;
+    in.calendarType = calendarType;
+    in.vacationCountStart = files.vacation.vacationCountStart;
+    in.hours = files.hours;
+    in.block = &block;
+    const float balance = HoursBalance(marks, in);
+    status.hoursBalance = HoursBalanceText(balance, files.hours.hoursFormat);
+    status.hoursColour = HoursBalanceColour(balance);
+    return status;
+}
+
+std::string LimitVacationDaysField(std::string_view field) {
+    const auto v = ReadWholeNumber(field);
+    if (v && *v > kVacationDaysLimit) return "60";
+    if (v && *v < -kVacationDaysLimit) return "-60";
+    return std::string(field);
+}
+
+std::int32_t ParseVacationDaysField(std::string_view field) {
+    const auto v = ReadWholeNumber(field);
+    if (!v) return 0;
+    return static_cast<std::int32_t>(std::clamp<long long>(*v, -kVacationDaysLimit, kVacationDaysLimit));
+}
+
+std::string VacationDaysFieldText(std::int32_t daysLeft) {
+    return daysLeft == 0 ? std::string() : std::to_string(daysLeft);
+}
+
+DayNumber LimitToYear(DayNumber d, int year) {
+    return std::clamp(d, FirstDayOfYear(year), FirstDayOfYear(year + 1) - 1);
+}
+
+}  // namespace sk
