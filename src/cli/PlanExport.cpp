@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "astro/AstronomyLine.h"
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
 #include "shift/CalendarTypes.h"
@@ -75,8 +76,18 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
     for (int k = 0; k < crews; ++k) out += static_cast<char>('0' + r.table.Code(k));
 }
 
-void AppendAstronomyField(std::string& /*out*/, const DayContext& /*ctx*/, const Observer& /*observer*/) {
-    // Filled by the day's astronomy line once that is available.
+void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer) {
+    // The status line's text; its no-break spaces become plain blanks here.
+    const std::string line = AstronomyLine(ctx, observer);
+    const std::string_view noBreakSpace = "\u00A0";
+    for (std::size_t i = 0; i < line.size();) {
+        if (line.compare(i, noBreakSpace.size(), noBreakSpace) == 0) {
+            out += ' ';
+            i += noBreakSpace.size();
+        } else {
+            out += line[i++];
+        }
+    }
 }
 
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block) {

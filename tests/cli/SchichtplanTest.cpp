@@ -63,7 +63,8 @@ TEST(Schichtplan, KnownDayLines) {
         const CliRun r = RunWith({"--from", c.day, "--to", c.day, "--type", c.type});
         ASSERT_EQ(r.status, kExitOk);
         EXPECT_TRUE(r.err.empty());
-        EXPECT_EQ(r.out, std::string(kCsvHeader) + "\n" + c.line + "\n");
+        // The astronomy field (after the last ';') has its own test.
+        EXPECT_EQ(r.out.substr(0, r.out.rfind(';') + 1), std::string(kCsvHeader) + "\n" + c.line);
     }
 }
 

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/PlanExport.h"
+#include "cli/Schichtplan.h"
+
+namespace sk {
+namespace {
+
+// The astronomy field (the last of a CSV line) of one day.
+std::string AstronomyOf(const std::vector<std::string>& extraArgs, const char* day) {
+    std::vector<std::string> args = {"--from", day, "--to", day};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    std::string out, err;
+    EXPECT_EQ(RunSchichtplan(args, DayNumberOf(2026, 12, 7), out, err), kExitOk) << err;
+    std::istringstream in(out);
+    std::string header, line;
+    std::getline(in, header);
+    std::getline(in, line);
+    EXPECT_EQ(header, kCsvHeader);
+    return line.substr(line.rfind(';') + 1);
+}
+
+TEST(AstronomyColumn, DayLineWithPlainBlanks) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* day;
+        const char* field;
+    } cases[] = {
+        {{}, "2017-06-21",
+         "Dämmerung: 4:26 - 21:58, Sonne: 5:08 - 21:16, Mond: 3:20 - 17:54, Sommeranfang: 6:25"},
+        {{}, "2000-01-21",
+         "Dämmerung: 7:18 - 17:25, Sonne: 7:53 - 16:50, Mond: 17:20 - 8:00, Vollmond: 5:41, "
+         "Mondfinsternis total: 5:45"},
+        {{"--twilight", "2"}, "2017-06-21",
+         "Dämmerung: 1:28 - 0:56, Sonne: 5:08 - 21:16, Mond: 3:20 - 17:54, Sommeranfang: 6:25"},
+        // Without summer time the clock times are an hour earlier in June (the
+        // scan then starts at another instant, so a minute may differ).
+        {{"--dst", "0"}, "2017-06-21",
+         "Dämmerung: 3:26 - 20:57, Sonne: 4:08 - 20:15, Mond: 2:20 - 16:54, Sommeranfang: 5:25"},
+        {{"--lat", "70"}, "2017-06-25", "Dämmerung: immer hell, Sonne: immer sichtbar"},
+        {{"--lat", "-90", "--lon", "180", "--zone", "-12"}, "2017-10-29", "Dämmerung: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        const std::string field = AstronomyOf(c.args, c.day);
+        EXPECT_TRUE(field.starts_with(c.field)) << field;
+        EXPECT_EQ(field.find("\u00A0"), std::string::npos);
+        EXPECT_EQ(field.find(';'), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace sk
