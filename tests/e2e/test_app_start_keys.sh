@@ -1,0 +1,151 @@
+#!/bin/bash
+# Drives the real program under a virtual X server: first start, the settings
+# written at the end, the type and column keys, paging and the painted image.
+set -u
+if [ -z "${SK_E2E_INNER:-}" ]; then
+  export SK_E2E_INNER=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
+  exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+fi
+
+BUILD=${SK_BUILD_DIR:?SK_BUILD_DIR must name the build folder}
+APP_BIN="$BUILD/schichtkalender"
+WORK=$(mktemp -d)
+APP=""
+FAILS=0
+cleanup() {
+  if [ -n "$APP" ] && kill -0 "$APP" 2>/dev/null; then kill "$APP"; wait "$APP" 2>/dev/null; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
+cd "$WORK"
+
+# Today is pinned from outside: Monday, 15 January 2024.
+TODAY='2024-01-15 10:00:00'
+
+FAKELIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+[ -n "$FAKELIB" ] || { echo "libfaketime is missing (package faketime)"; exit 1; }
+start_app() {
+  # Preloaded directly (not through the faketime wrapper), so signals reach the program.
+  LD_PRELOAD="$FAKELIB" FAKETIME="@$TODAY" "$APP_BIN" 2>>"$WORK/stderr.txt" & APP=$!
+  WID=$(timeout 15 xdotool search --sync --onlyvisible --name '^Velmo Schichtkalender' | head -1)
+  [ -n "$WID" ] || { fail "window did not appear"; return 1; }
+  xdotool windowfocus --sync "$WID" 2>/dev/null
+  sleep 0.4
+}
+keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
+stop_app() {  # Esc ends the program; it must finish by itself with status 0
+  keys Escape
+  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$APP" 2>/dev/null; then fail "Esc did not end the program"; kill "$APP"; fi
+  wait "$APP"; local rc=$?; APP=""
+  [ $rc -eq 0 ] || fail "exit status $rc"
+}
+setting() { grep -a "^$1 = " "$WORK/SKDaten/Programm/Einstellungen.dat" | head -1 | sed "s/^$1 = //"; }
+expect_setting() { local v; v=$(setting "$1"); [ "$v" = "$2" ] || fail "$3: $1 is '$v', expected '$2'"; }
+shot() { sleep 0.3; import -window "$WID" "$1"; }
+pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
+
+# --- first start creates the folders, Esc writes the default settings ------
+start_app || exit 1
+[ -d SKDaten/Programm ] || fail "folders SKDaten/Programm not created"
+shot "$WORK/first.png"
+GEOM=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/ {print $2}')
+W=${GEOM%x*}; H=${GEOM#*x}
+U=$((W / 126)); R=$((H / 40))
+stop_app
+{
+  printf '\xef\xbb\xbf\n[Programmeinstellungen]\nFontname = \nFontgröße = 10\nFontstil = 0\n'
+  printf 'Schichtspalten = 6\nSchulferien anzeigen = 1\nWochennummer anzeigen = 1\n'
+  printf 'Anwenderverzeichnis = %s/SKDaten/\nAnwendername = Programm\nSchichtart = 0\n' "$WORK"
+  printf 'UrlaubBlockAnzeige = 1\nSollstunden_38 = 1982.760010\nSollstunden_40 = 2088.000000\n'
+  printf 'UrlaubStartMonat = 4\nUrlaubStartTag = 25\nUrlaubZyklus = 0\n; \n[Astronomie]\n'
+  printf 'Breite = 48.469999999999998863131622783839702606201171875\n'
+  printf 'Länge = -12.519999999999999573674358543939888477325439453125\n'
+  printf 'Zeitzone = 1\nSommerzeit automatisch = 1\nOrtsname = Haldenau\nDämmerung = 0\n'
+  printf 'Mondphasen anzeigen = 0\nPerihel und Aphel anzeigen = 0\n'
+} > "$WORK/expected.dat"
+cmp -s "$WORK/expected.dat" SKDaten/Programm/Einstellungen.dat || {
+  fail "default settings differ"; diff <(cat -A "$WORK/expected.dat") <(cat -A SKDaten/Programm/Einstellungen.dat)
+}
+
+# --- the screenshot shows the calendar -------------------------------------
+# Image at (0, 2r); column 0 starts at x = u. Day d of column 0 is at y = (d + 2) r.
+[ "$U" -ge 5 ] && [ "$R" -ge 8 ] || fail "implausible units u=$U r=$R from $GEOM"
+XM=$(python3 -c "print(round($U + 5.35 * $U))")
+stripe=$(pixel "$WORK/first.png" $((XM + 1)) $(((2 + 2) * R + 1)))       # 2 Jan 2024: school holidays
+[ "$stripe" = "219,214,181" ] || fail "school-holiday stripe on 2 January is $stripe"
+bg=$(pixel "$WORK/first.png" $((XM + 1)) $(((10 + 2) * R + 1)))          # 10 January: none
+[ "$bg" = "236,233,216" ] || fail "background on 10 January is $bg"
+crews="255,0,0 0,0,255 255,255,0 0,255,0 235,167,11"
+for d in 16 17 18; do   # early, late and night boxes of working days
+  for k in 2 3 4; do
+    c=$(pixel "$WORK/first.png" $((U + 8 * U + 2 * (k - 1) * U + U / 2)) $(((d + 2) * R + R / 2)))
+    case " $crews " in *" $c "*) ;; *) fail "shift box of day $d sub-column $k is $c";; esac
+  done
+done
+# The cursor frame is on today (column 0, day 15): black at its top edge.
+top=$(pixel "$WORK/first.png" $((9 * U)) $(((15 + 2) * R - 1)))
+[ "$top" = "0,0,0" ] || fail "cursor frame on today is $top"
+
+# --- type and column keys change what Esc saves ----------------------------
+check_keys() {  # expected type and columns after the keys
+  local type=$1 cols=$2; shift 2
+  start_app || return
+  keys "$@"
+  stop_app
+  expect_setting Schichtart "$type" "keys $*"
+  expect_setting Schichtspalten "$cols" "keys $*"
+}
+check_keys 3 6 n
+check_keys 0 6 n          # N again: back to 0 (3 was saved)
+check_keys 1 6 m
+check_keys 4 6 m
+check_keys 2 6 b
+check_keys 6 6 v
+check_keys 7 6 c
+check_keys 0 8 n KP_Add KP_Add
+check_keys 0 7 KP_Subtract
+check_keys 5 7 x KP_Add KP_Subtract   # ignored in the half-year view
+check_keys 0 6 n KP_Subtract KP_Subtract
+
+# --- paging with F2/F3 and F5/F7 -------------------------------------------
+start_app || exit 1
+shot "$WORK/a.png"
+keys F3; shot "$WORK/b.png"
+keys F2; shot "$WORK/c.png"
+keys F7; shot "$WORK/d.png"
+keys F5; shot "$WORK/e.png"
+stop_app
+same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
+same "$WORK/a.png" "$WORK/b.png" && fail "F3 did not page"
+same "$WORK/a.png" "$WORK/c.png" || fail "F3 then F2 is not the first page"
+same "$WORK/a.png" "$WORK/d.png" && fail "F7 did not page"
+same "$WORK/a.png" "$WORK/e.png" || fail "F7 then F5 is not the first page (cursor row 15 kept)"
+
+# --- SIGTERM ends the program in order --------------------------------------
+rm -f SKDaten/Programm/Einstellungen.dat
+start_app || exit 1
+keys b
+kill -TERM "$APP"; wait "$APP"; rc=$?; APP=""
+[ $rc -eq 0 ] || fail "SIGTERM exit status $rc"
+expect_setting Schichtart 2 "SIGTERM"
+
+# --- damaged settings start a usable program --------------------------------
+bad_settings() {
+  printf '[Programmeinstellungen]\nFontname = KeineSolcheSchrift\nFontgröße = %s\nSchichtspalten = %s\nSchichtart = 99\n[Astronomie]\nBreite = NaN\nLänge = -Infinity\n' "$1" "$2" > SKDaten/Programm/Einstellungen.dat
+}
+for values in "5000 200" "0 -5"; do
+  set -- $values
+  bad_settings "$1" "$2"
+  start_app || continue
+  stop_app
+  expect_setting Fontgröße 10 "damaged $values"
+  expect_setting Schichtspalten 6 "damaged $values"
+  expect_setting Schichtart 0 "damaged $values"
+  expect_setting Breite 48.469999999999998863131622783839702606201171875 "damaged $values"
+  expect_setting Fontname KeineSolcheSchrift "damaged $values"
+done
+
+if [ $FAILS -ne 0 ]; then echo "$FAILS failure(s)"; cat "$WORK/stderr.txt" | head -20; exit 1; fi
+echo "all passed"
