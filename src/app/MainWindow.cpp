@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/SubsystemWindows.h"
+
 #include <cmath>
 
 #include "app/StartUp.h"
@@ -467,10 +469,9 @@ void MainWindow::ChangeBackground() {
     Redraw(-1, -1);
 }
 
-bool MainWindow::OpenSubsystemWindow(int) {
-    // The windows of notes, marks, menus, login, info and the clipboard copy
-    // are reached from here once they exist.
-    return false;
+bool MainWindow::OpenSubsystemWindow(int menuId) {
+    WindowContext context{state_, *this, *this, Units{state_.view.unitWidth, state_.view.rowHeight}};
+    return sk::OpenSubsystemWindow(context, menuId);
 }
 
 Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() const {
