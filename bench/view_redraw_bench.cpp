@@ -1,0 +1,133 @@
+// Full repaint of 24 month columns with every display option on, against
+// the floor: the same texts and boxes painted from answers prepared before.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "accounting/VacationBlock.h"
+#include "marks/CalendarMarks.h"
+#include "marks/ShiftMarks.h"
+#include "notes/NoteStore.h"
+#include "view/CalendarPainter.h"
+#include "view/CoreCalendarData.h"
+#include "view/Layout.h"
+
+namespace {
+
+using namespace sk;
+
+struct Fixture {
+    std::string folder;
+    NoteStore notes;
+    CalendarMarkList calendarMarks;
+    ShiftMarkList shiftMarks;
+    VacationOrderTables tables = MakeDefaultVacationOrderTables();
+    CoreSources sources;
+    PaintOptions options{true, true, true, true};
+
+    explicit Fixture(int year) {
+        folder = (std::filesystem::temp_directory_path() / ("sk_bench_" + std::to_string(year))).string() + "/";
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        notes = NoteStore(folder);
+        for (int i = 0; i < 40; ++i) {
+            const DayContext ctx = MakeDayContext(DayNumberOf(year, 1 + i % 12, 1 + (i * 7) % 28));
+            notes.WriteDayNote(ctx, "Notiz " + std::to_string(i));
+            if (i % 4 == 0) notes.WriteYearlyNote(ctx, "Geburtstag");
+        }
+        notes.WritePeriodicNote(DayNumberOf(year, 1, 3), 14, "Alle zwei Wochen");
+        notes.WritePeriodicNote(DayNumberOf(year, 1, 5), 30, "Monatlich");
+        notes.WriteWeekdayNote(DayNumberOf(year, 1, 8), 1, 12, "Zweiter Montag");
+        notes.ScanAll();
+        std::vector<CalendarMark> marks;
+        std::vector<ShiftMark> shiftMarks;
+        for (int m = 0; m < 24; ++m) {
+            const DayNumber first = DayNumberOf(year + m / 12, 1 + m % 12, 10);
+            marks.push_back({first, first + 5, PackRgb(100, 150, 200)});
+            shiftMarks.push_back({first + 2, 2, 4});
+        }
+        calendarMarks.Assign(marks);
+        this->shiftMarks.Assign(shiftMarks);
+        sources.vacationTables = &tables;
+        sources.notes = &notes;
+        sources.calendarMarks = &calendarMarks;
+        sources.shiftMarks = &this->shiftMarks;
+    }
+    ~Fixture() { std::filesystem::remove_all(folder); }
+};
+
+// Replays answers recorded from the core: painting without any lookup.
+class Replay : public CalendarData {
+public:
+    std::map<DayNumber, std::pair<DayFacts, ShiftRow>> days;
+    void BeginColumn(const DayContext&, bool) override {}
+    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions&) override { return days[ctx.dayNumber].first; }
+    ShiftRow ShiftsOfDay(const DayContext& ctx, int) override { return days[ctx.dayNumber].second; }
+};
+
+class Recorder : public CalendarData {
+public:
+    CoreCalendarData& core;
+    Replay& replay;
+    Recorder(CoreCalendarData& c, Replay& r) : core(c), replay(r) {}
+    void BeginColumn(const DayContext& ctx, bool y) override { core.BeginColumn(ctx, y); }
+    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& o) override {
+        return replay.days[ctx.dayNumber].first = core.FactsOfDay(ctx, o);
+    }
+    ShiftRow ShiftsOfDay(const DayContext& ctx, int t) override {
+        return replay.days[ctx.dayNumber].second = core.ShiftsOfDay(ctx, t);
+    }
+};
+
+struct Scene {
+    ViewState view;
+    CellDates cells;
+    Cairo::RefPtr<Cairo::ImageSurface> surface;
+    std::unique_ptr<Canvas> canvas;
+    explicit Scene(int year) {
+        const std::string font = FontDescriptionText({"", 10, 0}, "DejaVu Sans");
+        const FontMetrics m = MeasureFont(font);
+        view.unitWidth = m.unitWidth;
+        view.rowHeight = m.rowHeight;
+        view.lastColumn = 23;
+        view.widthUnits = WidthUnitsOf(23);
+        view.firstYear = year;
+        view.firstMonth = 0;
+        view.cursorDay = 15;
+        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, ImageWidth(view), ImageHeight(view));
+        canvas = std::make_unique<Canvas>(surface, font);
+    }
+};
+
+void BM_Redraw(benchmark::State& st) {
+    const int year = static_cast<int>(st.range(0));
+    Fixture fixture(year);
+    Scene scene(year);
+    for (auto _ : st) {
+        CoreCalendarData data(fixture.sources);
+        PaintCalendar(*scene.canvas, scene.view, scene.cells, data, fixture.options, -1, -1);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_RedrawFloor(benchmark::State& st) {
+    const int year = static_cast<int>(st.range(0));
+    Fixture fixture(year);
+    Scene scene(year);
+    Replay replay;
+    CoreCalendarData core(fixture.sources);
+    Recorder recorder(core, replay);
+    PaintCalendar(*scene.canvas, scene.view, scene.cells, recorder, fixture.options, -1, -1);
+    for (auto _ : st) {
+        PaintCalendar(*scene.canvas, scene.view, scene.cells, replay, fixture.options, -1, -1);
+        benchmark::ClobberMemory();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_Redraw)->Arg(1985)->Arg(2020)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawFloor)->Arg(1985)->Arg(2020)->Unit(benchmark::kMillisecond);
