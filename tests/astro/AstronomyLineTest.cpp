@@ -40,19 +40,10 @@ TEST(AstronomyLine, WorkedDays) {
     }
 }
 
-TEST(AstronomyLine, PartsKeepTheirOrder) {
-    const Observer obs;
-    // 2005-10-03: new moon, annular eclipse; the eclipse follows the phase.
-    const std::string line = AstronomyLine(Day(2005, 10, 3), obs);
-    EXPECT_LT(line.find("Neumond: "), line.find("Sonnenfinsternis ringförmig: 12:33"));
-    // A last Sunday of October that is not a season day: notice after the Moon.
-    const std::string october = AstronomyLine(Day(2024, 10, 27), obs);
-    EXPECT_TRUE(Contains(october, "Mond: ")) << october;
-    EXPECT_LT(october.find("Mond: "), october.find("Winterzeit"));
-    // Perihelion shows in the line.
-    bool perihelion = false;
-    for (int d = 1; d <= 6; ++d) perihelion |= Contains(AstronomyLine(Day(2017, 1, d), obs), "Sonnennähe: ");
-    EXPECT_TRUE(perihelion);
+TEST(AstronomyLine, OrbitExtremeShowsOnItsDay) {
+    int days = 0;
+    for (int d = 1; d <= 6; ++d) days += Contains(AstronomyLine(Day(2017, 1, d), Observer{}), "Sonnennähe: ");
+    EXPECT_EQ(days, 1);
 }
 
 TEST(AstronomyLine, DamagedPlaceStillGivesALine) {

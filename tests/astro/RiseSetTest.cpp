@@ -91,22 +91,6 @@ TEST(RiseSet, ClockTextRoundsMinutes) {
     }
 }
 
-TEST(RiseSet, QuadFindsRootsAndVertex) {
-    // y = x^2 - 0.25: roots at -0.5 and 0.5, vertex (0, -0.25).
-    QuadResult q = Quad(0.75, -0.25, 0.75);
-    EXPECT_EQ(q.nz, 2);
-    EXPECT_NEAR(q.z1, -0.5, 1e-12);
-    EXPECT_NEAR(q.z2, 0.5, 1e-12);
-    EXPECT_NEAR(q.ye, -0.25, 1e-12);
-    // y = x - 0.5 has one root in [-1, 1].
-    q = Quad(-1.5, -0.5, 0.5);
-    EXPECT_EQ(q.nz, 1);
-    EXPECT_NEAR(q.z1, 0.5, 1e-12);
-    // Always positive: no root.
-    EXPECT_EQ(Quad(1, 2, 3).nz, 0);
-    EXPECT_EQ(Quad(1, 1, 1).nz, 0);
-}
-
 // Extreme and damaged places never crash, never loop, and print either a
 // well-formed text or the missing-event text.
 TEST(RiseSet, ExtremeAndDamagedPlaces) {

@@ -38,16 +38,6 @@ TEST(TimeScales, SummerTimeDaysAndNotices) {
     }
 }
 
-TEST(TimeScales, LocalMidnightFollowsZoneAndSummerTime) {
-    Observer obs;
-    const DayContext winter = Day(2017, 1, 10);
-    const DayContext summer = Day(2017, 7, 10);
-    EXPECT_DOUBLE_EQ(LocalMidnightMjd(winter, obs), MjdOfDay(winter.dayNumber) - 1.0 / 24);
-    EXPECT_DOUBLE_EQ(LocalMidnightMjd(summer, obs), MjdOfDay(summer.dayNumber) - 2.0 / 24);
-    obs.autoSummerTime = false;
-    EXPECT_DOUBLE_EQ(LocalMidnightMjd(summer, obs), MjdOfDay(summer.dayNumber) - 1.0 / 24);
-}
-
 TEST(TimeScales, SiderealTime) {
     // 1987-04-10 0h UT: Greenwich mean sidereal time 13h10m46.37s (Meeus, example 12.a).
     const double mjd = MjdOfDay(DayNumberOf(1987, 4, 10));
