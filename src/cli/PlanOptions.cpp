@@ -7,11 +7,14 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "cli/IcsExport.h"
+
 namespace sk {
 
 const char* const kPlanUsage =
     "Aufruf: schichtplan [--from JJJJ-MM-TT] [--to JJJJ-MM-TT] [--type N] [--format csv|text]\n"
     "                    [--lat L] [--lon L] [--zone Z] [--dst 0|1] [--twilight 0|1|2]\n"
+    "       schichtplan --format ics --crew N [--type N] [--from ...] [--to ...] [--data ORDNER]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -20,7 +23,11 @@ const char* const kPlanUsage =
     "                0 Haldenau PM 1, 1 Haldenau Werk, 2 Haldenau Zweischicht,\n"
     "                3 PM 1 mit 2er Block, 4 Werk mit 2er Block, 5 Haldenau Standard,\n"
     "                6 Velmo Kessbach, 7 Olmer Karton\n"
-    "  --format    csv (Vorgabe) oder text\n"
+    "  --format    csv (Vorgabe), text oder ics (iCalendar für Handy- und Desktop-Kalender)\n"
+    "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
+    "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7)\n"
+    "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
+    "                als ganztägige Termine dazu\n"
     "  --lat       geographische Breite, Nord positiv (Vorgabe 48.47)\n"
     "  --lon       geographische Länge, West positiv, Ost negativ (Vorgabe -12.52)\n"
     "  --zone      Zeitzone in Stunden, Ost positiv (Vorgabe 1.0)\n"
@@ -86,6 +93,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     bool haveTo = false;
     std::string fromText;
     std::string toText;
+    std::string crewText;
+    bool haveCrew = false;
 
     auto fail = [&result](std::string message) {
         result.outcome = ParsedArguments::Outcome::Error;
@@ -109,7 +118,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             haveValue = true;
         }
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
-                                             "--lon",  "--zone", "--dst", "--twilight"};
+                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -134,8 +143,10 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                 o.format = PlanFormat::Csv;
             } else if (value == "text") {
                 o.format = PlanFormat::Text;
+            } else if (value == "ics") {
+                o.format = PlanFormat::Ics;
             } else {
-                return fail("Unbekanntes Format " + Quoted(value) + " (erlaubt sind csv und text).");
+                return fail("Unbekanntes Format " + Quoted(value) + " (erlaubt sind csv, text und ics).");
             }
         } else if (name == "--lat" || name == "--lon" || name == "--zone") {
             double v = 0;
@@ -150,10 +161,25 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             if (!ParseSmallInt(value, 0, 1, v))
                 return fail("Ungültiger Wert " + Quoted(value) + " für --dst (erlaubt sind 0 und 1).");
             o.observer.autoSummerTime = v == 1;
+        } else if (name == "--crew") {
+            crewText = value;  // checked below, once the type is known
+            haveCrew = true;
+        } else if (name == "--data") {
+            if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
+            o.dataFolder = value;
         } else {  // --twilight
             if (!ParseSmallInt(value, 0, 2, o.observer.twilightKind))
                 return fail("Ungültiger Wert " + Quoted(value) + " für --twilight (erlaubt sind 0, 1 und 2).");
         }
+    }
+
+    if (haveCrew || o.format == PlanFormat::Ics) {
+        if (o.format != PlanFormat::Ics) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
+        if (!haveCrew) return fail("Zum Format ics fehlt die Schicht (--crew N).");
+        o.crew = ParseCrewArgument(o.calendarType, crewText);
+        if (o.crew < 0)
+            return fail("Ungültige Schicht " + Quoted(crewText) + " für die Schichtart " +
+                        std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
 
     if (!haveFrom) {

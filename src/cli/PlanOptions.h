@@ -11,13 +11,17 @@
 
 namespace sk {
 
-enum class PlanFormat { Csv, Text };
+enum class PlanFormat { Csv, Text, Ics };
 
 struct PlanOptions {
     DayNumber from = 0;
     DayNumber to = 0;
     int calendarType = 0;
     PlanFormat format = PlanFormat::Csv;
+    // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line).
+    int crew = -1;
+    // A user data folder (--data): its shift marks go into the iCalendar export.
+    std::string dataFolder;
     // Place and clock for the astronomy column (--lat, --lon, --zone, --dst,
     // --twilight); defaults are those of the "Astronomie" settings group.
     Observer observer;

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
 #include "cli/PlanOptions.h"
 
@@ -21,6 +22,8 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
         case ParsedArguments::Outcome::Run:
             break;
     }
+    if (parsed.options.format == PlanFormat::Ics)
+        return RunIcsExport(parsed.options, static_cast<DateValue>(std::time(nullptr)), out, err);
     out = ExportPlan(parsed.options);
     return kExitOk;
 }
