@@ -2,11 +2,13 @@
 
 #include <charconv>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "astro/AstronomyLine.h"
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
+#include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "shift/ShiftComputation.h"
 
@@ -109,16 +111,44 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += '\n';
 }
 
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx) {
+    std::string notes = StatusLineNotesOfDay(store, ctx);
+    // No-break spaces as plain blanks, like the astronomy field.
+    for (std::size_t p = 0; (p = notes.find("\u00A0", p)) != std::string::npos; ++p) notes.replace(p, 2, " ");
+    if (notes.find_first_of(";\"") == std::string::npos) {
+        out += notes;
+        return;
+    }
+    // A note with ";" or a quote would split the line: quote the field.
+    out += '"';
+    for (const char c : notes) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
 std::string ExportPlanCsv(const PlanOptions& options) {
     std::string out;
     out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 64 + 128);
     out += kCsvHeader;
+    std::optional<NoteStore> notes;
+    if (!options.dataFolder.empty()) {
+        notes.emplace(options.dataFolder, options.password);
+        notes->ScanAll();
+        out += ";notizen";
+    }
     out += '\n';
     BlockOfYear blocks(options);
     DayContext ctx;
     for (DayNumber d = options.from; d <= options.to; ++d) {
         SetDayContext(ctx, d);
         AppendCsvDay(out, ctx, options, blocks.For(ctx.year));
+        if (notes) {
+            out.back() = ';';  // the notes column goes before the line's end
+            AppendNotesField(out, *notes, ctx);
+            out += '\n';
+        }
     }
     return out;
 }

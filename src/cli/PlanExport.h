@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/PlanOptions.h"
+#include "notes/NoteStore.h"
 
 namespace sk {
 
@@ -21,6 +22,10 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
 
 // One CSV line of a day (with its "\n").
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block);
+
+// The notes field of a day's CSV line (with --data): the status line's notes
+// text with plain blanks, quoted when it holds ";" or a quote.
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx);
 
 // The astronomy field of a day's CSV line.
 void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer);

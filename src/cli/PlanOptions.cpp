@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "cli/IcsExport.h"
+#include "notes/Latin1.h"
+#include "settings/Users.h"
 
 namespace sk {
 
@@ -15,6 +17,7 @@ const char* const kPlanUsage =
     "Aufruf: schichtplan [--from JJJJ-MM-TT] [--to JJJJ-MM-TT] [--type N] [--format csv|text]\n"
     "                    [--lat L] [--lon L] [--zone Z] [--dst 0|1] [--twilight 0|1|2]\n"
     "       schichtplan --format ics --crew N [--type N] [--from ...] [--to ...] [--data ORDNER]\n"
+    "       schichtplan --data ORDNER [--password PW] [--from ...] [--to ...] [--type N]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -27,7 +30,9 @@ const char* const kPlanUsage =
     "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
     "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7)\n"
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
-    "                als ganztägige Termine dazu\n"
+    "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
+    "                seinen Notizen jedes Tages dazu\n"
+    "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
     "  --lat       geographische Breite, Nord positiv (Vorgabe 48.47)\n"
     "  --lon       geographische Länge, West positiv, Ost negativ (Vorgabe -12.52)\n"
     "  --zone      Zeitzone in Stunden, Ost positiv (Vorgabe 1.0)\n"
@@ -95,6 +100,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string toText;
     std::string crewText;
     bool haveCrew = false;
+    bool havePassword = false;
 
     auto fail = [&result](std::string message) {
         result.outcome = ParsedArguments::Outcome::Error;
@@ -118,7 +124,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             haveValue = true;
         }
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
-                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data"};
+                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -167,6 +173,11 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--password") {
+            if (Utf8CharacterCount(value) > static_cast<std::size_t>(kMaxPasswordLength))
+                return fail("Das Passwort ist länger als " + std::to_string(kMaxPasswordLength) + " Zeichen.");
+            o.password = value;
+            havePassword = true;
         } else {  // --twilight
             if (!ParseSmallInt(value, 0, 2, o.observer.twilightKind))
                 return fail("Ungültiger Wert " + Quoted(value) + " für --twilight (erlaubt sind 0, 1 und 2).");
@@ -181,6 +192,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             return fail("Ungültige Schicht " + Quoted(crewText) + " für die Schichtart " +
                         std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
+
+    if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");
 
     if (!haveFrom) {
         // The first of the current month, kept inside the calendar's years.

@@ -20,8 +20,11 @@ struct PlanOptions {
     PlanFormat format = PlanFormat::Csv;
     // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line).
     int crew = -1;
-    // A user data folder (--data): its shift marks go into the iCalendar export.
+    // A user data folder (--data): its shift marks go into the iCalendar export,
+    // its notes into a ninth CSV column.
     std::string dataFolder;
+    // The password of the notes (--password), as typed: UTF-8 characters.
+    std::string password;
     // Place and clock for the astronomy column (--lat, --lon, --zone, --dst,
     // --twilight); defaults are those of the "Astronomie" settings group.
     Observer observer;

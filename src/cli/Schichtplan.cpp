@@ -1,6 +1,7 @@
 #include "cli/Schichtplan.h"
 
 #include <ctime>
+#include <filesystem>
 
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
@@ -24,6 +25,11 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
     }
     if (parsed.options.format == PlanFormat::Ics)
         return RunIcsExport(parsed.options, static_cast<DateValue>(std::time(nullptr)), out, err);
+    std::error_code ec;
+    if (!parsed.options.dataFolder.empty() && !std::filesystem::is_directory(parsed.options.dataFolder, ec)) {
+        err = "schichtplan: Der Datenordner „" + parsed.options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+        return kExitBadInput;
+    }
     out = ExportPlan(parsed.options);
     return kExitOk;
 }
