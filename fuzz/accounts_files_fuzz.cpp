@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same bytes as typed into the hours and days fields.
     sk::ConvertToMinutesNotation(bytes);
     sk::ConvertToDecimalNotation(bytes);
-    if (!(std::fabs(sk::ParseHoursField(bytes)) <= sk::kHoursLimit)) std::abort();
+    if (!(std::fabs(sk::ParseBalanceField(bytes)) <= sk::kHoursLimit)) std::abort();
     const std::int32_t d = sk::ParseVacationDaysField(bytes);
     if (d < -60 || d > 60) std::abort();
     sk::LimitVacationDaysField(bytes);

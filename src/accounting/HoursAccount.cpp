@@ -189,7 +189,7 @@ std::string ConvertToDecimalNotation(std::string_view field) {
     return WithSeparator(Fixed2(h + f / 60.0 * 100.0), 0);
 }
 
-float ParseHoursField(std::string_view field) {
+float ParseBalanceField(std::string_view field) {
     const auto v = ReadFieldNumber(field);
     return v ? LimitHours(*v) : 0.0f;
 }

@@ -78,6 +78,6 @@ std::string ConvertToMinutesNotation(std::string_view field);
 std::string ConvertToDecimalNotation(std::string_view field);
 // "Speichern": the field read as a number with its separator as the point
 // (7:30 is stored as 7.30), limited to ±600; unreadable text gives 0.
-float ParseHoursField(std::string_view field);
+float ParseBalanceField(std::string_view field);
 
 }  // namespace sk

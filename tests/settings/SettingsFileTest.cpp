@@ -209,14 +209,5 @@ TEST(SettingsFile, LineBreaksInTextsCannotForgeKeys) {
     EXPECT_EQ(back.placeName, "Ort Schichtart = 5 [Programmeinstellungen]");
 }
 
-TEST(SettingsFile, GarbageGivesValidUtf8AndNoCrash) {
-    std::string garbage = "\xEF\xBB\xBF[Astronomie]\nOrtsname = ";
-    for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) & 0xFF));
-    const Settings s = ParseSettingsFile(garbage, Settings{});
-    EXPECT_EQ(RepairUtf8(s.placeName), s.placeName);
-    const Settings again = ParseSettingsFile(FormatSettingsFile(s), Settings{});
-    EXPECT_EQ(FormatSettingsFile(again), FormatSettingsFile(s));
-}
-
 }  // namespace
 }  // namespace sk

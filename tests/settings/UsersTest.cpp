@@ -374,9 +374,6 @@ TEST_F(ChangeFolder, FailuresKeepTheOldFolder) {
         EXPECT_EQ(out.error->text, "Das neue Verzeichnis konnte nicht eröffnet werden!");
         EXPECT_EQ(settings.userDirectory, base);
     }
-}
-
-TEST_F(ChangeFolder, ChooserStartsAtTheFolderHoldingTheData) {
     EXPECT_EQ(DataDirectoryChooserStart(session), tmp.Path() + "work/");
 }
 
