@@ -1,0 +1,61 @@
+#pragma once
+// The window pattern the four note editors share: the text editor, the
+// buttons "Speichern", "Alles zurück", "Lösche Text", "Lösche Notiz", the
+// length limit, and the way out (the question on Esc, trimming, refusing
+// characters a note file cannot hold). The decisions are the model's.
+
+#include <functional>
+#include <string>
+
+#include "notes/NoteEditModel.h"
+#include "ui/ModalWindow.h"
+
+namespace sk {
+
+class NoteEditorWindow : public ModalWindow {
+public:
+    // buttonGap: distance of the two middle buttons from the centre, in u.
+    NoteEditorWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
+                     double heightRows, NoteEditModel& edit, double buttonGap);
+
+    // Runs until the window is left. wouldSave tells whether leaving now
+    // writes a file (after trimming); finish then asks what else must be
+    // asked and saves; it returns false to keep the window open (a failed
+    // write).
+    void RunEditor(const std::function<bool()>& wouldSave, const std::function<bool()>& finish);
+
+    // The editor shows the model's working text and gets the focus.
+    void ShowWorking();
+    void FocusEditor() { editor_.grab_focus(); }
+
+    // Pixel helpers of the layout: b, h and the inner width W.
+    int ButtonWidth() const { return units_.X(13.5); }
+    int ButtonHeight() const { return units_.Y(1.8); }
+    int InnerWidth() const { return innerWidth_; }
+    int RowTop(int rows) const { return rows * units_.r - units_.r / 3; }
+    void PlacePixels(Gtk::Widget& child, int x, int y, int w, int h);
+
+private:
+    void OnBufferChanged();
+    void CheckLength();
+
+    NoteEditModel& edit_;
+    int innerWidth_;
+    Gtk::ScrolledWindow scroller_;
+    Gtk::TextView editor_;
+    Gtk::Button save_, revert_, clearText_, deleteNote_;
+    bool settingText_ = false;
+    bool lengthCheckQueued_ = false;
+};
+
+// Gives a dialog the background and the font of the main window.
+void StyleLikeMainWindow(Gtk::Window& window);
+
+// The result of a note write: true when it worked, else the user is told
+// (the window then stays open with the text).
+bool ReportNoteWrite(Gtk::Window& window, bool written);
+
+// A label of the note windows: left-aligned, one row high.
+void SetUpLabel(Gtk::Label& label, const std::string& text);
+
+}  // namespace sk

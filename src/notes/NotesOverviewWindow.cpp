@@ -1,0 +1,41 @@
+#include "notes/NoteEditModel.h"
+#include "notes/NoteEditorWindow.h"
+#include "notes/NoteWindow.h"
+#include "notes/NotesOverview.h"
+#include "ui/MessageBox.h"
+
+namespace sk {
+
+namespace {
+constexpr const char* kOverviewTitle = "Übersicht der Notizen für die angezeigten Monate";
+}  // namespace
+
+bool OpenNotesOverview(WindowContext& context) {
+    AppState& state = context.state;
+    state.notes.SetPassword(state.session.userPassword);
+    const ViewState& v = state.view;
+    const std::string text =
+        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, v.lastColumn + 1, NoteDateCode(LocalToday()));
+    if (text.empty()) {
+        ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
+        return false;
+    }
+    ModalWindow window(&context.parent, kOverviewTitle, context.units, 60, 33);
+    StyleLikeMainWindow(window);
+    Gtk::ScrolledWindow scroller;
+    scroller.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
+    scroller.set_shadow_type(Gtk::SHADOW_IN);
+    Gtk::TextView view;
+    view.set_editable(false);
+    view.set_cursor_visible(false);
+    view.set_wrap_mode(Gtk::WRAP_NONE);
+    view.get_buffer()->set_text(EditorTextOfNote(text));
+    scroller.add(view);
+    view.show();
+    window.Place(scroller, 1, 1, 58, 31);
+    view.grab_focus();
+    window.run();
+    return false;
+}
+
+}  // namespace sk

@@ -1,0 +1,43 @@
+#include "settings/ProgramMenu.h"
+
+#include <cmath>
+
+namespace sk {
+
+const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
+    {"Kalender", "Wähle die Art des Schichtkalenders", 'K', ProgramMenuAction::kCalendarType},
+    {"Schriftart", "Neue Schriftart wählen", 'S', ProgramMenuAction::kFont},
+    {"Hintergrundfarbe", "Hintergrundfarbe zum Ausdrucken einer Bilschirmkopie ändern", 'H',
+     ProgramMenuAction::kBackground},
+    {"Stunden", "Eingabe der Minus- bzw. Plusstunden", 'P', ProgramMenuAction::kHours},
+    {"Urlaub", "Eingabe des Resturlaubs", 'U', ProgramMenuAction::kVacation},
+    {"Verzeichnis", "Ein neues Programmverzeichnis wählen", 'V', ProgramMenuAction::kDataDirectory},
+    {"Einstellungen", "Ändern der Programmeinstellungen", 'E', ProgramMenuAction::kSettings},
+    {"Info", "Informationstext zur Programmbedienung", 'I', ProgramMenuAction::kInfo},
+};
+
+std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {
+    // Key values of the letters are their ASCII codes.
+    if (key >= 'a' && key <= 'z') key = key - 'a' + 'A';
+    for (const ProgramMenuEntry& e : kProgramMenuEntries)
+        if (static_cast<unsigned>(e.key) == key) return e.action;
+    return std::nullopt;
+}
+
+bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType) {
+    return !(action == ProgramMenuAction::kBackground && calendarType == 5);
+}
+
+ButtonColumnGeometry EightButtonColumn(int u, int r) {
+    ButtonColumnGeometry g{};
+    g.frameX = u;
+    g.frameY = r;
+    g.frameWidth = static_cast<int>(std::nearbyint(22.5 * u));
+    g.frameHeight = static_cast<int>(std::nearbyint(17.5 * r - r / 3.0));
+    g.buttonX = u;
+    g.buttonWidth = 21 * u;
+    g.buttonHeight = static_cast<int>(std::nearbyint(1.8 * r));
+    return g;
+}
+
+}  // namespace sk

@@ -1,0 +1,50 @@
+#pragma once
+// The program menu "Programm": its eight entries, their keys and the
+// geometry of the button column. The window only shows this and reports
+// which entry was chosen; the action runs after it has closed.
+
+#include <optional>
+
+namespace sk {
+
+enum class ProgramMenuAction {
+    kCalendarType,   // chooser "Kalender"
+    kFont,           // font chooser of the main window
+    kBackground,     // background colour chooser
+    kHours,          // minus and plus hours entry
+    kVacation,       // remaining vacation entry
+    kDataDirectory,  // choose and change the data folder
+    kSettings,       // "Programmeinstellungen"
+    kInfo,           // help text "Programm"
+};
+
+struct ProgramMenuEntry {
+    const char* label;
+    const char* tooltip;
+    char key;  // upper-case letter; the lower-case letter works as well
+    ProgramMenuAction action;
+};
+
+inline constexpr int kProgramMenuEntryCount = 8;
+// From top to bottom.
+extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
+
+inline constexpr const char* kProgramMenuTitle = "Programm";
+
+// The entry a key chooses in the menu window; none for any other key.
+std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key);
+
+// Whether the button of an entry can be clicked: the background colour has
+// no meaning on the half-year page (its key still works).
+bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType);
+
+// Geometry of the eight-button menus ("Programm", "Kalender") in pixels for
+// the units u and r: a frame around a column of buttons 21u wide.
+struct ButtonColumnGeometry {
+    int frameX, frameY, frameWidth, frameHeight;
+    int buttonX, buttonWidth, buttonHeight;
+    int ButtonY(int k, int r) const { return (2 * k + 1) * r - r / 3; }
+};
+ButtonColumnGeometry EightButtonColumn(int u, int r);
+
+}  // namespace sk

@@ -1,0 +1,34 @@
+#include "settings/ProgramMenuWindow.h"
+
+#include "help/HelpTextWindow.h"
+#include "settings/ButtonColumnWindow.h"
+#include "settings/DataDirectoryWindow.h"
+#include "settings/ProgramMenu.h"
+#include "settings/SettingsWindow.h"
+#include "shift/CalendarChooserWindow.h"
+
+namespace sk {
+
+bool ShowProgramMenu(WindowContext& context) {
+    std::vector<ButtonColumnItem> items;
+    for (const ProgramMenuEntry& e : kProgramMenuEntries) {
+        items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key,
+                                         ProgramMenuEntryEnabled(e.action, context.state.view.calendarType)});
+    }
+    const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19, items);
+    // The key of the main window repaints afterwards in every case.
+    if (!chosen) return true;
+    switch (kProgramMenuEntries[*chosen].action) {
+        case ProgramMenuAction::kCalendarType: ChooseCalendarType(context); break;
+        case ProgramMenuAction::kFont: context.host.ChangeFont(); break;
+        case ProgramMenuAction::kBackground: context.host.ChangeBackground(); break;
+        case ProgramMenuAction::kHours: break;
+        case ProgramMenuAction::kVacation: break;
+        case ProgramMenuAction::kDataDirectory: ChooseAndChangeDataDirectory(context); break;
+        case ProgramMenuAction::kSettings: EditSettings(context); break;
+        case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;
+    }
+    return true;
+}
+
+}  // namespace sk
