@@ -1,5 +1,7 @@
 #include "app/SubsystemWindows.h"
 
+#include "notes/NoteWindow.h"
+
 #include "settings/LoginWindow.h"
 #include "settings/ProgramMenuWindow.h"
 #include "settings/SettingsWindow.h"
@@ -10,6 +12,13 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
     (void)context;
     switch (menuId) {
         // Notes and marks.
+        case menu::kNotesMenu: return OpenNoteMenu(context);
+        case menu::kDayNote: return OpenDayNoteWindow(context);
+        case menu::kPeriodicNote: return OpenPeriodicNoteWindow(context);
+        case menu::kYearlyNote: return OpenYearlyNoteWindow(context);
+        case menu::kWeekdayNote: return OpenWeekdayNoteWindow(context);
+        case menu::kNotesOverview: return OpenNotesOverview(context);
+        case menu::kDeleteUpTo: return OpenDeleteNotesWindow(context);
 
         // Accounts, settings, users and lists.
         case menu::kProgramMenu: return ShowProgramMenu(context);
