@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "marks/RecordBytes.h"
+#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {
@@ -33,7 +34,7 @@ std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks) {
 }
 
 void CalendarMarkList::Load(const std::string& folder) {
-    const auto bytes = ReadFileBytes(JoinPath(folder, kCalendarMarkFileName), kMaxFileBytes + 1);
+    const auto bytes = ReadRegularFile(JoinPath(folder, kCalendarMarkFileName), kMaxFileBytes + 1);
     loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
     Assign(bytes ? ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
                  : std::vector<CalendarMark>{});

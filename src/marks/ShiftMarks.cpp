@@ -4,6 +4,7 @@
 
 #include "marks/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
+#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {
@@ -39,7 +40,7 @@ std::string FormatShiftMarks(const std::vector<ShiftMark>& marks) {
 }
 
 void ShiftMarkList::Load(const std::string& folder) {
-    const auto bytes = ReadFileBytes(JoinPath(folder, kShiftMarkFileName), kMaxFileBytes + 1);
+    const auto bytes = ReadRegularFile(JoinPath(folder, kShiftMarkFileName), kMaxFileBytes + 1);
     loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
     Assign(bytes ? ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
                  : std::vector<ShiftMark>{});

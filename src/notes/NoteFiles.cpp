@@ -2,13 +2,14 @@
 
 #include "notes/Latin1.h"
 #include "notes/NoteCipher.h"
+#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {
 
 std::string ReadNoteFile(const std::string& path, std::string_view key) {
     const std::size_t bytesPerCharacter = key.empty() ? 1 : 3;
-    const auto bytes = ReadFileBytes(path, kNoteReadLimit * bytesPerCharacter);
+    const auto bytes = ReadRegularFile(path, kNoteReadLimit * bytesPerCharacter);
     if (!bytes) return {};
     return Latin1ToUtf8(DecipherNote(*bytes, key));
 }

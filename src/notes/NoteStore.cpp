@@ -7,6 +7,7 @@
 
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
+#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {
@@ -31,9 +32,11 @@ void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday) {
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder_.empty() ? "." : folder_.c_str()), ::closedir);
     if (dir) {
         while (const dirent* e = ::readdir(dir.get())) {
-            if (e->d_type == DT_DIR) continue;
+            if (e->d_type != DT_REG && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
             const auto parsed = ParseNoteFileName(e->d_name);
             if (!parsed) continue;
+            // Pipes, folders and the like are no notes, also behind a link.
+            if (e->d_type != DT_REG && !IsRegularFile(PathOf(e->d_name))) continue;
             switch (parsed->kind) {
                 case NoteKind::Day: days.push_back(parsed->code); break;
                 case NoteKind::Periodic: periodics.push_back({parsed->code, parsed->period}); break;

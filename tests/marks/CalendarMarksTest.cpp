@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "marks/CalendarMarks.h"
 #include "notes/TempFolder.h"
@@ -108,6 +109,14 @@ TEST(CalendarMarks, LoadSaveAndEmptyListRemovesTheFile) {
     list.changed = true;
     EXPECT_FALSE(list.Save(dir.File("missing")));
     EXPECT_TRUE(list.changed);  // still to be saved
+}
+
+TEST(CalendarMarks, APipeInPlaceOfTheFileLoadsNothing) {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo(dir.File(kCalendarMarkFileName).c_str(), 0600), 0);
+    CalendarMarkList list;
+    list.Load(dir.Path());  // must not wait for a writer
+    EXPECT_TRUE(list.Marks().empty());
 }
 
 TEST(CalendarMarks, GiantFileIsNeverOverwrittenByAPartialList) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
@@ -75,6 +76,9 @@ TEST(NoteStore, ScansIndexesAndIgnoresForeignNames) {
                              "0.3.tnt", "330.jnt", "1.jnt", "1300.jnt", "10424.wmt", "11264.wmt", "x.wmt"})
         dir.Put(name, "n");
     std::filesystem::create_directory(dir.File("19991010.txt"));  // a folder is no note
+    ASSERT_EQ(::mkfifo(dir.File("20000101.txt").c_str(), 0600), 0);  // a pipe would block a reader
+    std::filesystem::create_symlink(dir.File("330.jnt"), dir.File("401.jnt"));  // a link to a note is a note
+    std::filesystem::create_symlink(dir.File("20000101.txt"), dir.File("20000102.txt"));
 
     NoteStore store(dir.Path());
     store.ScanAll();
@@ -82,11 +86,13 @@ TEST(NoteStore, ScansIndexesAndIgnoresForeignNames) {
     ASSERT_EQ(store.Periodic().Entries().size(), 2u);
     EXPECT_EQ(store.Periodic().Entries()[0].FileName(), "10.3.tnt");  // byte order of the names
     EXPECT_EQ(store.Periodic().Entries()[1].FileName(), "11.7.tnt");
-    EXPECT_EQ(store.YearlyNoteIndex(), (std::vector<std::int32_t>{1, 330}));
+    EXPECT_EQ(store.YearlyNoteIndex(), (std::vector<std::int32_t>{1, 330, 401}));
+    EXPECT_EQ(store.ReadNoteFile("20000101.txt"), "");  // returns at once
+    EXPECT_EQ(store.ReadNoteFile("401.jnt"), "n");
     EXPECT_EQ(store.WeekdayNoteIndex(), (std::vector<std::int32_t>{10424, 11264}));
     EXPECT_EQ(store.ScanDayNotes(), 2);
     EXPECT_EQ(store.ScanPeriodicNotes(), 2);
-    EXPECT_EQ(store.ScanYearlyNotes(), 2);
+    EXPECT_EQ(store.ScanYearlyNotes(), 3);
     EXPECT_EQ(store.ScanWeekdayNotes(), 2);
 
     NoteStore missing(dir.File("nowhere"));
