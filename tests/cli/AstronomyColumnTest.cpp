@@ -23,7 +23,11 @@ std::string AstronomyOf(const std::vector<std::string>& extraArgs, const char* d
     EXPECT_EQ(header, kCsvHeader);
     // The eighth field; a notes column may follow it.
     std::size_t start = 0;
-    for (int field = 0; field < 7 && start != std::string::npos + 1; ++field) start = line.find(';', start) + 1;
+    for (int field = 0; field < 7; ++field) {
+        const std::size_t p = line.find(';', start);
+        if (p == std::string::npos) return {};
+        start = p + 1;
+    }
     return line.substr(start, line.find(';', start) - start);
 }
 
