@@ -109,14 +109,14 @@ bool ShiftMarkEntryAllowed(int calendarType, DayNumber d, int crew) {
     }
 }
 
-int CurrentShiftMarkCode(const ShiftMarkList& list, DayNumber d) {
+int CurrentShiftMarkCode(const ShiftMarkList& list, int calendarType, DayNumber d) {
     const ShiftMark* m = list.ShiftMarkOfDay(d);
-    return m ? m->code : 0;
+    return m && m->code < ShiftMarkDeleteCode(calendarType) ? m->code : 0;
 }
 
 bool EnterShiftMark(ShiftMarkList& list, int calendarType, DayNumber d, int crew, const ShiftMarkChooser& chooseCode) {
     if (!ShiftMarkEntryAllowed(calendarType, d, crew)) return false;
-    const int code = chooseCode(CurrentShiftMarkCode(list, d), crew);
+    const int code = chooseCode(CurrentShiftMarkCode(list, calendarType, d), crew);
     if (code < 0 || code > ShiftMarkDeleteCode(calendarType)) return false;
     list.ApplyChoice(calendarType, d, crew, code);
     return true;

@@ -65,8 +65,9 @@ private:
 // (the late shift) on a Sunday.
 bool ShiftMarkEntryAllowed(int calendarType, DayNumber d, int crew);
 // The code the mark window starts with: the day's mark code (whatever its
-// crew), else 0.
-int CurrentShiftMarkCode(const ShiftMarkList& list, DayNumber d);
+// crew), else 0. A code the type has no option for (a file from another
+// plan type or a damaged one) starts at 0 as well.
+int CurrentShiftMarkCode(const ShiftMarkList& list, int calendarType, DayNumber d);
 
 // The whole entry of a shift mark for day d and a crew column. `chooseCode`
 // is the mark window: (current code, crew) -> chosen code, or -1 when

@@ -58,6 +58,8 @@ TEST(ShiftMarks, EnterShiftMark) {
         {"new mark sorted in", 0, {{day - 5, 1, 0}, {day + 5, 1, 0}}, 3, 0, 0, true,
          {{day - 5, 1, 0}, {day, 3, 0}, {day + 5, 1, 0}}},
         {"crew 4 in the two-shift plan", 2, {}, 4, 0, -1, false, {}},
+        {"a code without option starts at 0", 0, {{day, 1, 7}}, 1, 1, 0, true, {{day, 1, 1}}},
+        {"a damaged code starts at 0", 6, {{day, 1, 200}}, 1, -1, 0, false, {{day, 1, 200}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
