@@ -121,7 +121,9 @@ bool SaveHours(const std::string& folder, const HoursRecord& record) {
 int HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
     int hours = 0;
     for (const ShiftMark& m : marks) {
-        if (m.code != kMarkTimeOff || m.day <= in.vacationCountStart || m.day < in.hours.hoursCountStart) continue;
+        // Only the hours start bounds the count: the vacation record's start is
+        // reset every new year and must not make earlier time off vanish.
+        if (m.code != kMarkTimeOff || m.day < in.hours.hoursCountStart) continue;
         if (IsCountedHoliday(m.day, m.crew)) continue;
         if (HomeCrewWorks(HomeCrewCode(in, m.day))) hours += ShiftHoursOn(m.day);
     }

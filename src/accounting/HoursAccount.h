@@ -43,13 +43,11 @@ bool SaveHours(const std::string& folder, const HoursRecord& record);
 // block of the current year (the counts use it for every day).
 struct HoursCountInput {
     int calendarType = 0;
-    DayNumber vacationCountStart = 0;  // from "Urlaubstage.dat"
     HoursRecord hours;
     const VacationBlock* block = nullptr;
 };
 
-// Hours of "Freizeit" marks strictly after the vacation count start, on or
-// after the hours count start, on days the home crew works, that are not
+// Hours of "Freizeit" marks on or after the hours count start, on days the home crew works, that are not
 // counted holidays for the mark's column.
 int HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
 // Hours of the vacation-block days on which the home crew shows code 0 and

@@ -118,7 +118,6 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     status.remainingVacation = RemainingVacationText(files.vacation, counted);
     HoursCountInput in;
     in.calendarType = calendarType;
-    in.vacationCountStart = files.vacation.vacationCountStart;
     in.hours = files.hours;
     in.block = &block;
     const float balance = HoursBalance(marks, in);

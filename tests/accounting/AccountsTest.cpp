@@ -225,27 +225,26 @@ TEST(Accounts, HoursOfMarks) {
         const char* name;
         ShiftMark mark;
         int homeCrew;
-        DayNumber vacationStart, hoursStart;
+        DayNumber hoursStart;
         int plus, timeOff;
     } cases[] = {
-        {"X on an off Sunday", {sun, 1, 0}, 0, 0, 0, 12, 0},
-        {"training on an off weekday", {Day(2024, 1, 2), 1, 3}, 2, 0, 0, 8, 0},
-        {"X on a working day", {sun, 1, 0}, 1, 0, 0, 0, 0},
-        {"X before the hours start", {sun, 1, 0}, 0, 0, sun + 1, 0, 0},
-        {"X on the hours start", {sun, 1, 0}, 0, 0, sun, 12, 0},
-        {"F on a working Sunday", {sun, 4, 1}, 1, 0, 0, 0, 12},
-        {"F on an off day", {sun, 4, 1}, 0, 0, 0, 0, 0},
-        {"F on Easter Sunday", {easter, 2, 1}, 1, 0, 0, 0, 0},
-        {"F on the vacation count start", {sun, 4, 1}, 1, sun, 0, 0, 0},
-        {"F before the hours start", {sun, 4, 1}, 1, 0, sun + 1, 0, 0},
-        {"sickness counts nothing", {sun, 4, 4}, 0, 0, 0, 0, 0},
+        {"X on an off Sunday", {sun, 1, 0}, 0, 0, 12, 0},
+        {"training on an off weekday", {Day(2024, 1, 2), 1, 3}, 2, 0, 8, 0},
+        {"X on a working day", {sun, 1, 0}, 1, 0, 0, 0},
+        {"X before the hours start", {sun, 1, 0}, 0, sun + 1, 0, 0},
+        {"X on the hours start", {sun, 1, 0}, 0, sun, 12, 0},
+        {"F on a working Sunday", {sun, 4, 1}, 1, 0, 0, 12},
+        {"F on an off day", {sun, 4, 1}, 0, 0, 0, 0},
+        {"F on Easter Sunday", {easter, 2, 1}, 1, 0, 0, 0},
+        {"F on the hours start", {sun, 4, 1}, 1, sun, 0, 12},
+        {"F before the hours start", {sun, 4, 1}, 1, sun + 1, 0, 0},
+        {"sickness counts nothing", {sun, 4, 4}, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         HoursCountInput in;
         in.calendarType = 1;
         in.block = &block;
-        in.vacationCountStart = c.vacationStart;
         in.hours.hoursCountStart = c.hoursStart;
         in.hours.homeCrew = c.homeCrew;
         EXPECT_EQ(HoursOfExtraWork({c.mark}, in), c.plus);
