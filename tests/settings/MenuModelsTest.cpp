@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sys/stat.h>
+
+#include "settings/DataDirectoryModel.h"
+#include "settings/ProgramMenu.h"
+#include "settings/TempFolder.h"
+#include "shift/CalendarChooser.h"
+#include "shift/CalendarTypes.h"
+
+namespace sk {
+namespace {
+
+TEST(ProgramMenuModel, EveryEntryHasItsOwnKeyInEitherCase) {
+    const std::pair<char, ProgramMenuAction> keys[] = {
+        {'K', ProgramMenuAction::kCalendarType}, {'S', ProgramMenuAction::kFont},
+        {'H', ProgramMenuAction::kBackground},   {'P', ProgramMenuAction::kHours},
+        {'U', ProgramMenuAction::kVacation},     {'V', ProgramMenuAction::kDataDirectory},
+        {'E', ProgramMenuAction::kSettings},     {'I', ProgramMenuAction::kInfo},
+    };
+    for (int k = 0; k < kProgramMenuEntryCount; ++k) {
+        EXPECT_EQ(kProgramMenuEntries[k].key, keys[k].first) << "position " << k;
+        EXPECT_EQ(kProgramMenuEntries[k].action, keys[k].second) << "position " << k;
+        EXPECT_EQ(ProgramMenuActionForKey(static_cast<unsigned>(keys[k].first)), keys[k].second);
+        EXPECT_EQ(ProgramMenuActionForKey(static_cast<unsigned>(keys[k].first - 'A' + 'a')), keys[k].second);
+    }
+    for (unsigned other : {unsigned('A'), unsigned('z'), unsigned('1'), 0xff1bu /* Escape */}) {
+        EXPECT_FALSE(ProgramMenuActionForKey(other).has_value()) << other;
+    }
+}
+
+TEST(ProgramMenuModel, BackgroundButtonIsGreyedOnTheHalfYearPage) {
+    for (int type = 0; type < 8; ++type) {
+        for (const ProgramMenuEntry& e : kProgramMenuEntries) {
+            const bool expected = !(type == 5 && e.action == ProgramMenuAction::kBackground);
+            EXPECT_EQ(ProgramMenuEntryEnabled(e.action, type), expected) << e.label << " in type " << type;
+        }
+    }
+}
+
+TEST(ProgramMenuModel, ButtonColumnGeometry) {
+    struct Case {
+        int u, r;
+        int frameW, frameH, buttonH, y0, y7;
+    };
+    // frame 22.5u x (17.5r - r/3), buttons 1.8r high at (2k+1)r - r/3.
+    const Case cases[] = {
+        {7, 12, 158, 206, 22, 8, 176},   // 157.5 -> 158 (half to even), 210 - 4
+        {8, 13, 180, 223, 23, 9, 191},   // 227.5 - 4.33 = 223.17; 23.4 -> 23
+        {9, 15, 202, 258, 27, 10, 220},  // 202.5 -> 202 (half to even); 27
+    };
+    for (const Case& c : cases) {
+        const ButtonColumnGeometry g = EightButtonColumn(c.u, c.r);
+        EXPECT_EQ(g.frameX, c.u);
+        EXPECT_EQ(g.frameY, c.r);
+        EXPECT_EQ(g.frameWidth, c.frameW) << c.u;
+        EXPECT_EQ(g.frameHeight, c.frameH) << c.r;
+        EXPECT_EQ(g.buttonWidth, 21 * c.u);
+        EXPECT_EQ(g.buttonHeight, c.buttonH) << c.r;
+        EXPECT_EQ(g.ButtonY(0, c.r), c.y0);
+        EXPECT_EQ(g.ButtonY(7, c.r), c.y7);
+    }
+}
+
+TEST(CalendarChooserModel, ButtonsNameEveryTypeOnceInTheirOrder) {
+    const char* labels[] = {"Haldenau PM 1", "Haldenau Werk", "Haldenau Standard", "Haldenau Zweischicht",
+                            "PM 1 mit 2er Block", "Werk mit 2er Block", "Velmo Kessbach", "Olmer Karton"};
+    std::set<int> seen;
+    for (std::size_t k = 0; k < kCalendarChooserTypes.size(); ++k) {
+        EXPECT_STREQ(CalendarTypeInfoOf(kCalendarChooserTypes[k]).label, labels[k]);
+        seen.insert(kCalendarChooserTypes[k]);
+    }
+    EXPECT_EQ(seen.size(), 8u);
+}
+
+TEST(DataDirectoryModel, TreeListsVisibleFoldersInReadingOrder) {
+    testing::TempFolder tmp;
+    const std::string p = tmp.Path();
+    for (const char* name : {"beta", "Alpha", ".versteckt", "SKDaten", "gamma"}) ::mkdir((p + name).c_str(), 0755);
+    testing::WriteFile(p + "datei.txt", "x");
+    ::symlink((p + "gamma").c_str(), (p + "link").c_str());
+    ::symlink((p + "datei.txt").c_str(), (p + "dateilink").c_str());
+    const std::vector<std::string> want = {"Alpha", "beta", "gamma", "link", "SKDaten"};
+    EXPECT_EQ(ListSubfolders(p), want);
+    EXPECT_TRUE(ListSubfolders(p + "fehlt/").empty());
+}
+
+TEST(DataDirectoryModel, PathsAsShownAndJoined) {
+    EXPECT_EQ(DisplayedFolderPath("C:\\Daten\\SK\\"), "C:/Daten/SK/");
+    EXPECT_EQ(DisplayedFolderPath("/home/anna/"), "/home/anna/");
+    EXPECT_EQ(ChildFolder("/home/", "anna"), "/home/anna/");
+    EXPECT_EQ(ChildFolder("/home", "anna"), "/home/anna/");
+}
+
+}  // namespace
+}  // namespace sk
