@@ -291,7 +291,11 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
         return true;
     }
     if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
-        OpenSubsystemWindow(menu::kShiftMark1);
+        // The click before put the cursor on the cell; this one finds the shift sub-column (menu ids 1-4).
+        if (state_.view.calendarType == 5) return true;
+        const int sub = HitTest(state_.view, state_.cells, static_cast<int>(event->x),
+                                static_cast<int>(event->y) + 2 * state_.view.rowHeight);
+        if (sub != 0 && OpenSubsystemWindow(sub)) Redraw(-1, -1);
         return true;
     }
     if (event->button == 3 && event->type == GDK_BUTTON_PRESS) {

@@ -1,6 +1,9 @@
 #include "app/SubsystemWindows.h"
 
 #include "notes/NoteWindow.h"
+#include "notes/NoteMenu.h"
+#include "marks/CalendarMarkWindow.h"
+#include "marks/ShiftMarkWindow.h"
 
 #include "settings/LoginWindow.h"
 #include "settings/ProgramMenuWindow.h"
@@ -19,6 +22,9 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kWeekdayNote: return OpenWeekdayNoteWindow(context);
         case menu::kNotesOverview: return OpenNotesOverview(context);
         case menu::kDeleteUpTo: return OpenDeleteNotesWindow(context);
+        case menu::kCalendarMark: return OpenCalendarMarkWindow(context);
+        case 1: case 2: case 3: case 4: return OpenShiftMarkEntry(context, menuId);  // sub-column of keys 4, 1, 2, 3
+        case kShiftMarkFromNoteMenu: return OpenShiftColumnChoice(context);
 
         // Accounts, settings, users and lists.
         case menu::kProgramMenu: return ShowProgramMenu(context);

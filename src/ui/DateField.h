@@ -1,6 +1,8 @@
 #pragma once
 // A date entry "DD.MM.YYYY" (or "DD.MM.") that a person can type into and
 // step with the arrow keys (the part under the cursor), limited to a range.
+// Typed digits overwrite the digits under the cursor; the text never loses
+// its shape, and the date it gives is always real and inside the range.
 
 #include <gtkmm.h>
 
@@ -13,8 +15,7 @@ public:
     DateField(bool withYear, DateFieldRange range);
 
     void SetDate(const CivilDate& date);
-    // The date the field shows now; typed text that names no date gives the
-    // last valid date.
+    // The date the field shows now, made real and kept in the range.
     CivilDate Date();
 
 protected:
@@ -23,10 +24,16 @@ protected:
 
 private:
     void Commit();
+    void Show(const DateEdit& edit);
+    DateEdit Current();
+    void OnChanged();
+    void OnPaste();
 
     bool withYear_;
     DateFieldRange range_;
+    DateTyping typing_;
     CivilDate date_{2000, 1, 1};
+    bool settingText_ = false;
 };
 
 }  // namespace sk

@@ -82,3 +82,118 @@ CivilDate StepDatePart(const CivilDate& date, int part, int delta, const DateFie
 }
 
 }  // namespace sk
+
+namespace sk {
+
+namespace {
+
+// Digit places of the shape "DD.MM.YYYY": day 0-1, month 3-4, year 6-9.
+constexpr int kDayEnd = 2;
+constexpr int kMonthStart = 3;
+constexpr int kMonthEnd = 5;
+constexpr int kYearStart = 6;
+
+int PartOfPosition(int position) { return position < kMonthStart ? 0 : position < kYearStart ? 1 : 2; }
+
+bool IsDot(int position) { return position == kDayEnd || position == kMonthEnd; }
+
+// The number of the digits text[from, from + n), or nothing when one is not a digit.
+std::optional<int> DigitsAt(std::string_view text, int from, int n) {
+    int value = 0;
+    for (int i = from; i < from + n; ++i) {
+        const char c = text[static_cast<std::size_t>(i)];
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+CivilDate DateTyping::Real(CivilDate date) const {
+    date.month = std::clamp(date.month, 1, 12);
+    if (!withYear_) {
+        date.day = std::clamp(date.day, 1, MonthLength(2000, date.month - 1));
+        return date;
+    }
+    // A year outside the range keeps day and month where that is possible.
+    date.year = std::clamp(date.year, CivilOf(range_.first).year, CivilOf(range_.last).year);
+    return ClampDate(date, range_);
+}
+
+bool DateTyping::InShape(std::string_view text) const {
+    if (static_cast<int>(text.size()) != Length()) return false;
+    for (int i = 0; i < Length(); ++i) {
+        const char c = text[static_cast<std::size_t>(i)];
+        if (IsDot(i) ? c != '.' : (c < '0' || c > '9')) return false;
+    }
+    return true;
+}
+
+CivilDate DateTyping::DateOf(std::string_view text, const CivilDate& fallback) const {
+    if (!InShape(text)) return Real(fallback);
+    const auto day = DigitsAt(text, 0, 2);
+    const auto month = DigitsAt(text, kMonthStart, 2);
+    const auto year = withYear_ ? DigitsAt(text, kYearStart, 4) : std::optional<int>(fallback.year);
+    if (!day || !month || !year) return Real(fallback);
+    return Real(CivilDate{*year, *month, *day});
+}
+
+std::string DateTyping::TextOf(const CivilDate& date) const { return FormatDateField(Real(date), withYear_); }
+
+DateEdit DateTyping::Normalised(DateEdit edit, const CivilDate& fallback) const {
+    edit.text = TextOf(DateOf(edit.text, fallback));
+    return edit;
+}
+
+DateEdit DateTyping::TypeDigit(const DateEdit& edit, char digit, const CivilDate& fallback) const {
+    if (digit < '0' || digit > '9') return edit;
+    DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
+    int pos = std::clamp(edit.cursor, 0, Length());
+    if (IsDot(pos)) ++pos;
+    if (pos >= Length()) return out;  // no digit place left of the end
+    const int partBefore = PartOfPosition(pos);
+    auto& t = out.text;
+    if ((pos == 0 && digit > '3') || (pos == kMonthStart && digit > '1')) {
+        t[static_cast<std::size_t>(pos)] = '0';
+        t[static_cast<std::size_t>(pos) + 1] = digit;
+        pos += 2;
+    } else {
+        t[static_cast<std::size_t>(pos)] = digit;
+        ++pos;
+    }
+    if (pos == kDayEnd || pos == kMonthEnd || pos == Length() || PartOfPosition(pos) != partBefore) {
+        out = Normalised(out, fallback);
+        if (IsDot(pos)) ++pos;
+    }
+    out.cursor = std::min(pos, Length());
+    return out;
+}
+
+DateEdit DateTyping::TypeSeparator(const DateEdit& edit, const CivilDate& fallback) const {
+    DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
+    const int pos = std::clamp(edit.cursor, 0, Length());
+    if (pos == 1 || pos == kMonthStart + 1) {
+        // One digit typed into a two-digit part: that digit is the number.
+        out.text[static_cast<std::size_t>(pos)] = out.text[static_cast<std::size_t>(pos) - 1];
+        out.text[static_cast<std::size_t>(pos) - 1] = '0';
+    }
+    if (pos < kMonthStart) {
+        out.cursor = kMonthStart;
+    } else if (pos < kYearStart) {
+        out.cursor = std::min(kYearStart, Length());
+    } else {
+        return edit;  // the year is the last part
+    }
+    return Normalised(out, fallback);
+}
+
+DateEdit DateTyping::StepBack(const DateEdit& edit) const {
+    DateEdit out = edit;
+    int pos = std::clamp(edit.cursor, 0, Length()) - 1;
+    if (IsDot(pos)) --pos;
+    out.cursor = std::max(pos, 0);
+    return out;
+}
+
+}  // namespace sk

@@ -32,4 +32,47 @@ int DatePartAt(int cursorPosition);
 // result is a real date inside the range.
 CivilDate StepDatePart(const CivilDate& date, int part, int delta, const DateFieldRange& range);
 
+// Typing into a date field. The text always keeps the field's shape
+// ("DD.MM.YYYY" or "DD.MM."): a digit overwrites the digit under the cursor
+// and the dots are stepped over. While a part is being typed it may read as
+// no date (a day "35"); as soon as the cursor leaves the part, the whole text
+// is made a real date inside the range again.
+struct DateEdit {
+    std::string text;
+    int cursor = 0;
+};
+
+class DateTyping {
+public:
+    // Short-form fields (no year) check days against a leap year, so that
+    // 29 February can be entered.
+    DateTyping(bool withYear, DateFieldRange range) : withYear_(withYear), range_(range) {}
+
+    int Length() const { return withYear_ ? 10 : 6; }
+    // Whether a text has the field's shape: digits and the two dots.
+    bool InShape(std::string_view text) const;
+    // The date a text in the field's shape stands for, made real and kept in
+    // the range; `fallback` gives the year of the short form and the answer
+    // for a text that is not in the shape at all.
+    CivilDate DateOf(std::string_view text, const CivilDate& fallback) const;
+    // The text of a date, made real and kept in the range first.
+    std::string TextOf(const CivilDate& date) const;
+
+    // A digit typed at the cursor. The first digit of a day above 3 or of a
+    // month above 1 stands for the whole part ("4" is the 4th) and moves on.
+    DateEdit TypeDigit(const DateEdit& edit, char digit, const CivilDate& fallback) const;
+    // The separator typed: a part holding one typed digit becomes that
+    // number ("1." is the 1st), and the cursor moves to the next part.
+    DateEdit TypeSeparator(const DateEdit& edit, const CivilDate& fallback) const;
+    // Backspace: the cursor steps back over one digit; the shape stays.
+    DateEdit StepBack(const DateEdit& edit) const;
+
+private:
+    DateEdit Normalised(DateEdit edit, const CivilDate& fallback) const;
+    CivilDate Real(CivilDate date) const;
+
+    bool withYear_;
+    DateFieldRange range_;
+};
+
 }  // namespace sk

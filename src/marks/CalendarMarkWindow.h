@@ -1,0 +1,11 @@
+#pragma once
+// The window "Eingabe einer Kalendermarkierung" for the selected day.
+
+#include "app/SubsystemWindows.h"
+
+namespace sk {
+
+// True when the calendar must be repainted.
+bool OpenCalendarMarkWindow(WindowContext& context);
+
+}  // namespace sk

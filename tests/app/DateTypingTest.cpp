@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/DateText.h"
+
+namespace sk {
+namespace {
+
+const DateFieldRange kMarkRange{0, 24683};  // 1 January 1970 ... 31 July 2037
+
+// Keys: digits, '.' the separator, '<' backspace.
+DateEdit Type(const DateTyping& typing, DateEdit edit, const std::string& keys, const CivilDate& fallback) {
+    for (char k : keys) {
+        if (k == '.') edit = typing.TypeSeparator(edit, fallback);
+        else if (k == '<') edit = typing.StepBack(edit);
+        else edit = typing.TypeDigit(edit, k, fallback);
+    }
+    return edit;
+}
+
+TEST(DateTyping, DigitsOverwriteTheShapeAndEveryFinishedPartIsARealDateInRange) {
+    struct Case { const char* text; int cursor; const char* keys; const char* want; int wantCursor; };
+    const Case cases[] = {
+        {"15.03.2024", 0, "01022025", "01.02.2025", 10},
+        {"15.03.2024", 0, "3", "35.03.2024", 1},            // a part being typed may read as no date yet
+        {"15.03.2024", 0, "31", "31.03.2024", 3},
+        {"15.02.2023", 0, "31", "28.02.2023", 3},           // finished day pulled back to the month's end
+        {"15.03.2024", 0, "00", "01.03.2024", 3},
+        {"15.03.2024", 0, "4", "04.03.2024", 3},            // no day starts with 4: it is the 4th
+        {"15.03.2024", 3, "2", "15.02.2024", 6},            // no month starts with 2
+        {"15.03.2024", 3, "00", "15.01.2024", 6},
+        {"31.01.2024", 3, "02", "29.02.2024", 6},           // new month shorter than the day
+        {"31.01.2024", 2, "04", "30.04.2024", 6},           // typed on a dot: the next digit place
+        {"15.03.2024", 0, "1.5.2024", "01.05.2024", 10},    // short parts ended by the separator
+        {"15.03.2024", 6, "2050", "15.03.2037", 10},        // years past the range: its last year
+        {"15.09.2024", 6, "2050", "31.07.2037", 10},        // ... and its last day when the date is later
+        {"15.03.2024", 6, "1969", "15.03.1970", 10},
+        {"15.03.2024", 6, "19", "15.03.1924", 8},           // unfinished year
+        {"15.03.2024", 10, "7", "15.03.2024", 10},          // no digit place at the end
+        {"15.03.2024", 6, ".", "15.03.2024", 6},            // the year is the last part
+        {"15.03.2024", 3, "<", "15.03.2024", 1},            // backspace steps over the dot, text stays
+        {"15.03.2024", 0, "<", "15.03.2024", 0},
+        {"garbage", 0, "1", "11.03.2024", 1},               // a damaged text starts from the last date
+    };
+    const DateTyping typing(true, kMarkRange);
+    const CivilDate fallback{2024, 3, 11};
+    for (const Case& c : cases) {
+        const DateEdit got = Type(typing, DateEdit{c.text, c.cursor}, c.keys, fallback);
+        EXPECT_EQ(got.text, c.want) << c.text << " @" << c.cursor << " + " << c.keys;
+        EXPECT_EQ(got.cursor, c.wantCursor) << c.text << " @" << c.cursor << " + " << c.keys;
+    }
+}
+
+TEST(DateTyping, ShortFormAllowsTheLeapDayAndKeepsTheYearOfTheField) {
+    struct Case { const char* text; int cursor; const char* keys; const char* want; int wantCursor; };
+    const Case cases[] = {
+        {"10.02.", 0, "31", "29.02.", 3},
+        {"10.02.", 0, "29", "29.02.", 3},
+        {"31.01.", 3, "04", "30.04.", 6},
+        {"10.02.", 3, "1.", "10.01.", 6},
+        {"10.02.", 6, "5", "10.02.", 6},
+    };
+    const DateTyping typing(false, DateFieldRange{});
+    const CivilDate fallback{2023, 2, 10};  // not a leap year, yet 29 February can be entered
+    for (const Case& c : cases) {
+        const DateEdit got = Type(typing, DateEdit{c.text, c.cursor}, c.keys, fallback);
+        EXPECT_EQ(got.text, c.want) << c.text << " + " << c.keys;
+        EXPECT_EQ(got.cursor, c.wantCursor) << c.text << " + " << c.keys;
+    }
+    const CivilDate d = typing.DateOf("29.02.", fallback);
+    EXPECT_EQ(d.year, 2023);
+    EXPECT_EQ(d.month, 2);
+    EXPECT_EQ(d.day, 29);
+}
+
+TEST(DateTyping, TheDateOfAnyTextIsRealAndInRange) {
+    struct Case { const char* text; CivilDate want; };
+    const Case cases[] = {
+        {"31.04.2024", {2024, 4, 30}},
+        {"29.02.2023", {2023, 2, 28}},
+        {"00.13.2024", {2024, 12, 1}},
+        {"01.08.2037", {2037, 7, 31}},
+        {"31.12.9999", {2037, 7, 31}},
+        {"01.01.0000", {1970, 1, 1}},
+        {"1.1.2024", {2001, 5, 6}},     // not in the shape: the fallback
+        {"01.01.20x4", {2001, 5, 6}},
+        {"", {2001, 5, 6}},
+    };
+    const DateTyping typing(true, kMarkRange);
+    for (const Case& c : cases) {
+        const CivilDate d = typing.DateOf(c.text, CivilDate{2001, 5, 6});
+        EXPECT_TRUE(d.year == c.want.year && d.month == c.want.month && d.day == c.want.day)
+            << c.text << " -> " << d.day << "." << d.month << "." << d.year;
+    }
+}
+
+}  // namespace
+}  // namespace sk

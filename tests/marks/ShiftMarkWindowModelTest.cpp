@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "marks/ShiftMarkWindowModel.h"
+
+namespace sk {
+namespace {
+
+constexpr DayNumber kMonday = 19737;   // 15 January 2024
+constexpr DayNumber kSunday = 19743;   // 21 January 2024
+
+TEST(ShiftMarkWindowModel, OptionsSitWhereTheWindowShowsThem) {
+    struct Case { int type; std::size_t index; const char* text; double x, y, width; };
+    const Case cases[] = {
+        {0, 0, "Arbeitseinsatz (X)", 1, 2, 30},
+        {0, 1, "Freizeit", 1, 4, 30},
+        {3, 5, "Ausfallbezahlung, kurzer Wechsel", 1, 12, 30},
+        {2, 6, "Schichtmarkierung löschen (Entf)", 1, 14, 30},
+        {6, 0, "Früh", 1, 2, 9},
+        {6, 1, "Spät", 10, 2, 9},
+        {7, 2, "Nacht", 20, 2, 9},
+        {7, 3, "Freizeit", 1, 4, 30},
+        {6, 8, "Schichtmarkierung löschen (Entf)", 1, 14, 30},
+    };
+    EXPECT_EQ(ShiftMarkWindowOptions(1).size(), 7u);
+    EXPECT_EQ(ShiftMarkWindowOptions(7).size(), 9u);
+    for (const Case& c : cases) {
+        const std::vector<ShiftMarkOption> options = ShiftMarkWindowOptions(c.type);
+        ASSERT_LT(c.index, options.size());
+        const ShiftMarkOption& o = options[c.index];
+        EXPECT_EQ(o.text, c.text) << c.type << "/" << c.index;
+        EXPECT_EQ(o.x, c.x) << c.text;
+        EXPECT_EQ(o.y, c.y) << c.text;
+        EXPECT_EQ(o.width, c.width) << c.text;
+    }
+}
+
+TEST(ShiftMarkWindowModel, HeadingKeysAndStartingOption) {
+    EXPECT_EQ(ShiftMarkWindowHeading(0, 2, kMonday), " Frühschicht am 15.01.2024");
+    EXPECT_EQ(ShiftMarkWindowHeading(4, 1, kSunday), " Verfügung am 21.01.2024");
+    EXPECT_EQ(ShiftMarkWindowHeading(7, 4, 0), " Schicht D am 01.01.1970");
+
+    struct KeyCase { int type; char key; int code; };
+    const KeyCase keys[] = {
+        {0, 'X', 0}, {0, 'x', 0}, {0, 'f', 1}, {0, 'U', 2}, {1, 'L', 3}, {2, 'k', 4}, {3, 'A', 5}, {4, '\x7f', 6},
+        {6, 'X', -1}, {6, 'F', 3}, {7, 'u', 4}, {7, 'A', 7}, {6, '\x7f', 8},
+        {0, '1', -1}, {0, 'S', -1}, {7, 'N', -1},
+    };
+    for (const KeyCase& k : keys) EXPECT_EQ(ShiftMarkWindowKeyCode(k.type, k.key), k.code) << k.type << " " << k.key;
+
+    struct StartCase { int type; int code; int option; };
+    const StartCase starts[] = {{0, 0, 0}, {0, 5, 5}, {6, 7, 7}, {0, 7, 0}, {1, 200, 0}, {7, -1, 0}};
+    for (const StartCase& s : starts) EXPECT_EQ(ShiftMarkWindowInitialOption(s.type, s.code), s.option);
+}
+
+TEST(ShiftMarkWindowModel, ColumnWindowOffersOnlyColumnsThatCanBeMarked) {
+    struct Case { int type; DayNumber day; const char* names[4]; bool enabled[4]; int preselected; int initial; };
+    const Case cases[] = {
+        {0, kMonday, {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"}, {true, true, true, true}, 1, 1},
+        {1, kSunday, {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"}, {true, true, false, true}, 3, 1},
+        {5, kSunday, {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"}, {true, true, false, true}, 4, 4},
+        {2, kMonday, {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"}, {true, true, true, false}, 4, 1},
+        {2, kSunday, {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"}, {true, true, false, false}, 2, 2},
+        {6, kSunday, {"Schicht A", "Schicht B", "Schicht C", "Schicht D"}, {true, true, true, true}, 3, 3},
+    };
+    for (const Case& c : cases) {
+        const std::vector<ShiftColumnOption> options = ShiftColumnOptions(c.type, c.day);
+        ASSERT_EQ(options.size(), 4u);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(options[i].text, c.names[i]) << c.type;
+            EXPECT_EQ(options[i].enabled, c.enabled[i]) << c.type << " crew " << i + 1 << " day " << c.day;
+        }
+        EXPECT_EQ(ShiftColumnInitialCrew(c.type, c.day, c.preselected), c.initial) << c.type;
+    }
+}
+
+TEST(ShiftMarkWindowModel, SelectedDayComesFromTheCursorCell) {
+    CellDates cells;
+    // Column 0: January 2023, column 1: February 2023 (28 days).
+    for (int d = 1; d <= 31; ++d) cells.Set(0, d, 20230000 + d);
+    for (int d = 1; d <= 28; ++d) cells.Set(1, d, 20230100 + d);
+    struct Case { int column, day, lastColumn; std::optional<DayNumber> want; };
+    const Case cases[] = {
+        {0, 15, 6, DayNumberOf(2023, 1, 15)},
+        {1, 31, 6, DayNumberOf(2023, 2, 28)},   // a row past the month's end: its last day
+        {1, 0, 6, DayNumberOf(2023, 2, 1)},
+        {9, 3, 1, DayNumberOf(2023, 2, 3)},     // a column right of the last one: the last one
+        {2, 5, 6, std::nullopt},                // a column the repaint left empty
+    };
+    for (const Case& c : cases) {
+        ViewState v;
+        v.cursorColumn = c.column;
+        v.cursorDay = c.day;
+        v.lastColumn = c.lastColumn;
+        EXPECT_EQ(SelectedMarkDay(v, cells), c.want) << c.column << "/" << c.day;
+    }
+}
+
+}  // namespace
+}  // namespace sk
