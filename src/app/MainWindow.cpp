@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
 #include "notes/NotesOfDay.h"
 #include "astro/AstronomyLine.h"
@@ -11,6 +12,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "view/CalendarPainter.h"
+#include "view/HalfYearPage.h"
 #include "view/Canvas.h"
 #include "view/StatusLine.h"
 
@@ -299,7 +301,7 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
         return true;
     }
     if (event->button == 3 && event->type == GDK_BUTTON_PRESS) {
-        OpenSubsystemWindow(menu::kCopyImage);
+        CopyCalendarImage(*this, CalendarPixbuf(), true);
         return true;
     }
     return false;
@@ -315,13 +317,13 @@ void MainWindow::Redraw(int dx, int dy) {
     ViewState& v = state_.view;
     const int width = ImageWidth(v);
     const int height = ImageHeight(v);
-    if (!surface_ || surface_->get_width() != width || surface_->get_height() != height) {
+    const bool halfYear = v.calendarType == 5;
+    if (!halfYear && (!surface_ || surface_->get_width() != width || surface_->get_height() != height)) {
         surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
     }
-    const bool halfYear = v.calendarType == 5;
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
     if (halfYear) {
-        PaintHalfYearPlaceholder();
+        PaintHalfYearView();
     } else {
         Canvas canvas(surface_, state_.FontDescription());
         CoreCalendarData data(state_.sources);
@@ -333,10 +335,17 @@ void MainWindow::Redraw(int dx, int dy) {
     imageBox_.grab_focus();
 }
 
-void MainWindow::PaintHalfYearPlaceholder() {
-    // The half-year plan page is not painted yet: an empty white page.
-    Canvas canvas(surface_, state_.FontDescription());
-    canvas.FillRect(0, 0, canvas.Width(), canvas.Height(), PackRgb(255, 255, 255));
+void MainWindow::PaintHalfYearView() {
+    // The page has a size of its own, centred where the month columns were.
+    const ViewState& v = state_.view;
+    const HalfYearGeometry g = HalfYearGeometryOf(v.unitWidth * v.widthUnits, v.rowHeight);
+    if (!surface_ || surface_->get_width() != g.imageWidth || surface_->get_height() != g.imageHeight) {
+        surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
+    }
+    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources);
+    state_.vacationYear = v.firstYear;
+    fixed_.move(imageBox_, g.controlX, g.controlY);
+    imageBox_.set_size_request(g.controlWidth, g.controlHeight);
     fields_[kDayInfo].set_text(TodayText(LocalToday()));
     fields_[kNotes].set_text(kHalfYearNotes);
     fields_[kAstronomy].set_text(kHalfYearAstronomy);

@@ -48,7 +48,7 @@ private:
     void UpdateStatusLine();
     void ShowNotesOfDay(bool complain);
     bool ScreenSize(int& width, int& height) const;
-    void PaintHalfYearPlaceholder();
+    void PaintHalfYearView();
 
     bool OnKey(GdkEventKey* event);
     bool OnImageButton(GdkEventButton* event);

@@ -1,5 +1,9 @@
 #include "app/SubsystemWindows.h"
 
+#include "app/ClipboardCopy.h"
+#include "help/HelpTextWindow.h"
+#include "help/InfoMenuWindow.h"
+
 #include "notes/NoteWindow.h"
 #include "notes/NoteMenu.h"
 #include "marks/CalendarMarkWindow.h"
@@ -32,6 +36,9 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kLogin: case menu::kLoginF11: return Login(context);
 
         // Half-year page, clipboard, info menu and help texts.
+        case menu::kCopyImage: return CopyCalendarImage(context, false);
+        case menu::kInfoMenu: return ShowInfoMenu(context);
+        case menu::kProgramInfo: ShowHelpText(context, helptitle::kProgramInfo); return false;
 
         default:
             return false;

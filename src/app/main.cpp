@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/ClipboardCopy.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "ui/MessageBox.h"
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &window);
 
     app->run(toolkitArgc, toolkitArgvPtr);
+    sk::KeepClipboardAfterExit();
     sk::SaveAtShutdown(state);
     return 0;
 }
