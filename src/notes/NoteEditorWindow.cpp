@@ -50,6 +50,7 @@ NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title
     scroller_.add(editor_);
     editor_.show();
     Place(scroller_, 1, 1, widthUnits - 2, 25);
+    focusOrder_.push_back(&scroller_);
 
     const int u = units.u, b = ButtonWidth(), h = ButtonHeight(), W = innerWidth_, y = RowTop(27);
     const int gap = units.X(buttonGap);
@@ -93,6 +94,7 @@ void NoteEditorWindow::PlacePixels(Gtk::Widget& child, int x, int y, int w, int 
     fixed_.put(child, x, y);
     child.set_size_request(w, h);
     child.show();
+    focusOrder_.push_back(&child);
 }
 
 void NoteEditorWindow::ShowWorking() {
@@ -126,6 +128,7 @@ void NoteEditorWindow::CheckLength() {
 }
 
 void NoteEditorWindow::RunEditor(const std::function<bool()>& wouldSave, const std::function<bool()>& finish) {
+    fixed_.set_focus_chain(focusOrder_);
     show();
     editor_.grab_focus();
     for (;;) {

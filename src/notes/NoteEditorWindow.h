@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "notes/NoteEditModel.h"
 #include "ui/ModalWindow.h"
@@ -33,6 +34,7 @@ public:
     int ButtonHeight() const { return units_.Y(1.8); }
     int InnerWidth() const { return innerWidth_; }
     int RowTop(int rows) const { return rows * units_.r - units_.r / 3; }
+    // Places a control; Tab reaches the controls in this order.
     void PlacePixels(Gtk::Widget& child, int x, int y, int w, int h);
 
 private:
@@ -44,6 +46,8 @@ private:
     Gtk::ScrolledWindow scroller_;
     Gtk::TextView editor_;
     Gtk::Button save_, revert_, clearText_, deleteNote_;
+    // Tab walks the controls in the order they were placed, editor first.
+    std::vector<Gtk::Widget*> focusOrder_;
     bool settingText_ = false;
     bool lengthCheckQueued_ = false;
 };
