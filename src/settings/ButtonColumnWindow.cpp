@@ -32,7 +32,11 @@ std::optional<int> RunButtonColumnMenu(WindowContext& context, const std::string
         button->set_tooltip_text(items[k].tooltip);
         button->set_sensitive(items[k].enabled);
         button->get_style_context()->add_provider(narrow, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-        if (auto* label = dynamic_cast<Gtk::Label*>(button->get_child())) label->set_ellipsize(Pango::ELLIPSIZE_END);
+        // The fixed layout gives a child its natural width: keep it to the column.
+        if (auto* label = dynamic_cast<Gtk::Label*>(button->get_child())) {
+            label->set_ellipsize(Pango::ELLIPSIZE_END);
+            label->set_max_width_chars(1);
+        }
         // Buttons lie inside the frame, counted from its corner.
         area.put(*button, g.frameX + g.buttonX, g.frameY + g.ButtonY(static_cast<int>(k), units.r));
         button->set_size_request(g.buttonWidth, g.buttonHeight);
