@@ -60,7 +60,7 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
     std::deque<Gtk::RadioButton> options;
     Gtk::RadioButton::Group group;
     for (const ShiftMarkOption& o : ShiftMarkWindowOptions(type)) {
-        options.emplace_back(group, Glib::ustring(o.text.data(), o.text.size()));
+        options.emplace_back(group, std::string(o.text));
         window.Place(options.back(), o.x, o.y, o.width, 1.5);
     }
     Gtk::RadioButton& initial = options[static_cast<std::size_t>(ShiftMarkWindowInitialOption(type, currentCode))];
@@ -106,7 +106,7 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
     const std::vector<ShiftColumnOption> columns = ShiftColumnOptions(type, day);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const ShiftColumnOption& c = columns[i];
-        options.emplace_back(group, Glib::ustring(c.text.data(), c.text.size()));
+        options.emplace_back(group, std::string(c.text));
         options.back().set_sensitive(c.enabled);
         window.Place(options.back(), 5, 2.0 * static_cast<double>(i), 12, 1.5);
     }
