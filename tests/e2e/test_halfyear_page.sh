@@ -1,0 +1,87 @@
+#!/bin/bash
+# Calendar type 5 (key X): the half-year page in the main window, its size
+# and place, legend colours, Christmas circles, paging by half years, the
+# keys it ignores, and the type kept over a restart.
+set -u
+. "$(dirname "$0")/view_e2e_lib.sh"
+e2e_setup "$0" "$@"
+
+TODAY='2024-08-15 10:00:00'   # a Thursday; the page shows July-December 2024
+RD() { python3 -c "import math;x=$1;f=math.floor(x);print(int(f if x-f<0.5 or (x-f==0.5 and f%2==0) else f+1))"; }
+
+start_app || exit 1
+keys x
+read -r CW CH IW IH IX IY <<<"$(halfyear_geometry)"
+shot "$WORK/page.png"
+[ -n "${SK_E2E_KEEP:-}" ] && cp "$WORK/page.png" "$SK_E2E_KEEP/halfyear_page.png"
+
+# Z copies the page: the copy is exactly the page image shown in the window.
+keys z
+answer Information Return
+read_clipboard "$WORK/clip.png"
+[ "$(size_of "$WORK/clip.png")" = "${IW}x${IH}" ] || fail "copied page is $(size_of "$WORK/clip.png"), expected ${IW}x${IH}"
+crop "$WORK/page.png" "$IX" "$IY" "$IW" "$IH" "$WORK/area.png"
+same_pixels "$WORK/clip.png" "$WORK/area.png" || fail "copied page differs from the page on the screen"
+
+# Page pixels, relative to the image: white page, double black frame.
+at() { pixel "$WORK/clip.png" "$1" "$2"; }
+[ "$(at 0 0)" = "255,255,255" ] || fail "image corner is $(at 0 0)"
+[ "$(at 1 1)" = "0,0,0" ] && [ "$(at 2 2)" = "0,0,0" ] || fail "double frame missing"
+# Legend squares in the crew colours.
+i=0
+for colour in "255,0,0" "0,0,255" "255,255,0" "0,255,0" "235,167,11"; do
+  row=$(echo "35.8 36.5 37.2 37.9 38.6" | cut -d' ' -f$((i + 1)))
+  y=$((2 + $(RD "$row * $CH")))
+  c=$(at $((2 + 26 * CW + 2)) $((y + 2)))
+  [ "$c" = "$colour" ] || fail "legend square $((i + 1)) is $c, expected $colour"
+  i=$((i + 1))
+done
+# 25 December (block 5): the working crews are circles, so the corners of
+# their cells stay white while the top of the circle is coloured (a standby
+# box, smaller, leaves that point white).
+top=$((2 + $(RD "2.5 * $CH") + 25 * CH))
+radius=$(RD "$CH / 2.3")
+circles=0
+for j in 0 1 2 3 4; do
+  x=$((2 + 40 * CW + (3 + j) * CW))
+  cx=$((2 + 40 * CW + $(RD "3.5 * $CW") + j * CW + 1))
+  mid=$(at "$cx" $((top + CH / 2 - radius + 1)))
+  corner=$(at $((x + 1)) $((top + 1)))
+  if [ "$mid" != "255,255,255" ] && [ "$corner" = "255,255,255" ]; then circles=$((circles + 1)); fi
+done
+[ "$circles" -eq 3 ] || fail "Christmas Day shows $circles circles, expected 3"
+
+# Keys the page ignores leave it as it is; F7 pages to the next half year, F5 back.
+focus_main
+keys Left Down F2 F3 KP_Add KP_Subtract
+shot "$WORK/ignored.png"
+crop "$WORK/ignored.png" "$IX" "$IY" "$IW" "$IH" "$WORK/ignored_area.png"
+same_pixels "$WORK/area.png" "$WORK/ignored_area.png" || fail "an ignored key changed the page"
+keys F7
+shot "$WORK/next.png"
+crop "$WORK/next.png" "$IX" "$IY" "$IW" "$IH" "$WORK/next_area.png"
+same_pixels "$WORK/area.png" "$WORK/next_area.png" && fail "F7 did not page"
+keys F5
+shot "$WORK/back.png"
+crop "$WORK/back.png" "$IX" "$IY" "$IW" "$IH" "$WORK/back_area.png"
+same_pixels "$WORK/area.png" "$WORK/back_area.png" || fail "F7 then F5 is not the first half year"
+# The page of January-June 2025 differs from July-December 2024 in its header.
+keys F7 F7 F5
+shot "$WORK/jan.png"
+crop "$WORK/jan.png" "$IX" "$IY" "$IW" "$IH" "$WORK/jan_area.png"
+same_pixels "$WORK/next_area.png" "$WORK/jan_area.png" || fail "F7 F7 F5 is not January-June 2025"
+stop_app
+grep -aq '^Schichtart = 5' SKDaten/Programm/Einstellungen.dat || fail "type 5 not kept"
+
+# The type is kept: the next start shows the page again, at the same place.
+start_app || exit 1
+shot "$WORK/restart.png"
+crop "$WORK/restart.png" "$IX" "$IY" "$IW" "$IH" "$WORK/restart_area.png"
+same_pixels "$WORK/area.png" "$WORK/restart_area.png" || fail "the page after a restart differs"
+# Back to month columns: the image is the full calendar again.
+keys n
+shot "$WORK/columns.png"
+[ "$(pixel "$WORK/columns.png" 2 $((2 * R + 2)))" = "236,233,216" ] || fail "month columns not back after N"
+stop_app
+
+e2e_finish
