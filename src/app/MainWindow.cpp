@@ -2,6 +2,10 @@
 
 #include "app/SubsystemWindows.h"
 
+#include "accounting/AccountStatusWindow.h"
+#include "accounting/HoursWindow.h"
+#include "accounting/VacationWindow.h"
+
 #include <cmath>
 
 #include "app/ClipboardCopy.h"
@@ -122,9 +126,15 @@ void MainWindow::BuildStatusFields() {
         return false;
     });
     for (Field f : {kHours, kVacation}) {
-        fields_[f].signal_focus_in_event().connect([this](GdkEventFocus*) {
+        fields_[f].signal_focus_in_event().connect([this, f](GdkEventFocus*) {
             if (ignoreFieldFocus_) return false;
-            Glib::signal_idle().connect_once([this] { fields_[kDayInfo].grab_focus(); });
+            Glib::signal_idle().connect_once([this, f] {
+                fields_[kDayInfo].grab_focus();
+                WindowContext context{state_, *this, *this, Units{state_.view.unitWidth, state_.view.rowHeight}};
+                if (f == kHours ? OpenHoursWindow(context) : OpenVacationWindow(context)) {
+                    ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
+                }
+            });
             return false;
         });
     }
@@ -331,6 +341,7 @@ void MainWindow::Redraw(int dx, int dy) {
         state_.vacationYear = data.Block().year;
         UpdateStatusLine();
     }
+    ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
     image_.set(surface_);
     imageBox_.grab_focus();
 }
@@ -416,19 +427,17 @@ void MainWindow::EnterDate() {
 
 void MainWindow::EditEarliestVacationStart() {
     ViewState& v = state_.view;
-    Settings& s = state_.settings;
     const Units units{v.unitWidth, v.rowHeight};
     ModalWindow window(this, "Frühester Urlaubsbeginn", units, 20, 3.5);
     DateField field(false, DateFieldRange{});
-    field.SetDate(CivilDate{state_.vacationYear, s.vacationStartMonth, s.vacationStartDay});
+    // The change lasts for this run only: the settings keep the saved day.
+    field.SetDate(CivilDate{state_.vacationYear, state_.sources.vacationStartMonth, state_.sources.vacationStartDay});
     field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
     window.Place(field, 1, 1, 18, 1.5);
     field.grab_focus();
     window.run();
     const CivilDate chosen = field.Date();
     window.hide();
-    s.vacationStartMonth = chosen.month;
-    s.vacationStartDay = chosen.day;
     state_.sources.vacationStartMonth = chosen.month;
     state_.sources.vacationStartDay = chosen.day;
     state_.vacationYear = v.firstYear;

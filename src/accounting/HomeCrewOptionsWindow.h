@@ -1,0 +1,24 @@
+#pragma once
+// The row "Stammschicht:" with one option button per crew, shared by the
+// vacation and hours windows. Choosing a crew sets it at once.
+
+#include <gtkmm.h>
+
+#include <array>
+
+#include "ui/ModalWindow.h"
+
+namespace sk {
+
+class HomeCrewOptions {
+public:
+    // Label at (u, y), options at 15u, 24u, 33u, 42u and 51u; `crew` is
+    // changed whenever another option is chosen.
+    HomeCrewOptions(ModalWindow& window, double y, int& crew);
+
+private:
+    Gtk::Label label_;
+    std::array<Gtk::RadioButton, 5> options_;
+};
+
+}  // namespace sk

@@ -1,0 +1,42 @@
+#pragma once
+// What the window "Jahresstunden" shows: which variant of the list the
+// calendar type asks for, the year it opens on and the list of a year.
+
+#include <string>
+#include <vector>
+
+#include "accounting/YearHours.h"
+#include "view/ViewState.h"
+
+namespace sk {
+
+enum class YearHoursVariant {
+    kNone,      // four-crew plans: the entry does nothing
+    kFiveCrew,  // whole hours, 38-hour target
+    kTwoShift,  // hours with two decimals, 40-hour target
+};
+YearHoursVariant YearHoursVariantOf(int calendarType);
+
+// The year of the cursor's month column, inside the calendar's years.
+int YearHoursStartYear(const ViewState& view);
+
+// Inputs of the count besides the year.
+struct YearHoursSettings {
+    int calendarType = 0;
+    int vacationStartMonth = 4;
+    int vacationStartDay = 25;
+    const VacationOrderTables* tables = nullptr;
+    float targetHours38 = 0.0f;
+    float targetHours40 = 0.0f;
+};
+
+struct YearHoursList {
+    std::vector<std::string> titles;             // "Monat" and the crew names
+    std::vector<std::vector<std::string>> rows;  // months, sums, "Soll", "Ist"
+};
+
+// The list for `year` (clamped to the calendar's years); empty for the
+// four-crew plans.
+YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings);
+
+}  // namespace sk

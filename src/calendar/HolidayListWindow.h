@@ -1,0 +1,12 @@
+#pragma once
+// The window "Feiertage": the public holidays and movable feasts of the
+// year shown in the first month column.
+
+#include "app/SubsystemWindows.h"
+
+namespace sk {
+
+// Changes nothing, so it returns false.
+bool OpenHolidayListWindow(WindowContext& context);
+
+}  // namespace sk
