@@ -21,7 +21,7 @@ e2e_setup() {
 
 e2e_cleanup() {
   if [ -n "$APP" ] && kill -0 "$APP" 2>/dev/null; then kill "$APP"; wait "$APP" 2>/dev/null; fi
-  rm -rf "$WORK"
+  [ -n "${SK_E2E_KEEP:-}" ] && cp -r "$WORK" "$SK_E2E_KEEP/" ; rm -rf "$WORK"
 }
 
 fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
