@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("schichtkalender"), nullptr};
     char** toolkitArgvPtr = toolkitArgv;
-    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, "de.velmo.schichtkalender",
+    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, "de.haldenau.Schichtkalender",
                                         Gio::APPLICATION_NON_UNIQUE);
+    // The desktop matches the window to its menu entry and icon by this name.
+    Gtk::Window::set_default_icon_name("de.haldenau.Schichtkalender");
 
     sk::AppState state;
     state.defaultFontFamily = DesktopSansFamily();
