@@ -1,5 +1,7 @@
 #include "settings/ProgramMenuWindow.h"
 
+#include "accounting/HoursWindow.h"
+#include "accounting/VacationWindow.h"
 #include "help/HelpTextWindow.h"
 #include "settings/ButtonColumnWindow.h"
 #include "settings/DataDirectoryWindow.h"
@@ -22,8 +24,8 @@ bool ShowProgramMenu(WindowContext& context) {
         case ProgramMenuAction::kCalendarType: ChooseCalendarType(context); break;
         case ProgramMenuAction::kFont: context.host.ChangeFont(); break;
         case ProgramMenuAction::kBackground: context.host.ChangeBackground(); break;
-        case ProgramMenuAction::kHours: break;
-        case ProgramMenuAction::kVacation: break;
+        case ProgramMenuAction::kHours: OpenHoursWindow(context); break;
+        case ProgramMenuAction::kVacation: OpenVacationWindow(context); break;
         case ProgramMenuAction::kDataDirectory: ChooseAndChangeDataDirectory(context); break;
         case ProgramMenuAction::kSettings: EditSettings(context); break;
         case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;

@@ -34,6 +34,8 @@ reaches s Schriftart
 reaches v "Wähle das neue Programmverzeichnis"
 reaches e Programmeinstellungen
 reaches K Kalender
+reaches p "Stunden eingeben"
+reaches U "Urlaub eingeben"
 
 # Info opens the help text "Programm", 98 widths wide, after the menu closed.
 menu i
