@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "accounting/VacationWindowModel.h"
+#include "settings/TempFolder.h"
+
+namespace sk {
+namespace {
+
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::WriteFile;
+
+std::string VacationBytes(DayNumber start, std::int32_t days) { return FormatVacationDays({start, days}); }
+
+TEST(VacationWindowModel, OpeningShowsTheCountOfTheCurrentYear) {
+    const struct {
+        const char* what;
+        bool withFile;
+        DayNumber fileStart;
+        std::int32_t fileDays;
+        DayNumber shownStart;
+        const char* shownDays;
+    } cases[] = {
+        {"no file: the count starts on 1 January with nothing", false, 0, 0, DayNumberOf(2024, 1, 1), ""},
+        {"last year's count starts again", true, DayNumberOf(2023, 6, 1), 12, DayNumberOf(2024, 1, 1), ""},
+        {"this year's count as stored", true, DayNumberOf(2024, 3, 4), 12, DayNumberOf(2024, 3, 4), "12"},
+        {"negative days", true, DayNumberOf(2024, 3, 4), -3, DayNumberOf(2024, 3, 4), "-3"},
+        {"a start beyond the year is shown on its last day", true, DayNumberOf(2025, 2, 1), 5,
+         DayNumberOf(2024, 12, 31), "5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder folder;
+        if (c.withFile) WriteFile(folder.Path() + kVacationDaysFileName, VacationBytes(c.fileStart, c.fileDays));
+        AccountFiles files;
+        const VacationForm form = OpenVacationForm(folder.Path(), files, 2024);
+        EXPECT_EQ(form.countStart, c.shownStart);
+        EXPECT_EQ(form.daysText, c.shownDays);
+    }
+}
+
+TEST(VacationWindowModel, OpeningAfterTheYearChangeRewritesTheFileAtOnce) {
+    TempFolder folder;
+    WriteFile(folder.Path() + kVacationDaysFileName, VacationBytes(DayNumberOf(2023, 6, 1), 12));
+    AccountFiles files;
+    OpenVacationForm(folder.Path(), files, 2024);
+    EXPECT_EQ(ReadFile(folder.Path() + kVacationDaysFileName), VacationBytes(DayNumberOf(2024, 1, 1), 0));
+}
+
+TEST(VacationWindowModel, SavingLimitsAndWritesBothFiles) {
+    const struct {
+        const char* text;
+        DayNumber start;
+        std::int32_t storedDays;
+        DayNumber storedStart;
+    } cases[] = {
+        {"25", DayNumberOf(2024, 5, 2), 25, DayNumberOf(2024, 5, 2)},
+        {"75", DayNumberOf(2024, 5, 2), 60, DayNumberOf(2024, 5, 2)},
+        {"-75", DayNumberOf(2024, 5, 2), -60, DayNumberOf(2024, 5, 2)},
+        {"", DayNumberOf(2024, 1, 1), 0, DayNumberOf(2024, 1, 1)},
+        {"-", DayNumberOf(2024, 1, 1), 0, DayNumberOf(2024, 1, 1)},
+        {"12", DayNumberOf(2023, 12, 31), 12, DayNumberOf(2024, 1, 1)},
+        {"12", DayNumberOf(2025, 1, 1), 12, DayNumberOf(2024, 12, 31)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TempFolder folder;
+        AccountFiles files;
+        files.hours = HoursRecord{DayNumberOf(2024, 2, 1), 7.5f, 0, 3, true};
+        ASSERT_TRUE(SaveVacationForm(folder.Path(), files, VacationForm{c.start, c.text}, 2024));
+        EXPECT_EQ(ReadFile(folder.Path() + kVacationDaysFileName), VacationBytes(c.storedStart, c.storedDays));
+        // The home crew chosen in the window is stored with the hours record as it is in memory.
+        EXPECT_EQ(ReadFile(folder.Path() + kHoursFileName), FormatHoursRecord(files.hours));
+        AccountFiles reread;
+        OpenVacationForm(folder.Path(), reread, 2024);
+        EXPECT_EQ(reread.vacation, (VacationDays{c.storedStart, c.storedDays}));
+        EXPECT_EQ(reread.hours.homeCrew, 3);
+    }
+}
+
+TEST(VacationWindowModel, AFailedWriteIsReported) {
+    AccountFiles files;
+    EXPECT_FALSE(SaveVacationForm("/nonexistent-folder-of-the-test/", files, VacationForm{DayNumberOf(2024, 1, 1), "3"},
+                                  2024));
+}
+
+}  // namespace
+}  // namespace sk
