@@ -109,4 +109,25 @@ gone "$MARK_TITLE" || fail "Entf did not accept the mark window"
 stop_app
 expect_missing "$DATA/Kalendermarkierung.dat"
 expect_missing "$DATA/Schichtmarkierung.dat"
+
+# --- dates typed and stepped in the date fields ------------------------------
+# "Datum eingeben" takes 24.12.2025 typed over the cursor's date; the mark
+# window then starts there, and Up on the year of its end date steps to 2026.
+start_app 2024-01-15 || exit 1
+keys F8
+focus_window '^Datum eingeben$' || exit 1
+keys Home
+type_text '24122025'
+keys Return
+gone '^Datum eingeben$' || fail "Return did not close Datum eingeben"
+main_focus
+keys k
+focus_window "$CAL_TITLE" || exit 1
+keys End Up
+shot calendar-mark-stepped "$FOCUSED"
+click_in "$CAL_TITLE" 6 10.75          # "Speichern"
+gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
+stop_app
+# 24.12.2025 (20446) ... 31.12.2026 (20818).
+expect_bytes "$DATA/Kalendermarkierung.dat" '\xde\x4f\x00\x00\x52\x51\x00\x00\xef\xc2\xa1\x00'
 finish
