@@ -109,14 +109,16 @@ void NoteEditorWindow::OnBufferChanged() {
     if (settingText_) return;
     edit_.SetWorking(editor_.get_buffer()->get_text(true).raw());
     // The limit is checked once the change is complete, outside the buffer's signal.
-    if (!lengthCheckQueued_ && StoredLength(edit_.Working()) > static_cast<std::size_t>(kMaxNoteCharacters)) {
-        lengthCheckQueued_ = true;
-        Glib::signal_idle().connect_once([this] { CheckLength(); });
+    if (!lengthCheck_.connected() && StoredLength(edit_.Working()) > static_cast<std::size_t>(kMaxNoteCharacters)) {
+        lengthCheck_ = Glib::signal_idle().connect([this] {
+            CheckLength();
+            return false;
+        });
     }
 }
 
 void NoteEditorWindow::CheckLength() {
-    lengthCheckQueued_ = false;
+    lengthCheck_.disconnect();
     const std::optional<LengthCut> cut = CutToNoteLimit(edit_.Working());
     if (!cut) return;
     edit_.SetWorking(cut->text);
@@ -133,7 +135,7 @@ void NoteEditorWindow::RunEditor(const std::function<bool()>& wouldSave, const s
     editor_.grab_focus();
     for (;;) {
         const int answer = run();
-        if (lengthCheckQueued_) CheckLength();
+        if (lengthCheck_.connected()) CheckLength();
         if (answer != kSaveResponse && answer != kDeleteNoteResponse && edit_.NeedsSaveQuestion()) {
             if (!AskQuestion(this, note_texts::kSaveChangesQuestion)) edit_.DiscardChanges();
         }

@@ -18,6 +18,7 @@ public:
     // buttonGap: distance of the two middle buttons from the centre, in u.
     NoteEditorWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
                      double heightRows, NoteEditModel& edit, double buttonGap);
+    ~NoteEditorWindow() override { lengthCheck_.disconnect(); }
 
     // Runs until the window is left. wouldSave tells whether leaving now
     // writes a file (after trimming); finish then asks what else must be
@@ -49,7 +50,7 @@ private:
     // Tab walks the controls in the order they were placed, editor first.
     std::vector<Gtk::Widget*> focusOrder_;
     bool settingText_ = false;
-    bool lengthCheckQueued_ = false;
+    sigc::connection lengthCheck_;
 };
 
 // Gives a dialog the background and the font of the main window.

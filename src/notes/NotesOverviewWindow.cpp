@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "notes/NoteEditModel.h"
 #include "notes/NoteEditorWindow.h"
 #include "notes/NoteWindow.h"
@@ -30,6 +32,14 @@ bool OpenNotesOverview(WindowContext& context) {
     view.set_cursor_visible(false);
     view.set_wrap_mode(Gtk::WRAP_NONE);
     view.get_buffer()->set_text(EditorTextOfNote(text));
+    // The field takes the calendar's background, like the main window.
+    const Rgb bg = v.backgroundColour;
+    char css[96];
+    std::snprintf(css, sizeof css, "textview text { background-color: #%02x%02x%02x; }", RedOf(bg), GreenOf(bg),
+                  BlueOf(bg));
+    auto provider = Gtk::CssProvider::create();
+    provider->load_from_data(css);
+    view.get_style_context()->add_provider(provider, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
     scroller.add(view);
     view.show();
     window.Place(scroller, 1, 1, 58, 31);

@@ -69,5 +69,18 @@ answer Ja
 gone '^Periodische' || fail "periodic window stayed open"
 expect_bytes "$DATA/25.14.tnt" 'Zahltag'
 ls "$DATA"/*.tnt | grep -qv '25.14.tnt' && fail "other periodic files: $(ls "$DATA")"
+
+# Pasting 9000 characters cuts the note to 8191 and says so once.
+main_focus
+head -c 9000 /dev/zero | tr '\0' 'x' | xclip -selection clipboard
+keys Down Down t
+focus_window '^Notizen für den 17\.01\.2024$' || exit 1
+keys ctrl+v
+focus_window '^Info$' && { shot cut-message "$FOCUSED"; keys Return; }
+gone '^Info$' || fail "length message stayed open"
+focus_window '^Notizen für den 17' && keys Escape
+answer Ja
+gone '^Notizen für den' || fail "day-note window stayed open after the cut"
+[ "$(stat -c %s "$DATA/20240017.txt" 2>/dev/null)" = 8191 ] || fail "cut note holds $(stat -c %s "$DATA/20240017.txt" 2>/dev/null) bytes"
 stop_app
 finish
