@@ -96,6 +96,9 @@ public:
     // Windows of the other subsystems (notes, marks, menus, login, info,
     // clipboard copy); false when the program has no such window yet.
     virtual bool OpenSubsystemWindow(int menuId) = 0;
+    // After a login has loaded another user: the user's font on the controls
+    // and the notes of today, as at start.
+    virtual void AfterUserChange() {}
 };
 
 // Carries out one MenuId.

@@ -491,6 +491,11 @@ void MainWindow::ChangeBackground() {
     Redraw(-1, -1);
 }
 
+void MainWindow::AfterUserChange() {
+    ApplyStyle();
+    ShowNotesOfDay(false);
+}
+
 bool MainWindow::OpenSubsystemWindow(int menuId) {
     WindowContext context{state_, *this, *this, Units{state_.view.unitWidth, state_.view.rowHeight}};
     return sk::OpenSubsystemWindow(context, menuId);

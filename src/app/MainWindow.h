@@ -33,6 +33,7 @@ public:
     void ChangeBackground() override;
     void EditEarliestVacationStart() override;
     bool OpenSubsystemWindow(int menuId) override;
+    void AfterUserChange() override;
 
     Glib::RefPtr<Gdk::Pixbuf> CalendarPixbuf() const;
 

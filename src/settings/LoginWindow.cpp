@@ -141,6 +141,7 @@ bool Login(WindowContext& context) {
     LoadUserData(state);
     RebuildMainWindow(context);
     context.host.Redraw(-1, -1);
+    context.host.AfterUserChange();
     if (folderMessage) context.host.ShowMessage(user_texts::kErrorTitle, *folderMessage);
     if (state.fontTooLarge) {
         context.host.ShowMessage(texts::kError, texts::kFontTooLargeAtStart);

@@ -53,8 +53,12 @@ expect_setting Programm Anwendername Programm "old user's file keeps its name"
 NOTE='Zahnarzt um 9 Uhr, Müller'
 write_enciphered_note SKDaten/Anna/20240016.txt "$NOTE" 'Geheim#1'
 cp SKDaten/Anna/20240016.txt "$WORK/note.kept"
+sed -i 's/^Fontgröße = 10$/Fontgröße = 14/' "$(settings_of Anna)"
 start_app || exit 1
+size_before=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/ {print $2}')
 login Anna 'Geheim#1'
+size_after=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/ {print $2}')
+[ "${size_after%x*}" -gt "${size_before%x*}" ] || fail "window not rebuilt for Anna's font: $size_before -> $size_after"
 keys Down   # 16 January
 got=$(notes_of_cursor_day)
 case "$got" in *"$NOTE"*) ;; *) fail "note read with the password is '$got'";; esac
