@@ -125,6 +125,10 @@ keys k
 focus_window "$CAL_TITLE" || exit 1
 keys End Up
 shot calendar-mark-stepped "$FOCUSED"
+click_in "$CAL_TITLE" 29.5 7.75        # "Markierungsfarbe"; Esc cancels, the colour stays
+focus_window '^Markierungsfarbe$' && { shot colour-chooser "$FOCUSED"; keys Escape; }
+gone '^Markierungsfarbe$' || fail "Esc did not close the colour chooser"
+xdotool search --onlyvisible --name "$CAL_TITLE" >/dev/null || fail "Esc in the chooser closed the mark window"
 click_in "$CAL_TITLE" 6 10.75          # "Speichern"
 gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
 stop_app
