@@ -4,6 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "accounting/YearHoursWindow.h"
+#include "calendar/HolidayListWindow.h"
+#include "calendar/SchoolHolidayListWindow.h"
 #include "help/HelpTextWindow.h"
 #include "ui/ModalWindow.h"
 
@@ -68,7 +71,9 @@ bool ShowInfoMenu(WindowContext& context) {
         button->show();
         buttons.push_back(std::move(button));
     }
-    window.Place(area, 0, 0, kInfoMenuWidthUnits, kInfoMenuHeightRows);
+    // The frames end a width and a row and a half short of the window's
+    // edges; the dialog's own border takes part of that room.
+    window.Place(area, 0, 0, kInfoMenuWidthUnits - 1, kInfoMenuHeightRows - 1.5);
     window.signal_key_press_event().connect(
         [&window, &chosen](GdkEventKey* event) {
             if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return false;
@@ -92,13 +97,10 @@ bool ShowInfoMenu(WindowContext& context) {
 
 void RunInfoMenuAction(WindowContext& context, InfoMenuAction action) {
     switch (action) {
-        case InfoMenuAction::kYearHours:
-        case InfoMenuAction::kSchoolHolidays:
-        case InfoMenuAction::kPublicHolidays:
-            // The list windows are opened here once the program has them.
-            return;
-        default:
-            break;
+        case InfoMenuAction::kYearHours: OpenYearHoursWindow(context); return;
+        case InfoMenuAction::kSchoolHolidays: OpenSchoolHolidayWindow(context); return;
+        case InfoMenuAction::kPublicHolidays: OpenHolidayListWindow(context); return;
+        default: break;
     }
     if (const HelpText* help = HelpTextOfAction(action)) {
         ShowHelpText(context, help->title, help->text, help->heightRows);
