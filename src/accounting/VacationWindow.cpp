@@ -30,15 +30,15 @@ bool OpenVacationWindow(WindowContext& context) {
     Gtk::Label startLabel("Resturlaub am:"), daysLabel("Tage");
     startLabel.set_xalign(0.0f);
     daysLabel.set_xalign(0.0f);
-    window.Place(startLabel, 1, 1, 12, 1.5);
+    window.Place(startLabel, 1, 1, 13, 1.5);
     DateField startField(true, DateFieldRange{VacationFormFirstDay(currentYear), VacationFormLastDay(currentYear)});
     startField.SetDate(CivilOf(form.countStart));
-    window.Place(startField, 13, 1, 15, 1.5);
-    window.Place(daysLabel, 30, 1, 5, 1.5);
+    window.Place(startField, 15, 1, 15, 1.5);
+    window.Place(daysLabel, 33, 1, 5, 1.5);
     Gtk::Entry daysField;
     daysField.set_width_chars(1);
     daysField.set_text(form.daysText);
-    window.Place(daysField, 35, 1, 8, 1.5);
+    window.Place(daysField, 38, 1, 8, 1.5);
     bool limiting = false;
     daysField.signal_changed().connect([&] {
         if (limiting) return;
