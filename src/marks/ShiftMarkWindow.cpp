@@ -4,6 +4,7 @@
 
 #include <deque>
 
+#include "marks/ShiftMarkCodes.h"
 #include "marks/ShiftMarkWindowModel.h"
 #include "marks/ShiftMarks.h"
 #include "ui/ModalWindow.h"
@@ -81,7 +82,8 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
             } else if (const guint32 ch = gdk_keyval_to_unicode(event->keyval); ch < 0x80) {
                 key = static_cast<char>(ch);
             }
-            const int code = key ? ShiftMarkWindowKeyCode(type, key) : -1;
+            // X has no option with the four-crew types and does nothing there.
+            const int code = key ? ShiftMarkCodeOfKey(type, key) : -1;
             if (code < 0 || code >= static_cast<int>(options.size())) return false;
             // A letter chooses its option and accepts at once.
             options[static_cast<std::size_t>(code)].set_active(true);

@@ -37,8 +37,6 @@ std::string ShiftMarkWindowHeading(int calendarType, int crew, DayNumber day) {
            FormatDate("%dd.%mm.%yyyy", static_cast<DateValue>(day) * 86400);
 }
 
-int ShiftMarkWindowKeyCode(int calendarType, char key) { return ShiftMarkCodeOfKey(calendarType, key); }
-
 int ShiftMarkWindowInitialOption(int calendarType, int code) {
     const int count = static_cast<int>(ShiftMarkOptionTexts(calendarType).size());
     return code >= 0 && code < count ? code : 0;

@@ -36,11 +36,6 @@ std::vector<ShiftMarkOption> ShiftMarkWindowOptions(int calendarType);
 // date DD.MM.YYYY of the day.
 std::string ShiftMarkWindowHeading(int calendarType, int crew, DayNumber day);
 
-// The code a key of the mark window chooses (a letter or the delete key as
-// '\x7f'); -1 when the key chooses nothing. X has no option with the
-// four-crew types and does nothing there.
-int ShiftMarkWindowKeyCode(int calendarType, char key);
-
 // The option of the code a window starts with; a code the type does not
 // offer selects the first option.
 int ShiftMarkWindowInitialOption(int calendarType, int code);

@@ -131,7 +131,17 @@ gone '^Markierungsfarbe$' || fail "Esc did not close the colour chooser"
 xdotool search --onlyvisible --name "$CAL_TITLE" >/dev/null || fail "Esc in the chooser closed the mark window"
 click_in "$CAL_TITLE" 6 10.75          # "Speichern"
 gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
+# The four-crew letter plan offers its three shifts on one row; X chooses nothing there.
+main_focus
+keys c 1
+focus_window "$MARK_TITLE" || exit 1
+shot shift-mark-window-four-crew "$FOCUSED"
+keys x
+xdotool search --onlyvisible --name "$MARK_TITLE" >/dev/null || fail "X closed the four-crew mark window"
+focus_window "$MARK_TITLE" && keys Escape
+gone "$MARK_TITLE" || fail "Esc did not close the four-crew mark window"
 stop_app
+expect_missing "$DATA/Schichtmarkierung.dat"
 # 24.12.2025 (20446) ... 31.12.2026 (20818).
 expect_bytes "$DATA/Kalendermarkierung.dat" '\xde\x4f\x00\x00\x52\x51\x00\x00\xef\xc2\xa1\x00'
 finish

@@ -36,18 +36,10 @@ TEST(ShiftMarkWindowModel, OptionsSitWhereTheWindowShowsThem) {
     }
 }
 
-TEST(ShiftMarkWindowModel, HeadingKeysAndStartingOption) {
+TEST(ShiftMarkWindowModel, HeadingAndStartingOption) {
     EXPECT_EQ(ShiftMarkWindowHeading(0, 2, kMonday), " Frühschicht am 15.01.2024");
     EXPECT_EQ(ShiftMarkWindowHeading(4, 1, kSunday), " Verfügung am 21.01.2024");
     EXPECT_EQ(ShiftMarkWindowHeading(7, 4, 0), " Schicht D am 01.01.1970");
-
-    struct KeyCase { int type; char key; int code; };
-    const KeyCase keys[] = {
-        {0, 'X', 0}, {0, 'x', 0}, {0, 'f', 1}, {0, 'U', 2}, {1, 'L', 3}, {2, 'k', 4}, {3, 'A', 5}, {4, '\x7f', 6},
-        {6, 'X', -1}, {6, 'F', 3}, {7, 'u', 4}, {7, 'A', 7}, {6, '\x7f', 8},
-        {0, '1', -1}, {0, 'S', -1}, {7, 'N', -1},
-    };
-    for (const KeyCase& k : keys) EXPECT_EQ(ShiftMarkWindowKeyCode(k.type, k.key), k.code) << k.type << " " << k.key;
 
     struct StartCase { int type; int code; int option; };
     const StartCase starts[] = {{0, 0, 0}, {0, 5, 5}, {6, 7, 7}, {0, 7, 0}, {1, 200, 0}, {7, -1, 0}};
