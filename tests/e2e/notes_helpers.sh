@@ -39,7 +39,7 @@ start_app() {
   MW=${geom%x*}; MH=${geom#*x}
   U=$((MW / 126)); R=$((MH / 40))
 }
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.12; done; }
+keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.12; done; }
 # focus_window 'title regex': waits for the window and gives it the keyboard.
 focus_window() {
   local id
