@@ -40,8 +40,14 @@ xdotool search --onlyvisible --name '^Frage$' >/dev/null && fail "question for a
 cmp -s SKDaten/Programm/20240016.txt neu/SKDaten/Programm/20240016.txt || fail "note not copied"
 cmp -s SKDaten/Programm/Anhang/bild.bin neu/SKDaten/Programm/Anhang/bild.bin || fail "sub-folder not copied"
 [ -e neu/SKDaten/Programm/Einstellungen.dat ] && fail "the settings were copied into the shared folder"
-[ "$(cd neu && find . | sort | tr '\n' ' ')" = ". ./SKDaten ./SKDaten/Programm ./SKDaten/Programm/20240016.txt ./SKDaten/Programm/Anhang ./SKDaten/Programm/Anhang/bild.bin " ] ||
-  fail "unexpected files in the new folder: $(cd neu && find . | tr '\n' ' ')"
+# The target holds exactly the user's files, the settings file excepted.
+src_list=$(cd SKDaten/Programm && find . ! -name Einstellungen.dat | sort)
+dst_list=$(cd neu/SKDaten/Programm && find . | sort)
+[ "$src_list" = "$dst_list" ] || fail "copied files differ: $(echo $dst_list) for $(echo $src_list)"
+(cd SKDaten/Programm && find . -type f ! -name Einstellungen.dat) | while read -r f; do
+  cmp -s "SKDaten/Programm/$f" "neu/SKDaten/Programm/$f" || echo "FAIL: $f copied with other bytes"
+done | grep -q FAIL && fail "a copied file differs"
+[ "$(ls neu)" = "SKDaten" ] && [ "$(ls neu/SKDaten)" = "Programm" ] || fail "other folders made in the target"
 [ "$before" = "$(tree_sums neu)" ] || fail "files outside the target changed"
 printf 'Notiz neu' > neu/SKDaten/Programm/20240016.txt
 refocus_main
