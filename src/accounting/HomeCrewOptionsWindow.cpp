@@ -19,10 +19,14 @@ HomeCrewOptions::HomeCrewOptions(ModalWindow& window, double y, int& crew) {
     }
     options_[chosen].set_active(true);
     for (int i = 0; i < 5; ++i) {
-        options_[i].signal_toggled().connect([this, i, &crew] {
+        choices_[i] = options_[i].signal_toggled().connect([this, i, &crew] {
             if (options_[i].get_active()) crew = i;
         });
     }
+}
+
+HomeCrewOptions::~HomeCrewOptions() {
+    for (sigc::connection& c : choices_) c.disconnect();
 }
 
 }  // namespace sk

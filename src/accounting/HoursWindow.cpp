@@ -34,13 +34,14 @@ bool OpenHoursWindow(WindowContext& context) {
     window.Place(minutesOption, 39, 1, 10, 1.5);
     window.Place(decimalOption, 50, 1, 9, 1.5);
     (form.notation == kMinutesNotation ? minutesOption : decimalOption).set_active(true);
+    std::vector<sigc::connection> handlers;
     const auto choose = [&](Gtk::RadioButton& option, int notation) {
-        option.signal_toggled().connect([&option, &form, &hoursField, notation] {
+        handlers.push_back(option.signal_toggled().connect([&option, &form, &hoursField, notation] {
             if (!option.get_active()) return;
             form.hoursText = hoursField.get_text();
             ChooseNotation(form, notation);
             hoursField.set_text(form.hoursText);
-        });
+        }));
     };
     choose(minutesOption, kMinutesNotation);
     choose(decimalOption, kDecimalNotation);
@@ -50,7 +51,8 @@ bool OpenHoursWindow(WindowContext& context) {
     Gtk::CheckButton blockAsMinus("Den Urlaubsblock als Minusstunden berechnen");
     blockAsMinus.set_tooltip_text("Wenn im Urlaubsblock gearbeitet wird, z. B. bei Schichttausch");
     blockAsMinus.set_active(record.vacationBlockAsMinus);
-    blockAsMinus.signal_toggled().connect([&] { record.vacationBlockAsMinus = !record.vacationBlockAsMinus; });
+    handlers.push_back(blockAsMinus.signal_toggled().connect(
+        [&] { record.vacationBlockAsMinus = !record.vacationBlockAsMinus; }));
     window.Place(blockAsMinus, 1, 5, 58, 1.5);
 
     Gtk::Button save("Speichern"), cancel("Abbruch");
@@ -71,7 +73,10 @@ bool OpenHoursWindow(WindowContext& context) {
 
     hoursField.grab_focus();
     hoursField.set_position(-1);
-    if (window.run() == Gtk::RESPONSE_OK) {
+    const int response = window.run();
+    // The controls report nothing more while they are torn down.
+    for (sigc::connection& c : handlers) c.disconnect();
+    if (response == Gtk::RESPONSE_OK) {
         const CivilDate start = startField.Date();
         form.countStart = DayNumberOf(start.year, start.month, start.day);
         form.hoursText = hoursField.get_text();

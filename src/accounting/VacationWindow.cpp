@@ -40,7 +40,7 @@ bool OpenVacationWindow(WindowContext& context) {
     daysField.set_text(form.daysText);
     window.Place(daysField, 38, 1, 8, 1.5);
     bool limiting = false;
-    daysField.signal_changed().connect([&] {
+    sigc::connection limit = daysField.signal_changed().connect([&] {
         if (limiting) return;
         const std::string text = daysField.get_text();
         const std::string limited = LimitVacationDaysField(text);
@@ -72,6 +72,7 @@ bool OpenVacationWindow(WindowContext& context) {
     daysField.grab_focus();
     daysField.set_position(-1);
     const int response = window.run();
+    limit.disconnect();
     if (response == Gtk::RESPONSE_OK) {
         const CivilDate start = startField.Date();
         form.countStart = DayNumberOf(start.year, start.month, start.day);

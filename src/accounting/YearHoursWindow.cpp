@@ -38,11 +38,13 @@ bool OpenYearHoursWindow(WindowContext& context) {
     list.SetRows(first.rows);
     window.Place(list, 1, 2.5, 59, 24);
 
-    yearSpin.signal_value_changed().connect(
+    // Disconnected before the list goes: the spin still reports while it is torn down.
+    sigc::connection refill = yearSpin.signal_value_changed().connect(
         [&] { list.SetRows(YearHoursListFor(yearSpin.get_value_as_int(), settings).rows); });
 
     yearSpin.grab_focus();
     window.run();
+    refill.disconnect();
     return false;
 }
 

@@ -44,10 +44,13 @@ bool OpenSchoolHolidayWindow(WindowContext& context) {
     window.Place(overlay, 1, 3, 52, 11);
     ShowYear(openingYear, list, note);
 
-    yearSpin.signal_value_changed().connect([&] { ShowYear(yearSpin.get_value_as_int(), list, note); });
+    // Disconnected before the list goes: the spin still reports while it is torn down.
+    sigc::connection refill =
+        yearSpin.signal_value_changed().connect([&] { ShowYear(yearSpin.get_value_as_int(), list, note); });
 
     yearSpin.grab_focus();
     window.run();
+    refill.disconnect();
     return false;
 }
 

@@ -11,10 +11,12 @@ TextList::TextList(Units units, const std::vector<TextListColumn>& columns)
     view_.set_headers_clickable(false);
     view_.set_enable_search(false);
     view_.get_selection()->set_mode(Gtk::SELECTION_NONE);
+    view_.set_can_focus(false);  // nothing to choose: no focus frame on a row
     for (int i = 0; i < columnCount_; ++i) {
         const TextListColumn& c = columns[static_cast<std::size_t>(i)];
         auto* renderer = Gtk::manage(new Gtk::CellRendererText());
         if (c.alignRight) renderer->property_xalign() = 1.0f;
+        renderer->property_ypad() = 0;  // rows one line high, so the lists fit their windows
         auto* column = Gtk::manage(new Gtk::TreeViewColumn(c.title));
         column->pack_start(*renderer, true);
         column->add_attribute(renderer->property_text(), record_.cells[i]);
