@@ -12,7 +12,7 @@ namespace sk {
 bool OpenHoursWindow(WindowContext& context) {
     AppState& state = context.state;
     if (!HasAccounts(state.view.calendarType)) return false;
-    HoursRecord& record = state.accounts.hours;
+    HoursRecord& record = state.accounts.For(state.userDataFolder).hours;
     HoursForm form = OpenHoursForm(state.userDataFolder, record);
 
     ModalWindow window(&context.parent, kHoursWindowTitle, context.units, 60, 10.5);

@@ -21,7 +21,7 @@ bool OpenVacationWindow(WindowContext& context) {
     AppState& state = context.state;
     if (!HasAccounts(state.view.calendarType)) return false;
     const int currentYear = LocalToday().year;
-    AccountFiles& files = state.accounts;
+    AccountFiles& files = state.accounts.For(state.userDataFolder);
     VacationForm form = OpenVacationForm(state.userDataFolder, files, currentYear);
 
     ModalWindow window(&context.parent, kVacationWindowTitle, context.units, 60, 8);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "accounting/RemainingVacation.h"
+#include "accounting/AccountMemory.h"
 #include "accounting/VacationBlock.h"
 #include "calendar/Date.h"
 #include "marks/CalendarMarks.h"
@@ -27,7 +27,7 @@ struct AppState {
     NoteStore notes;
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
-    AccountFiles accounts;        // vacation and hours records as last read or chosen
+    AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     int vacationYear = kFirstYear;  // year of the vacation block last painted
     bool fontTooLarge = false;

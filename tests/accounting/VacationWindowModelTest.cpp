@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "accounting/AccountMemory.h"
 #include "accounting/VacationWindowModel.h"
 #include "settings/TempFolder.h"
 
@@ -82,6 +83,27 @@ TEST(VacationWindowModel, AFailedWriteIsReported) {
     AccountFiles files;
     EXPECT_FALSE(SaveVacationForm("/nonexistent-folder-of-the-test/", files, VacationForm{DayNumberOf(2024, 1, 1), "3"},
                                   2024));
+}
+
+TEST(VacationWindowModel, AnotherUserStartsWithoutThePreviousUsersRecords) {
+    TempFolder anna, bernd;
+    const HoursRecord annasHours{DayNumberOf(2024, 1, 1), 35.5f, 1, 3, true};
+    WriteFile(anna.Path() + kHoursFileName, FormatHoursRecord(annasHours));
+    WriteFile(anna.Path() + kVacationDaysFileName, VacationBytes(DayNumberOf(2024, 2, 1), 20));
+    AccountMemory memory;
+    OpenVacationForm(anna.Path(), memory.For(anna.Path()), 2024);
+    EXPECT_EQ(memory.For(anna.Path()).hours, annasHours);
+
+    // Bernd has no files yet: nothing of Anna's shows or is saved for him.
+    AccountFiles& bernds = memory.For(bernd.Path());
+    const VacationForm form = OpenVacationForm(bernd.Path(), bernds, 2024);
+    EXPECT_EQ(form.daysText, "");
+    EXPECT_EQ(bernds.hours, HoursRecord{});
+    ASSERT_TRUE(SaveVacationForm(bernd.Path(), bernds, form, 2024));
+    EXPECT_EQ(ReadFile(bernd.Path() + kHoursFileName), FormatHoursRecord(HoursRecord{}));
+    // Anna's files are untouched and read again when she comes back.
+    OpenVacationForm(anna.Path(), memory.For(anna.Path()), 2024);
+    EXPECT_EQ(memory.For(anna.Path()).hours, annasHours);
 }
 
 }  // namespace
