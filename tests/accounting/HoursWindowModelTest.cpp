@@ -69,16 +69,6 @@ TEST(HoursWindowModel, SwitchingTheNotationConvertsTheField) {
     }
 }
 
-TEST(HoursWindowModel, SwitchingBackAndForthKeepsTheValue) {
-    for (const char* text : {"8:45", "0:59", "-3:20", "599:30"}) {
-        SCOPED_TRACE(text);
-        HoursForm form{0, text, kMinutesNotation};
-        ChooseNotation(form, kDecimalNotation);
-        ChooseNotation(form, kMinutesNotation);
-        EXPECT_EQ(form.hoursText, text);
-    }
-}
-
 TEST(HoursWindowModel, SavingStoresTheFieldAsTyped) {
     const struct {
         const char* text;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "accounting/YearHoursWindowModel.h"
 
 namespace sk {
@@ -15,15 +13,6 @@ YearHoursSettings SettingsOf(int calendarType) {
     s.targetHours38 = 1982.76f;
     s.targetHours40 = 2088.0f;
     return s;
-}
-
-TEST(YearHoursWindowModel, VariantByCalendarType) {
-    const YearHoursVariant expected[8] = {
-        YearHoursVariant::kFiveCrew, YearHoursVariant::kFiveCrew, YearHoursVariant::kTwoShift,
-        YearHoursVariant::kFiveCrew, YearHoursVariant::kFiveCrew, YearHoursVariant::kFiveCrew,
-        YearHoursVariant::kNone,     YearHoursVariant::kNone,
-    };
-    for (int type = 0; type < 8; ++type) EXPECT_EQ(YearHoursVariantOf(type), expected[type]) << "type " << type;
 }
 
 TEST(YearHoursWindowModel, OpensOnTheYearOfTheCursorColumn) {
@@ -71,20 +60,6 @@ TEST(YearHoursWindowModel, ListVariants) {
     }
 }
 
-TEST(YearHoursWindowModel, TwoShiftHoursAreHalfHours) {
-    // 8.5 hours a shift: every month cell is a multiple of 8,50.
-    const YearHoursList list = YearHoursListFor(2024, SettingsOf(2));
-    for (int m = 0; m < 12; ++m) {
-        for (int j = 1; j <= 3; ++j) {
-            std::string cell = list.rows[m][j];
-            cell[cell.find(',')] = '.';
-            const double hours = std::stod(cell);
-            EXPECT_GT(hours, 0.0);
-            EXPECT_DOUBLE_EQ(hours / 8.5, std::round(hours / 8.5)) << list.rows[m][j];
-        }
-    }
-}
-
 TEST(YearHoursWindowModel, FourCrewPlansHaveNoList) {
     for (int type : {6, 7}) {
         const YearHoursList list = YearHoursListFor(2024, SettingsOf(type));
@@ -101,10 +76,6 @@ TEST(YearHoursWindowModel, TheEarliestVacationStartMovesTheBlockHours) {
     late.vacationStartMonth = 6;
     late.vacationStartDay = 15;
     EXPECT_NE(YearHoursListFor(2024, early).rows, YearHoursListFor(2024, late).rows);
-}
-
-TEST(YearHoursWindowModel, YearsOutsideTheCalendarShowItsLastYear) {
-    EXPECT_EQ(YearHoursListFor(2090, SettingsOf(0)).rows, YearHoursListFor(2037, SettingsOf(0)).rows);
 }
 
 }  // namespace
