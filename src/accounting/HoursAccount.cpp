@@ -154,7 +154,20 @@ float HoursBalance(const std::vector<ShiftMark>& marks, const HoursCountInput& i
     // Whole hours are summed exactly; only the last step is single precision.
     const long long total = static_cast<long long>(HoursOfExtraWork(marks, in)) - HoursOfTimeOff(marks, in) -
                             HoursOfVacationBlock(in);
-    return in.hours.hoursAtStart + static_cast<float>(total);
+    if (in.hours.hoursFormat != 1) return in.hours.hoursAtStart + static_cast<float>(total);
+    // In "Std:Min" the fraction holds minutes. Adding whole hours keeps that
+    // reading as long as the sign stays; across zero the minutes must be
+    // taken from the other side of the hour (7:30 - 8 h is -0:30, not -0:70),
+    // so the sum is done in minutes.
+    const double start = in.hours.hoursAtStart;
+    const double magnitude = std::fabs(start);
+    const long long wholeHours = static_cast<long long>(magnitude);
+    const long long minutes = std::llround((magnitude - static_cast<double>(wholeHours)) * 100.0);
+    const long long startMinutes = (start < 0 ? -1 : 1) * (wholeHours * 60 + minutes);
+    const long long sum = startMinutes + total * 60;
+    const long long absSum = sum < 0 ? -sum : sum;
+    const double value = static_cast<double>(absSum / 60) + static_cast<double>(absSum % 60) / 100.0;
+    return static_cast<float>(sum < 0 ? -value : value);
 }
 
 std::string HoursBalanceText(float value, int hoursFormat) {

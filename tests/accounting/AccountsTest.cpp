@@ -291,6 +291,15 @@ TEST(Accounts, HoursTexts) {
     in.block = &block;
     in.hours = {0, 7.30f, 1, 2, false};
     EXPECT_EQ(HoursBalanceText(HoursBalance({{Day(2024, 1, 2), 1, 0}}, in), 1), "  15:30");
+    // Across zero the minutes stay minutes: -0:15 + 8 h is 7:45, and
+    // 7:30 - 124 h (Rot's vacation block counted as minus) is -116:30.
+    in.hours = {0, -0.15f, 1, 2, false};
+    EXPECT_EQ(HoursBalanceText(HoursBalance({{Day(2024, 1, 2), 1, 0}}, in), 1), "   7:45");
+    in.hours = {0, 7.30f, 1, 0, true};
+    EXPECT_EQ(HoursBalanceText(HoursBalance({}, in), 1), "-116:30");
+    in.hours.hoursFormat = 0;
+    in.hours.hoursAtStart = 7.5f;
+    EXPECT_EQ(HoursBalanceText(HoursBalance({}, in), 0), "-116,50");
 }
 
 TEST(Accounts, HoursFieldConversions) {
