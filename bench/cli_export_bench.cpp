@@ -13,6 +13,7 @@ void BM_ExportWholeRangeCsv(benchmark::State& state) {
     options.to = sk::kLastDay;
     options.calendarType = static_cast<int>(state.range(0));
     options.format = sk::PlanFormat::Csv;
+    options.withAstronomy = false;
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string out = sk::ExportPlanCsv(options);
@@ -23,5 +24,18 @@ void BM_ExportWholeRangeCsv(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * (sk::kLastDay - sk::kFirstDay + 1));
 }
 BENCHMARK(BM_ExportWholeRangeCsv)->DenseRange(0, 7)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same with the astronomy column, as the command line writes it.
+void BM_ExportWholeRangeCsvWithAstronomy(benchmark::State& state) {
+    sk::PlanOptions options;
+    options.from = sk::kFirstDay;
+    options.to = sk::kLastDay;
+    options.format = sk::PlanFormat::Csv;
+    for (auto _ : state) {
+        const std::string out = sk::ExportPlanCsv(options);
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_ExportWholeRangeCsvWithAstronomy)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -107,7 +107,7 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += ';';
     AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
     out += ';';
-    AppendAstronomyField(out, ctx, options.observer);
+    if (options.withAstronomy) AppendAstronomyField(out, ctx, options.observer);
     out += '\n';
 }
 

@@ -28,6 +28,9 @@ struct PlanOptions {
     // Place and clock for the astronomy column (--lat, --lon, --zone, --dst,
     // --twilight); defaults are those of the "Astronomie" settings group.
     Observer observer;
+    // Programs that only want the plan (the export benchmark) leave the
+    // astronomy column empty; the command line always fills it.
+    bool withAstronomy = true;
     // Vacation block settings: earliest start 25 April, order tables unrotated.
     int vacationStartMonth = 4;
     int vacationStartDay = 25;

@@ -54,19 +54,19 @@ NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title
 
     const int u = units.u, b = ButtonWidth(), h = ButtonHeight(), W = innerWidth_, y = RowTop(27);
     const int gap = units.X(buttonGap);
-    struct Spec {
+    struct ButtonPlace {
         Gtk::Button& button;
         const char* label;
         const char* tip;
         int x;
     };
-    const Spec specs[] = {
+    const ButtonPlace places[] = {
         {save_, note_texts::kSave, note_texts::kSaveTip, u},
         {revert_, note_texts::kRevert, note_texts::kRevertTip, W / 2 - gap - b},
         {clearText_, note_texts::kClearText, note_texts::kClearTextTip, W / 2 + gap},
         {deleteNote_, note_texts::kDeleteNote, note_texts::kDeleteNoteTip, W - b - u},
     };
-    for (const Spec& s : specs) {
+    for (const ButtonPlace& s : places) {
         s.button.set_label(s.label);
         s.button.set_tooltip_text(s.tip);
         PlacePixels(s.button, s.x, y, b, h);

@@ -147,7 +147,9 @@ TEST(ChangeColumns, GrowsWhenItFitsAndComplainsOtherwise) {
         EXPECT_EQ(state.view.lastColumn, c.want) << c.last << " " << c.delta;
         EXPECT_EQ(state.view.widthUnits, WidthUnitsOf(c.want));
         EXPECT_EQ(host.messages.size(), c.message ? 1u : 0u);
-        if (c.message) EXPECT_EQ(host.messages[0], texts::kTooManyColumns);
+        if (c.message) {
+            EXPECT_EQ(host.messages[0], texts::kTooManyColumns);
+        }
         EXPECT_EQ(host.redraws.size(), (!c.message && c.want != c.last) ? 1u : 0u);
     }
 }

@@ -30,7 +30,9 @@ TEST(DateText, ParsesBothFormsAndRejectsNonsense) {
     for (const Case& c : cases) {
         const auto d = ParseDateField(c.text, c.withYear, 2000);
         EXPECT_EQ(d.has_value(), c.ok) << c.text;
-        if (d && c.ok) EXPECT_TRUE(Same(*d, c.want)) << c.text;
+        if (d && c.ok) {
+            EXPECT_TRUE(Same(*d, c.want)) << c.text;
+        }
     }
     EXPECT_EQ(FormatDateField({2025, 2, 3}, true), "03.02.2025");
     EXPECT_EQ(FormatDateField({2025, 12, 24}, false), "24.12.");
