@@ -1,58 +1,15 @@
 #!/bin/bash
 # Drives the real program under a virtual X server: first start, the settings
 # written at the end, the type and column keys, paging and the painted image.
-set -u
-if [ -z "${SK_E2E_INNER:-}" ]; then
-  export SK_E2E_INNER=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
-  exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
-fi
-
-BUILD=${SK_BUILD_DIR:?SK_BUILD_DIR must name the build folder}
-APP_BIN="$BUILD/schichtkalender"
-WORK=$(mktemp -d)
-APP=""
-FAILS=0
-cleanup() {
-  if [ -n "$APP" ] && kill -0 "$APP" 2>/dev/null; then kill "$APP"; wait "$APP" 2>/dev/null; fi
-  rm -rf "$WORK"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
-cd "$WORK"
+source "$(dirname "$0")/lib.sh"
 
 # Today is pinned from outside: Monday, 15 January 2024.
 TODAY='2024-01-15 10:00:00'
-
-FAKELIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
-[ -n "$FAKELIB" ] || { echo "libfaketime is missing (package faketime)"; exit 1; }
-start_app() {
-  # Preloaded directly (not through the faketime wrapper), so signals reach the program.
-  LD_PRELOAD="$FAKELIB" FAKETIME="@$TODAY" "$APP_BIN" 2>>"$WORK/stderr.txt" & APP=$!
-  WID=$(timeout 15 xdotool search --sync --onlyvisible --name '^Velmo Schichtkalender' | head -1)
-  [ -n "$WID" ] || { fail "window did not appear"; return 1; }
-  xdotool windowfocus --sync "$WID" 2>/dev/null
-  sleep 0.4
-}
-keys() { for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
-stop_app() {  # Esc ends the program; it must finish by itself with status 0
-  keys Escape
-  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$APP" 2>/dev/null; then fail "Esc did not end the program"; kill "$APP"; fi
-  wait "$APP"; local rc=$?; APP=""
-  [ $rc -eq 0 ] || fail "exit status $rc"
-}
-setting() { grep -a "^$1 = " "$WORK/SKDaten/Programm/Einstellungen.dat" | head -1 | sed "s/^$1 = //"; }
-expect_setting() { local v; v=$(setting "$1"); [ "$v" = "$2" ] || fail "$3: $1 is '$v', expected '$2'"; }
-shot() { sleep 0.3; import -window "$WID" "$1"; }
-pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 
 # --- first start creates the folders, Esc writes the default settings ------
 start_app || exit 1
 [ -d SKDaten/Programm ] || fail "folders SKDaten/Programm not created"
 shot "$WORK/first.png"
-GEOM=$(xdotool getwindowgeometry "$WID" | awk '/Geometry/ {print $2}')
-W=${GEOM%x*}; H=${GEOM#*x}
-U=$((W / 126)); R=$((H / 40))
 stop_app
 {
   printf '\xef\xbb\xbf\n[Programmeinstellungen]\nFontname = \nFontgröße = 10\nFontstil = 0\n'
@@ -71,7 +28,7 @@ cmp -s "$WORK/expected.dat" SKDaten/Programm/Einstellungen.dat || {
 
 # --- the screenshot shows the calendar -------------------------------------
 # Image at (0, 2r); column 0 starts at x = u. Day d of column 0 is at y = (d + 2) r.
-[ "$U" -ge 5 ] && [ "$R" -ge 8 ] || fail "implausible units u=$U r=$R from $GEOM"
+[ "$U" -ge 5 ] && [ "$R" -ge 8 ] || fail "implausible units u=$U r=$R from ${WIN_W}x${WIN_H}"
 XM=$(python3 -c "print(round($U + 5.35 * $U))")
 stripe=$(pixel "$WORK/first.png" $((XM + 1)) $(((2 + 2) * R + 1)))       # 2 Jan 2024: school holidays
 [ "$stripe" = "219,214,181" ] || fail "school-holiday stripe on 2 January is $stripe"
@@ -94,8 +51,8 @@ check_keys() {  # expected type and columns after the keys
   start_app || return
   keys "$@"
   stop_app
-  expect_setting Schichtart "$type" "keys $*"
-  expect_setting Schichtspalten "$cols" "keys $*"
+  expect_setting Programm Schichtart "$type" "keys $*"
+  expect_setting Programm Schichtspalten "$cols" "keys $*"
 }
 check_keys 3 6 n
 check_keys 0 6 n          # N again: back to 0 (3 was saved)
@@ -117,11 +74,10 @@ keys F2; shot "$WORK/c.png"
 keys F7; shot "$WORK/d.png"
 keys F5; shot "$WORK/e.png"
 stop_app
-same() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
-same "$WORK/a.png" "$WORK/b.png" && fail "F3 did not page"
-same "$WORK/a.png" "$WORK/c.png" || fail "F3 then F2 is not the first page"
-same "$WORK/a.png" "$WORK/d.png" && fail "F7 did not page"
-same "$WORK/a.png" "$WORK/e.png" || fail "F7 then F5 is not the first page (cursor row 15 kept)"
+same_image "$WORK/a.png" "$WORK/b.png" && fail "F3 did not page"
+same_image "$WORK/a.png" "$WORK/c.png" || fail "F3 then F2 is not the first page"
+same_image "$WORK/a.png" "$WORK/d.png" && fail "F7 did not page"
+same_image "$WORK/a.png" "$WORK/e.png" || fail "F7 then F5 is not the first page (cursor row 15 kept)"
 
 # --- SIGTERM ends the program in order --------------------------------------
 rm -f SKDaten/Programm/Einstellungen.dat
@@ -129,7 +85,7 @@ start_app || exit 1
 keys b
 kill -TERM "$APP"; wait "$APP"; rc=$?; APP=""
 [ $rc -eq 0 ] || fail "SIGTERM exit status $rc"
-expect_setting Schichtart 2 "SIGTERM"
+expect_setting Programm Schichtart 2 "SIGTERM"
 
 # --- damaged settings start a usable program --------------------------------
 bad_settings() {
@@ -140,12 +96,11 @@ for values in "5000 200" "0 -5"; do
   bad_settings "$1" "$2"
   start_app || continue
   stop_app
-  expect_setting Fontgröße 10 "damaged $values"
-  expect_setting Schichtspalten 6 "damaged $values"
-  expect_setting Schichtart 0 "damaged $values"
-  expect_setting Breite 48.469999999999998863131622783839702606201171875 "damaged $values"
-  expect_setting Fontname KeineSolcheSchrift "damaged $values"
+  expect_setting Programm Fontgröße 10 "damaged $values"
+  expect_setting Programm Schichtspalten 6 "damaged $values"
+  expect_setting Programm Schichtart 0 "damaged $values"
+  expect_setting Programm Breite 48.469999999999998863131622783839702606201171875 "damaged $values"
+  expect_setting Programm Fontname KeineSolcheSchrift "damaged $values"
 done
 
-if [ $FAILS -ne 0 ]; then echo "$FAILS failure(s)"; cat "$WORK/stderr.txt" | head -20; exit 1; fi
-echo "all passed"
+finish

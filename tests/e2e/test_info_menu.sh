@@ -1,45 +1,42 @@
 #!/bin/bash
 # The info menu "Info" (F12 and the button) with its keys, each help text in
 # its own window, key I for "Programminfo", Esc choosing nothing.
-set -u
-. "$(dirname "$0")/view_e2e_lib.sh"
-e2e_setup "$0" "$@"
+source "$(dirname "$0")/lib.sh"
 
 TODAY='2024-01-15 10:00:00'
 start_app || exit 1
 
 # Window size in pixels of a window with that exact title.
-size_of_window() { xdotool getwindowgeometry "$(window_titled "$1")" | awk '/Geometry/ {print $2}'; }
+size_of_window() { window_size "$(window_id "^$1\$")"; }
 
 # F12 opens the menu: 25 x 27 units; a screenshot for a look at it.
-focus_main
+main_focus
 keys F12
-MENU=$(window_titled Info) || fail "F12 did not open \"Info\""
+MENU=$(window_id '^Info$') || fail "F12 did not open \"Info\""
 if [ -n "$MENU" ]; then
   [ "$(size_of_window Info)" = "$((25 * U))x$((27 * R))" ] || fail "\"Info\" is $(size_of_window Info), expected $((25 * U))x$((27 * R))"
   xdotool mousemove 0 0; sleep 0.5   # no tooltip over the buttons
-  import -window "$MENU" "$WORK/info_menu.png"
-  [ -n "${SK_E2E_KEEP:-}" ] && cp "$WORK/info_menu.png" "$SK_E2E_KEEP/"
+  shot "$WORK/info_menu.png" "$MENU"
   # Esc chooses nothing: the menu closes and no other window opens.
-  answer Info Escape
+  press_in '^Info$' Escape
   sleep 0.3
-  no_window_titled Info || fail "Esc did not close \"Info\""
+  shown '^Info$' && fail "Esc did not close \"Info\""
 fi
 
 # Each key of the second group opens its text; the menu is closed first.
 check_key() {  # key, title, height in rows
   local key=$1 title=$2 rows=$3
-  focus_main
+  main_focus
   keys F12
-  answer Info "$key" || return
+  press_in '^Info$' "$key" || return
   local id
-  id=$(window_titled "$title") || { fail "key $key did not open \"$title\""; return; }
-  no_window_titled Info || fail "\"Info\" still open behind \"$title\""
+  id=$(window_id "^$title\$") || { fail "key $key did not open \"$title\""; return; }
+  shown '^Info$' && fail "\"Info\" still open behind \"$title\""
   [ "$(size_of_window "$title")" = "$((98 * U))x$((rows * R))" ] ||
     fail "\"$title\" is $(size_of_window "$title"), expected $((98 * U))x$((rows * R))"
-  answer "$title" Escape
+  press_in "^$title\$" Escape
   sleep 0.3
-  no_window_titled "$title" || fail "Esc did not close \"$title\""
+  shown "^$title\$" && fail "Esc did not close \"$title\""
 }
 check_key p Programminfo 22
 check_key t Tastaturbelegung 38
@@ -54,16 +51,16 @@ check_key E Programmeinstellungen 39
 A=$(python3 -c "print(round($U * 8.7))")
 L=$((U * (126 - 106) / 2))
 B4=$((L + U + 4 * A + 4 * A + U + 2 * A))
-focus_main
+main_focus
 xdotool mousemove --window "$WID" $((B4 + A + A / 2)) $((R / 5 + R / 2)) click 1
-answer Info Escape
+press_in '^Info$' Escape
 
 # Key I in the main window opens "Programminfo" directly.
-focus_main
+main_focus
 keys i
-answer Programminfo Escape
+press_in '^Programminfo$' Escape
 sleep 0.3
-no_window_titled Programminfo || fail "Esc did not close \"Programminfo\""
+shown '^Programminfo$' && fail "Esc did not close \"Programminfo\""
 stop_app
 
 # The first group opens the three lists; each closes with Esc and the
@@ -71,11 +68,11 @@ stop_app
 check_list() {  # key, title
   start_app || return
   keys F12
-  answer Info "$1" || { stop_app; return; }
-  if window_titled "$2" >/dev/null; then
-    answer "$2" Escape
+  press_in '^Info$' "$1" || { stop_app; return; }
+  if window_id "^$2\$" >/dev/null; then
+    press_in "^$2\$" Escape
     sleep 0.3
-    no_window_titled "$2" || fail "Esc did not close \"$2\""
+    shown "^$2\$" && fail "Esc did not close \"$2\""
   else
     fail "key $1 did not open \"$2\""
   fi
@@ -86,4 +83,4 @@ check_list m Jahresstunden
 check_list s Ferientermine
 check_list f Feiertage
 
-e2e_finish
+finish

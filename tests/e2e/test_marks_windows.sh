@@ -1,17 +1,17 @@
 #!/bin/bash
 # Calendar marks and shift marks through their windows: the records a user
 # keeps, byte for byte, and what the calendar shows afterwards.
-source "$(dirname "$0")/notes_helpers.sh"
+source "$(dirname "$0")/lib.sh"
 
 # The crop of one calendar cell area of a screenshot of the main window, as a
 # list of pixels (x y w h), to see whether a repaint changed it.
-crop() { convert "$1" -crop "$4x$5+$2+$3" +repage txt:- | tail -n +2 | awk '{print $3}' | md5sum; }
+area_sum() { convert "$1" -crop "$4x$5+$2+$3" +repage txt:- | tail -n +2 | awk '{print $3}' | md5sum; }
 # Pixels of one exact colour (#RRGGBB) in an area (x y w h).
 count_colour() {
   convert "$1" -crop "$4x$5+$2+$3" +repage txt:- | grep -ci "$6" || true
 }
-# click_in 'title regex' x-units y-rows: a left click at (x u, y r) inside a window.
-click_in() {
+# click_on 'title regex' x-units y-rows: a left click at (x u, y r) inside a window.
+click_on() {
   focus_window "$1" || return 1
   xdotool mousemove --window "$FOCUSED" "$(python3 -c "print(round($2 * $U))")" \
     "$(python3 -c "print(round($3 * $R))")" click 1
@@ -23,23 +23,23 @@ COLUMN_TITLE='^Schichtspalte eingeben$'
 
 # Monday, 15 January 2024 (day number 19737 = 0x4d19); the cursor is on it.
 start_app 2024-01-15 || exit 1
-shot main-before
+shot "$SHOTS/main-before.png"
 # Row of day d in column 0: y = (d + 2) r in the window; shift area from x = 9u.
 ROW15=$((17 * R))
-cell_before=$(crop "$SHOTS/main-before.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
-sunday_before=$(crop "$SHOTS/main-before.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
+cell_before=$(area_sum "$SHOTS/main-before.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
+sunday_before=$(area_sum "$SHOTS/main-before.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
 
 # --- K: a new mark from today; the end typed digit by digit ----------------
 keys k
 focus_window "$CAL_TITLE" || exit 1
-shot calendar-mark-window "$FOCUSED"
+shot "$SHOTS/calendar-mark-window.png" "$FOCUSED"
 keys Home
 type_text '20012024'
-shot calendar-mark-typed "$FOCUSED"
-click_in "$CAL_TITLE" 6 10.75          # "Speichern"
+shot "$SHOTS/calendar-mark-typed.png" "$FOCUSED"
+click_on "$CAL_TITLE" 6 10.75          # "Speichern"
 gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
 main_focus
-shot main-with-mark
+shot "$SHOTS/main-with-mark.png"
 bar=$(count_colour "$SHOTS/main-with-mark.png" "$U" $((17 * R)) $((8 * U)) $((6 * R)) '#EFC2A1')
 [ "${bar:-0}" -gt 0 ] || fail "no mark bar in the default colour on 15-20 January"
 bar_after=$(count_colour "$SHOTS/main-with-mark.png" "$U" $((24 * R)) $((8 * U)) $((3 * R)) '#EFC2A1')
@@ -48,12 +48,12 @@ bar_after=$(count_colour "$SHOTS/main-with-mark.png" "$U" $((24 * R)) $((8 * U))
 # --- 3 on a weekday, U: the letter in the night sub-column -----------------
 keys 3
 focus_window "$MARK_TITLE" || exit 1
-shot shift-mark-window "$FOCUSED"
+shot "$SHOTS/shift-mark-window.png" "$FOCUSED"
 keys u
 gone "$MARK_TITLE" || fail "the letter U did not accept the mark window"
 main_focus
-shot main-with-shift-mark
-cell_after=$(crop "$SHOTS/main-with-shift-mark.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
+shot "$SHOTS/main-with-shift-mark.png"
+cell_after=$(area_sum "$SHOTS/main-with-shift-mark.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
 [ "$cell_before" != "$cell_after" ] || fail "no mark letter in the night sub-column of 15 January"
 
 # --- on a Sunday the late column (key 2) cannot be marked ------------------
@@ -64,8 +64,8 @@ sleep 1
 xdotool search --onlyvisible --name "$MARK_TITLE" >/dev/null 2>&1 && {
   fail "2 on a Sunday opened the mark window"; focus_window "$MARK_TITLE" && keys Escape; }
 main_focus
-shot main-sunday
-sunday_after=$(crop "$SHOTS/main-sunday.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
+shot "$SHOTS/main-sunday.png"
+sunday_after=$(area_sum "$SHOTS/main-sunday.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
 [ "$sunday_before" = "$sunday_after" ] || fail "the shift area of the Sunday changed"
 keys 3
 focus_window "$MARK_TITLE" && keys Escape
@@ -76,7 +76,7 @@ main_focus
 keys Up Up Up Up Up Up
 xdotool mousemove --window "$WID" $((23 * U / 2)) $((ROW15 + R / 2)) click --repeat 2 --delay 80 1
 focus_window "$MARK_TITLE" || exit 1
-shot shift-mark-double-click "$FOCUSED"
+shot "$SHOTS/shift-mark-double-click.png" "$FOCUSED"
 keys Escape                            # cancelled: nothing changes
 gone "$MARK_TITLE" || fail "Esc did not close the mark window"
 
@@ -85,7 +85,7 @@ main_focus
 keys F9
 focus_window '^Notiz$' && keys s
 focus_window "$COLUMN_TITLE" || exit 1
-shot shift-column-window "$FOCUSED"
+shot "$SHOTS/shift-column-window.png" "$FOCUSED"
 keys Return                            # "Verfügung", preselected
 focus_window "$MARK_TITLE" || exit 1
 keys k
@@ -101,7 +101,7 @@ expect_bytes "$DATA/Schichtmarkierung.dat" '\x19\x4d\x00\x00\x01\x04'
 start_app 2024-01-15 || exit 1
 keys k
 focus_window "$CAL_TITLE" || exit 1
-click_in "$CAL_TITLE" 22 10.75         # "Löschen"
+click_on "$CAL_TITLE" 22 10.75         # "Löschen"
 gone "$CAL_TITLE" || fail "Löschen did not close the calendar-mark window"
 keys 1                                 # early shift; delete key removes the day's mark
 focus_window "$MARK_TITLE" && keys Delete
@@ -124,18 +124,18 @@ main_focus
 keys k
 focus_window "$CAL_TITLE" || exit 1
 keys End Up
-shot calendar-mark-stepped "$FOCUSED"
-click_in "$CAL_TITLE" 29.5 7.75        # "Markierungsfarbe"; Esc cancels, the colour stays
-focus_window '^Markierungsfarbe$' && { shot colour-chooser "$FOCUSED"; keys Escape; }
+shot "$SHOTS/calendar-mark-stepped.png" "$FOCUSED"
+click_on "$CAL_TITLE" 29.5 7.75        # "Markierungsfarbe"; Esc cancels, the colour stays
+focus_window '^Markierungsfarbe$' && { shot "$SHOTS/colour-chooser.png" "$FOCUSED"; keys Escape; }
 gone '^Markierungsfarbe$' || fail "Esc did not close the colour chooser"
 xdotool search --onlyvisible --name "$CAL_TITLE" >/dev/null || fail "Esc in the chooser closed the mark window"
-click_in "$CAL_TITLE" 6 10.75          # "Speichern"
+click_on "$CAL_TITLE" 6 10.75          # "Speichern"
 gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
 # The four-crew letter plan offers its three shifts on one row; X chooses nothing there.
 main_focus
 keys c 1
 focus_window "$MARK_TITLE" || exit 1
-shot shift-mark-window-four-crew "$FOCUSED"
+shot "$SHOTS/shift-mark-window-four-crew.png" "$FOCUSED"
 keys x
 xdotool search --onlyvisible --name "$MARK_TITLE" >/dev/null || fail "X closed the four-crew mark window"
 focus_window "$MARK_TITLE" && keys Escape

@@ -1,11 +1,15 @@
 #!/bin/bash
 # Day notes and periodic notes through their windows: the files a user keeps,
 # byte for byte, and what the calendar shows afterwards.
-source "$(dirname "$0")/notes_helpers.sh"
+source "$(dirname "$0")/lib.sh"
+
+notes_field_colours() {  # of the notes status field in a screenshot of the main window
+  colours_in "$1" $((U + 4)) $(( (R * 364 + 5) / 10 + 3 )) $((U * 30)) $((R - 2))
+}
 
 # Monday, 15 January 2024: day number 19737, NoteDateCode 20240015.
 start_app 2024-01-15 || exit 1
-shot main-empty
+shot "$SHOTS/main-empty.png"
 before=$(notes_field_colours "$SHOTS/main-empty.png")
 
 # T, a text over two lines, Esc and "Ja": the file holds exactly those bytes.
@@ -14,12 +18,12 @@ focus_window '^Notizen für den 15\.01\.2024$' || exit 1
 type_text 'Frühschicht tauschen'
 keys Return
 type_text 'mit Maria  '
-shot day-window "$FOCUSED"
+shot "$SHOTS/day-window.png" "$FOCUSED"
 keys Escape
 answer Ja
 gone '^Notizen für den' || fail "day-note window stayed open"
 expect_bytes "$DATA/20240015.txt" 'Fr\374hschicht tauschen\r\nmit Maria'
-shot main-with-note
+shot "$SHOTS/main-with-note.png"
 after=$(notes_field_colours "$SHOTS/main-with-note.png")
 [ "$after" -gt "$before" ] || fail "status line shows no note ($before -> $after colours)"
 
@@ -36,7 +40,7 @@ focus_window '^Notizen für den 16\.01\.2024$' || exit 1
 type_text 'Kosten 5 €'
 keys Escape
 answer Ja
-focus_window '^Fehler$' && { shot refusal "$FOCUSED"; keys Return; }
+focus_window '^Fehler$' && { shot "$SHOTS/refusal.png" "$FOCUSED"; keys Return; }
 xdotool search --onlyvisible --name '^Notizen für den 16' >/dev/null || fail "window closed despite the euro sign"
 expect_missing "$DATA/20240016.txt"
 focus_window '^Notizen für den 16' && keys Escape
@@ -59,7 +63,7 @@ main_focus
 keys p
 focus_window '^Periodische Notizen am 15\.01\.2024$' || exit 1
 type_text 'Zahltag'
-shot periodic-window "$FOCUSED"
+shot "$SHOTS/periodic-window.png" "$FOCUSED"
 # From the editor to the period field: ctrl+Tab, then the four buttons.
 keys ctrl+Tab Tab Tab Tab Tab ctrl+a
 type_text '14'
@@ -76,7 +80,7 @@ head -c 9000 /dev/zero | tr '\0' 'x' | xclip -selection clipboard
 keys Down Down t
 focus_window '^Notizen für den 17\.01\.2024$' || exit 1
 keys ctrl+v
-focus_window '^Info$' && { shot cut-message "$FOCUSED"; keys Return; }
+focus_window '^Info$' && { shot "$SHOTS/cut-message.png" "$FOCUSED"; keys Return; }
 gone '^Info$' || fail "length message stayed open"
 focus_window '^Notizen für den 17' && keys Escape
 answer Ja

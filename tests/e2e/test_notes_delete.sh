@@ -1,7 +1,7 @@
 #!/bin/bash
 # The window "Lösche Notizen und Markierungen": each box removes exactly its
 # kind, day notes and marks up to the chosen day, the others whatever the day.
-source "$(dirname "$0")/notes_helpers.sh"
+source "$(dirname "$0")/lib.sh"
 
 mkdir -p "$DATA"
 for f in 20240014 20240015 20240016; do printf 'Tag %s' "$f" >"$DATA/$f.txt"; done
@@ -32,7 +32,7 @@ tick_and_delete() {
 
 # With every box clear "Löschen" does nothing.
 open_delete || exit 1
-shot delete-window "$FOCUSED"
+shot "$SHOTS/delete-window.png" "$FOCUSED"
 tick_and_delete ''
 sleep 0.3
 xdotool search --onlyvisible --name '^Frage$' >/dev/null && fail "asked with no box ticked"

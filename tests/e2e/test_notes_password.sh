@@ -1,7 +1,7 @@
 #!/bin/bash
 # The password of the logged-in user enciphers new notes; reopening the note
 # shows the plain text and, unchanged, rewrites nothing.
-source "$(dirname "$0")/notes_helpers.sh"
+source "$(dirname "$0")/lib.sh"
 
 start_app 2024-01-15 || exit 1
 keys a

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Yearly and weekday-in-month notes, the note menu and the overview through
 # their windows: the files a user keeps, byte for byte.
-source "$(dirname "$0")/notes_helpers.sh"
+source "$(dirname "$0")/lib.sh"
 
 # Tuesday, 26 May 2015: the last Tuesday of May.
 start_app 2015-05-26 || exit 1
@@ -16,7 +16,7 @@ main_focus
 keys w
 focus_window '^Wochentag im Monat$' || exit 1
 type_text 'Versammlung'
-shot weekday-window "$FOCUSED"
+shot "$SHOTS/weekday-window.png" "$FOCUSED"
 keys Escape
 answer Ja
 gone '^Wochentag im Monat$' || fail "weekday window stayed open"
@@ -30,7 +30,7 @@ focus_window '^Jährliche Notizen für den 26\.05\.2015$' || exit 1
 keys ctrl+Tab Tab Tab Tab Tab ctrl+a
 type_text '1980'
 keys Tab space
-shot yearly-window "$FOCUSED"
+shot "$SHOTS/yearly-window.png" "$FOCUSED"
 keys Escape
 answer Ja
 gone '^Jährliche' || fail "yearly window stayed open"
@@ -40,7 +40,7 @@ expect_bytes "$DATA/426.jnt" '<1980>. Geburtstag'
 main_focus
 keys F9
 focus_window '^Notiz$' || exit 1
-shot note-menu "$FOCUSED"
+shot "$SHOTS/note-menu.png" "$FOCUSED"
 keys t
 gone '^Notiz$' || fail "note menu stayed open"
 focus_window '^Notizen für den 26\.05\.2015$' || exit 1
@@ -53,7 +53,7 @@ expect_bytes "$DATA/20150426.txt" 'Urlaub beantragen'
 main_focus
 keys u
 focus_window '^Übersicht der Notizen' || exit 1
-shot overview "$FOCUSED"
+shot "$SHOTS/overview.png" "$FOCUSED"
 keys ctrl+a ctrl+c
 sleep 0.3
 xclip -selection clipboard -o >"$WORK/overview.txt" 2>/dev/null

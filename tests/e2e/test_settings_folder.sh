@@ -3,18 +3,18 @@
 # (without the settings), an existing one is used as it is after "Nein" or
 # overwritten after "Ja"; the calendar then reads the notes of the new
 # folder; nothing outside the chosen target is touched.
-set -u
-source "$(dirname "$(readlink -f "$0")")/settings_e2e_lib.sh"
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/settings_e2e_lib.sh"
 
 FILE=$(settings_of Programm)
 choose_folder() {  # number of Down presses in the tree below the start folder
-  refocus_main
-  keys F10; focus_window Programm || return 1
-  keys v; focus_window "Wähle das neue Programmverzeichnis" || return 1
+  main_focus
+  keys F10; focus_window '^Programm$' || return 1
+  keys v; focus_window '^Wähle das neue Programmverzeichnis$' || return 1
   local i; for i in $(seq "$1"); do keys Down; done
-  shot "$DLG" folder_chooser.png
+  shot "$WORK/folder_chooser.png" "$FOCUSED"
   keys Tab Return
-  window_gone "Wähle das neue Programmverzeichnis" || fail "Auswahl did not close the chooser"
+  gone '^Wähle das neue Programmverzeichnis$' || fail "Auswahl did not close the chooser"
 }
 # Checksums of every file below the working folder except one subtree.
 tree_sums() {
@@ -50,7 +50,7 @@ done | grep -q FAIL && fail "a copied file differs"
 [ "$(ls neu)" = "SKDaten" ] && [ "$(ls neu/SKDaten)" = "Programm" ] || fail "other folders made in the target"
 [ "$before" = "$(tree_sums neu)" ] || fail "files outside the target changed"
 printf 'Notiz neu' > neu/SKDaten/Programm/20240016.txt
-refocus_main
+main_focus
 keys Down   # repaint on the same day: the note is read from the new folder
 keys Up
 [ "$(notes_of_cursor_day)" = "Notiz neu" ] || fail "the calendar does not read the new folder"
@@ -58,9 +58,9 @@ keys Up
 # --- an existing folder and "Nein": its files are used as they are ----------
 before=$(tree_sums alt)
 choose_folder 1
-focus_window Frage && shot "$DLG" question.png
+focus_window '^Frage$' && shot "$WORK/question.png" "$FOCUSED"
 keys Return   # "Nein" is the default of this question
-window_gone Frage || fail "question did not close"
+gone '^Frage$' || fail "question did not close"
 [ "$before" = "$(tree_sums alt)" ] || fail "files outside the target changed"
 [ "$(cat alt/SKDaten/Programm/20240016.txt)" = "Notiz geteilt" ] || fail "Nein overwrote the folder"
 [ "$(notes_of_cursor_day)" = "Notiz geteilt" ] || fail "the calendar does not read the folder chosen with Nein"
@@ -76,9 +76,9 @@ keys Down
 # --- an existing folder and "Ja": its notes are replaced by ours ------------
 before=$(tree_sums neu)
 choose_folder 2
-focus_window Frage
+focus_window '^Frage$'
 keys shift+Tab Return   # "Ja"
-window_gone Frage || fail "question did not close"
+gone '^Frage$' || fail "question did not close"
 [ "$before" = "$(tree_sums neu)" ] || fail "files outside the target changed"
 cmp -s alt/SKDaten/Programm/20240016.txt neu/SKDaten/Programm/20240016.txt || fail "Ja did not copy the note"
 cmp -s alt/SKDaten/Programm/20240017.txt neu/SKDaten/Programm/20240017.txt || fail "Ja did not copy the second note"
@@ -86,11 +86,11 @@ cmp -s alt/SKDaten/Programm/20240017.txt neu/SKDaten/Programm/20240017.txt || fa
 [ "$(notes_of_cursor_day)" = "Notiz geteilt" ] || fail "note after Ja"
 
 # --- cancelling the chooser changes nothing ---------------------------------
-refocus_main
-keys F10; focus_window Programm; keys v
-focus_window "Wähle das neue Programmverzeichnis"
+main_focus
+keys F10; focus_window '^Programm$'; keys v
+focus_window '^Wähle das neue Programmverzeichnis$'
 keys Escape
-window_gone "Wähle das neue Programmverzeichnis" || fail "Esc did not close the chooser"
+gone '^Wähle das neue Programmverzeichnis$' || fail "Esc did not close the chooser"
 stop_app
 expect_setting Programm Anwenderverzeichnis "$WORK/neu/SKDaten/" "after Ja and a cancelled chooser"
 

@@ -1,0 +1,147 @@
+#!/bin/bash
+# Shared by every end-to-end script (sourced first thing): the script is
+# restarted under a virtual X server, gets a fresh working folder as its
+# current folder, starts the program there with today pinned and drives it by
+# keys and clicks; screenshots, pixels and files are checked afterwards.
+# With SK_E2E_KEEP naming a folder the working folder is copied there at the end.
+set -u
+if [ -z "${SK_E2E_INNER:-}" ]; then
+  export SK_E2E_INNER=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
+  exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+fi
+
+BUILD=${SK_BUILD_DIR:?SK_BUILD_DIR must name the build folder}
+APP_BIN="$BUILD/schichtkalender"
+WORK=$(mktemp -d)
+SHOTS="$WORK/shots"             # made by the first shot kept there
+DATA="$WORK/SKDaten/Programm"   # the default user's folder
+TODAY=${TODAY:-'2024-01-15 10:00:00'}
+APP=""
+WID=""
+FOCUSED=""
+FAILS=0
+cleanup() {
+  if [ -n "$APP" ] && kill -0 "$APP" 2>/dev/null; then kill "$APP"; wait "$APP" 2>/dev/null; fi
+  [ -n "${SK_E2E_KEEP:-}" ] && cp -r "$WORK" "$SK_E2E_KEEP/"
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
+finish() {
+  if [ "$FAILS" -ne 0 ]; then echo "$FAILS failure(s)"; head -20 "$WORK/stderr.txt" 2>/dev/null; exit 1; fi
+  echo "all passed"
+  exit 0
+}
+cd "$WORK" || exit 1
+
+FAKELIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
+[ -n "$FAKELIB" ] || { echo "libfaketime is missing (package faketime)"; exit 1; }
+
+# --- the program ------------------------------------------------------------
+# start_app [YYYY-MM-DD]: the program with that day (else $TODAY) as today,
+# its main window focused, its id in WID and its units in U and R.
+start_app() {
+  local today=${1:+$1 10:00:00}
+  # Preloaded directly (not through the faketime wrapper), so signals reach the program.
+  LD_PRELOAD="$FAKELIB" FAKETIME="@${today:-$TODAY}" "$APP_BIN" 2>>"$WORK/stderr.txt" & APP=$!
+  WID=$(timeout 15 xdotool search --sync --onlyvisible --name '^Velmo Schichtkalender' | head -1)
+  [ -n "$WID" ] || { fail "main window did not appear"; return 1; }
+  xdotool windowfocus --sync "$WID" 2>/dev/null
+  sleep 0.4
+  main_units
+}
+# Units of the main window (seven columns of 18 units, 40 rows): U, R, and
+# its size WIN_W x WIN_H.
+main_units() {
+  local geom
+  geom=$(window_size "$WID")
+  WIN_W=${geom%x*}; WIN_H=${geom#*x}
+  U=$((WIN_W / 126)); R=$((WIN_H / 40))
+}
+# Esc in the main window ends the program; it must finish by itself with status 0.
+stop_app() {
+  main_focus
+  keys Escape
+  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$APP" 2>/dev/null; then fail "Esc did not end the program"; kill "$APP"; fi
+  wait "$APP"; local rc=$?; APP=""
+  [ $rc -eq 0 ] || fail "exit status $rc"
+}
+
+# --- windows, keys and clicks ---------------------------------------------
+keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+main_focus() { xdotool windowfocus --sync "$WID" 2>/dev/null; sleep 0.3; }
+# window_id 'title regex' [seconds]: id of the newest visible such window,
+# waiting for it (8 s unless given); fails when none appears.
+window_id() {
+  local id
+  id=$(timeout "${2:-8}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | tail -1)
+  [ -n "$id" ] && echo "$id"
+}
+# focus_window 'title regex' [seconds]: waits for the window and gives it the
+# keyboard; its id in FOCUSED.
+focus_window() {
+  local id
+  id=$(window_id "$1" "${2:-8}") || { fail "window '$1' did not appear"; return 1; }
+  xdotool windowfocus --sync "$id" 2>/dev/null
+  sleep 0.3
+  FOCUSED=$id
+}
+# window_size id: WIDTHxHEIGHT of a window.
+window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+# shown 'title regex': true when such a window is visible right now.
+shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+# gone 'title regex': true when no such window is visible (within 3 s).
+gone() {
+  for _ in $(seq 30); do
+    shown "$1" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# press_in 'title regex' key...: focuses that window and presses the keys.
+press_in() {
+  local title=$1; shift
+  focus_window "$title" || return 1
+  keys "$@"
+}
+# answer Ja|Nein [Nein-first]: answers the open question box; Esc answers
+# "Nein". Questions that delete or overwrite start on "Nein".
+answer() {
+  focus_window '^Frage$' || return 1
+  if [ "$1" = Nein ]; then keys Escape
+  elif [ "${2:-}" = Nein-first ]; then keys shift+Tab Return
+  else keys Return; fi
+  gone '^Frage$' || fail "question box stayed open"
+  main_focus
+}
+# click_in window x y: a left click at a pixel of a window, then the pointer
+# leaves the windows.
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; xdotool mousemove 1590 990; }
+
+# --- pictures -----------------------------------------------------------------
+# shot file [window]: a screenshot of the window (the main window unless given).
+shot() { mkdir -p "$(dirname "$1")"; sleep 0.3; import -window "${2:-$WID}" "$1"; }
+pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
+crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }   # image x y w h out
+size_of() { identify -format '%wx%h' "$1"; }
+same_image() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
+# Distinct colours in a screenshot area (x y w h): 1 when it is blank.
+colours_in() { convert "$1" -crop "$4x$5+$2+$3" +repage -unique-colors -format '%w' info:; }
+read_clipboard() { xclip -selection clipboard -t image/png -o > "$1" 2>/dev/null; }
+
+# --- files ----------------------------------------------------------------------
+settings_of() { echo "$WORK/SKDaten/$1/Einstellungen.dat"; }
+setting() { grep -a "^$2 = " "$(settings_of "$1")" | head -1 | sed "s/^$2 = //"; }   # user key
+expect_setting() {  # user key value what
+  local v; v=$(setting "$1" "$2"); [ "$v" = "$3" ] || fail "$4: $2 of $1 is '$v', expected '$3'"
+}
+# expect_bytes file 'printf format': the file holds exactly those bytes.
+expect_bytes() {
+  local want="$WORK/want.bin"
+  printf "$2" >"$want"
+  if [ ! -f "$1" ]; then fail "$1 missing"; return; fi
+  cmp -s "$want" "$1" || { fail "$1 holds $(od -An -c "$1" | head -3), expected $(od -An -c "$want" | head -3)"; }
+}
+expect_missing() { [ ! -e "$1" ] || fail "$1 should not exist"; }
