@@ -8,7 +8,7 @@
 #include "accounting/HoursAccount.h"
 #include "accounting/RemainingVacation.h"
 #include "settings/FileIO.h"
-#include "settings/TempFolder.h"
+#include "common/TempFolder.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {
@@ -89,22 +89,22 @@ TEST(Accounts, VacationDaysFile) {
 TEST(Accounts, NewYearRuleResetsAndSavesAtOnce) {
     TempDir dir;
     VacationDays days{0, 0};
-    LoadVacationDays(dir.Path(), days, 2026);  // no file: starts at 1 January with 0
+    LoadVacationDays(dir.Dir(), days, 2026);  // no file: starts at 1 January with 0
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 0}));
-    EXPECT_EQ(ReadFileBytes(dir.Path() + kVacationDaysFileName).value_or(""), FormatVacationDays(days));
+    EXPECT_EQ(ReadFileBytes(dir.Dir() + kVacationDaysFileName).value_or(""), FormatVacationDays(days));
 
-    Write(dir.Path() + kVacationDaysFileName, FormatVacationDays({Day(2025, 12, 31), 14}));
-    LoadVacationDays(dir.Path(), days, 2026);
+    Write(dir.Dir() + kVacationDaysFileName, FormatVacationDays({Day(2025, 12, 31), 14}));
+    LoadVacationDays(dir.Dir(), days, 2026);
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 0}));
 
-    Write(dir.Path() + kVacationDaysFileName, FormatVacationDays({Day(2026, 1, 1), 14}));
-    LoadVacationDays(dir.Path(), days, 2026);
+    Write(dir.Dir() + kVacationDaysFileName, FormatVacationDays({Day(2026, 1, 1), 14}));
+    LoadVacationDays(dir.Dir(), days, 2026);
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 14}));
-    EXPECT_TRUE(SaveVacationDays(dir.Path(), {Day(2026, 6, 1), 3}));
-    LoadVacationDays(dir.Path(), days, 2026);
+    EXPECT_TRUE(SaveVacationDays(dir.Dir(), {Day(2026, 6, 1), 3}));
+    LoadVacationDays(dir.Dir(), days, 2026);
     EXPECT_EQ(days, (VacationDays{Day(2026, 6, 1), 3}));
     // A folder that cannot take the file leaves the values and reports it.
-    EXPECT_FALSE(SaveVacationDays(dir.Path() + "fehlt/", {1, 1}));
+    EXPECT_FALSE(SaveVacationDays(dir.Dir() + "fehlt/", {1, 1}));
 }
 
 // 2 January 2024, plan type 1: Rot night, Blau early, Gelb off, Grün late,
@@ -206,10 +206,10 @@ TEST(Accounts, HoursFile) {
 
     TempDir dir;
     HoursRecord loaded{9, 9.0f, 0, 4, false};
-    LoadHours(dir.Path(), loaded);  // missing file: unchanged
+    LoadHours(dir.Dir(), loaded);  // missing file: unchanged
     EXPECT_EQ(loaded, (HoursRecord{9, 9.0f, 0, 4, false}));
-    ASSERT_TRUE(SaveHours(dir.Path(), r));
-    LoadHours(dir.Path(), loaded);
+    ASSERT_TRUE(SaveHours(dir.Dir(), r));
+    LoadHours(dir.Dir(), loaded);
     EXPECT_EQ(loaded, r);
 }
 
@@ -327,21 +327,21 @@ TEST(Accounts, HoursFieldConversions) {
 
 TEST(Accounts, StatusFieldsFromTheFiles) {
     TempDir dir;
-    Write(dir.Path() + kVacationDaysFileName, FormatVacationDays({Day(2024, 1, 1), 30}));
-    Write(dir.Path() + kHoursFileName, FormatHoursRecord({Day(2024, 1, 1), -45.0f, 0, 0, false}));
+    Write(dir.Dir() + kVacationDaysFileName, FormatVacationDays({Day(2024, 1, 1), 30}));
+    Write(dir.Dir() + kHoursFileName, FormatHoursRecord({Day(2024, 1, 1), -45.0f, 0, 0, false}));
     const std::vector<ShiftMark> marks = {{Day(2024, 1, 2), 4, 2}, {Day(2024, 1, 7), 1, 0}};
     AccountFiles files;
     const auto tables = MakeDefaultVacationOrderTables();
-    AccountStatus s = ComputeAccountStatus(dir.Path(), files, marks, 1, 2024, 4, 25, tables);
+    AccountStatus s = ComputeAccountStatus(dir.Dir(), files, marks, 1, 2024, 4, 25, tables);
     EXPECT_EQ(s.remainingVacation, " 29");
     EXPECT_EQ(s.hoursBalance, " -33,00");
     EXPECT_EQ(s.hoursColour, 0);
     // The four-crew plans show nothing.
-    s = ComputeAccountStatus(dir.Path(), files, marks, 6, 2024, 4, 25, tables);
+    s = ComputeAccountStatus(dir.Dir(), files, marks, 6, 2024, 4, 25, tables);
     EXPECT_EQ(s.remainingVacation, "");
     EXPECT_EQ(s.hoursBalance, "");
     // A year later the count starts again at 0.
-    s = ComputeAccountStatus(dir.Path(), files, marks, 1, 2025, 4, 25, tables);
+    s = ComputeAccountStatus(dir.Dir(), files, marks, 1, 2025, 4, 25, tables);
     EXPECT_EQ(s.remainingVacation, "  0");
 }
 

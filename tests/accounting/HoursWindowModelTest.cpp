@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "accounting/HoursWindowModel.h"
-#include "settings/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {
@@ -23,9 +23,9 @@ TEST(HoursWindowModel, OpeningShowsTheStoredBalanceInItsNotation) {
         SCOPED_TRACE(c.shown);
         TempFolder folder;
         const HoursRecord stored{DayNumberOf(2024, 2, 1), c.balance, c.format, 2, false};
-        WriteFile(folder.Path() + kHoursFileName, FormatHoursRecord(stored));
+        WriteFile(folder.Dir() + kHoursFileName, FormatHoursRecord(stored));
         HoursRecord memory;
-        const HoursForm form = OpenHoursForm(folder.Path(), memory);
+        const HoursForm form = OpenHoursForm(folder.Dir(), memory);
         EXPECT_EQ(form.hoursText, c.shown);
         EXPECT_EQ(form.notation, c.format);
         EXPECT_EQ(form.countStart, DayNumberOf(2024, 2, 1));
@@ -36,7 +36,7 @@ TEST(HoursWindowModel, OpeningShowsTheStoredBalanceInItsNotation) {
 TEST(HoursWindowModel, WithoutAFileTheValuesInMemoryStay) {
     TempFolder folder;
     HoursRecord memory{DayNumberOf(2024, 3, 1), 4.5f, 1, 4, true};
-    const HoursForm form = OpenHoursForm(folder.Path(), memory);
+    const HoursForm form = OpenHoursForm(folder.Dir(), memory);
     EXPECT_EQ(memory, (HoursRecord{DayNumberOf(2024, 3, 1), 4.5f, 1, 4, true}));
     EXPECT_EQ(form.hoursText, "4:50");
 }
@@ -87,10 +87,10 @@ TEST(HoursWindowModel, SavingStoresTheFieldAsTyped) {
         SCOPED_TRACE(c.text);
         TempFolder folder;
         HoursRecord record{0, 1.0f, 0, 3, true};
-        ASSERT_TRUE(SaveHoursForm(folder.Path(), record, HoursForm{DayNumberOf(2024, 1, 15), c.text, c.notation}));
+        ASSERT_TRUE(SaveHoursForm(folder.Dir(), record, HoursForm{DayNumberOf(2024, 1, 15), c.text, c.notation}));
         const HoursRecord expected{DayNumberOf(2024, 1, 15), c.stored, c.notation, 3, true};
         EXPECT_EQ(record, expected);
-        EXPECT_EQ(ReadFile(folder.Path() + kHoursFileName), FormatHoursRecord(expected));
+        EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(expected));
     }
 }
 
@@ -99,22 +99,22 @@ TEST(HoursWindowModel, ChoicesLeftWithAbbruchStayInMemoryUntilTheFileIsReadAgain
     // "Speichern" writes them, and the next reading of the file wins.
     TempFolder folder;
     const HoursRecord stored{DayNumberOf(2024, 1, 1), 2.0f, 0, 0, false};
-    WriteFile(folder.Path() + kHoursFileName, FormatHoursRecord(stored));
+    WriteFile(folder.Dir() + kHoursFileName, FormatHoursRecord(stored));
     HoursRecord memory;
-    OpenHoursForm(folder.Path(), memory);
+    OpenHoursForm(folder.Dir(), memory);
     memory.homeCrew = 4;
     memory.vacationBlockAsMinus = !memory.vacationBlockAsMinus;
     // Abbruch: nothing written.
-    EXPECT_EQ(ReadFile(folder.Path() + kHoursFileName), FormatHoursRecord(stored));
+    EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(stored));
     EXPECT_TRUE(memory.vacationBlockAsMinus);
-    OpenHoursForm(folder.Path(), memory);
+    OpenHoursForm(folder.Dir(), memory);
     EXPECT_EQ(memory, stored);
     // Speichern: both stored with the balance.
     memory.vacationBlockAsMinus = true;
     memory.homeCrew = 2;
-    ASSERT_TRUE(SaveHoursForm(folder.Path(), memory, HoursForm{DayNumberOf(2024, 1, 1), "2,00", kDecimalNotation}));
+    ASSERT_TRUE(SaveHoursForm(folder.Dir(), memory, HoursForm{DayNumberOf(2024, 1, 1), "2,00", kDecimalNotation}));
     HoursRecord reread;
-    OpenHoursForm(folder.Path(), reread);
+    OpenHoursForm(folder.Dir(), reread);
     EXPECT_TRUE(reread.vacationBlockAsMinus);
     EXPECT_EQ(reread.homeCrew, 2);
 }

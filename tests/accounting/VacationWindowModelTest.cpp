@@ -2,7 +2,7 @@
 
 #include "accounting/AccountMemory.h"
 #include "accounting/VacationWindowModel.h"
-#include "settings/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {
@@ -32,9 +32,9 @@ TEST(VacationWindowModel, OpeningShowsTheCountOfTheCurrentYear) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder folder;
-        if (c.withFile) WriteFile(folder.Path() + kVacationDaysFileName, VacationBytes(c.fileStart, c.fileDays));
+        if (c.withFile) WriteFile(folder.Dir() + kVacationDaysFileName, VacationBytes(c.fileStart, c.fileDays));
         AccountFiles files;
-        const VacationForm form = OpenVacationForm(folder.Path(), files, 2024);
+        const VacationForm form = OpenVacationForm(folder.Dir(), files, 2024);
         EXPECT_EQ(form.countStart, c.shownStart);
         EXPECT_EQ(form.daysText, c.shownDays);
     }
@@ -42,10 +42,10 @@ TEST(VacationWindowModel, OpeningShowsTheCountOfTheCurrentYear) {
 
 TEST(VacationWindowModel, OpeningAfterTheYearChangeRewritesTheFileAtOnce) {
     TempFolder folder;
-    WriteFile(folder.Path() + kVacationDaysFileName, VacationBytes(DayNumberOf(2023, 6, 1), 12));
+    WriteFile(folder.Dir() + kVacationDaysFileName, VacationBytes(DayNumberOf(2023, 6, 1), 12));
     AccountFiles files;
-    OpenVacationForm(folder.Path(), files, 2024);
-    EXPECT_EQ(ReadFile(folder.Path() + kVacationDaysFileName), VacationBytes(DayNumberOf(2024, 1, 1), 0));
+    OpenVacationForm(folder.Dir(), files, 2024);
+    EXPECT_EQ(ReadFile(folder.Dir() + kVacationDaysFileName), VacationBytes(DayNumberOf(2024, 1, 1), 0));
 }
 
 TEST(VacationWindowModel, SavingLimitsAndWritesBothFiles) {
@@ -68,12 +68,12 @@ TEST(VacationWindowModel, SavingLimitsAndWritesBothFiles) {
         TempFolder folder;
         AccountFiles files;
         files.hours = HoursRecord{DayNumberOf(2024, 2, 1), 7.5f, 0, 3, true};
-        ASSERT_TRUE(SaveVacationForm(folder.Path(), files, VacationForm{c.start, c.text}, 2024));
-        EXPECT_EQ(ReadFile(folder.Path() + kVacationDaysFileName), VacationBytes(c.storedStart, c.storedDays));
+        ASSERT_TRUE(SaveVacationForm(folder.Dir(), files, VacationForm{c.start, c.text}, 2024));
+        EXPECT_EQ(ReadFile(folder.Dir() + kVacationDaysFileName), VacationBytes(c.storedStart, c.storedDays));
         // The home crew chosen in the window is stored with the hours record as it is in memory.
-        EXPECT_EQ(ReadFile(folder.Path() + kHoursFileName), FormatHoursRecord(files.hours));
+        EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(files.hours));
         AccountFiles reread;
-        OpenVacationForm(folder.Path(), reread, 2024);
+        OpenVacationForm(folder.Dir(), reread, 2024);
         EXPECT_EQ(reread.vacation, (VacationDays{c.storedStart, c.storedDays}));
         EXPECT_EQ(reread.hours.homeCrew, 3);
     }
@@ -88,22 +88,22 @@ TEST(VacationWindowModel, AFailedWriteIsReported) {
 TEST(VacationWindowModel, AnotherUserStartsWithoutThePreviousUsersRecords) {
     TempFolder anna, bernd;
     const HoursRecord annasHours{DayNumberOf(2024, 1, 1), 35.5f, 1, 3, true};
-    WriteFile(anna.Path() + kHoursFileName, FormatHoursRecord(annasHours));
-    WriteFile(anna.Path() + kVacationDaysFileName, VacationBytes(DayNumberOf(2024, 2, 1), 20));
+    WriteFile(anna.Dir() + kHoursFileName, FormatHoursRecord(annasHours));
+    WriteFile(anna.Dir() + kVacationDaysFileName, VacationBytes(DayNumberOf(2024, 2, 1), 20));
     AccountMemory memory;
-    OpenVacationForm(anna.Path(), memory.For(anna.Path()), 2024);
-    EXPECT_EQ(memory.For(anna.Path()).hours, annasHours);
+    OpenVacationForm(anna.Dir(), memory.For(anna.Dir()), 2024);
+    EXPECT_EQ(memory.For(anna.Dir()).hours, annasHours);
 
     // Bernd has no files yet: nothing of Anna's shows or is saved for him.
-    AccountFiles& bernds = memory.For(bernd.Path());
-    const VacationForm form = OpenVacationForm(bernd.Path(), bernds, 2024);
+    AccountFiles& bernds = memory.For(bernd.Dir());
+    const VacationForm form = OpenVacationForm(bernd.Dir(), bernds, 2024);
     EXPECT_EQ(form.daysText, "");
     EXPECT_EQ(bernds.hours, HoursRecord{});
-    ASSERT_TRUE(SaveVacationForm(bernd.Path(), bernds, form, 2024));
-    EXPECT_EQ(ReadFile(bernd.Path() + kHoursFileName), FormatHoursRecord(HoursRecord{}));
+    ASSERT_TRUE(SaveVacationForm(bernd.Dir(), bernds, form, 2024));
+    EXPECT_EQ(ReadFile(bernd.Dir() + kHoursFileName), FormatHoursRecord(HoursRecord{}));
     // Anna's files are untouched and read again when she comes back.
-    OpenVacationForm(anna.Path(), memory.For(anna.Path()), 2024);
-    EXPECT_EQ(memory.For(anna.Path()).hours, annasHours);
+    OpenVacationForm(anna.Dir(), memory.For(anna.Dir()), 2024);
+    EXPECT_EQ(memory.For(anna.Dir()).hours, annasHours);
 }
 
 }  // namespace

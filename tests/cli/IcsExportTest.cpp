@@ -4,7 +4,6 @@
 #include <libical/ical.h>
 #include <stdlib.h>
 
-#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -14,6 +13,7 @@
 #include "cli/IcsTimeZone.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
+#include "common/TempFolder.h"
 #include "marks/ShiftMarks.h"
 #include "shift/ShiftComputation.h"
 
@@ -148,9 +148,8 @@ TEST(IcsExport, FourCrewAndTwoShiftTypes) {
 }
 
 TEST(IcsExport, ShiftMarksAsAllDayEvents) {
-    const std::string folder =
-        (std::filesystem::temp_directory_path() / ("sk-ics-" + std::to_string(::getpid()))).string();
-    std::filesystem::create_directories(folder);
+    const testing::TempFolder dir;
+    const std::string& folder = dir.Path();
     const DayNumber d3 = DayNumberOf(2027, 3, 3), d4 = d3 + 1, d5 = d3 + 2;
     ShiftMarkList written;
     // Column 2 with "Urlaub" (types 0-5) / "Nacht" (6, 7), column 3 "Krank" / "Urlaub",
@@ -183,7 +182,6 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
         }
         EXPECT_EQ(got, c.marks) << "type " << c.type << " crew " << c.crew;
     }
-    std::filesystem::remove_all(folder);
 }
 
 TEST(IcsExport, UidsAreStableAndUnique) {

@@ -7,7 +7,7 @@
 #include "cli/Schichtplan.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteStore.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

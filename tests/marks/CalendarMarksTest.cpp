@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include "marks/CalendarMarks.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

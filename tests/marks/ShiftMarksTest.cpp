@@ -2,7 +2,7 @@
 
 #include "marks/ShiftMarkCodes.h"
 #include "marks/ShiftMarks.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

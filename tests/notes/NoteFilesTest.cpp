@@ -4,7 +4,7 @@
 #include "notes/Latin1.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

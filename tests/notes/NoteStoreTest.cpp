@@ -3,7 +3,7 @@
 
 #include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

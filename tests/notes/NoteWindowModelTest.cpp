@@ -5,7 +5,7 @@
 #include "notes/PeriodicNoteModel.h"
 #include "notes/WeekdayNoteModel.h"
 #include "notes/YearlyNoteModel.h"
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {

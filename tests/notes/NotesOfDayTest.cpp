@@ -2,7 +2,7 @@
 
 #include "notes/NotesOfDay.h"
 #include "notes/NotesOverview.h"
-#include "notes/TempFolder.h"
+#include "common/TempFolder.h"
 #include "notes/YearMarkers.h"
 
 namespace sk {

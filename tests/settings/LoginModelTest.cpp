@@ -6,7 +6,7 @@
 #include "marks/ShiftMarks.h"
 #include "notes/NoteStore.h"
 #include "settings/SettingsStorage.h"
-#include "settings/TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {
@@ -81,7 +81,7 @@ TEST(LoginModel, AcceptNeedsAName) {
 class SwitchUserTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        base = *EnterBaseDataDirectory(tmp.Path());
+        base = *EnterBaseDataDirectory(tmp.Dir());
         session.baseDataDirectory = base;
         oldFolder = UserDataFolder(settings, base);
     }

@@ -5,7 +5,7 @@
 
 #include "settings/DataDirectoryModel.h"
 #include "settings/ProgramMenu.h"
-#include "settings/TempFolder.h"
+#include "common/TempFolder.h"
 #include "shift/CalendarChooser.h"
 #include "shift/CalendarTypes.h"
 
@@ -76,7 +76,7 @@ TEST(CalendarChooserModel, ButtonsNameEveryTypeOnceInTheirOrder) {
 
 TEST(DataDirectoryModel, TreeListsVisibleFoldersInReadingOrder) {
     testing::TempFolder tmp;
-    const std::string p = tmp.Path();
+    const std::string p = tmp.Dir();
     for (const char* name : {"beta", "Alpha", ".versteckt", "SKDaten", "gamma"}) ::mkdir((p + name).c_str(), 0755);
     testing::WriteFile(p + "datei.txt", "x");
     ::symlink((p + "gamma").c_str(), (p + "link").c_str());

@@ -7,7 +7,7 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStorage.h"
-#include "TempFolder.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {
@@ -95,8 +95,8 @@ TEST(Users, PasswordAndAcceptanceMessages) {
 class UserFolders : public ::testing::Test {
 protected:
     void SetUp() override {
-        fs::create_directory(tmp.Path() + "work");
-        base = EnterBaseDataDirectory(tmp.Path() + "work").value_or("/nonexistent/");
+        fs::create_directory(tmp.Dir() + "work");
+        base = EnterBaseDataDirectory(tmp.Dir() + "work").value_or("/nonexistent/");
         session.baseDataDirectory = base;
         settings.userDirectory = base;
     }
@@ -108,9 +108,9 @@ protected:
 };
 
 TEST_F(UserFolders, BaseFolderAndDefaultUserAreCreated) {
-    EXPECT_EQ(base, tmp.Path() + "work/SKDaten/");
+    EXPECT_EQ(base, tmp.Dir() + "work/SKDaten/");
     EXPECT_TRUE(fs::is_directory(base + "Programm"));
-    EXPECT_EQ(*EnterBaseDataDirectory(tmp.Path() + "work/"), base);  // existing folders are fine
+    EXPECT_EQ(*EnterBaseDataDirectory(tmp.Dir() + "work/"), base);  // existing folders are fine
     EXPECT_EQ(UserDataFolder(settings, base), base + "Programm/");
 }
 
@@ -194,7 +194,7 @@ TEST_F(UserFolders, FailedSaveLeavesOldFile) {
     EXPECT_FALSE(SaveSettings(settings, base));
     settings.userName = "..";
     EXPECT_FALSE(SaveSettings(settings, base));
-    EXPECT_FALSE(fs::exists(tmp.Path() + "work/Einstellungen.dat"));
+    EXPECT_FALSE(fs::exists(tmp.Dir() + "work/Einstellungen.dat"));
     settings.userName = "Programm";
     ASSERT_TRUE(SaveSettings(settings, base));
     const std::string before = ReadFile(base + "Programm/Einstellungen.dat");
@@ -243,20 +243,20 @@ TEST_F(UserFolders, LoginFailuresChangeNothing) {
         EXPECT_EQ(settings.userName, "Programm");
         EXPECT_EQ(session.userPassword, "alt");
     }
-    EXPECT_FALSE(fs::exists(tmp.Path() + "work/b"));
+    EXPECT_FALSE(fs::exists(tmp.Dir() + "work/b"));
 }
 
 TEST_F(UserFolders, StoredSharedFolderIsChecked) {
-    fs::create_directories(tmp.Path() + "shared");
-    settings.userDirectory = tmp.Path() + "shared";
+    fs::create_directories(tmp.Dir() + "shared");
+    settings.userDirectory = tmp.Dir() + "shared";
     EXPECT_FALSE(CheckUserDirectory(settings, base));
-    EXPECT_EQ(settings.userDirectory, tmp.Path() + "shared/");
-    EXPECT_TRUE(fs::is_directory(tmp.Path() + "shared/Programm"));
+    EXPECT_EQ(settings.userDirectory, tmp.Dir() + "shared/");
+    EXPECT_TRUE(fs::is_directory(tmp.Dir() + "shared/Programm"));
 
-    settings.userDirectory = tmp.Path() + "fehlt\\unter";
+    settings.userDirectory = tmp.Dir() + "fehlt\\unter";
     const auto message = CheckUserDirectory(settings, base);
     ASSERT_TRUE(message);
-    EXPECT_EQ(*message, "Das externe Programmverzeichnis '" + tmp.Path() + "fehlt/unter/' wurde nicht gefunden!");
+    EXPECT_EQ(*message, "Das externe Programmverzeichnis '" + tmp.Dir() + "fehlt/unter/' wurde nicht gefunden!");
     EXPECT_EQ(settings.userDirectory, base);
 }
 
@@ -271,7 +271,7 @@ protected:
         WriteFile(source + "Einstellungen.dat", FormatSettingsFile(settings));
         fs::create_directories(source + "Archiv/alt");
         WriteFile(source + "Archiv/alt/notiz.txt", "tief");
-        fs::create_directories(tmp.Path() + "ziel");
+        fs::create_directories(tmp.Dir() + "ziel");
     }
     ChangeDirectoryOutcome Change(const std::string& folder, bool answer, int* asked = nullptr,
                                   int* saved = nullptr) {
@@ -290,11 +290,11 @@ protected:
 
 TEST_F(ChangeFolder, NewTargetGetsACopyWithoutSettings) {
     int asked = 0, saved = 0;
-    const auto out = Change(tmp.Path() + "ziel", true, &asked, &saved);
+    const auto out = Change(tmp.Dir() + "ziel", true, &asked, &saved);
     ASSERT_TRUE(out.changed);
-    const std::string userTarget = tmp.Path() + "ziel/SKDaten/Programm/";
+    const std::string userTarget = tmp.Dir() + "ziel/SKDaten/Programm/";
     EXPECT_EQ(out.userDataFolder, userTarget);
-    EXPECT_EQ(settings.userDirectory, tmp.Path() + "ziel/SKDaten/");
+    EXPECT_EQ(settings.userDirectory, tmp.Dir() + "ziel/SKDaten/");
     EXPECT_EQ(UserDataFolder(settings, base), userTarget);
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(saved, 1);
@@ -306,7 +306,7 @@ TEST_F(ChangeFolder, NewTargetGetsACopyWithoutSettings) {
 }
 
 TEST_F(ChangeFolder, ExistingTargetAnswers) {
-    const std::string userTarget = tmp.Path() + "ziel/SKDaten/Programm/";
+    const std::string userTarget = tmp.Dir() + "ziel/SKDaten/Programm/";
     fs::create_directories(userTarget);
     WriteFile(userTarget + "1.jnt", "alt");
     WriteFile(userTarget + "20240301.txt", "alte Fassung");
@@ -314,13 +314,13 @@ TEST_F(ChangeFolder, ExistingTargetAnswers) {
     WriteFile(userTarget + "notiz.doc", "bleibt");
 
     int asked = 0;
-    ASSERT_TRUE(Change(tmp.Path() + "ziel/", false, &asked).changed);  // No: use what is there
+    ASSERT_TRUE(Change(tmp.Dir() + "ziel/", false, &asked).changed);  // No: use what is there
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(ReadFile(userTarget + "1.jnt"), "alt");
     EXPECT_EQ(ReadFile(userTarget + "20240301.txt"), "alte Fassung");
 
     settings.userDirectory = base;
-    ASSERT_TRUE(Change(tmp.Path() + "ziel/", true, &asked).changed);  // Yes: replace the notes
+    ASSERT_TRUE(Change(tmp.Dir() + "ziel/", true, &asked).changed);  // Yes: replace the notes
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(fs::exists(userTarget + "1.jnt"));
     EXPECT_EQ(ReadFile(userTarget + "20240301.txt"), "Tagesnotiz");
@@ -332,7 +332,7 @@ TEST_F(ChangeFolder, ExistingTargetAnswers) {
 TEST_F(ChangeFolder, ChoosingTheFolderInUseLosesNothing) {
     // The working folder holds SKDaten: choosing it again and answering Yes
     // must not delete the notes it would copy.
-    const auto out = Change(tmp.Path() + "work", true);
+    const auto out = Change(tmp.Dir() + "work", true);
     ASSERT_TRUE(out.changed);
     EXPECT_EQ(out.userDataFolder, source);
     EXPECT_EQ(ReadFile(source + "20240301.txt"), "Tagesnotiz");
@@ -349,24 +349,24 @@ TEST_F(ChangeFolder, TargetInsideTheSourceIsNotCopiedIntoItself) {
 }
 
 TEST_F(ChangeFolder, LinksInTheTargetAreReplacedNotWrittenThrough) {
-    const std::string outside = tmp.Path() + "draussen.txt";
+    const std::string outside = tmp.Dir() + "draussen.txt";
     WriteFile(outside, "fremd");
-    const std::string userTarget = tmp.Path() + "ziel/SKDaten/Programm/";
+    const std::string userTarget = tmp.Dir() + "ziel/SKDaten/Programm/";
     fs::create_directories(userTarget);
     fs::create_symlink(outside, userTarget + "Schichtmarkierung.dat");
     fs::create_symlink(outside, userTarget + "99.jnt");
-    ASSERT_TRUE(Change(tmp.Path() + "ziel", true).changed);
+    ASSERT_TRUE(Change(tmp.Dir() + "ziel", true).changed);
     EXPECT_EQ(ReadFile(outside), "fremd");
     EXPECT_FALSE(fs::is_symlink(userTarget + "Schichtmarkierung.dat"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(userTarget + "99.jnt")));
 }
 
 TEST_F(ChangeFolder, FailuresKeepTheOldFolder) {
-    WriteFile(tmp.Path() + "datei", "x");
-    fs::create_directories(tmp.Path() + "kaputt/SKDaten");
-    WriteFile(tmp.Path() + "kaputt/SKDaten/Programm", "eine Datei, kein Ordner");
+    WriteFile(tmp.Dir() + "datei", "x");
+    fs::create_directories(tmp.Dir() + "kaputt/SKDaten");
+    WriteFile(tmp.Dir() + "kaputt/SKDaten/Programm", "eine Datei, kein Ordner");
     for (const std::string& folder :
-         {tmp.Path() + "fehlt", tmp.Path() + "datei", tmp.Path() + "kaputt", std::string()}) {
+         {tmp.Dir() + "fehlt", tmp.Dir() + "datei", tmp.Dir() + "kaputt", std::string()}) {
         SCOPED_TRACE(folder);
         const auto out = Change(folder, true);
         EXPECT_FALSE(out.changed);
@@ -374,7 +374,7 @@ TEST_F(ChangeFolder, FailuresKeepTheOldFolder) {
         EXPECT_EQ(out.error->text, "Das neue Verzeichnis konnte nicht eröffnet werden!");
         EXPECT_EQ(settings.userDirectory, base);
     }
-    EXPECT_EQ(DataDirectoryChooserStart(session), tmp.Path() + "work/");
+    EXPECT_EQ(DataDirectoryChooserStart(session), tmp.Dir() + "work/");
 }
 
 }  // namespace

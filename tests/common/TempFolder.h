@@ -1,13 +1,25 @@
 #pragma once
-// A fresh folder per test, removed afterwards.
+// A fresh temporary folder per test, removed with everything in it, and the
+// file helpers the tests use inside it.
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
+
+#include "settings/FileIO.h"
 
 namespace sk::testing {
+
+inline void WriteFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The bytes of a file, "<missing>" when it cannot be read.
+inline std::string ReadFile(const std::string& path) { return ReadFileBytes(path).value_or("<missing>"); }
 
 class TempFolder {
 public:
@@ -22,11 +34,14 @@ public:
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
+    // The folder, without a trailing "/".
     const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    void Put(const std::string& name, const std::string& bytes) const {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
+    // The folder with a trailing "/", the way the program keeps folders.
+    std::string Dir() const { return path_ + "/"; }
+    std::string File(const std::string& name) const { return Dir() + name; }
+
+    void Put(const std::string& name, const std::string& bytes) const { WriteFile(File(name), bytes); }
+    // The bytes of a file in the folder, "" when it is missing.
     std::string Get(const std::string& name) const {
         std::ifstream in(File(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
