@@ -39,7 +39,14 @@ std::string DayInfoText(const DayContext& ctx) {
     const std::string name = DayName(ctx);
     if (!name.empty()) text += kDayInfoSeparator + name;
     text += kDayInfoSeparator;
-    text += NameDays(ctx);
+    std::string_view nameDays = NameDays(ctx);
+    // A name-day text starts with the day's feast; where the day's name just
+    // said it ("Heiliger Abend"), the line does not say it twice.
+    if (!name.empty() && nameDays.size() > name.size() + 2 && nameDays.starts_with(name) &&
+        nameDays.substr(name.size(), 2) == ", ") {
+        nameDays.remove_prefix(name.size() + 2);
+    }
+    text += nameDays;
     return text;
 }
 
