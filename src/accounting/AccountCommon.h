@@ -2,6 +2,11 @@
 // What the vacation and hours accounts share: the mark codes they count,
 // the hours of one shift and the holiday test of the counts.
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "calendar/Date.h"
 
 namespace sk {
@@ -25,5 +30,31 @@ inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
 // Saturday from the late shift on; 30 April and Whit Saturday for the night
 // shift only. All Saints' Day is not a holiday here.
 bool IsCountedHoliday(DayNumber d, int level);
+
+// The record files: fixed-size records, numbers of four bytes with the
+// lowest first; the last whole record counts. A file beyond this size is not ours.
+inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
+
+inline std::uint32_t U32At(std::string_view b, std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+inline void AppendU32(std::string& out, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+}
+
+// Offset of the last whole record; the caller checks that there is one.
+inline std::size_t LastRecordAt(std::string_view bytes, std::size_t recordSize) {
+    return (bytes.size() / recordSize - 1) * recordSize;
+}
+
+// The text without the blanks and tabs around it, as the input fields take it.
+inline std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
 
 }  // namespace sk

@@ -14,18 +14,6 @@ namespace sk {
 namespace {
 
 constexpr std::size_t kRecordSize = 11;
-// One record is 11 bytes; a file beyond this is not ours.
-constexpr std::size_t kMaxFileBytes = 1u << 20;
-
-std::uint32_t U32At(std::string_view b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
-
-void AppendU32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
 
 std::string Fixed2(double v) {
     char buf[400];
@@ -33,16 +21,10 @@ std::string Fixed2(double v) {
     return std::string(buf, r.ptr);
 }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // A number as typed in the hours field: sign, digits, one of ",", "." or ":"
 // as separator, digits.
 std::optional<double> ReadFieldNumber(std::string_view field) {
-    std::string text(Trim(field));
+    std::string text(TrimBlanks(field));
     for (char& c : text)
         if (c == ',' || c == ':') c = '.';
     std::string_view t = text;
@@ -80,8 +62,7 @@ ShiftCode HomeCrewCode(const HoursCountInput& in, DayNumber d) {
 
 bool ParseHoursRecord(std::string_view bytes, HoursRecord& record) {
     if (bytes.size() < kRecordSize) return false;
-    const std::size_t last = (bytes.size() / kRecordSize - 1) * kRecordSize;
-    const std::string_view r = bytes.substr(last, kRecordSize);
+    const std::string_view r = bytes.substr(LastRecordAt(bytes, kRecordSize), kRecordSize);
     HoursRecord out;
     out.hoursCountStart = static_cast<DayNumber>(U32At(r, 0));
     const std::uint32_t bits = U32At(r, 4);
@@ -110,7 +91,7 @@ std::string FormatHoursRecord(const HoursRecord& record) {
 }
 
 void LoadHours(const std::string& folder, HoursRecord& record) {
-    const auto bytes = ReadFileBytes(folder + kHoursFileName, kMaxFileBytes);
+    const auto bytes = ReadFileBytes(folder + kHoursFileName, kMaxAccountFileBytes);
     if (bytes) ParseHoursRecord(*bytes, record);
 }
 

@@ -12,23 +12,10 @@ namespace sk {
 namespace {
 
 constexpr std::size_t kRecordSize = 8;
-constexpr std::size_t kMaxFileBytes = 1u << 20;
-
-std::int32_t I32At(std::string_view b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-    return static_cast<std::int32_t>(v);
-}
-
-void AppendI32(std::string& out, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
 
 // Sign and decimal digits, blanks around; nothing for anything else.
 std::optional<long long> ReadWholeNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    text = TrimBlanks(text);
     bool negative = false;
     if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
         negative = text[0] == '-';
@@ -47,16 +34,16 @@ std::optional<long long> ReadWholeNumber(std::string_view text) {
 
 bool ParseVacationDays(std::string_view bytes, VacationDays& days) {
     if (bytes.size() < kRecordSize) return false;
-    const std::size_t last = (bytes.size() / kRecordSize - 1) * kRecordSize;
-    days.vacationCountStart = I32At(bytes, last);
-    days.vacationDaysLeft = I32At(bytes, last + 4);
+    const std::size_t last = LastRecordAt(bytes, kRecordSize);
+    days.vacationCountStart = static_cast<std::int32_t>(U32At(bytes, last));
+    days.vacationDaysLeft = static_cast<std::int32_t>(U32At(bytes, last + 4));
     return true;
 }
 
 std::string FormatVacationDays(const VacationDays& days) {
     std::string out;
-    AppendI32(out, days.vacationCountStart);
-    AppendI32(out, days.vacationDaysLeft);
+    AppendU32(out, static_cast<std::uint32_t>(days.vacationCountStart));
+    AppendU32(out, static_cast<std::uint32_t>(days.vacationDaysLeft));
     return out;
 }
 
@@ -69,7 +56,7 @@ bool ApplyNewYearRule(VacationDays& days, int currentYear) {
 }
 
 void LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear) {
-    const auto bytes = ReadFileBytes(folder + kVacationDaysFileName, kMaxFileBytes);
+    const auto bytes = ReadFileBytes(folder + kVacationDaysFileName, kMaxAccountFileBytes);
     if (bytes) ParseVacationDays(*bytes, days);
     if (ApplyNewYearRule(days, currentYear)) SaveVacationDays(folder, days);
 }
