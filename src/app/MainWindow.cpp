@@ -68,6 +68,22 @@ std::string CssColour(Rgb c) {
     return buf;
 }
 
+// A small window holding one date field that starts on `initial`; Return or
+// leaving the window ends it. The date the field shows then.
+CivilDate AskDate(Gtk::Window& parent, const Units& units, const char* title, bool withYear, DateFieldRange range,
+                  CivilDate initial) {
+    ModalWindow window(&parent, title, units, 20, 3.5);
+    DateField field(withYear, range);
+    field.SetDate(initial);
+    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
+    window.Place(field, 1, 1, 18, 1.5);
+    field.grab_focus();
+    window.run();
+    const CivilDate chosen = field.Date();
+    window.hide();
+    return chosen;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(AppState& state) : state_(state) {
@@ -412,32 +428,17 @@ void MainWindow::SetVacationToggleVisible(bool visible) {
 
 void MainWindow::EnterDate() {
     ViewState& v = state_.view;
-    const Units units{v.unitWidth, v.rowHeight};
-    ModalWindow window(this, "Datum eingeben", units, 20, 3.5);
-    DateField field(true, DateFieldRange{kFirstDay, 24683});
-    field.SetDate(CivilOf(EnterDateInitialDay(v)));
-    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
-    window.Place(field, 1, 1, 18, 1.5);
-    field.grab_focus();
-    window.run();
-    const CivilDate chosen = field.Date();
-    window.hide();
+    const CivilDate chosen = AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Datum eingeben", true,
+                                     DateFieldRange{kFirstDay, 24683}, CivilOf(EnterDateInitialDay(v)));
     TakeEnteredDate(state_, *this, DayNumberOf(chosen.year, chosen.month, chosen.day));
 }
 
 void MainWindow::EditEarliestVacationStart() {
     ViewState& v = state_.view;
-    const Units units{v.unitWidth, v.rowHeight};
-    ModalWindow window(this, "Frühester Urlaubsbeginn", units, 20, 3.5);
-    DateField field(false, DateFieldRange{});
     // The change lasts for this run only: the settings keep the saved day.
-    field.SetDate(CivilDate{state_.vacationYear, state_.sources.vacationStartMonth, state_.sources.vacationStartDay});
-    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
-    window.Place(field, 1, 1, 18, 1.5);
-    field.grab_focus();
-    window.run();
-    const CivilDate chosen = field.Date();
-    window.hide();
+    const CivilDate chosen =
+        AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Frühester Urlaubsbeginn", false, DateFieldRange{},
+                CivilDate{state_.vacationYear, state_.sources.vacationStartMonth, state_.sources.vacationStartDay});
     state_.sources.vacationStartMonth = chosen.month;
     state_.sources.vacationStartDay = chosen.day;
     state_.vacationYear = v.firstYear;
