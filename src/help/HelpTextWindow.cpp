@@ -11,17 +11,10 @@ void ShowHelpText(WindowContext& context, const std::string& title, const std::s
     colour.set_rgba_u(RedOf(background) * 257, GreenOf(background) * 257, BlueOf(background) * 257);
     window.override_background_color(colour);
     Gtk::ScrolledWindow scroller;
-    scroller.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
-    scroller.set_shadow_type(Gtk::SHADOW_IN);
     Gtk::TextView view;
-    view.set_editable(false);
-    view.set_cursor_visible(false);
-    view.set_wrap_mode(Gtk::WRAP_NONE);
     view.override_font(Pango::FontDescription(context.state.FontDescription()));
     // The text keeps its own line breaks ("\r\n"); the buffer takes them as such.
-    view.get_buffer()->set_text(text);
-    scroller.add(view);
-    view.show();
+    SetUpReadOnlyText(scroller, view, text);
     window.Place(scroller, 1, 1, kHelpTextWidthUnits, heightRows - 2);
     window.run();
 }

@@ -25,13 +25,8 @@ bool OpenNotesOverview(WindowContext& context) {
     ModalWindow window(&context.parent, kOverviewTitle, context.units, 60, 33);
     StyleLikeMainWindow(window);
     Gtk::ScrolledWindow scroller;
-    scroller.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
-    scroller.set_shadow_type(Gtk::SHADOW_IN);
     Gtk::TextView view;
-    view.set_editable(false);
-    view.set_cursor_visible(false);
-    view.set_wrap_mode(Gtk::WRAP_NONE);
-    view.get_buffer()->set_text(EditorTextOfNote(text));
+    SetUpReadOnlyText(scroller, view, EditorTextOfNote(text));
     // The field takes the calendar's background, like the main window.
     const Rgb bg = v.backgroundColour;
     char css[96];
@@ -40,8 +35,6 @@ bool OpenNotesOverview(WindowContext& context) {
     auto provider = Gtk::CssProvider::create();
     provider->load_from_data(css);
     view.get_style_context()->add_provider(provider, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
-    scroller.add(view);
-    view.show();
     window.Place(scroller, 1, 1, 58, 31);
     view.grab_focus();
     window.run();

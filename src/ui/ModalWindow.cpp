@@ -19,4 +19,15 @@ void ModalWindow::Place(Gtk::Widget& child, double x, double y, double w, double
     child.show();
 }
 
+void SetUpReadOnlyText(Gtk::ScrolledWindow& scroller, Gtk::TextView& view, const Glib::ustring& text) {
+    scroller.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
+    scroller.set_shadow_type(Gtk::SHADOW_IN);
+    view.set_editable(false);
+    view.set_cursor_visible(false);
+    view.set_wrap_mode(Gtk::WRAP_NONE);
+    view.get_buffer()->set_text(text);
+    scroller.add(view);
+    view.show();
+}
+
 }  // namespace sk

@@ -21,4 +21,8 @@ protected:
     Units units_;
 };
 
+// A text to read in a window: the view shows it unwrapped, not editable,
+// without a cursor, inside the scroller (a frame, scroll bars as needed).
+void SetUpReadOnlyText(Gtk::ScrolledWindow& scroller, Gtk::TextView& view, const Glib::ustring& text);
+
 }  // namespace sk
