@@ -97,6 +97,34 @@ void NoteEditorWindow::PlacePixels(Gtk::Widget& child, int x, int y, int w, int 
     focusOrder_.push_back(&child);
 }
 
+void NoteEditorWindow::PlaceEntrySteps(int y, const std::function<bool(int)>& step,
+                                       const std::function<std::string()>& entryLabel,
+                                       const std::function<void()>& showChoices) {
+    const Units& un = units_;
+    const int b = ButtonWidth(), h = ButtonHeight(), W = innerWidth_;
+    previous_.set_label(note_texts::kPrevious);
+    next_.set_label(note_texts::kNext);
+    previous_.set_tooltip_text(note_texts::kPreviousTip);
+    next_.set_tooltip_text(note_texts::kNextTip);
+    PlacePixels(previous_, un.u, y, b - un.u, h);
+    PlacePixels(next_, W - b, y, b - un.u, h);
+    SetUpLabel(entry_, entryLabel());
+    entry_.set_xalign(0.5f);
+    const int entryWidth = RoundHalfEven(2.5 * b);
+    PlacePixels(entry_, (W - entryWidth) / 2, y + un.Y(0.5), entryWidth, un.r);
+
+    const auto stepBy = [this, step, entryLabel, showChoices](int delta) {
+        if (step(delta)) {
+            ShowWorking();
+            showChoices();
+            entry_.set_text(entryLabel());
+        }
+        FocusEditor();
+    };
+    previous_.signal_clicked().connect([stepBy] { stepBy(-1); });
+    next_.signal_clicked().connect([stepBy] { stepBy(+1); });
+}
+
 void NoteEditorWindow::ShowWorking() {
     settingText_ = true;
     editor_.get_buffer()->set_text(edit_.Working());

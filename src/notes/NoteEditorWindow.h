@@ -38,6 +38,14 @@ public:
     // Places a control; Tab reaches the controls in this order.
     void PlacePixels(Gtk::Widget& child, int x, int y, int w, int h);
 
+    // The editors that step through the notes of a day: "Vorige" and
+    // "Nächste" at row top y, the label of the shown note between them.
+    // step(delta) moves the model to another note and tells whether it did;
+    // the editor, the window's own controls (showChoices) and the label
+    // (entryLabel) then follow. The editor keeps the focus.
+    void PlaceEntrySteps(int y, const std::function<bool(int)>& step, const std::function<std::string()>& entryLabel,
+                         const std::function<void()>& showChoices);
+
 private:
     void OnBufferChanged();
     void CheckLength();
@@ -47,6 +55,8 @@ private:
     Gtk::ScrolledWindow scroller_;
     Gtk::TextView editor_;
     Gtk::Button save_, revert_, clearText_, deleteNote_;
+    Gtk::Button previous_, next_;
+    Gtk::Label entry_;
     // Tab walks the controls in the order they were placed, editor first.
     std::vector<Gtk::Widget*> focusOrder_;
     bool settingText_ = false;

@@ -13,9 +13,9 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 33, model.Edit(), 1.5);
 
     const Units& un = context.units;
-    const int b = window.ButtonWidth(), h = window.ButtonHeight(), W = window.InnerWidth();
+    const int h = window.ButtonHeight(), W = window.InnerWidth();
     const int y2 = window.RowTop(29), y3 = window.RowTop(31);
-    Gtk::Label every, days, entry;
+    Gtk::Label every, days;
     SetUpLabel(every, periodic_texts::kEvery);
     window.PlacePixels(every, un.u, y2 + un.Y(0.5), un.X(31), un.r);
     Gtk::SpinButton period(Gtk::Adjustment::create(kDefaultPeriod, kFirstPeriod, kLastPeriod, 1, 7, 0));
@@ -26,32 +26,17 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     SetUpLabel(days, periodic_texts::kDays);
     window.PlacePixels(days, W - un.X(19), y2 + un.Y(0.5), un.X(18), un.r);
 
-    Gtk::Button previous(note_texts::kPrevious), next(note_texts::kNext);
-    previous.set_tooltip_text(note_texts::kPreviousTip);
-    next.set_tooltip_text(note_texts::kNextTip);
-    window.PlacePixels(previous, un.u, y3, b - un.u, h);
-    window.PlacePixels(next, W - b, y3, b - un.u, h);
-    SetUpLabel(entry, model.EntryLabel());
-    entry.set_xalign(0.5f);
-    const int entryWidth = RoundHalfEven(2.5 * b);
-    window.PlacePixels(entry, (W - entryWidth) / 2, y3 + un.Y(0.5), entryWidth, un.r);
-
     bool showingPeriod = false;
-    period.signal_value_changed().connect([&] {
-        if (!showingPeriod) model.SetPeriod(period.get_value_as_int());
-    });
-    const auto step = [&](int delta) {
-        if (model.Step(store, delta)) {
-            window.ShowWorking();
+    window.PlaceEntrySteps(
+        y3, [&](int delta) { return model.Step(store, delta); }, [&] { return model.EntryLabel(); },
+        [&] {
             showingPeriod = true;
             period.set_value(model.Period());
             showingPeriod = false;
-            entry.set_text(model.EntryLabel());
-        }
-        window.FocusEditor();
-    };
-    previous.signal_clicked().connect([&] { step(-1); });
-    next.signal_clicked().connect([&] { step(+1); });
+        });
+    period.signal_value_changed().connect([&] {
+        if (!showingPeriod) model.SetPeriod(period.get_value_as_int());
+    });
 
     window.RunEditor(
         [&] {

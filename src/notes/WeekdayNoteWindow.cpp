@@ -13,10 +13,10 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     NoteEditorWindow window(&context.parent, weekday_texts::kTitle, context.units, 64, 33, model.Edit(), 1.5);
 
     const Units& un = context.units;
-    const int b = window.ButtonWidth(), h = window.ButtonHeight(), W = window.InnerWidth();
+    const int h = window.ButtonHeight(), W = window.InnerWidth();
     const int y2 = window.RowTop(29), y3 = window.RowTop(31);
     const int labelY = y2 + un.Y(0.5);
-    Gtk::Label each, weekday, show, entry;
+    Gtk::Label each, weekday, show;
     SetUpLabel(each, weekday_texts::kEach);
     window.PlacePixels(each, un.u, labelY, un.X(12), un.r);
     Gtk::ComboBoxText occurrence;
@@ -29,16 +29,6 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     window.PlacePixels(month, un.X(39), y2, un.X(12), h);
     SetUpLabel(show, weekday_texts::kShow);
     window.PlacePixels(show, W - un.X(10), labelY, un.X(9), un.r);
-
-    Gtk::Button previous(note_texts::kPrevious), next(note_texts::kNext);
-    previous.set_tooltip_text(note_texts::kPreviousTip);
-    next.set_tooltip_text(note_texts::kNextTip);
-    window.PlacePixels(previous, un.u, y3, b - un.u, h);
-    window.PlacePixels(next, W - b, y3, b - un.u, h);
-    SetUpLabel(entry, model.EntryLabel());
-    entry.set_xalign(0.5f);
-    const int entryWidth = RoundHalfEven(2.5 * b);
-    window.PlacePixels(entry, (W - entryWidth) / 2, y3 + un.Y(0.5), entryWidth, un.r);
 
     bool showing = false;
     const auto showChoices = [&] {
@@ -54,16 +44,8 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     month.signal_changed().connect([&] {
         if (!showing && month.get_active_row_number() >= 0) model.ChooseMonthItem(month.get_active_row_number());
     });
-    const auto step = [&](int delta) {
-        if (model.Step(store, delta)) {
-            window.ShowWorking();
-            showChoices();
-            entry.set_text(model.EntryLabel());
-        }
-        window.FocusEditor();
-    };
-    previous.signal_clicked().connect([&] { step(-1); });
-    next.signal_clicked().connect([&] { step(+1); });
+    window.PlaceEntrySteps(
+        y3, [&](int delta) { return model.Step(store, delta); }, [&] { return model.EntryLabel(); }, showChoices);
 
     window.RunEditor([&] { return model.WouldSave(); },
                      [&] {
