@@ -86,6 +86,8 @@ struct Scene {
     ViewState view;
     CellDates cells;
     Cairo::RefPtr<Cairo::ImageSurface> surface;
+    // Kept across repaints as the program keeps them.
+    std::unique_ptr<TextStamps> stamps;
     std::unique_ptr<Canvas> canvas;
     explicit Scene(int year) {
         const std::string font = FontDescriptionText({"", 10, 0}, "DejaVu Sans");
@@ -98,7 +100,8 @@ struct Scene {
         view.firstMonth = 0;
         view.cursorDay = 15;
         surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, ImageWidth(view), ImageHeight(view));
-        canvas = std::make_unique<Canvas>(surface, font);
+        stamps = std::make_unique<TextStamps>(font);
+        canvas = std::make_unique<Canvas>(surface, *stamps);
     }
 };
 

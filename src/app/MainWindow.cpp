@@ -306,7 +306,7 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
     if (event->button == 1 && event->type == GDK_BUTTON_PRESS) {
         if (state_.view.calendarType == 5) return true;
         // The image lies at (0, 2r) in the window.
-        Canvas canvas(surface_, state_.FontDescription());
+        Canvas canvas(surface_, Stamps());
         CoreCalendarData data(state_.sources);
         const int mx = static_cast<int>(event->x);
         const int my = static_cast<int>(event->y) + 2 * state_.view.rowHeight;
@@ -351,7 +351,7 @@ void MainWindow::Redraw(int dx, int dy) {
     if (halfYear) {
         PaintHalfYearView();
     } else {
-        Canvas canvas(surface_, state_.FontDescription());
+        Canvas canvas(surface_, Stamps());
         CoreCalendarData data(state_.sources);
         PaintCalendar(canvas, v, state_.cells, data, state_.Options(), dx, dy);
         state_.vacationYear = data.Block().year;
@@ -360,6 +360,12 @@ void MainWindow::Redraw(int dx, int dy) {
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
     image_.set(surface_);
     imageBox_.grab_focus();
+}
+
+TextStamps& MainWindow::Stamps() {
+    const std::string font = state_.FontDescription();
+    if (!stamps_ || stamps_->FontDescription() != font) stamps_ = std::make_unique<TextStamps>(font);
+    return *stamps_;
 }
 
 void MainWindow::PaintHalfYearView() {

@@ -6,9 +6,11 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "view/TextStamps.h"
 
 namespace sk {
 
@@ -50,6 +52,8 @@ private:
     void ShowNotesOfDay(bool complain);
     bool ScreenSize(int& width, int& height) const;
     void PaintHalfYearView();
+    // The text stamps of the program font, made anew when the font changes.
+    TextStamps& Stamps();
 
     bool OnKey(GdkEventKey* event);
     bool OnImageButton(GdkEventButton* event);
@@ -64,6 +68,7 @@ private:
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
     Glib::RefPtr<Gtk::CssProvider> css_;
+    std::unique_ptr<TextStamps> stamps_;
     bool updatingToggle_ = false;
     bool ignoreFieldFocus_ = false;
 };

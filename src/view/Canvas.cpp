@@ -6,22 +6,29 @@
 namespace sk {
 
 Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription)
-    : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)) {
+    : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)), fontDescription_(fontDescription) {
     Pango::init();
     // Boxes and circles are painted without smoothing, so every pixel has
     // exactly the colour of its element.
     cr_->set_antialias(Cairo::ANTIALIAS_NONE);
-    layout_ = Pango::Layout::create(cr_);
-    layout_->set_font_description(Pango::FontDescription(fontDescription));
+}
+
+Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps)
+    : Canvas(std::move(surface), stamps.FontDescription()) {
+    stamps_ = &stamps;
 }
 
 void Canvas::SetColour(Rgb colour) {
     cr_->set_source_rgb(RedOf(colour) / 255.0, GreenOf(colour) / 255.0, BlueOf(colour) / 255.0);
 }
 
-void Canvas::SetLayoutText(const std::string& text) {
+void Canvas::SetLayoutText(std::string_view text) {
+    if (!layout_) {
+        layout_ = Pango::Layout::create(cr_);
+        layout_->set_font_description(Pango::FontDescription(fontDescription_));
+    }
     if (text != layoutText_) {
-        layout_->set_text(text);
+        layout_->set_text(Glib::ustring(text.data(), text.data() + text.size()));
         layoutText_ = text;
     }
 }
@@ -68,16 +75,36 @@ void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colo
     cr_->stroke();
 }
 
-void Canvas::Text(int x, int y, const std::string& text, Rgb colour) {
-    if (text.empty()) return;
+void Canvas::TextDirectly(int x, int y, std::string_view text, Rgb colour) {
     SetLayoutText(text);
     SetColour(colour);
     cr_->move_to(x, y);
     layout_->show_in_cairo_context(cr_);
+    // The text leaves its position as the current point; a circle painted
+    // next would otherwise be joined to it by a stray line.
+    cr_->begin_new_path();
 }
 
-int Canvas::TextWidth(const std::string& text) {
+void Canvas::Text(int x, int y, std::string_view text, Rgb colour) {
+    if (text.empty()) return;
+    if (!stamps_) {
+        TextDirectly(x, y, text, colour);
+        return;
+    }
+    const TextStamp& stamp = stamps_->Stamp(text);
+    if (stamp.paintDirectly) {
+        TextDirectly(x, y, text, colour);
+    } else if (stamp.mask) {
+        // The glyphs are masked onto the picture exactly as pango's own
+        // drawing composites them: the colour through their coverage.
+        SetColour(colour);
+        cr_->mask(stamp.mask, x - stamp.originX, y - stamp.originY);
+    }
+}
+
+int Canvas::TextWidth(std::string_view text) {
     if (text.empty()) return 0;
+    if (stamps_) return stamps_->Width(text);
     SetLayoutText(text);
     int w = 0;
     int h = 0;
@@ -85,7 +112,7 @@ int Canvas::TextWidth(const std::string& text) {
     return w;
 }
 
-void Canvas::TextCentred(int left, int width, int y, const std::string& text, Rgb colour) {
+void Canvas::TextCentred(int left, int width, int y, std::string_view text, Rgb colour) {
     Text(left + (width - TextWidth(text)) / 2, y, text, colour);
 }
 

@@ -7,14 +7,20 @@
 #include <pangomm/init.h>
 
 #include <string>
+#include <string_view>
 
+#include "view/TextStamps.h"
 #include "view/ViewState.h"
 
 namespace sk {
 
 class Canvas {
 public:
+    // Lays out and renders every text anew with pango.
     Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription);
+    // Paints texts from stamps of the stamps' font, kept by the caller
+    // across repaints; the pixels are those of the canvas above.
+    Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps);
 
     Cairo::RefPtr<Cairo::ImageSurface> Surface() const { return surface_; }
     int Width() const { return surface_->get_width(); }
@@ -29,10 +35,10 @@ public:
     void RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colour);
 
     // Text with its top left corner at (x, y), without background.
-    void Text(int x, int y, const std::string& text, Rgb colour);
-    int TextWidth(const std::string& text);
+    void Text(int x, int y, std::string_view text, Rgb colour);
+    int TextWidth(std::string_view text);
     // Text horizontally centred in [left, left + width).
-    void TextCentred(int left, int width, int y, const std::string& text, Rgb colour);
+    void TextCentred(int left, int width, int y, std::string_view text, Rgb colour);
 
     Rgb PixelAt(int x, int y);
     // Fills every pixel connected to (x, y) that is not `border`, within
@@ -41,11 +47,14 @@ public:
 
 private:
     void SetColour(Rgb colour);
-    void SetLayoutText(const std::string& text);
+    void SetLayoutText(std::string_view text);
+    void TextDirectly(int x, int y, std::string_view text, Rgb colour);
 
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
     Cairo::RefPtr<Cairo::Context> cr_;
-    Glib::RefPtr<Pango::Layout> layout_;
+    TextStamps* stamps_ = nullptr;
+    std::string fontDescription_;
+    Glib::RefPtr<Pango::Layout> layout_;  // made on first direct text
     std::string layoutText_;
 };
 

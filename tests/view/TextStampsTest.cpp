@@ -1,0 +1,195 @@
+// Painting texts from stamps must give the very pixels of painting them
+// with pango directly: whole calendars and single texts are painted both
+// ways and compared byte for byte.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "calendar/Date.h"
+#include "view/CalendarPainter.h"
+#include "view/Layout.h"
+#include "view/TextStamps.h"
+
+namespace sk {
+namespace {
+
+const std::string kFont = FontDescriptionText({"", 10, 0}, "DejaVu Sans");
+
+// Every kind of day fact and shift row, spread over the days by their number.
+class EverythingData : public CalendarData {
+public:
+    void BeginColumn(const DayContext&, bool) override {}
+    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions&) override {
+        const int d = ctx.dayNumber;
+        DayFacts f;
+        f.publicHoliday = d % 11 == 0;
+        f.schoolHoliday = d % 5 < 2;
+        if (d % 13 == 0) f.markColour = PackRgb(100, 150, 200);
+        if (d % 17 == 0) f.markColour = PackRgb(10, 10, 250);
+        f.dayNote = d % 3 == 0;
+        f.periodicNote = d % 4 == 0;
+        f.yearlyNote = d % 6 == 0;
+        f.weekdayNote = d % 7 == 0;
+        f.moonPhase = "NVEL"[d % 4];
+        if (d % 3 == 1) f.moonPhase = 0;
+        if (d % 23 == 0) f.eclipseShade = 1 + d % 2;
+        if (d % 9 == 0) f.distanceLetter = d % 2 ? 'F' : 'N';
+        return f;
+    }
+    ShiftRow ShiftsOfDay(const DayContext& ctx, int) override {
+        const int d = ctx.dayNumber;
+        ShiftRow row;
+        row.colours = {PackRgb(255, 0, 0), PackRgb(0, 0, 255), PackRgb(255, 255, 0), PackRgb(0, 255, 0),
+                       PackRgb(235, 167, 11)};
+        for (int i = 0; i < 5; ++i) row.codes[i] = (d + i) % 6;
+        for (int i = 0; i < 4; ++i) row.fourCrewCodes[i] = (d + i) % 5;
+        row.onRhythm = d % 19 != 0;
+        row.inVacationWindow = d % 8 < 3;
+        row.highHoliday = {false, d % 10 == 0, d % 10 == 0, d % 15 == 0};
+        if (d % 4 == 0) {
+            row.markColumn = 1 + d % 4 / 2 + d % 3;
+            row.markCode = d % 9;
+        }
+        return row;
+    }
+};
+
+struct Calendar {
+    ViewState view;
+    CellDates cells;
+    Cairo::RefPtr<Cairo::ImageSurface> surface;
+
+    Calendar(int year, int month, int calendarType, Rgb background) {
+        const FontMetrics m = MeasureFont(kFont);
+        view.unitWidth = m.unitWidth;
+        view.rowHeight = m.rowHeight;
+        view.lastColumn = 23;
+        view.widthUnits = WidthUnitsOf(23);
+        view.firstYear = year;
+        view.firstMonth = month;
+        view.cursorDay = 15;
+        view.cursorColumn = 3;
+        view.calendarType = calendarType;
+        view.backgroundColour = background;
+        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, ImageWidth(view), ImageHeight(view));
+    }
+    void Paint(Canvas& canvas) {
+        EverythingData data;
+        PaintCalendar(canvas, view, cells, data, PaintOptions{true, true, true, true}, -1, -1);
+    }
+};
+
+// Index of the first differing pixel, or -1.
+long FirstDifference(const Cairo::RefPtr<Cairo::ImageSurface>& a, const Cairo::RefPtr<Cairo::ImageSurface>& b) {
+    a->flush();
+    b->flush();
+    if (a->get_width() != b->get_width() || a->get_height() != b->get_height()) return 0;
+    const int w = a->get_width();
+    for (int y = 0; y < a->get_height(); ++y) {
+        const auto* ra = reinterpret_cast<const std::uint32_t*>(a->get_data() + static_cast<long>(y) * a->get_stride());
+        const auto* rb = reinterpret_cast<const std::uint32_t*>(b->get_data() + static_cast<long>(y) * b->get_stride());
+        for (int x = 0; x < w; ++x) {
+            if (ra[x] != rb[x]) return static_cast<long>(y) * w + x;
+        }
+    }
+    return -1;
+}
+
+TEST(TextStamps, CalendarsAreThePixelsOfDirectText) {
+    struct Case {
+        int year;
+        int month;
+        int calendarType;
+        Rgb background;
+    };
+    const Case cases[] = {
+        {1985, 0, 0, kDefaultBackground},
+        {2020, 0, 0, kDefaultBackground},
+        {2020, 0, 3, PackRgb(255, 255, 255)},
+        {1985, 0, 1, kDefaultBackground},
+        {2019, 5, 2, PackRgb(40, 40, 60)},
+        {2020, 0, 6, kDefaultBackground},
+        {1985, 0, 7, kDefaultBackground},
+    };
+    // One set of stamps for all calendars, as the program keeps it.
+    TextStamps stamps(kFont);
+    for (const Case& c : cases) {
+        Calendar direct(c.year, c.month, c.calendarType, c.background);
+        Canvas directCanvas(direct.surface, kFont);
+        direct.Paint(directCanvas);
+
+        Calendar stamped(c.year, c.month, c.calendarType, c.background);
+        for (int pass = 0; pass < 2; ++pass) {  // fresh and reused stamps
+            Canvas stampCanvas(stamped.surface, stamps);
+            stamped.Paint(stampCanvas);
+            const long at = FirstDifference(direct.surface, stamped.surface);
+            EXPECT_EQ(at, -1) << c.year << "/" << c.month << " type " << c.calendarType << " pass " << pass
+                              << " pixel " << at % direct.surface->get_width() << ","
+                              << at / direct.surface->get_width();
+        }
+    }
+    EXPECT_GT(stamps.Size(), 60u);
+}
+
+TEST(TextStamps, SingleTextsMatchDirectTextAndWidth) {
+    struct Case {
+        const char* text;
+        int x;
+        int y;
+        Rgb colour;
+    };
+    const Case cases[] = {
+        {"17", 10, 5, PackRgb(0, 0, 0)},
+        {"Mi", 0, 0, PackRgb(255, 0, 0)},
+        {"März 2024", 30, 12, PackRgb(112, 104, 54)},
+        {"Fj", -4, -3, PackRgb(0, 0, 255)},     // cut at the top left
+        {"WWWWWW", 70, 30, PackRgb(20, 200, 20)},  // cut at the bottom right
+        {"Ωß→", 20, 20, PackRgb(0, 0, 0)},         // characters from other fonts may join in
+        {" ", 5, 5, PackRgb(0, 0, 0)},
+        {"", 5, 5, PackRgb(0, 0, 0)},
+    };
+    TextStamps stamps(kFont);
+    for (const Case& c : cases) {
+        auto a = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 100, 40);
+        auto b = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 100, 40);
+        Canvas direct(a, kFont);
+        Canvas stamped(b, stamps);
+        for (Canvas* canvas : {&direct, &stamped}) {
+            canvas->FillRect(0, 0, 100, 40, PackRgb(219, 214, 181));
+            canvas->FillRect(0, 20, 100, 20, PackRgb(10, 100, 200));
+            canvas->Text(c.x, c.y, c.text, c.colour);
+            canvas->Text(c.x + 3, c.y + 9, c.text, PackRgb(255, 255, 255));  // over the first
+        }
+        EXPECT_EQ(FirstDifference(a, b), -1) << c.text;
+        EXPECT_EQ(stamped.TextWidth(c.text), direct.TextWidth(c.text)) << c.text;
+    }
+}
+
+TEST(Canvas, ACircleAfterATextIsNotJoinedToIt) {
+    // The text's position must not stay behind as the start of the
+    // circle's outline: nothing may be drawn between text and circle.
+    TextStamps stamps(kFont);
+    for (bool useStamps : {false, true}) {
+        auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 120, 40);
+        Canvas canvas = useStamps ? Canvas(surface, stamps) : Canvas(surface, kFont);
+        const Rgb bg = PackRgb(255, 255, 255);
+        canvas.FillRect(0, 0, 120, 40, bg);
+        canvas.Text(2, 2, "Mo", PackRgb(0, 0, 0));
+        canvas.CircleOutline(100, 30, 5, PackRgb(128, 128, 128));
+        canvas.Text(2, 2, "Di", PackRgb(0, 0, 0));
+        canvas.FillCircle(100, 30, 5, PackRgb(250, 250, 0));
+        int stray = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 120; ++x) {
+                const bool nearText = x < 2 + canvas.TextWidth("Mo") + 2 && y < 22;
+                const bool nearCircle = x >= 94 && y >= 24;
+                if (!nearText && !nearCircle && canvas.PixelAt(x, y) != bg) ++stray;
+            }
+        }
+        EXPECT_EQ(stray, 0) << (useStamps ? "stamps" : "direct");
+    }
+}
+
+}  // namespace
+}  // namespace sk
