@@ -38,6 +38,8 @@ gboolean OnTerminate(gpointer data) {
     return G_SOURCE_CONTINUE;
 }
 
+constexpr const char* kApplicationId = "de.haldenau.Schichtkalender";
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,11 +47,7 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("schichtkalender"), nullptr};
     char** toolkitArgvPtr = toolkitArgv;
-    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, "de.haldenau.Schichtkalender",
-                                        Gio::APPLICATION_NON_UNIQUE);
-    // The desktop matches the window to its menu entry and icon by this name.
-    Gtk::Window::set_default_icon_name("de.haldenau.Schichtkalender");
-
+    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, kApplicationId, Gio::APPLICATION_NON_UNIQUE);
     sk::AppState state;
     state.defaultFontFamily = DesktopSansFamily();
     const sk::DayContext today = sk::LocalToday();
@@ -67,6 +65,11 @@ int main(int argc, char** argv) {
         app->add_window(window);
         window.show();
         Glib::signal_idle().connect_once([&] {
+            // The desktop matches the windows to the menu entry and icon by
+            // this name. Looking it up loads the icon theme, which need not
+            // hold up the first picture.
+            Gtk::Window::set_default_icon_name(kApplicationId);
+            window.set_icon_name(kApplicationId);
             if (folderMessage) window.ShowMessage("Fehler", *folderMessage);
             window.AfterFirstShow();
             if (state.view.quitRequested) window.RequestQuit();
