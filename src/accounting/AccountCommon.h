@@ -4,10 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "calendar/Date.h"
+#include "marks/RecordBytes.h"
 
 namespace sk {
 
@@ -32,18 +32,9 @@ inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
 bool IsCountedHoliday(DayNumber d, int level);
 
 // The record files: fixed-size records, numbers of four bytes with the
-// lowest first; the last whole record counts. A file beyond this size is not ours.
+// lowest first (read and written with marks/RecordBytes.h, like the mark
+// files); the last whole record counts. A file beyond this size is not ours.
 inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
-
-inline std::uint32_t U32At(std::string_view b, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(b[at + i]);
-    return v;
-}
-
-inline void AppendU32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
 
 // Offset of the last whole record; the caller checks that there is one.
 inline std::size_t LastRecordAt(std::string_view bytes, std::size_t recordSize) {

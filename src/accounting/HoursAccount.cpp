@@ -64,15 +64,16 @@ bool ParseHoursRecord(std::string_view bytes, HoursRecord& record) {
     if (bytes.size() < kRecordSize) return false;
     const std::string_view r = bytes.substr(LastRecordAt(bytes, kRecordSize), kRecordSize);
     HoursRecord out;
-    out.hoursCountStart = static_cast<DayNumber>(U32At(r, 0));
-    const std::uint32_t bits = U32At(r, 4);
+    const RecordReader reader(r);
+    out.hoursCountStart = static_cast<DayNumber>(reader.U32(0));
+    const std::uint32_t bits = reader.U32(4);
     float value;
     std::memcpy(&value, &bits, sizeof value);
     out.hoursAtStart = LimitHours(value);
-    out.hoursFormat = static_cast<unsigned char>(r[8]) == 1 ? 1 : 0;
-    const int crew = static_cast<unsigned char>(r[9]);
+    out.hoursFormat = reader.U8(8) == 1 ? 1 : 0;
+    const int crew = reader.U8(9);
     out.homeCrew = crew <= 4 ? crew : 0;
-    out.vacationBlockAsMinus = r[10] != 0;
+    out.vacationBlockAsMinus = reader.U8(10) != 0;
     record = out;
     return true;
 }

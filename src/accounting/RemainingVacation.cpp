@@ -35,8 +35,9 @@ std::optional<long long> ReadWholeNumber(std::string_view text) {
 bool ParseVacationDays(std::string_view bytes, VacationDays& days) {
     if (bytes.size() < kRecordSize) return false;
     const std::size_t last = LastRecordAt(bytes, kRecordSize);
-    days.vacationCountStart = static_cast<std::int32_t>(U32At(bytes, last));
-    days.vacationDaysLeft = static_cast<std::int32_t>(U32At(bytes, last + 4));
+    const RecordReader reader(bytes.substr(last));
+    days.vacationCountStart = static_cast<std::int32_t>(reader.U32(0));
+    days.vacationDaysLeft = static_cast<std::int32_t>(reader.U32(4));
     return true;
 }
 
