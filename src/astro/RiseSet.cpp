@@ -79,7 +79,7 @@ EquatorialPosition MoonPosition(double t) {
 
 double SinAltitude(int kind, double mjd0, double hour, double lambda, double cosPhi, double sinPhi) {
     const double mjd = mjd0 + hour / 24.0;
-    const double t = (mjd - 51544.5) / 36525.0;
+    const double t = CenturiesSinceJ2000(mjd);
     const EquatorialPosition p = kind == kMoonKind ? MoonPosition(t) : SunPosition(t);
     const double tau = 15.0 * (LMST(mjd, lambda) - p.rightAscension);
     return sinPhi * SN(p.declination) + cosPhi * CS(p.declination) * CS(tau);

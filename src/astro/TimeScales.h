@@ -10,7 +10,6 @@
 namespace sk {
 
 inline constexpr double kRadPerDegree = 0.0174532925199433;
-inline constexpr double kUnixEpochJd = 2440587.5;  // JD of 1970-01-01 00:00 UT
 
 double SN(double degrees);
 double CS(double degrees);
@@ -18,7 +17,6 @@ double CS(double degrees);
 double FRAC(double x);
 
 double MjdOfDay(DayNumber d);         // MJD of 0 h UT
-double JdOfDay(DayNumber d);          // JD of 0 h UT
 double CenturiesSinceJ2000(double mjd);
 
 // Local mean sidereal time in hours (0-24); lambda in degrees, west positive.
