@@ -32,17 +32,12 @@ DayNumber LastSundayOf(int year, int monthIndex) {
 }
 
 namespace {
-// The Saturday before the last Sunday of a month, as MJD.
-double SaturdayBeforeLastSunday(int year, int month) {
-    const double m = MjdOfDay(DayNumberOf(year, month, 31));
-    int w = static_cast<int>(std::fmod(m + 4.0, 7.0));
-    if (w == 0) w = 7;
-    return m - w;
-}
+// The Saturday before the last Sunday of a month (monthIndex 0-11), as MJD.
+double SaturdayBeforeLastSunday(int year, int monthIndex) { return MjdOfDay(LastSundayOf(year, monthIndex) - 1); }
 }  // namespace
 
 bool IsSummerTimeDay(double mjd, int year) {
-    return SaturdayBeforeLastSunday(year, 3) < mjd && mjd <= SaturdayBeforeLastSunday(year, 10);
+    return SaturdayBeforeLastSunday(year, 2) < mjd && mjd <= SaturdayBeforeLastSunday(year, 9);
 }
 
 double LocalMidnightMjd(const DayContext& ctx, const Observer& obs) {
