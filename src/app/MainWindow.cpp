@@ -409,7 +409,8 @@ void MainWindow::ShowNotesOfDay(bool complain) {
         return;
     }
     const Units units{state_.view.unitWidth, state_.view.rowHeight};
-    ModalWindow window(this, "Notizen für den " + CursorDateText(state_.view, state_.cells), units, 60, 33);
+    const std::string date = FormatDate("%dd.%mm.%yyyy", static_cast<DateValue>(day->dayNumber) * 86400);
+    ModalWindow window(this, "Notizen für den " + date, units, 60, 33);
     Gtk::ScrolledWindow scroller;
     Gtk::TextView view;
     view.set_editable(false);

@@ -14,19 +14,7 @@ std::int32_t CursorCode(const ViewState& view, const CellDates& cells) {
     return cells.At(column, day);
 }
 
-std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 }  // namespace
-
-std::string CursorDateText(const ViewState& view, const CellDates& cells) {
-    const std::int32_t k = CursorCode(view, cells);
-    const int year = k / 10000;
-    const int month = (k - year * 10000) / 100 + 1;
-    const int day = k - year * 10000 - month * 100 + 100;
-    std::string y = std::to_string(year);
-    while (y.size() < 4) y = "0" + y;
-    return TwoDigits(day) + "." + TwoDigits(month) + "." + y;
-}
 
 std::optional<DayContext> CursorDay(const ViewState& view, const CellDates& cells) {
     const std::optional<DayNumber> d = DayNumberOfNoteDateCode(CursorCode(view, cells));

@@ -12,9 +12,6 @@ namespace sk {
 // Between the parts of the day info: no-break space, "-", no-break space.
 inline constexpr const char* kDayInfoSeparator = "\u00A0-\u00A0";
 
-// "DD.MM.YYYY" of the cursor cell, read from the cell dates.
-std::string CursorDateText(const ViewState& view, const CellDates& cells);
-
 // The day of the cursor cell, or nothing when the cell holds no date.
 std::optional<DayContext> CursorDay(const ViewState& view, const CellDates& cells);
 
