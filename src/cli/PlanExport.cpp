@@ -78,9 +78,10 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
     for (int k = 0; k < crews; ++k) out += static_cast<char>('0' + r.table.Code(k));
 }
 
-void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer) {
+void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,
+                          LunarInstantCache* cache) {
     // The status line's text; its no-break spaces become plain blanks here.
-    const std::string line = AstronomyLine(ctx, observer);
+    const std::string line = AstronomyLine(ctx, observer, cache);
     const std::string_view noBreakSpace = "\u00A0";
     for (std::size_t i = 0; i < line.size();) {
         if (line.compare(i, noBreakSpace.size(), noBreakSpace) == 0) {
@@ -92,7 +93,8 @@ void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observe
     }
 }
 
-void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block) {
+void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
+                  LunarInstantCache* cache) {
     AppendIsoDate(out, ctx);
     out += ';';
     out += kWeekdayNames[WeekdayIndex(ctx.dayNumber)];
@@ -107,7 +109,7 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += ';';
     AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
     out += ';';
-    if (options.withAstronomy) AppendAstronomyField(out, ctx, options.observer);
+    if (options.withAstronomy) AppendAstronomyField(out, ctx, options.observer, cache);
     out += '\n';
 }
 
@@ -140,10 +142,13 @@ std::string ExportPlanCsv(const PlanOptions& options) {
     }
     out += '\n';
     BlockOfYear blocks(options);
+    // Consecutive days search the same lunations again and again.
+    std::optional<LunarInstantCache> lunarCache;
+    if (options.withAstronomy) lunarCache.emplace();
     DayContext ctx;
     for (DayNumber d = options.from; d <= options.to; ++d) {
         SetDayContext(ctx, d);
-        AppendCsvDay(out, ctx, options, blocks.For(ctx.year));
+        AppendCsvDay(out, ctx, options, blocks.For(ctx.year), lunarCache ? &*lunarCache : nullptr);
         if (notes) {
             out.back() = ';';  // the notes column goes before the line's end
             AppendNotesField(out, *notes, ctx);

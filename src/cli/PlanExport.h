@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "astro/LunarInstantCache.h"
 #include "cli/PlanOptions.h"
 #include "notes/NoteStore.h"
 
@@ -20,14 +21,17 @@ std::string ExportPlanText(const PlanOptions& options);
 // vacation block (if the type has one) applied.
 void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block);
 
-// One CSV line of a day (with its "\n").
-void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block);
+// One CSV line of a day (with its "\n"). `cache` keeps the lunar instants
+// across the days of one export; it may be null.
+void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
+                  LunarInstantCache* cache);
 
 // The notes field of a day's CSV line (with --data): the status line's notes
 // text with plain blanks, quoted when it holds ";" or a quote.
 void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx);
 
 // The astronomy field of a day's CSV line.
-void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer);
+void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,
+                          LunarInstantCache* cache);
 
 }  // namespace sk
