@@ -107,7 +107,7 @@ void PaintDayPart(DayCell& c, CellDates& cells, CalendarData& data, const PaintO
         cells.Set(column, 30, 0);
         cells.Set(column, 31, 0);
     }
-    cells.Set(column, ctx.day, ctx.year * 10000 + ctx.month * 100 + ctx.day);
+    cells.Set(column, ctx.day, NoteDateCode(ctx));
 
     const DayFacts f = data.FactsOfDay(ctx, options);
     Rgb bg = c.view.backgroundColour;
