@@ -145,11 +145,11 @@ DayNumber EnterDateInitialDay(const ViewState& view) {
     DayNumber first = DayNumberOf(year, month + 1, 1);
     if (first > 24653) first = 24653;
     DayNumber d = first + view.cursorDay - 1;
-    return std::clamp<DayNumber>(d, kFirstDay, 24683);  // 31 July 2037 at most
+    return std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay);  // 31 July 2037 at most
 }
 
 void TakeEnteredDate(AppState& state, CommandHost& host, DayNumber d) {
-    const DayContext ctx = MakeDayContext(std::clamp<DayNumber>(d, kFirstDay, 24683));
+    const DayContext ctx = MakeDayContext(std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay));
     ViewState& v = state.view;
     v.cursorDay = ctx.day;
     v.cursorColumn = 0;

@@ -436,7 +436,7 @@ void MainWindow::SetVacationToggleVisible(bool visible) {
 void MainWindow::EnterDate() {
     ViewState& v = state_.view;
     const CivilDate chosen = AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Datum eingeben", true,
-                                     DateFieldRange{kFirstDay, 24683}, CivilOf(EnterDateInitialDay(v)));
+                                     DateFieldRange{kFirstDay, kLastFirstMonthDay}, CivilOf(EnterDateInitialDay(v)));
     TakeEnteredDate(state_, *this, DayNumberOf(chosen.year, chosen.month, chosen.day));
 }
 
