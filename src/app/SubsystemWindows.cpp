@@ -16,7 +16,6 @@
 namespace sk {
 
 bool OpenSubsystemWindow(WindowContext& context, int menuId) {
-    (void)context;
     switch (menuId) {
         // Notes and marks.
         case menu::kNotesMenu: return OpenNoteMenu(context);
