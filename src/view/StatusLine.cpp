@@ -39,7 +39,7 @@ std::string DayInfoText(const DayContext& ctx) {
 }
 
 std::string TodayText(const DayContext& today) {
-    return std::to_string(today.day) + ". " + kMonthNames[today.month] + " " + std::to_string(today.year);
+    return ShortDateText(today.day, today.month) + " " + std::to_string(today.year);
 }
 
 }  // namespace sk
