@@ -27,12 +27,4 @@ inline void AppendU32(std::string& out, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
-inline std::string JoinPath(const std::string& folder, std::string_view name) {
-    if (folder.empty()) return std::string(name);
-    std::string path = folder;
-    if (path.back() != '/') path += '/';
-    path += name;
-    return path;
-}
-
 }  // namespace sk

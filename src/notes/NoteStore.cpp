@@ -18,13 +18,7 @@ NoteStore::NoteStore(std::string folder, std::string_view utf8Password) : folder
 
 void NoteStore::SetPassword(std::string_view utf8Password) { key_ = NoteKeyOf(utf8Password); }
 
-std::string NoteStore::PathOf(std::string_view fileName) const {
-    if (folder_.empty()) return std::string(fileName);
-    std::string path = folder_;
-    if (path.back() != '/') path += '/';
-    path += fileName;
-    return path;
-}
+std::string NoteStore::PathOf(std::string_view fileName) const { return JoinPath(folder_, fileName); }
 
 void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday) {
     std::vector<std::int32_t> days, years, weekdays;

@@ -8,6 +8,9 @@
 
 namespace sk {
 
+// The path of a file in a folder; an empty folder means the working folder.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
 // Reads at most maxBytes bytes of a file; nothing when it cannot be opened.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = 64u << 20);
 
