@@ -1,7 +1,5 @@
 #include "notes/NotesOfDay.h"
 
-#include <cstdio>
-
 #include "notes/YearMarkers.h"
 
 namespace sk {
@@ -71,12 +69,6 @@ std::string ReplaceLineBreaks(std::string_view text, std::string_view replacemen
 
 std::string StatusLineNotesOfDay(const NoteStore& store, const DayContext& ctx) {
     return ReplaceLineBreaks(NotesOfDay(store, ctx, NotesForm::StatusLine), kStatusLineBreak);
-}
-
-std::string DateTextOf(const DayContext& ctx) {
-    char buf[48];
-    std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", ctx.day, ctx.month + 1, ctx.year);
-    return buf;
 }
 
 }  // namespace sk

@@ -32,7 +32,4 @@ std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesF
 std::string StatusLineNotesOfDay(const NoteStore& store, const DayContext& ctx);
 std::string ReplaceLineBreaks(std::string_view text, std::string_view replacement);
 
-// "DD.MM.YYYY" of a context (its year as the calendar cell holds it).
-std::string DateTextOf(const DayContext& ctx);
-
 }  // namespace sk

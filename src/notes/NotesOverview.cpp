@@ -1,5 +1,6 @@
 #include "notes/NotesOverview.h"
 
+#include "notes/DayNoteModel.h"
 #include "notes/NotesOfDay.h"
 
 namespace sk {
@@ -31,11 +32,12 @@ std::string BuildNotesOverview(const NoteStore& store, int firstYear, int firstM
         const int length = MonthLength(year, monthIndex);
         for (int day = 1; day <= length; ++day) {
             const DayContext ctx = MakeDayContext(DayNumberOf(year, monthIndex + 1, day));
-            if (NoteDateCode(ctx) == todayCode && !text.empty()) text += kOverviewRuleLine;
+            const std::int32_t code = NoteDateCode(ctx);
+            if (code == todayCode && !text.empty()) text += kOverviewRuleLine;
             const std::string notes = NotesOfDay(store, ctx, NotesForm::Overview);
             if (notes.empty()) continue;
             if (!text.empty()) text += kOverviewDayGap;
-            text += DateTextOf(ctx);
+            text += DateTextOfNoteDateCode(code);
             text += "\r\n";
             text += notes;
         }
