@@ -99,10 +99,9 @@ DayContext MakeDayContext(DayNumber d) {
     return ctx;
 }
 
-void SetDayContextToMonthStart(DayContext& ctx, std::optional<int> monthNumber) {
-    const int m = monthNumber ? *monthNumber : ctx.month + 1;
+void SetDayContextToMonthStart(DayContext& ctx) {
     ctx.day = 1;
-    ctx.dayNumber = DayNumberOf(ctx.year, m, 1);
+    ctx.dayNumber = DayNumberOf(ctx.year, ctx.month + 1, 1);
     ctx.februaryLength = IsLeapYear(ctx.year) ? 29 : 28;
 }
 

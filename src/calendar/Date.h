@@ -67,9 +67,8 @@ struct DayContext {
 
 void SetDayContext(DayContext& ctx, DayNumber d);
 DayContext MakeDayContext(DayNumber d);
-// Moves the context to day 1 of a month of its year. With a month number
-// (1-12) the caller sets `month` itself; without, the context's own month is used.
-void SetDayContextToMonthStart(DayContext& ctx, std::optional<int> monthNumber = std::nullopt);
+// Moves the context to day 1 of its month.
+void SetDayContextToMonthStart(DayContext& ctx);
 
 // ISO 8601 week number (1-53) of the context's day.
 int WeekNumber(const DayContext& ctx);

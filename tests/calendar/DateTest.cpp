@@ -75,7 +75,7 @@ TEST(Date, MonthStart) {
     EXPECT_EQ(ctx.dayNumber, DayNumberOf(2024, 3, 1));
     EXPECT_EQ(ctx.day, 1);
     ctx.month = 1;
-    SetDayContextToMonthStart(ctx, 2);
+    SetDayContextToMonthStart(ctx);
     EXPECT_EQ(ctx.dayNumber, DayNumberOf(2024, 2, 1));
     EXPECT_EQ(ctx.februaryLength, 29);
 }
