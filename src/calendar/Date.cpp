@@ -34,12 +34,6 @@ CivilDate CivilFromDays(std::int64_t z) {
     return {static_cast<int>(y + (m <= 2)), m, d};
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
 std::string TwoDigits(int v) {
     std::string s = std::to_string(v);
     return s.size() < 2 ? "0" + s : s;
@@ -52,6 +46,12 @@ DateValue MakeDate(int year, int month, int day, int hour, int minute, int secon
 }
 
 CivilDate CivilOf(DayNumber d) { return CivilFromDays(d); }
+
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
 
 int DayOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).day; }
 int MonthOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).month; }

@@ -38,6 +38,9 @@ struct CivilDate {
 };
 CivilDate CivilOf(DayNumber d);
 
+// a / b rounded toward minus infinity (b != 0), for days and years before an epoch.
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b);
+
 DayNumber DayNumberOfValue(DateValue t);  // floor(t / 86400)
 DayNumber DayNumberOf(int year, int month, int day);
 DayNumber FirstDayOfYear(int year);

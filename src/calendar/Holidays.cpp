@@ -7,12 +7,6 @@ namespace sk {
 
 namespace {
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
 std::int64_t FloorMod(std::int64_t a, std::int64_t b) { return a - FloorDiv(a, b) * b; }
 
 bool HasFeasts(int year) { return year >= kFirstFeastYear && year <= kLastFeastYear; }
@@ -90,10 +84,6 @@ DayNumber FirstAdventSunday(int year) {
 }
 
 std::string_view FixedHolidayName(const DayContext& ctx) { return FindFixed(kFixedHolidays, MonthDayCodeOf(ctx)); }
-
-std::string_view FixedNamedDayName(const DayContext& ctx) {
-    return FindFixed(kFixedNamedDays, MonthDayCodeOf(ctx));
-}
 
 std::string_view EasterHolidayName(const DayContext& ctx) {
     return FindRelative(kEasterHolidays, DaysAfterEaster(ctx));
