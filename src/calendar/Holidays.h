@@ -100,7 +100,6 @@ DayNumber FirstAdventSunday(int year);
 
 // Names of the day from one table each, or an empty text.
 std::string_view FixedHolidayName(const DayContext& ctx);
-std::string_view FixedNamedDayName(const DayContext& ctx);
 std::string_view EasterHolidayName(const DayContext& ctx);
 std::string_view EasterNamedDayName(const DayContext& ctx);
 std::string_view AdventNamedDayName(const DayContext& ctx);
