@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "notes/Latin1.h"
 #include "settings/Users.h"
 
 namespace {
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::size_t half = size / 2;
     const sk::NameEdit edit = sk::CheckUserNameEdit(text.substr(0, half), "Anna");
-    if (sk::CharacterCount(edit.text) > 32) std::abort();
+    if (sk::Utf8CharacterCount(edit.text) > 32) std::abort();
     if (edit.text.find('/') != std::string::npos) std::abort();
     if (!sk::CheckLoginAcceptance(edit.acceptedName) && !IsPlainFolderName(edit.acceptedName)) std::abort();
     if (sk::IsAcceptableUserName(text) && !IsPlainFolderName(std::string(text))) std::abort();

@@ -73,6 +73,11 @@ bool IsStorableNoteText(std::string_view utf8) {
     return true;
 }
 
+std::size_t ValidUtf8SequenceLength(std::string_view s) {
+    const Decoded d = DecodeOne(s);
+    return d.valid ? d.length : 0;
+}
+
 std::size_t Utf8CharacterCount(std::string_view utf8) {
     std::size_t n = 0;
     while (!utf8.empty()) {

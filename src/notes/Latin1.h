@@ -1,7 +1,8 @@
 #pragma once
-// Text conversion at the note-file boundary. In memory (towards the windows
-// and the command line) texts are UTF-8; a note file holds one byte per
-// character, ISO 8859-1.
+// Text conversion at the note-file boundary, and the one UTF-8 decoder the
+// settings file and the input fields count and cut characters with. In
+// memory (towards the windows and the command line) texts are UTF-8; a note
+// file holds one byte per character, ISO 8859-1.
 //
 // Characters above U+00FF cannot be stored in one byte. The file format keeps
 // the low byte of such a character, so they come back as other characters;
@@ -22,6 +23,9 @@ std::string Utf8ToLatin1(std::string_view utf8);
 // True when the text is valid UTF-8 and every character is U+0000 ... U+00FF,
 // so it survives a round trip through a note file unchanged.
 bool IsStorableNoteText(std::string_view utf8);
+
+// Length of the valid UTF-8 sequence at the start of a non-empty text, or 0.
+std::size_t ValidUtf8SequenceLength(std::string_view s);
 
 // Number of characters (code points; a stray byte counts as one).
 std::size_t Utf8CharacterCount(std::string_view utf8);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "notes/Latin1.h"
 #include "settings/Users.h"
 #include "shift/CalendarTypes.h"
 
@@ -90,8 +91,8 @@ std::string NormalizeTimeZoneField(std::string_view text) {
 
 PlaceNameEdit CheckPlaceNameEdit(std::string_view text) {
     PlaceNameEdit edit;
-    if (CharacterCount(text) > static_cast<std::size_t>(kMaxPlaceNameLength)) {
-        edit.text = FirstCharacters(text, kMaxPlaceNameLength);
+    if (Utf8CharacterCount(text) > static_cast<std::size_t>(kMaxPlaceNameLength)) {
+        edit.text = std::string(Utf8Prefix(text, kMaxPlaceNameLength));
         edit.cut = true;
     } else {
         edit.text = std::string(text);
@@ -100,7 +101,7 @@ PlaceNameEdit CheckPlaceNameEdit(std::string_view text) {
 }
 
 std::string PlaceNameCounterText(std::string_view text) {
-    return std::to_string(CharacterCount(text)) + " von max. " + std::to_string(kMaxPlaceNameLength) + " Zeichen.";
+    return std::to_string(Utf8CharacterCount(text)) + " von max. " + std::to_string(kMaxPlaceNameLength) + " Zeichen.";
 }
 
 std::array<std::string, 5> VacationOrderEntries(int year) {

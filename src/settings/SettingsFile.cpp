@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "notes/Latin1.h"
+
 namespace sk {
 
 namespace {
@@ -31,24 +33,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
 // A text value must stay on its line: line breaks become blanks.
 std::string OneLine(std::string_view text) {
     std::string out(text);
@@ -65,43 +49,7 @@ std::optional<std::string> NonFiniteText(double v) {
     return std::nullopt;
 }
 
-std::string DecodeLatin1(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) AppendUtf8(out, static_cast<unsigned char>(c));
-    return out;
-}
-
 }  // namespace
-
-std::size_t ValidUtf8SequenceLength(std::string_view s) {
-    const auto b0 = static_cast<unsigned char>(s[0]);
-    if (b0 < 0x80) return 1;
-    std::size_t len;
-    std::uint32_t cp;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        len = 2;
-        cp = b0 & 0x1F;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        len = 3;
-        cp = b0 & 0x0F;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        len = 4;
-        cp = b0 & 0x07;
-    } else {
-        return 0;
-    }
-    if (s.size() < len) return 0;
-    for (std::size_t i = 1; i < len; ++i) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    const bool overlong = (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
-    const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
-    if (overlong || surrogate || cp > 0x10FFFF) return 0;
-    return len;
-}
 
 std::string RepairUtf8(std::string_view bytes) {
     std::string out;
@@ -109,7 +57,7 @@ std::string RepairUtf8(std::string_view bytes) {
     while (!bytes.empty()) {
         const std::size_t n = ValidUtf8SequenceLength(bytes);
         if (n == 0) {
-            AppendUtf8(out, static_cast<unsigned char>(bytes[0]));
+            out += Latin1ToUtf8(bytes.substr(0, 1));
             bytes.remove_prefix(1);
         } else {
             out.append(bytes.substr(0, n));
@@ -121,7 +69,7 @@ std::string RepairUtf8(std::string_view bytes) {
 
 std::string DecodeSettingsBytes(std::string_view bytes) {
     if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return RepairUtf8(bytes.substr(kUtf8Mark.size()));
-    return DecodeLatin1(bytes);
+    return Latin1ToUtf8(bytes);
 }
 
 std::string FormatFloat32(float v) {

@@ -35,8 +35,6 @@ double ParseFloatValue(std::string_view text);
 // Keeps valid UTF-8 sequences; every byte that is not part of one is taken
 // as an ISO 8859-1 character, so the result is always valid UTF-8.
 std::string RepairUtf8(std::string_view bytes);
-// Length of the valid UTF-8 sequence at the start of a non-empty text, or 0.
-std::size_t ValidUtf8SequenceLength(std::string_view s);
 
 // A parsed INI text: groups in file order with their key lines.
 struct IniEntry {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "notes/Latin1.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStorage.h"
 
@@ -209,25 +210,6 @@ std::optional<std::string> CheckUserDirectory(Settings& settings, const std::str
     return "Das externe Programmverzeichnis '" + dir + "' wurde nicht gefunden!";
 }
 
-std::size_t CharacterCount(std::string_view utf8) {
-    std::size_t count = 0;
-    while (!utf8.empty()) {
-        const std::size_t n = ValidUtf8SequenceLength(utf8);
-        utf8.remove_prefix(n == 0 ? 1 : n);
-        ++count;
-    }
-    return count;
-}
-
-std::string FirstCharacters(std::string_view utf8, std::size_t count) {
-    std::size_t pos = 0;
-    for (std::size_t i = 0; i < count && pos < utf8.size(); ++i) {
-        const std::size_t n = ValidUtf8SequenceLength(utf8.substr(pos));
-        pos += n == 0 ? 1 : n;
-    }
-    return std::string(utf8.substr(0, pos));
-}
-
 namespace {
 bool HasForbiddenNameCharacter(std::string_view text) {
     for (char c : text)
@@ -238,7 +220,7 @@ bool HasForbiddenNameCharacter(std::string_view text) {
 
 bool IsAcceptableUserName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
-    if (CharacterCount(name) > static_cast<std::size_t>(kMaxUserNameLength)) return false;
+    if (Utf8CharacterCount(name) > static_cast<std::size_t>(kMaxUserNameLength)) return false;
     if (HasForbiddenNameCharacter(name)) return false;
     return RepairUtf8(name) == name;  // valid UTF-8 only
 }
@@ -246,13 +228,13 @@ bool IsAcceptableUserName(std::string_view name) {
 NameEdit CheckUserNameEdit(std::string_view newText, std::string_view lastAccepted) {
     NameEdit edit;
     std::string text(newText);
-    if (CharacterCount(text) > static_cast<std::size_t>(kMaxUserNameLength)) {
-        text = FirstCharacters(text, kMaxUserNameLength);
+    if (Utf8CharacterCount(text) > static_cast<std::size_t>(kMaxUserNameLength)) {
+        text = std::string(Utf8Prefix(text, kMaxUserNameLength));
         edit.messages.push_back({user_texts::kInfoTitle, user_texts::kNameTruncated});
     }
     if (!text.empty() && HasForbiddenNameCharacter(text)) {
         edit.messages.push_back(Error(user_texts::kCharacterNotAllowed));
-        edit.acceptedName = CharacterCount(text) == 1 ? std::string() : std::string(lastAccepted);
+        edit.acceptedName = Utf8CharacterCount(text) == 1 ? std::string() : std::string(lastAccepted);
         edit.text = edit.acceptedName;
         return edit;
     }
@@ -262,12 +244,12 @@ NameEdit CheckUserNameEdit(std::string_view newText, std::string_view lastAccept
 }
 
 std::optional<UserMessage> CheckPasswordEdit(std::string_view text) {
-    if (CharacterCount(text) > static_cast<std::size_t>(kMaxPasswordLength)) return Error(user_texts::kPasswordTooLong);
+    if (Utf8CharacterCount(text) > static_cast<std::size_t>(kMaxPasswordLength)) return Error(user_texts::kPasswordTooLong);
     return std::nullopt;
 }
 
 std::string PasswordCounterText(std::string_view password) {
-    return std::to_string(CharacterCount(password)) + " von max. " + std::to_string(kMaxPasswordLength) + " Zeichen.";
+    return std::to_string(Utf8CharacterCount(password)) + " von max. " + std::to_string(kMaxPasswordLength) + " Zeichen.";
 }
 
 std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName) {

@@ -60,10 +60,6 @@ std::string UserDataFolder(const Settings& settings, const std::string& baseData
 // and saves the settings).
 std::optional<std::string> CheckUserDirectory(Settings& settings, const std::string& baseDataDirectory);
 
-// Counting and cutting UTF-8 text by characters (a stray byte counts as one).
-std::size_t CharacterCount(std::string_view utf8);
-std::string FirstCharacters(std::string_view utf8, std::size_t count);
-
 // A name that can be a user: 1-32 characters of valid UTF-8, no character
 // below code 32, no "/", not "." or "..": a single plain folder name below
 // the base folder.
