@@ -66,7 +66,6 @@ public:
     void Load(std::string_view noteText);
 
     const std::string& Working() const { return working_; }
-    const std::string& Loaded() const { return loaded_; }
 
     // A change in the editor (editor form).
     void SetWorking(std::string editorText) { working_ = std::move(editorText); }

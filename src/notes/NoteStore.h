@@ -23,11 +23,9 @@ public:
     // Does not scan; call ScanAll.
     explicit NoteStore(std::string folder, std::string_view utf8Password = {});
 
-    void SetFolder(std::string folder) { folder_ = std::move(folder); }
     const std::string& Folder() const { return folder_; }
     // The password as typed (UTF-8); empty stores notes in plain text.
     void SetPassword(std::string_view utf8Password);
-    bool HasPassword() const { return !key_.empty(); }
 
     // Scans: each rebuilds its index from the folder and returns its size.
     int ScanDayNotes();

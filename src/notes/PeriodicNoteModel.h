@@ -39,7 +39,6 @@ public:
     int Count() const { return n_; }
     std::string EntryLabel() const { return EntryLabelText(k_, n_); }
     int Period() const { return period_; }
-    int LoadedPeriod() const { return loadedPeriod_; }
 
     void SetPeriod(int period);
     // " < " (-1) and " > " (+1): true when another note of the day was
