@@ -47,6 +47,14 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
     for (; columns < width; ++columns) out += ' ';
 }
 
+// The status line's texts with their no-break spaces as plain blanks.
+std::string WithPlainBlanks(std::string text) {
+    constexpr std::string_view kNoBreakSpace = "\u00A0";
+    for (std::size_t p = 0; (p = text.find(kNoBreakSpace, p)) != std::string::npos; ++p)
+        text.replace(p, kNoBreakSpace.size(), " ");
+    return text;
+}
+
 // Keeps the block of the year being written; recomputed when the year changes.
 class BlockOfYear {
 public:
@@ -80,17 +88,7 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
 
 void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,
                           LunarInstantCache* cache) {
-    // The status line's text; its no-break spaces become plain blanks here.
-    const std::string line = AstronomyLine(ctx, observer, cache);
-    const std::string_view noBreakSpace = "\u00A0";
-    for (std::size_t i = 0; i < line.size();) {
-        if (line.compare(i, noBreakSpace.size(), noBreakSpace) == 0) {
-            out += ' ';
-            i += noBreakSpace.size();
-        } else {
-            out += line[i++];
-        }
-    }
+    out += WithPlainBlanks(AstronomyLine(ctx, observer, cache));
 }
 
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
@@ -114,9 +112,7 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
 }
 
 void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx) {
-    std::string notes = StatusLineNotesOfDay(store, ctx);
-    // No-break spaces as plain blanks, like the astronomy field.
-    for (std::size_t p = 0; (p = notes.find("\u00A0", p)) != std::string::npos; ++p) notes.replace(p, 2, " ");
+    const std::string notes = WithPlainBlanks(StatusLineNotesOfDay(store, ctx));
     if (notes.find_first_of(";\"") == std::string::npos) {
         out += notes;
         return;
