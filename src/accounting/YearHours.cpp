@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "accounting/AccountCommon.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {
@@ -54,7 +55,7 @@ YearHours CountYearHours(int year, int calendarType, int vacationStartMonth, int
         const int month = CivilOf(d).month - 1;
         const CrewDayTable t = ComputeCrewShifts(calendarType, d, &block).table;
         const bool inWindow = IsInVacationWindow(block, d);
-        const int hours = WeekdayIndex(d) == 0 ? 12 : 8;
+        const int hours = ShiftHoursOn(d);
         for (int j = 0; j < 5; ++j) {
             const ShiftCode c = t.Code(j);
             const bool works = c == kShiftEarly || c == kShiftLate || c == kShiftNight;
