@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "marks/RecordBytes.h"
-#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {

@@ -4,7 +4,6 @@
 
 #include "marks/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
-#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {

@@ -2,7 +2,6 @@
 
 #include "notes/Latin1.h"
 #include "notes/NoteCipher.h"
-#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {

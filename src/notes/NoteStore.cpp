@@ -7,7 +7,6 @@
 
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
-#include "notes/RegularFileRead.h"
 #include "settings/FileIO.h"
 
 namespace sk {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sk {
@@ -15,10 +16,9 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
     return path;
 }
 
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    std::string out;
+namespace {
+// Reads up to maxBytes bytes from an open file and closes it.
+std::string ReadAndClose(int fd, std::size_t maxBytes, std::string out = {}) {
     char buf[65536];
     while (out.size() < maxBytes) {
         const std::size_t want = std::min(sizeof buf, maxBytes - out.size());
@@ -29,6 +29,32 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t ma
     }
     ::close(fd);
     return out;
+}
+}  // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    return ReadAndClose(fd, maxBytes);
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    // O_NONBLOCK: opening a pipe for reading would otherwise wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string out;
+    out.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), maxBytes));
+    return ReadAndClose(fd, maxBytes, std::move(out));
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
