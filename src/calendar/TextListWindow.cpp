@@ -44,6 +44,4 @@ void TextList::SetRows(const std::vector<std::vector<std::string>>& rows) {
     }
 }
 
-int TextList::RowCount() const { return static_cast<int>(store_->children().size()); }
-
 }  // namespace sk

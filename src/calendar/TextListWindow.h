@@ -26,7 +26,6 @@ public:
 
     // Replaces every row; cells beyond a row's end stay empty.
     void SetRows(const std::vector<std::vector<std::string>>& rows);
-    int RowCount() const;
 
 private:
     struct Record : Gtk::TreeModelColumnRecord {
