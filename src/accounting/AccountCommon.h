@@ -8,6 +8,7 @@
 
 #include "calendar/Date.h"
 #include "marks/RecordBytes.h"
+#include "settings/SettingsFile.h"  // TrimBlanks
 
 namespace sk {
 
@@ -39,13 +40,6 @@ inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
 // Offset of the last whole record; the caller checks that there is one.
 inline std::size_t LastRecordAt(std::string_view bytes, std::size_t recordSize) {
     return (bytes.size() / recordSize - 1) * recordSize;
-}
-
-// The text without the blanks and tabs around it, as the input fields take it.
-inline std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
 }
 
 }  // namespace sk

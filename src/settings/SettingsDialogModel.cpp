@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "notes/Latin1.h"
+#include "settings/SettingsFile.h"
 #include "settings/Users.h"
 #include "shift/CalendarTypes.h"
 
@@ -26,12 +27,6 @@ std::string FixedText(double value, int decimals) {
     // "-0.00" is no value a person would write.
     if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
     return text;
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
 }
 
 }  // namespace

@@ -17,12 +17,6 @@ constexpr std::string_view kAstronomyGroup = "Astronomie";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Only ASCII letters fold; "Ä" and "ä" stay different.
@@ -50,6 +44,12 @@ std::optional<std::string> NonFiniteText(double v) {
 }
 
 }  // namespace
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
 
 std::string RepairUtf8(std::string_view bytes) {
     std::string out;
