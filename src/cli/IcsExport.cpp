@@ -182,8 +182,7 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
     const auto markTexts = ShiftMarkOptionTexts(type);
     const int deleteCode = ShiftMarkDeleteCode(type);
     const bool fourCrews = IsFourCrewType(type);
-    VacationBlock block;
-    bool haveBlock = false;
+    VacationBlockOfYear blocks(options);
 
     for (DayNumber d = options.from; d <= options.to; ++d) {
         ShiftCode code = kShiftOff;
@@ -191,12 +190,7 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
         if (fourCrews) {
             code = ShiftOfFourCrewType(type, crew, d);
         } else {
-            const int year = CivilOf(d).year;
-            if (!haveBlock || block.year != year) {
-                block = ComputeVacationBlock(year, options.vacationStartMonth, options.vacationStartDay,
-                                             options.vacationOrder);
-                haveBlock = true;
-            }
+            const VacationBlock& block = blocks.For(CivilOf(d).year);
             const CrewShiftResult r = ComputeCrewShifts(type, d, &block);
             code = r.table.Code(crew);
             vacationDay = HasVacationBlock(type) && r.allFiveOnRhythm && VacationCrewOn(block, d) == crew;

@@ -55,25 +55,6 @@ std::string WithPlainBlanks(std::string text) {
     return text;
 }
 
-// Keeps the block of the year being written; recomputed when the year changes.
-class BlockOfYear {
-public:
-    explicit BlockOfYear(const PlanOptions& options) : options_(options) {}
-    const VacationBlock& For(int year) {
-        if (!valid_ || block_.year != year) {
-            block_ = ComputeVacationBlock(year, options_.vacationStartMonth, options_.vacationStartDay,
-                                          options_.vacationOrder);
-            valid_ = true;
-        }
-        return block_;
-    }
-
-private:
-    const PlanOptions& options_;
-    VacationBlock block_;
-    bool valid_ = false;
-};
-
 }  // namespace
 
 void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block) {
@@ -137,7 +118,7 @@ std::string ExportPlanCsv(const PlanOptions& options) {
         out += ";notizen";
     }
     out += '\n';
-    BlockOfYear blocks(options);
+    VacationBlockOfYear blocks(options);
     // Consecutive days search the same lunations again and again.
     std::optional<LunarInstantCache> lunarCache;
     if (options.withAstronomy) lunarCache.emplace();
@@ -175,7 +156,7 @@ std::string ExportPlanText(const PlanOptions& options) {
     AppendGermanDate(out, last);
     out += '\n';
 
-    BlockOfYear blocks(options);
+    VacationBlockOfYear blocks(options);
     for (DayNumber d = options.from; d <= options.to; ++d) {
         SetDayContext(ctx, d);
         if (d == options.from || ctx.day == 1) {

@@ -37,6 +37,26 @@ struct PlanOptions {
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
 };
 
+// The vacation block of the year being written, from the options' settings;
+// recomputed only when the year changes.
+class VacationBlockOfYear {
+public:
+    explicit VacationBlockOfYear(const PlanOptions& options) : options_(options) {}
+    const VacationBlock& For(int year) {
+        if (!valid_ || block_.year != year) {
+            block_ = ComputeVacationBlock(year, options_.vacationStartMonth, options_.vacationStartDay,
+                                          options_.vacationOrder);
+            valid_ = true;
+        }
+        return block_;
+    }
+
+private:
+    const PlanOptions& options_;
+    VacationBlock block_;
+    bool valid_ = false;
+};
+
 struct ParsedArguments {
     enum class Outcome { Run, Help, Error };
     Outcome outcome = Outcome::Run;
