@@ -306,16 +306,7 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
     if (event->button == 1 && event->type == GDK_BUTTON_PRESS) {
         if (state_.view.calendarType == 5) return true;
         // The image lies at (0, 2r) in the window.
-        Canvas canvas(surface_, Stamps());
-        CoreCalendarData data(state_.sources);
-        const int mx = static_cast<int>(event->x);
-        const int my = static_cast<int>(event->y) + 2 * state_.view.rowHeight;
-        RelayoutControls();
-        PaintCalendar(canvas, state_.view, state_.cells, data, state_.Options(), 0, 0, mx, my);
-        state_.vacationYear = data.Block().year;
-        UpdateStatusLine();
-        image_.set(surface_);
-        imageBox_.grab_focus();
+        RedrawAt(0, 0, static_cast<int>(event->x), static_cast<int>(event->y) + 2 * state_.view.rowHeight);
         return true;
     }
     if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
@@ -338,7 +329,9 @@ bool MainWindow::OnDelete(GdkEventAny*) {
     return false;  // let the window close; the application then ends
 }
 
-void MainWindow::Redraw(int dx, int dy) {
+void MainWindow::Redraw(int dx, int dy) { RedrawAt(dx, dy, 0, 0); }
+
+void MainWindow::RedrawAt(int dx, int dy, int mouseX, int mouseY) {
     RelayoutControls();
     ViewState& v = state_.view;
     const int width = ImageWidth(v);
@@ -353,7 +346,7 @@ void MainWindow::Redraw(int dx, int dy) {
     } else {
         Canvas canvas(surface_, Stamps());
         CoreCalendarData data(state_.sources);
-        PaintCalendar(canvas, v, state_.cells, data, state_.Options(), dx, dy);
+        PaintCalendar(canvas, v, state_.cells, data, state_.Options(), dx, dy, mouseX, mouseY);
         state_.vacationYear = data.Block().year;
         UpdateStatusLine();
     }

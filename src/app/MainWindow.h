@@ -44,6 +44,9 @@ private:
                   kNote, kProg, kName, kInfo, kMinus, kButtonCount };
     enum Field { kDayInfo, kNotes, kAstronomy, kHours, kVacation, kFieldCount };
 
+    // Redraw with the mouse position PaintCalendar hit-tests when the cursor
+    // step is (0, 0): a click puts the cursor on the clicked cell.
+    void RedrawAt(int dx, int dy, int mouseX, int mouseY);
     void BuildStatusFields();
     void BuildButtons();
     void ApplyStyle();
