@@ -37,13 +37,18 @@ void DateField::Show(const DateEdit& edit) {
         settingText_ = false;
     }
     set_position(edit.cursor);
+    typed_ = edit;
 }
 
 DateEdit DateField::Current() {
     int start = 0, end = 0;
     // Typing over a selection starts at its beginning.
-    const int cursor = get_selection_bounds(start, end) ? std::min(start, end) : get_position();
-    return DateEdit{get_text().raw(), cursor};
+    const bool selected = get_selection_bounds(start, end);
+    const int cursor = selected ? std::min(start, end) : get_position();
+    DateEdit edit{get_text().raw(), cursor};
+    // What typing left behind holds only while nothing else moved the cursor or changed the text.
+    if (!selected && edit.text == typed_.text && edit.cursor == typed_.cursor) edit = typed_;
+    return edit;
 }
 
 void DateField::SetDate(const CivilDate& date) {
@@ -51,10 +56,11 @@ void DateField::SetDate(const CivilDate& date) {
     settingText_ = true;
     set_text(typing_.TextOf(date_));
     settingText_ = false;
+    typed_ = DateEdit{};
 }
 
 void DateField::Commit() {
-    date_ = typing_.DateOf(get_text().raw(), date_);
+    date_ = typing_.Taken(Current(), date_);
     const int position = get_position();
     Show(DateEdit{typing_.TextOf(date_), position});
 }
@@ -119,10 +125,16 @@ bool DateField::on_key_press_event(GdkEventKey* event) {
     if (key == GDK_KEY_Delete || key == GDK_KEY_KP_Delete) return true;  // the shape has no empty places
     if (key == GDK_KEY_Left || key == GDK_KEY_Right || key == GDK_KEY_Home || key == GDK_KEY_End ||
         key == GDK_KEY_KP_Left || key == GDK_KEY_KP_Right || key == GDK_KEY_KP_Home || key == GDK_KEY_KP_End) {
-        // Leaving a part by the cursor keys makes the date real again.
+        // Leaving a part by the cursor keys keeps that part inside its limits;
+        // the whole date is checked when it is taken, so a day can be typed
+        // before the month it belongs to.
         const int before = DatePartAt(get_position());
         const bool handled = Gtk::Entry::on_key_press_event(event);
-        if (DatePartAt(get_position()) != before) Commit();
+        if (DatePartAt(get_position()) != before && before < 2 && typing_.InShape(get_text().raw())) {
+            std::string text = get_text().raw();
+            DateTyping::KeepPartInLimits(text, before);
+            Show(DateEdit{text, get_position()});
+        }
         return handled;
     }
     const guint32 ch = gdk_keyval_to_unicode(key);

@@ -33,6 +33,7 @@ private:
     DateFieldRange range_;
     DateTyping typing_;
     CivilDate date_{2000, 1, 1};
+    DateEdit typed_;  // the last edit typing showed, with what it knows beyond text and cursor
     bool settingText_ = false;
 };
 

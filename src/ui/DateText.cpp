@@ -32,24 +32,45 @@ std::string FormatDateField(const CivilDate& date, bool withYear) {
     return text;
 }
 
+int FullYearOf(int twoDigitYear) {
+    constexpr int kFirstCenturyYear = 70;  // the calendar starts in 1970
+    return twoDigitYear >= kFirstCenturyYear ? 1900 + twoDigitYear : 2000 + twoDigitYear;
+}
+
 std::optional<CivilDate> ParseDateField(std::string_view text, bool withYear, int yearOfShortForm) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    std::size_t pos = 0;
-    const auto day = ReadNumber(text, pos, 2);
-    if (!day || pos >= text.size() || text[pos++] != '.') return std::nullopt;
-    const auto month = ReadNumber(text, pos, 2);
-    if (!month) return std::nullopt;
+    std::optional<int> day, month;
     int year = yearOfShortForm;
-    if (withYear) {
-        if (pos >= text.size() || text[pos++] != '.') return std::nullopt;
-        const auto y = ReadNumber(text, pos, 4);
-        if (!y) return std::nullopt;
-        year = *y;
-    } else if (pos < text.size() && text[pos] == '.') {
-        ++pos;
+    std::size_t pos = 0;
+    const bool compact = withYear && text.size() == 8 &&
+                         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (compact) {  // "DDMMYYYY"
+        std::size_t at = 0;
+        day = ReadNumber(text.substr(0, 2), at, 2);
+        at = 0;
+        month = ReadNumber(text.substr(2, 2), at, 2);
+        at = 0;
+        year = ReadNumber(text.substr(4), at, 4).value_or(0);
+        pos = text.size();
+    } else {
+        day = ReadNumber(text, pos, 2);
+        if (!day || pos >= text.size() || text[pos++] != '.') return std::nullopt;
+        month = ReadNumber(text, pos, 2);
+        if (!month) return std::nullopt;
+        if (withYear) {
+            if (pos >= text.size() || text[pos++] != '.') return std::nullopt;
+            const std::size_t yearStart = pos;
+            const auto y = ReadNumber(text, pos, 4);
+            if (!y) return std::nullopt;
+            const std::size_t digits = pos - yearStart;
+            if (digits != 2 && digits != 4) return std::nullopt;
+            year = digits == 2 ? FullYearOf(*y) : *y;
+        } else if (pos < text.size() && text[pos] == '.') {
+            ++pos;
+        }
     }
-    if (pos != text.size()) return std::nullopt;
+    if (!day || !month || pos != text.size()) return std::nullopt;
     if (*month < 1 || *month > 12 || *day < 1 || year < 1) return std::nullopt;
     return CivilDate{year, *month, std::min(*day, DaysIn(year, *month))};
 }
@@ -146,13 +167,25 @@ DateEdit DateTyping::Normalised(DateEdit edit, const CivilDate& fallback) const 
     return edit;
 }
 
+void DateTyping::KeepPartInLimits(std::string& text, int part) {
+    const int from = part == 0 ? 0 : kMonthStart;
+    const auto value = DigitsAt(text, from, 2);
+    if (!value) return;
+    const int kept = std::clamp(*value, 1, part == 0 ? 31 : 12);
+    text[static_cast<std::size_t>(from)] = static_cast<char>('0' + kept / 10);
+    text[static_cast<std::size_t>(from) + 1] = static_cast<char>('0' + kept % 10);
+}
+
 DateEdit DateTyping::TypeDigit(const DateEdit& edit, char digit, const CivilDate& fallback) const {
-    if (digit < '0' || digit > '9') return edit;
+    if (digit < '0' || digit > '9') return DateEdit{edit.text, edit.cursor};
     DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
     int pos = std::clamp(edit.cursor, 0, Length());
     if (IsDot(pos)) ++pos;
     if (pos >= Length()) return out;  // no digit place left of the end
     const int partBefore = PartOfPosition(pos);
+    if (partBefore == 2) {
+        out.yearDigits = pos == kYearStart ? 1 : edit.yearDigits == pos - kYearStart ? edit.yearDigits + 1 : 0;
+    }
     auto& t = out.text;
     if ((pos == 0 && digit > '3') || (pos == kMonthStart && digit > '1')) {
         t[static_cast<std::size_t>(pos)] = '0';
@@ -162,38 +195,62 @@ DateEdit DateTyping::TypeDigit(const DateEdit& edit, char digit, const CivilDate
         t[static_cast<std::size_t>(pos)] = digit;
         ++pos;
     }
-    if (pos == kDayEnd || pos == kMonthEnd || pos == Length() || PartOfPosition(pos) != partBefore) {
-        out = Normalised(out, fallback);
-        if (IsDot(pos)) ++pos;
+    if (pos == Length() || (!withYear_ && pos == kMonthEnd)) {
+        out = Normalised(out, fallback);  // the whole date has been typed
+    } else if (pos == kDayEnd || pos == kMonthEnd) {
+        KeepPartInLimits(t, partBefore);
+    }
+    if (IsDot(pos)) {
+        ++pos;  // over the dot
+        out.advanced = true;
     }
     out.cursor = std::min(pos, Length());
     return out;
 }
 
 DateEdit DateTyping::TypeSeparator(const DateEdit& edit, const CivilDate& fallback) const {
-    DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
     const int pos = std::clamp(edit.cursor, 0, Length());
+    if (edit.advanced && (pos == kMonthStart || pos == kYearStart)) {
+        // The part was full and the cursor already moved on: this dot is the
+        // one the person types after every part, not a wish to skip a part.
+        return DateEdit{edit.text, edit.cursor};
+    }
+    DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
     if (pos == 1 || pos == kMonthStart + 1) {
         // One digit typed into a two-digit part: that digit is the number.
         out.text[static_cast<std::size_t>(pos)] = out.text[static_cast<std::size_t>(pos) - 1];
         out.text[static_cast<std::size_t>(pos) - 1] = '0';
     }
     if (pos < kMonthStart) {
+        KeepPartInLimits(out.text, 0);
         out.cursor = kMonthStart;
     } else if (pos < kYearStart) {
+        KeepPartInLimits(out.text, 1);
         out.cursor = std::min(kYearStart, Length());
+        if (!withYear_) out = Normalised(out, fallback);  // the short form ends with its month
     } else {
-        return edit;  // the year is the last part
+        return DateEdit{edit.text, edit.cursor, false, edit.yearDigits};  // the year is the last part
     }
-    return Normalised(out, fallback);
+    return out;
 }
 
 DateEdit DateTyping::StepBack(const DateEdit& edit) const {
-    DateEdit out = edit;
+    DateEdit out{edit.text, edit.cursor};
     int pos = std::clamp(edit.cursor, 0, Length()) - 1;
     if (IsDot(pos)) --pos;
     out.cursor = std::max(pos, 0);
+    if (out.cursor >= kYearStart && edit.yearDigits > 0) out.yearDigits = edit.yearDigits - 1;
     return out;
+}
+
+CivilDate DateTyping::Taken(const DateEdit& edit, const CivilDate& fallback) const {
+    if (withYear_ && edit.yearDigits == 2 && edit.cursor == kYearStart + 2 && InShape(edit.text)) {
+        std::string text = edit.text;
+        const std::string year = std::to_string(FullYearOf(*DigitsAt(text, kYearStart, 2)));
+        text.replace(static_cast<std::size_t>(kYearStart), 4, year);
+        return DateOf(text, fallback);
+    }
+    return DateOf(edit.text, fallback);
 }
 
 }  // namespace sk

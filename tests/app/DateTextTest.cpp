@@ -26,6 +26,11 @@ TEST(DateText, ParsesBothFormsAndRejectsNonsense) {
         {"", true, false, {}},
         {"123.05.2020", true, false, {}},
         {"10.05.20201", true, false, {}},
+        {"01092024", true, true, {2024, 9, 1}},      // pasted without dots
+        {"1.9.24", true, true, {2024, 9, 1}},        // two-digit years
+        {"1.9.85", true, true, {1985, 9, 1}},
+        {"1.9.245", true, false, {}},
+        {"0109202", true, false, {}},
     };
     for (const Case& c : cases) {
         const auto d = ParseDateField(c.text, c.withYear, 2000);

@@ -25,14 +25,18 @@ TEST(DateTyping, DigitsOverwriteTheShapeAndEveryFinishedPartIsARealDateInRange) 
         {"15.03.2024", 0, "01022025", "01.02.2025", 10},
         {"15.03.2024", 0, "3", "35.03.2024", 1},            // a part being typed may read as no date yet
         {"15.03.2024", 0, "31", "31.03.2024", 3},
-        {"15.02.2023", 0, "31", "28.02.2023", 3},           // finished day pulled back to the month's end
+        {"15.02.2023", 0, "31", "31.02.2023", 3},           // a day waits for its month and year
+        {"15.03.2024", 0, "39", "31.03.2024", 3},           // ... but stays a day of some month
         {"15.03.2024", 0, "00", "01.03.2024", 3},
         {"15.03.2024", 0, "4", "04.03.2024", 3},            // no day starts with 4: it is the 4th
         {"15.03.2024", 3, "2", "15.02.2024", 6},            // no month starts with 2
         {"15.03.2024", 3, "00", "15.01.2024", 6},
-        {"31.01.2024", 3, "02", "29.02.2024", 6},           // new month shorter than the day
-        {"31.01.2024", 2, "04", "30.04.2024", 6},           // typed on a dot: the next digit place
+        {"31.01.2024", 3, "02", "31.02.2024", 6},           // new month shorter than the day: checked when taken
+        {"31.01.2024", 2, "04", "31.04.2024", 6},           // typed on a dot: the next digit place
+        {"15.03.2024", 3, "13", "15.12.2024", 6},
         {"15.03.2024", 0, "1.5.2024", "01.05.2024", 10},    // short parts ended by the separator
+        {"15.03.2024", 0, "01.05.2024", "01.05.2024", 10},  // a dot after a full part does not skip a part
+        {"15.03.2024", 0, "4.6.", "04.06.2024", 6},
         {"15.03.2024", 6, "2050", "15.03.2037", 10},        // years past the range: its last year
         {"15.09.2024", 6, "2050", "31.07.2037", 10},        // ... and its last day when the date is later
         {"15.03.2024", 6, "1969", "15.03.1970", 10},
@@ -55,7 +59,8 @@ TEST(DateTyping, DigitsOverwriteTheShapeAndEveryFinishedPartIsARealDateInRange) 
 TEST(DateTyping, ShortFormAllowsTheLeapDayAndKeepsTheYearOfTheField) {
     struct Case { const char* text; int cursor; const char* keys; const char* want; int wantCursor; };
     const Case cases[] = {
-        {"10.02.", 0, "31", "29.02.", 3},
+        {"10.02.", 0, "31", "31.02.", 3},
+        {"10.02.", 0, "31.02", "29.02.", 6},           // the short form is whole with its month
         {"10.02.", 0, "29", "29.02.", 3},
         {"31.01.", 3, "04", "30.04.", 6},
         {"10.02.", 3, "1.", "10.01.", 6},
@@ -72,6 +77,36 @@ TEST(DateTyping, ShortFormAllowsTheLeapDayAndKeepsTheYearOfTheField) {
     EXPECT_EQ(d.year, 2023);
     EXPECT_EQ(d.month, 2);
     EXPECT_EQ(d.day, 29);
+}
+
+// Every way a person types a whole date, over what the field showed, and the
+// date the field gives when it is taken (Return, leaving the field).
+TEST(DateTyping, EveryTypingWayGivesTheTypedDate) {
+    struct Case { const char* shown; const char* keys; CivilDate want; };
+    const Case cases[] = {
+        {"01.01.1970", "01.09.2024", {2024, 9, 1}},
+        {"01.01.1970", "1.9.2024", {2024, 9, 1}},
+        {"01.01.1970", "01092024", {2024, 9, 1}},
+        {"01.01.1970", "1.9.24", {2024, 9, 1}},     // two-digit year
+        {"01.01.2024", "1.9.99", {1999, 9, 1}},
+        {"01.01.1970", "15.12.2030", {2030, 12, 15}},
+        {"01.01.1970", "31.12.2037", {2037, 12, 31}},
+        {"01.01.1970", "4.7.1999", {1999, 7, 4}},
+        {"01.01.1970", "01.09.2025<4", {2024, 9, 1}},  // backspace over the last digit
+        {"01.06.2026", "31032026", {2026, 3, 31}},  // the day is not cut to the month still shown
+        {"01.02.2026", "29022024", {2024, 2, 29}},
+        {"28.02.2024", "31012026", {2026, 1, 31}},
+        {"01.01.2024", "31.4.2024", {2024, 4, 30}},  // not a real date: the month's last day
+        {"01.01.2024", "29022023", {2023, 2, 28}},
+        {"01.01.2024", "31.4", {2024, 4, 30}},       // taken before the year: real with the year shown
+    };
+    const DateTyping typing(true, DateFieldRange{0, DayNumberOf(2037, 12, 31)});
+    for (const Case& c : cases) {
+        const DateEdit edit = Type(typing, DateEdit{c.shown, 0}, c.keys, CivilDate{1970, 1, 1});
+        const CivilDate d = typing.Taken(edit, CivilDate{1970, 1, 1});
+        EXPECT_TRUE(d.year == c.want.year && d.month == c.want.month && d.day == c.want.day)
+            << c.shown << " + " << c.keys << " -> " << d.day << "." << d.month << "." << d.year;
+    }
 }
 
 TEST(DateTyping, TheDateOfAnyTextIsRealAndInRange) {
