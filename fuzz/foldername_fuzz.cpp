@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const sk::NameEdit edit = sk::CheckUserNameEdit(text.substr(0, half), "Anna");
     if (sk::Utf8CharacterCount(edit.text) > 32) std::abort();
     if (edit.text.find('/') != std::string::npos) std::abort();
-    if (!sk::CheckLoginAcceptance(edit.acceptedName) && !IsPlainFolderName(edit.acceptedName)) std::abort();
+    if (!sk::CheckLoginAcceptance(edit.acceptedName, "/nonexistent/") && !IsPlainFolderName(edit.acceptedName)) std::abort();
     if (sk::IsAcceptableUserName(text) && !IsPlainFolderName(std::string(text))) std::abort();
     sk::CheckPasswordEdit(text);
     sk::PasswordCounterText(text);

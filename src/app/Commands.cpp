@@ -103,11 +103,34 @@ int CalendarTypeForMenu(int menuId, int currentType) {
 
 bool ShowsVacationToggle(int calendarType) { return IsFiveCrewColourType(calendarType); }
 
+WindowPlace PlaceInWorkArea(int w, int h, const WorkArea& area) {
+    WindowPlace place;
+    place.fits = w > 0 && h > 0 && w <= area.width && h <= area.height;
+    place.x = area.x + std::max(0, (area.width - w) / 2);
+    place.y = area.y + std::max(0, (area.height - h) / 2);
+    return place;
+}
+
+int LargestFittingFontSize(int wanted, int smallest, const std::function<bool(int)>& fits) {
+    for (int size = wanted; size > smallest; --size)
+        if (fits(size)) return size;
+    return smallest;
+}
+
+void PutMonthFirst(ViewState& v, const DayContext& day) {
+    // The leftmost month is never later than July 2037; a later day (a clock
+    // past the calendar's end) is shown further right.
+    const CivilDate lastFirst = CivilOf(kLastFirstMonthDay);
+    const int monthsPast = (day.year - lastFirst.year) * 12 + day.month - (lastFirst.month - 1);
+    v.cursorColumn = std::clamp(monthsPast, 0, v.lastColumn);
+    const int first = day.year * 12 + day.month - v.cursorColumn;
+    v.firstYear = first / 12;
+    v.firstMonth = first % 12;
+}
+
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today) {
     ViewState& v = state.view;
-    v.firstMonth = today.month;
-    v.firstYear = today.year;
-    v.cursorColumn = 0;
+    PutMonthFirst(v, today);
     v.cursorDay = 0;
     host.Redraw(0, today.day);
 }

@@ -3,6 +3,7 @@
 // (MenuId) is carried out. Windows are reached through CommandHost, so the
 // commands themselves can be driven without a display.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -101,11 +102,31 @@ public:
     virtual void AfterUserChange() {}
 };
 
+// The part of the screen a window may use (the monitor without panels and
+// docks), and where a window of w x h goes in it: centred; `fits` when it is
+// whole on screen.
+struct WorkArea {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+struct WindowPlace {
+    int x = 0, y = 0;
+    bool fits = false;
+};
+WindowPlace PlaceInWorkArea(int w, int h, const WorkArea& area);
+
+// The largest font size from `wanted` down to `smallest` for which
+// `fits(size)` holds; `smallest` when none does.
+int LargestFittingFontSize(int wanted, int smallest, const std::function<bool(int)>& fits);
+
 // Carries out one MenuId.
 void DispatchMenu(AppState& state, CommandHost& host, int menuId);
 
 // Frame commands, also used by the buttons.
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today);
+// The day's month becomes the first shown, with the cursor column on it;
+// after July 2037 the first month stays July 2037 and the cursor column
+// moves right to the day's month.
+void PutMonthFirst(ViewState& v, const DayContext& day);
 void ChangeColumns(AppState& state, CommandHost& host, int delta);
 void SelectCalendarType(AppState& state, CommandHost& host, int type);
 

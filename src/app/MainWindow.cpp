@@ -7,6 +7,7 @@
 #include "accounting/VacationWindow.h"
 
 #include <cmath>
+#include <iostream>
 
 #include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
@@ -88,7 +89,6 @@ CivilDate AskDate(Gtk::Window& parent, const Units& units, const char* title, bo
 
 MainWindow::MainWindow(AppState& state) : state_(state) {
     set_title(kStartTitle);
-    set_default_size(848, 540);
     set_resizable(false);
     add(fixed_);
     css_ = Gtk::CssProvider::create();
@@ -223,29 +223,46 @@ void MainWindow::RelayoutControls() {
     fixed_.set_size_request(u * W, r * 40);
 }
 
-bool MainWindow::ScreenSize(int& width, int& height) const {
+bool MainWindow::ScreenWorkArea(WorkArea& area) {
     auto display = Gdk::Display::get_default();
     if (!display) return false;
-    auto monitor = display->get_monitor(0);
+    // The monitor the window is on, else the first; its work area leaves out
+    // panels and docks.
+    Glib::RefPtr<Gdk::Monitor> monitor;
+    if (auto w = get_window()) monitor = display->get_monitor_at_window(w);
+    if (!monitor) monitor = display->get_primary_monitor();
+    if (!monitor) monitor = display->get_monitor(0);
     if (!monitor) return false;
-    Gdk::Rectangle area;
-    monitor->get_geometry(area);
-    width = area.get_width();
-    height = area.get_height();
-    return width > 0 && height > 0;
+    Gdk::Rectangle r;
+    monitor->get_workarea(r);
+    area = WorkArea{r.get_x(), r.get_y(), r.get_width(), r.get_height()};
+    // The title bar and frame the window manager adds take room too.
+    if (auto w = get_window(); w && get_mapped()) {
+        Gdk::Rectangle frame;
+        w->get_frame_extents(frame);
+        const int extraW = std::max(0, frame.get_width() - w->get_width());
+        const int extraH = std::max(0, frame.get_height() - w->get_height());
+        area.width -= extraW;
+        area.height -= extraH;
+        area.y += extraH;  // the title bar lies above the window
+    }
+    return area.width > 0 && area.height > 0;
 }
 
 bool MainWindow::FitWindow() {
     ViewState& v = state_.view;
     v.widthUnits = WidthUnitsOf(v.lastColumn);
-    int sw = 0, sh = 0;
-    if (!ScreenSize(sw, sh)) return false;
+    WorkArea area;
+    if (!ScreenWorkArea(area)) return false;
     const int w = v.unitWidth * v.widthUnits;
     const int h = v.rowHeight * 40;
-    if (!(w < sw && h < sh)) return false;
+    const WindowPlace place = PlaceInWorkArea(w, h, area);
+    if (!place.fits) return false;
+    // The window follows the layout both ways: smaller fonts shrink it.
     fixed_.set_size_request(w, h);
+    set_default_size(w, h);
     resize(w, h);
-    move((sw - w) / 2, (sh - h) / 2);
+    move(place.x, place.y);
     return true;
 }
 
@@ -265,6 +282,11 @@ void MainWindow::BuildContent() {
     }
     BuildStatusFields();
     BuildButtons();
+    // A size nobody chose (the default on a small screen) quietly becomes
+    // the largest that fits; a chosen one is asked about after the start.
+    if (state_.fontTooLarge && state_.settings.fontSize == Settings{}.fontSize && state_.settings.fontName.empty()) {
+        FallBackToFittingFont();
+    }
     PlaceCursorOnToday(state_, LocalToday());
     Redraw(-1, -1);
     SetVacationToggleVisible(ShowsVacationToggle(v.calendarType));
@@ -279,13 +301,48 @@ void MainWindow::AfterFirstShow() {
     }
 }
 
-void MainWindow::RequestQuit() {
+bool MainWindow::SaveBeforeQuit() {
+    if (savedBeforeQuit_) return true;
+    bool dropped = false;
+    const bool goOn = SaveOrAsk([this] { return SaveSessionData(state_); },
+                                [this, &dropped](const std::vector<std::string>& failed) {
+                                    const FailedSaveChoice c =
+                                        AskAfterFailedSave(this, failed, FailedSavePlace::Shutdown);
+                                    dropped = c == FailedSaveChoice::GoOnWithout;
+                                    return c;
+                                });
+    if (!goOn) return false;
+    savedBeforeQuit_ = true;
+    if (dropped) exitStatus_ = 1;
+    return true;
+}
+
+void MainWindow::CloseDialogsAndHide() {
     state_.view.quitRequested = true;
     // Close every open dialog first, so its own loop returns.
     for (Gtk::Window* w : Gtk::Window::list_toplevels()) {
         if (auto* dialog = dynamic_cast<Gtk::Dialog*>(w)) dialog->response(Gtk::RESPONSE_DELETE_EVENT);
     }
     hide();
+}
+
+void MainWindow::RequestQuit() {
+    if (!SaveBeforeQuit()) {
+        state_.view.quitRequested = false;  // the person keeps the program open
+        return;
+    }
+    CloseDialogsAndHide();
+}
+
+void MainWindow::Terminate() {
+    if (!savedBeforeQuit_) {
+        for (const std::string& path : SaveSessionData(state_)) {
+            std::cerr << FailedSaveText(path) << '\n';
+            exitStatus_ = 1;
+        }
+        savedBeforeQuit_ = true;
+    }
+    CloseDialogsAndHide();
 }
 
 void MainWindow::RunCommand(int menuId) {
@@ -325,6 +382,7 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
 }
 
 bool MainWindow::OnDelete(GdkEventAny*) {
+    if (!SaveBeforeQuit()) return true;  // kept open: a save failed and the person stays
     state_.view.quitRequested = true;
     return false;  // let the window close; the application then ends
 }
@@ -450,7 +508,11 @@ void MainWindow::ChangeFont() {
     Settings& s = state_.settings;
     Gtk::FontChooserDialog chooser("Schriftart", *this);
     chooser.set_font(state_.FontDescription());
-    if (chooser.run() != Gtk::RESPONSE_OK) return;
+    if (chooser.run() != Gtk::RESPONSE_OK) {
+        chooser.hide();
+        if (state_.fontTooLarge) FallBackToFittingFont();
+        return;
+    }
     const Pango::FontDescription desc = chooser.get_font_desc();
     chooser.hide();
     Settings chosen = s;
@@ -477,10 +539,37 @@ void MainWindow::ChangeFont() {
     v.widthUnits = WidthUnitsOf(v.lastColumn);
     RelayoutControls();
     ShowMessage(texts::kError, texts::kChosenFontTooLarge);
+    if (state_.fontTooLarge) FallBackToFittingFont();
+}
+
+void MainWindow::FallBackToFittingFont() {
+    ViewState& v = state_.view;
+    Settings& s = state_.settings;
+    const auto fits = [&](int size) {
+        const FontMetrics m =
+            MeasureFont(FontDescriptionText({s.fontName, size, s.fontStyle}, state_.defaultFontFamily));
+        v.unitWidth = m.unitWidth;
+        v.rowHeight = m.rowHeight;
+        if (FitWindow()) return true;
+        if (v.lastColumn <= kFewestColumnsIndex) return false;
+        v.lastColumn = kFewestColumnsIndex;  // fewer columns before a smaller font
+        s.lastColumn = v.lastColumn;
+        return FitWindow();
+    };
+    const int size = LargestFittingFontSize(s.fontSize, kSmallestFontSize, fits);
+    state_.fontTooLarge = !fits(size);
+    s.fontSize = size;
+    ApplyStyle();
+    RelayoutControls();
+    Redraw(-1, -1);
 }
 
 void MainWindow::ChangeBackground() {
-    Gtk::ColorChooserDialog chooser("Hintergrundfarbe", *this);
+    // The title-only constructor: the one with a parent would add the dialog
+    // into the parent. Transient and centred, it opens over the main window.
+    Gtk::ColorChooserDialog chooser("Hintergrundfarbe");
+    chooser.set_transient_for(*this);
+    chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     Gdk::RGBA preset;
     preset.set_rgba_u(236 * 257, 233 * 257, 216 * 257);
     chooser.set_rgba(preset);

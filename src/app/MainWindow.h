@@ -22,7 +22,15 @@ public:
     void BuildContent();
     // Start-up steps that may show windows, run once the window is up.
     void AfterFirstShow();
+    // Esc, "Ende", closing the window: saves first; when a save fails the
+    // person chooses to try again, keep the program open, or end without it.
     void RequestQuit();
+    // A termination signal: saves what can be saved without asking (no one
+    // may be there to answer), names what failed on stderr, and ends.
+    void Terminate();
+    // 0, or 1 when the program ends with data it could not save.
+    int ExitStatus() const { return exitStatus_; }
+    bool SavedBeforeQuit() const { return savedBeforeQuit_; }
 
     // CommandHost
     void Redraw(int dx, int dy) override;
@@ -53,7 +61,10 @@ private:
     void RunCommand(int menuId);
     void UpdateStatusLine();
     void ShowNotesOfDay(bool complain);
-    bool ScreenSize(int& width, int& height) const;
+    bool ScreenWorkArea(WorkArea& area);
+    // After a font that does not fit was kept (a cancelled chooser): the
+    // largest size of that font that fits, so the window is whole on screen.
+    void FallBackToFittingFont();
     void PaintHalfYearView();
     // The text stamps of the program font, made anew when the font changes.
     TextStamps& Stamps();
@@ -61,6 +72,9 @@ private:
     bool OnKey(GdkEventKey* event);
     bool OnImageButton(GdkEventButton* event);
     bool OnDelete(GdkEventAny* event);
+    // True when the program may end: everything saved, or the person chose to end without it.
+    bool SaveBeforeQuit();
+    void CloseDialogsAndHide();
 
     AppState& state_;
     Gtk::Fixed fixed_;
@@ -74,6 +88,8 @@ private:
     std::unique_ptr<TextStamps> stamps_;
     bool updatingToggle_ = false;
     bool ignoreFieldFocus_ = false;
+    bool savedBeforeQuit_ = false;
+    int exitStatus_ = 0;
 };
 
 }  // namespace sk

@@ -1,14 +1,16 @@
 #include "app/StartUp.h"
 
+#include "app/Commands.h"
+
 #include <cmath>
 
+#include "settings/LoginModel.h"
 #include "settings/SettingsStorage.h"
 
 namespace sk {
 
 namespace {
 
-constexpr int kSmallestFontSize = 6;
 constexpr int kLargestFontSize = 72;
 
 void FiniteOr(double& value, double fallback, double limit) {
@@ -29,8 +31,6 @@ void SanitizeSettings(Settings& s) {
     FiniteOr(s.latitude, defaults.latitude, 90.0);
     FiniteOr(s.longitude, defaults.longitude, 180.0);
     FiniteOr(s.timeZone, defaults.timeZone, 24.0);
-    if (!std::isfinite(s.targetHours38) || s.targetHours38 < 0) s.targetHours38 = defaults.targetHours38;
-    if (!std::isfinite(s.targetHours40) || s.targetHours40 < 0) s.targetHours40 = defaults.targetHours40;
 }
 
 bool EnterDataDirectory(AppState& state, const std::string& workingDirectory) {
@@ -77,24 +77,24 @@ void LoadUserData(AppState& state) {
 
 void PlaceCursorOnToday(AppState& state, const DayContext& today) {
     ViewState& v = state.view;
-    v.firstMonth = today.month;
-    v.firstYear = today.year;
+    PutMonthFirst(v, today);
     v.cursorDay = today.day;
-    v.cursorColumn = 0;
     state.vacationYear = today.year;
     state.cells.Set(0, 29, 1);
     state.cells.Set(0, 30, 1);
     state.cells.Set(0, 31, 1);
 }
 
-void SaveAtShutdown(AppState& state) {
-    if (state.shiftMarks.changed) state.shiftMarks.Save(state.userDataFolder);
-    if (state.calendarMarks.changed) state.calendarMarks.Save(state.userDataFolder);
+std::vector<std::string> SaveSessionData(AppState& state) {
+    std::vector<std::string> failed = SaveChangedMarks(state.userDataFolder, state.calendarMarks, state.shiftMarks);
     Settings& s = state.settings;
     s.lastColumn = state.view.lastColumn;
     s.calendarType = state.view.calendarType;
     s.vacationBlockShown = state.view.vacationBlockShown;
-    SaveSettings(s, state.session.baseDataDirectory);
+    if (!SaveSettings(s, state.session.baseDataDirectory)) {
+        failed.push_back(SettingsFolder(state.session.baseDataDirectory, s.userName) + kSettingsFileName);
+    }
+    return failed;
 }
 
 }  // namespace sk

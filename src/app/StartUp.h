@@ -4,10 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/AppState.h"
 
 namespace sk {
+
+// The smallest font size anyone can read; smaller stored sizes are damage.
+inline constexpr int kSmallestFontSize = 6;
 
 // Values a damaged or hand-edited settings file may hold are brought into
 // the range the program can show: 7-24 columns, a known calendar type, a
@@ -29,7 +33,9 @@ void LoadUserData(AppState& state);
 // First displayed month and the cursor on today.
 void PlaceCursorOnToday(AppState& state, const DayContext& today);
 
-// Saves the marks that changed and the settings.
-void SaveAtShutdown(AppState& state);
+// Saves the marks that changed and the settings (with what the view changed
+// in them). The paths of the files that could not be written; a file that
+// failed keeps its data in memory, so the save can be tried again.
+std::vector<std::string> SaveSessionData(AppState& state);
 
 }  // namespace sk

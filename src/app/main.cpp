@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "app/ClipboardCopy.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "settings/SaveFailures.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -49,7 +51,7 @@ bool IconIsInstalled(const std::string& iconName) {
 }
 
 gboolean OnTerminate(gpointer data) {
-    static_cast<sk::MainWindow*>(data)->RequestQuit();
+    static_cast<sk::MainWindow*>(data)->Terminate();
     return G_SOURCE_CONTINUE;
 }
 
@@ -96,6 +98,13 @@ int main(int argc, char** argv) {
 
     app->run(toolkitArgc, toolkitArgvPtr);
     sk::KeepClipboardAfterExit();
-    sk::SaveAtShutdown(state);
-    return 0;
+    int status = window.ExitStatus();
+    if (!window.SavedBeforeQuit()) {
+        // Ended without a way to ask (the window was gone): say what was not saved.
+        for (const std::string& path : sk::SaveSessionData(state)) {
+            std::cerr << sk::FailedSaveText(path) << '\n';
+            status = 1;
+        }
+    }
+    return status;
 }

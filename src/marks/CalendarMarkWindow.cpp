@@ -24,7 +24,11 @@ void SetUpButton(Gtk::Button& button, const char* text, const char* tip) {
 // The system colour chooser, starting on the model's colour; a cancelled
 // chooser leaves it.
 void ChooseMarkColour(Gtk::Window& owner, CalendarMarkWindowModel& model) {
-    Gtk::ColorChooserDialog chooser(calendar_mark_texts::kColourButton, owner);
+    // The title-only constructor: the one with a parent would add the dialog
+    // into the parent. Transient and centred, it opens over its window.
+    Gtk::ColorChooserDialog chooser(calendar_mark_texts::kColourButton);
+    chooser.set_transient_for(owner);
+    chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     chooser.set_use_alpha(false);
     Gdk::RGBA current;
     double red = 0, green = 0, blue = 0;

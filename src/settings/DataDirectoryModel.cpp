@@ -23,6 +23,27 @@ bool ReadsBefore(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::vector<FolderRoot> DataDirectoryRoots(const std::string& localFolder, const std::string& homeFolder,
+                                           const std::string& userName) {
+    std::vector<FolderRoot> roots;
+    const auto add = [&roots](const std::string& label, std::string path) {
+        if (path.empty()) return;
+        if (path.back() != '/') path.push_back('/');
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
+        for (const FolderRoot& r : roots)
+            if (r.path == path) return;
+        roots.push_back({label, path});
+    };
+    add("Lokaler Ordner (" + localFolder + ")", localFolder);
+    add("Persönlicher Ordner (" + homeFolder + ")", homeFolder);
+    add("/mnt", "/mnt");
+    add("/media", "/media");
+    if (!userName.empty()) add("/run/media/" + userName, "/run/media/" + userName);
+    add("Dateisystem (/)", "/");
+    return roots;
+}
+
 std::vector<std::string> ListSubfolders(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.c_str());

@@ -16,6 +16,20 @@ inline constexpr const char* kDataDirectoryWindowTitle = "Wähle das neue Progra
 // has none.
 std::vector<std::string> ListSubfolders(const std::string& folder);
 
+// A top entry of the folder tree: what it is called and where it points
+// (ending in "/").
+struct FolderRoot {
+    std::string label;
+    std::string path;
+};
+// The tops of the folder tree, so that a shared folder mounted anywhere can
+// be chosen: the local folder (the one holding "SKDaten") first, then the
+// home folder, the usual places of mounted shares that exist ("/mnt",
+// "/media", "/run/media/<user>") and the whole file system "/". A place
+// already listed, or missing, is left out.
+std::vector<FolderRoot> DataDirectoryRoots(const std::string& localFolder, const std::string& homeFolder,
+                                           const std::string& userName);
+
 // The path as the text field shows it: "\" as "/".
 std::string DisplayedFolderPath(std::string_view path);
 

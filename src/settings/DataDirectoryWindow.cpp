@@ -53,14 +53,21 @@ std::string ChooseDataDirectory(WindowContext& context) {
     ModalWindow window(&context.parent, kDataDirectoryWindowTitle, units, 65, 36);
     const std::string parent = DataDirectoryChooserStart(context.state.session);
     const std::string start = parent.empty() ? std::string(1, '/') : parent;
+    const std::vector<FolderRoot> roots =
+        DataDirectoryRoots(start, Glib::get_home_dir(), Glib::get_user_name());
 
     Gtk::Entry pathField;
     pathField.set_editable(false);
     pathField.set_can_focus(false);
     FolderColumns cols;
     Glib::RefPtr<Gtk::TreeStore> store = Gtk::TreeStore::create(cols);
+    // The local folder first, then every other place a share may be mounted.
     Gtk::TreeIter root;
-    AddFolderRow(store, cols, nullptr, start, start, &root);
+    for (const FolderRoot& r : roots) {
+        Gtk::TreeIter added;
+        AddFolderRow(store, cols, nullptr, r.label, r.path, &added);
+        if (!root) root = added;
+    }
     Gtk::TreeView tree(store);
     tree.set_headers_visible(false);
     tree.append_column("", cols.name);
@@ -69,11 +76,14 @@ std::string ChooseDataDirectory(WindowContext& context) {
     scroller.add(tree);
     tree.show();
     Gtk::Button choose("Auswahl");
+    Gtk::Button local("Lokaler Ordner");
+    local.set_tooltip_text("Zurück zum Ordner des Programms auf diesem Rechner");
     Gtk::Button cancel("Abbruch");
 
     window.Place(pathField, 1, 1, 63, 1.3);
     window.Place(scroller, 1, 3, 63, 30);
     window.Place(choose, 1, 34, 10, 1.8);
+    window.Place(local, 25, 34, 15, 1.8);
     window.Place(cancel, 54, 34, 10, 1.8);
 
     std::string selected;
@@ -99,6 +109,13 @@ std::string ChooseDataDirectory(WindowContext& context) {
         else tree.expand_row(p, false);
     });
     cancel.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
+    local.signal_clicked().connect([&] {
+        const Gtk::TreePath path = store->get_path(root);
+        tree.expand_row(path, false);
+        tree.get_selection()->select(root);
+        tree.scroll_to_row(path);
+        tree.grab_focus();
+    });
 
     UseProgramFont(*window.get_content_area(), context.state.FontDescription());
     tree.expand_row(store->get_path(root), false);
@@ -114,7 +131,12 @@ bool ChangeDataDirectory(WindowContext& context, const std::string& folder) {
     const ChangeDirectoryOutcome outcome = sk::ChangeDataDirectory(
         folder, state.settings, state.session,
         [&context] { return AskQuestion(&context.parent, user_texts::kFolderExists); },
-        [&state] { SaveChangedMarks(state.userDataFolder, state.calendarMarks, state.shiftMarks); });
+        [&state, &context] {
+            for (const std::string& path :
+                 SaveChangedMarks(state.userDataFolder, state.calendarMarks, state.shiftMarks)) {
+                ReportFailedSave(&context.parent, path);
+            }
+        });
     if (!outcome.changed) {
         if (outcome.error) context.host.ShowMessage(outcome.error->title, outcome.error->text);
         return false;

@@ -2,6 +2,7 @@
 
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
+#include "settings/FileIO.h"
 
 namespace sk {
 
@@ -27,11 +28,18 @@ FieldReaction LoginForm::PasswordChanged(std::string_view text) {
     return reaction;
 }
 
-std::optional<UserMessage> LoginForm::Accept() const { return CheckLoginAcceptance(acceptedName_); }
+std::optional<UserMessage> LoginForm::Accept(const std::string& baseDataDirectory) const {
+    return CheckLoginAcceptance(acceptedName_, baseDataDirectory);
+}
 
-void SaveChangedMarks(const std::string& folder, CalendarMarkList& calendarMarks, ShiftMarkList& shiftMarks) {
-    if (shiftMarks.changed) shiftMarks.Save(folder);
-    if (calendarMarks.changed) calendarMarks.Save(folder);
+std::vector<std::string> SaveChangedMarks(const std::string& folder, CalendarMarkList& calendarMarks,
+                                          ShiftMarkList& shiftMarks) {
+    std::vector<std::string> failed;
+    if (shiftMarks.changed && !shiftMarks.Save(folder)) failed.push_back(JoinPath(folder, kShiftMarkFileName));
+    if (calendarMarks.changed && !calendarMarks.Save(folder)) {
+        failed.push_back(JoinPath(folder, kCalendarMarkFileName));
+    }
+    return failed;
 }
 
 LoginOutcome SwitchUser(std::string_view name, std::string_view password, Settings& settings,

@@ -33,7 +33,7 @@ public:
     FieldReaction PasswordChanged(std::string_view text);
     // "Anmelden" or Return: the message to show (the name field then gets
     // the focus again), or nothing when the login may go on.
-    std::optional<UserMessage> Accept() const;
+    std::optional<UserMessage> Accept(const std::string& baseDataDirectory) const;
 
     const std::string& AcceptedName() const { return acceptedName_; }
     const std::string& Password() const { return password_; }
@@ -53,7 +53,8 @@ LoginOutcome SwitchUser(std::string_view name, std::string_view password, Settin
                         UserSession& session, const std::string& currentDataFolder,
                         CalendarMarkList& calendarMarks, ShiftMarkList& shiftMarks);
 
-// Saves the marks that changed into `folder` (before a switch of user or folder).
-void SaveChangedMarks(const std::string& folder, CalendarMarkList& calendarMarks, ShiftMarkList& shiftMarks);
+// Saves the marks that changed into `folder` (before a switch of user or
+// folder); the paths of the files that could not be written.
+std::vector<std::string> SaveChangedMarks(const std::string& folder, CalendarMarkList& calendarMarks, ShiftMarkList& shiftMarks);
 
 }  // namespace sk

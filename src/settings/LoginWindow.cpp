@@ -97,7 +97,7 @@ std::optional<LoginAnswer> RunLoginWindow(WindowContext& context) {
         Show(window, reaction.messages);
     });
     auto accept = [&] {
-        if (const std::optional<UserMessage> m = form.Accept()) {
+        if (const std::optional<UserMessage> m = form.Accept(context.state.session.baseDataDirectory)) {
             ShowMessage(&window, m->title, m->text);
             nameField.grab_focus();
             return;
@@ -130,6 +130,13 @@ bool Login(WindowContext& context) {
     state.settings.lastColumn = state.view.lastColumn;
     state.settings.calendarType = state.view.calendarType;
     state.settings.vacationBlockShown = state.view.vacationBlockShown;
+    // The old user's marks and settings are saved before anything switches;
+    // when that fails the person decides, nothing is dropped silently.
+    const bool saved = SaveOrAsk([&state] { return SaveSessionData(state); },
+                                 [&context](const std::vector<std::string>& failed) {
+                                     return AskAfterFailedSave(&context.parent, failed, FailedSavePlace::UserChange);
+                                 });
+    if (!saved) return false;
     const LoginOutcome outcome = SwitchUser(answer->name, answer->password, state.settings, state.session,
                                             state.userDataFolder, state.calendarMarks, state.shiftMarks);
     if (!outcome.loggedIn) {

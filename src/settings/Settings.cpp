@@ -1,6 +1,7 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace sk {
 
@@ -16,6 +17,11 @@ void ClampSettingsToRanges(Settings& s) {
     // The longest form of each month, so 29 February survives a common year.
     static constexpr int kLongestMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     s.vacationStartDay = std::clamp(s.vacationStartDay, 1, kLongestMonth[s.vacationStartMonth - 1]);
+    for (float* hours : {&s.targetHours38, &s.targetHours40}) {
+        if (!std::isfinite(*hours) || *hours < 0 || *hours > kMaxTargetHours) {
+            *hours = hours == &s.targetHours38 ? defaults.targetHours38 : defaults.targetHours40;
+        }
+    }
 }
 
 }  // namespace sk

@@ -43,11 +43,21 @@ struct Settings {
 inline constexpr int kMaxLastColumn = 23;
 inline constexpr int kCalendarTypeCount = 8;
 inline constexpr int kTwilightKindCount = 3;
+// Target hours of a year cannot exceed the hours of a leap year.
+inline constexpr double kMaxTargetHours = 366 * 24;
+// The vacation order has five rotations. The stored count ("UrlaubZyklus")
+// is kept as read; the rotation it stands for is this, for the calendar and
+// the settings dialog alike (a negative count rotates nothing).
+inline constexpr int kVacationCycleCount = 5;
+inline int VacationRotationOf(int vacationCycle) {
+    return vacationCycle < 0 ? 0 : vacationCycle % kVacationCycleCount;
+}
 
 // Brings values that would index outside a table or name no date back into
 // their range: calendar type and twilight kind outside their range take the
 // default, the column count is limited to 0-23, the earliest vacation start
-// becomes a real day of the month (29 February allowed).
+// becomes a real day of the month (29 February allowed), target hours that
+// are no number of 0 to kMaxTargetHours take the default.
 void ClampSettingsToRanges(Settings& s);
 
 }  // namespace sk

@@ -129,8 +129,8 @@ SettingsForm MakeSettingsForm(const Settings& s) {
     f.showSchoolHolidays = s.showSchoolHolidays;
     f.vacationStartMonth = s.vacationStartMonth;
     f.vacationStartDay = s.vacationStartDay;
-    // Five rotations are the table itself, so any stored count names one entry.
-    f.vacationOrderIndex = ((s.vacationCycle % 5) + 5) % 5;
+    // The entry the calendar uses for the stored count.
+    f.vacationOrderIndex = VacationRotationOf(s.vacationCycle);
     f.hours38Text = FormatHoursField(s.targetHours38);
     f.hours40Text = FormatHoursField(s.targetHours40);
     return f;
@@ -169,8 +169,10 @@ void ApplySettingsForm(const SettingsForm& form, int vacationYear, Settings& s, 
     ResetVacationOrder(tables, vacationYear);
     RotateVacationOrder(tables, vacationYear, s.vacationCycle);
 
-    s.targetHours38 = static_cast<float>(ParseHoursField(form.hours38Text));
-    s.targetHours40 = static_cast<float>(ParseHoursField(form.hours40Text));
+    // Never a value the file cannot hold: the dialog refuses such text, and
+    // whatever comes here is kept inside the range.
+    s.targetHours38 = static_cast<float>(std::clamp(ParseHoursField(form.hours38Text), 0.0, kMaxTargetHours));
+    s.targetHours40 = static_cast<float>(std::clamp(ParseHoursField(form.hours40Text), 0.0, kMaxTargetHours));
 }
 
 }  // namespace sk

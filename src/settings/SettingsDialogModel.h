@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "accounting/VacationBlock.h"
+#include "settings/NumberField.h"
 #include "settings/Settings.h"
 
 namespace sk {
@@ -19,6 +20,11 @@ inline constexpr double kLongitudeLimit = 180.0;
 inline constexpr double kLatitudeLimit = 90.0;
 inline constexpr double kEarliestTimeZone = -12.0;
 inline constexpr double kLatestTimeZone = 14.0;
+
+inline constexpr NumberFieldRule kTargetHours38Rule{"Sollstunden bei einer 38 Stundenwoche", 0.0, kMaxTargetHours,
+                                                    false, false};
+inline constexpr NumberFieldRule kTargetHours40Rule{"Sollstunden bei einer 40 Stundenwoche", 0.0, kMaxTargetHours,
+                                                    false, false};
 
 namespace settings_texts {
 inline constexpr const char* kWindowTitle = "Programmeinstellungen";

@@ -13,8 +13,7 @@ constexpr std::size_t kMaxSettingsFileBytes = 1u << 20;
 
 void ApplyVacationCycle(VacationOrderTables& tables, int year, int vacationCycle) {
     tables = MakeDefaultVacationOrderTables();
-    // A negative count rotates nothing, as a counting loop would.
-    if (vacationCycle > 0) RotateVacationOrder(tables, year, vacationCycle % 5);
+    RotateVacationOrder(tables, year, VacationRotationOf(vacationCycle));
 }
 
 void LoadSettings(Settings& settings, const std::string& baseDataDirectory, VacationOrderTables& tables,
@@ -28,6 +27,11 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
     // The name decides where every later save goes: a name that would leave
     // the base folder is never taken from a file.
     if (!IsAcceptableUserName(loaded.userName)) loaded.userName = settings.userName;
+    // The reader trims values; the folder of an older name with blanks at its
+    // ends is the name it was read from.
+    if (loaded.userName != settings.userName && loaded.userName == TrimBlanks(settings.userName)) {
+        loaded.userName = settings.userName;
+    }
     if (loaded.userDirectory.empty()) loaded.userDirectory = baseDataDirectory;
     ClampSettingsToRanges(loaded);
     ApplyVacationCycle(tables, currentYear, loaded.vacationCycle);

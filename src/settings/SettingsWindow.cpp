@@ -1,9 +1,12 @@
 #include "settings/SettingsWindow.h"
 
+#include <utility>
+
 #include "help/HelpTextWindow.h"
 #include "settings/DialogFontWindow.h"
 #include "settings/SettingsDialogModel.h"
 #include "settings/SettingsStorage.h"
+#include "settings/Users.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 
@@ -39,12 +42,16 @@ struct OptionPair {
     }
 };
 
-// The settings the painting reads from its own copy.
-void PointPaintingAtSettings(AppState& state) {
+// The settings the painting reads from its own copy. The earliest vacation
+// start may hold a value for this run only (key F); it follows the settings
+// only when the dialog changed it.
+void PointPaintingAtSettings(AppState& state, bool vacationStartChanged) {
     const Settings& s = state.settings;
     CoreSources& src = state.sources;
-    src.vacationStartMonth = s.vacationStartMonth;
-    src.vacationStartDay = s.vacationStartDay;
+    if (vacationStartChanged) {
+        src.vacationStartMonth = s.vacationStartMonth;
+        src.vacationStartDay = s.vacationStartDay;
+    }
     src.observer.latitude = s.latitude;
     src.observer.longitude = s.longitude;
     src.observer.zone = s.timeZone;
@@ -209,6 +216,16 @@ bool EditSettings(WindowContext& context) {
     });
     bool saved = false;
     saveButton.signal_clicked().connect([&] {
+        // Target hours that are no number in range are refused; the dialog stays.
+        const std::pair<Gtk::Entry*, const NumberFieldRule*> numberFields[] = {
+            {&hours38Field, &kTargetHours38Rule}, {&hours40Field, &kTargetHours40Rule}};
+        for (const auto& [field, rule] : numberFields) {
+            if (const std::optional<std::string> refused = CheckNumberField(field->get_text().raw(), *rule)) {
+                ShowMessage(&window, message_titles::kError, *refused);
+                field->grab_focus();
+                return;
+            }
+        }
         saved = true;
         window.response(Gtk::RESPONSE_OK);
     });
@@ -245,8 +262,12 @@ bool EditSettings(WindowContext& context) {
     settings.lastColumn = state.view.lastColumn;
     settings.calendarType = state.view.calendarType;
     settings.vacationBlockShown = state.view.vacationBlockShown;
-    SaveSettings(settings, state.session.baseDataDirectory);
-    PointPaintingAtSettings(state);
+    if (!SaveSettings(settings, state.session.baseDataDirectory)) {
+        ReportFailedSave(&context.parent,
+                         SettingsFolder(state.session.baseDataDirectory, settings.userName) + kSettingsFileName);
+    }
+    PointPaintingAtSettings(state, form.vacationStartMonth != initial.vacationStartMonth ||
+                                       form.vacationStartDay != initial.vacationStartDay);
     return true;
 }
 

@@ -252,9 +252,18 @@ std::string PasswordCounterText(std::string_view password) {
     return std::to_string(Utf8CharacterCount(password)) + " von max. " + std::to_string(kMaxPasswordLength) + " Zeichen.";
 }
 
-std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName) {
+namespace {
+bool HasEdgeBlank(std::string_view name) { return !name.empty() && (name.front() == ' ' || name.back() == ' '); }
+}  // namespace
+
+std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName, const std::string& baseDataDirectory) {
     if (acceptedName.empty()) return Error(user_texts::kNameMissing);
+    if (acceptedName == "." || acceptedName == "..") return Error(user_texts::kNameNotAllowed);
     if (!IsAcceptableUserName(acceptedName)) return Error(user_texts::kCharacterNotAllowed);
+    if (HasEdgeBlank(acceptedName) && !IsFolder(baseDataDirectory + std::string(acceptedName))) {
+        const bool onlyBlanks = acceptedName.find_first_not_of(' ') == std::string_view::npos;
+        return Error(onlyBlanks ? user_texts::kNameOnlyBlanks : user_texts::kNameEdgeBlanks);
+    }
     return std::nullopt;
 }
 
@@ -265,11 +274,11 @@ std::string MainWindowTitle(std::string_view userName) {
 LoginOutcome LoginUser(std::string_view name, std::string_view password, Settings& settings,
                        UserSession& session) {
     LoginOutcome outcome;
-    if (!IsAcceptableUserName(name)) {
+    const std::string& base = session.baseDataDirectory;
+    if (CheckLoginAcceptance(name, base)) {
         outcome.error = Error(user_texts::kNoNewUser);
         return outcome;
     }
-    const std::string& base = session.baseDataDirectory;
     SaveSettings(settings, base);
     const std::string folder = base + std::string(name);
     struct stat st {};

@@ -30,6 +30,10 @@ inline constexpr const char* kCharacterNotAllowed = "Das eingebene Zeichen ist n
 inline constexpr const char* kPasswordTooLong =
     "Das eingegeben Passwort hat die erlaubte Maximallänge von 32 überschritten und wurde gelöscht!";
 inline constexpr const char* kNameMissing = "Benutzername fehlt!";
+inline constexpr const char* kNameNotAllowed = "Dieser Benutzername ist nicht erlaubt!";
+inline constexpr const char* kNameOnlyBlanks = "Der Benutzername darf nicht nur aus Leerzeichen bestehen!";
+inline constexpr const char* kNameEdgeBlanks =
+    "Der Benutzername darf nicht mit einem Leerzeichen beginnen oder enden!";
 inline constexpr const char* kNoNewUser = "Es wurde kein neuer Anwender angemeldet!";
 inline constexpr const char* kFolderExists =
     "Das Verzeichnis existiert bereits! Sollen bereits vorhandene Dateien gelöscht und überschrieben werden?";
@@ -90,9 +94,12 @@ std::optional<UserMessage> CheckPasswordEdit(std::string_view text);
 // "5 von max. 32 Zeichen." for the length counter.
 std::string PasswordCounterText(std::string_view password);
 
-// "Anmelden": nothing when the name may be taken, else the message
-// (an empty name, or a name such as "." or ".." that is no folder of its own).
-std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName);
+// "Anmelden": nothing when the name may be taken, else the message: an empty
+// name, a name such as "." or ".." that is no folder of its own, a name of
+// blanks only, or a new name with a blank at its start or end (the settings
+// file cannot keep such a name, so the user's folder would be lost at the
+// next start). An existing user folder with such a name is still accepted.
+std::optional<UserMessage> CheckLoginAcceptance(std::string_view acceptedName, const std::string& baseDataDirectory);
 
 // The main-window title for a user.
 std::string MainWindowTitle(std::string_view userName);

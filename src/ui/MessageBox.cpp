@@ -46,4 +46,31 @@ bool AskQuestion(Gtk::Window* parent, const std::string& text) {
     return RunBox(parent, message_titles::kQuestion, text, true) == Gtk::RESPONSE_YES;
 }
 
+void ReportFailedSave(Gtk::Window* parent, std::string_view path) {
+    ShowMessage(parent, message_titles::kError, FailedSaveText(path));
+}
+
+FailedSaveChoice AskAfterFailedSave(Gtk::Window* parent, const std::vector<std::string>& paths,
+                                    FailedSavePlace place) {
+    const bool atShutdown = place == FailedSavePlace::Shutdown;
+    const std::string text =
+        FailedSavesText(paths) +
+        (atShutdown ? "\n\nNochmals speichern, das Programm geöffnet lassen oder ohne diese Daten beenden?"
+                    : "\n\nNochmals speichern, beim bisherigen Benutzer bleiben oder ohne diese Daten wechseln?");
+    Gtk::MessageDialog box(text, false, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_NONE, true);
+    if (parent) box.set_transient_for(*parent);
+    box.set_title(message_titles::kError);
+    box.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
+    enum { kRetry = 1, kStay = 2, kGoOn = 3 };
+    box.add_button("_Nochmals speichern", kRetry);
+    box.add_button(atShutdown ? "Programm _offen lassen" : "Benutzer _behalten", kStay);
+    box.add_button(atShutdown ? "Ohne Speichern _beenden" : "Ohne Speichern _wechseln", kGoOn);
+    box.set_default_response(kRetry);
+    switch (box.run()) {
+        case kRetry: return FailedSaveChoice::Retry;
+        case kGoOn: return FailedSaveChoice::GoOnWithout;
+        default: return FailedSaveChoice::Stay;
+    }
+}
+
 }  // namespace sk

@@ -4,6 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "settings/SaveFailures.h"
 
 namespace Gtk {
 class Window;
@@ -27,5 +30,15 @@ void ShowMessage(Gtk::Window* parent, const std::string& title, const std::strin
 // A question titled "Frage" with "Ja" and "Nein"; true for "Ja". Esc and
 // closing the box answer "Nein".
 bool AskQuestion(Gtk::Window* parent, const std::string& text);
+
+// A failed save, reported under "Fehler" with the file's path.
+void ReportFailedSave(Gtk::Window* parent, std::string_view path);
+
+// Where the person is when a save fails: at the end of the program or at a
+// change of user. Asks whether to try again, to stay, or to go on without
+// the unsaved data; Esc and closing the box stay.
+enum class FailedSavePlace { Shutdown, UserChange };
+FailedSaveChoice AskAfterFailedSave(Gtk::Window* parent, const std::vector<std::string>& paths,
+                                    FailedSavePlace place);
 
 }  // namespace sk

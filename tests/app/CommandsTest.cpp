@@ -166,6 +166,30 @@ TEST(GoToToday, PutsTodayFirstWithTheCursorOnIt) {
     EXPECT_EQ(host.redraws, (std::vector<std::pair<int, int>>{{0, 31}}));
 }
 
+// A clock past the calendar's end shows July 2037 first, as every other way
+// of moving the view does, with the cursor column on the day's month.
+TEST(GoToToday, NeverShowsAFirstMonthAfterJuly2037) {
+    struct Case { int y, m, d; int wantFirstYear, wantFirstMonth, wantColumn; };
+    const Case cases[] = {
+        {2037, 7, 31, 2037, 6, 0},
+        {2037, 8, 1, 2037, 6, 1},
+        {2037, 12, 31, 2037, 6, 5},
+        {2030, 1, 1, 2030, 0, 0},
+    };
+    for (const Case& c : cases) {
+        AppState state = StateAt(2024, 0);
+        RecordingHost host;
+        GoToToday(state, host, MakeDayContext(DayNumberOf(c.y, c.m, c.d)));
+        EXPECT_EQ(state.view.firstYear, c.wantFirstYear) << c.y << "-" << c.m;
+        EXPECT_EQ(state.view.firstMonth, c.wantFirstMonth) << c.y << "-" << c.m;
+        EXPECT_EQ(state.view.cursorColumn, c.wantColumn) << c.y << "-" << c.m;
+        PlaceCursorOnToday(state, MakeDayContext(DayNumberOf(c.y, c.m, c.d)));
+        EXPECT_EQ(state.view.firstYear, c.wantFirstYear) << "start " << c.y << "-" << c.m;
+        EXPECT_EQ(state.view.cursorColumn, c.wantColumn) << "start " << c.y << "-" << c.m;
+        EXPECT_EQ(state.view.cursorDay, c.d) << "start " << c.y << "-" << c.m;
+    }
+}
+
 TEST(EnterDate, StartsOnTheCursorDateAndTakesTheChosenOne) {
     struct Case { int year, month, column, day; int wantY, wantM, wantD; };
     const Case cases[] = {
@@ -210,6 +234,11 @@ TEST(SanitizeSettings, BringsDamagedValuesIntoRange) {
              EXPECT_DOUBLE_EQ(s.latitude, 48.47);
              EXPECT_DOUBLE_EQ(s.longitude, -12.52);
              EXPECT_DOUBLE_EQ(s.timeZone, 1.0);
+         }},
+        {"target hours", [](Settings& s) { s.targetHours38 = INFINITY; s.targetHours40 = 1e9f; },
+         [](const Settings& s) {
+             EXPECT_EQ(s.targetHours38, 1982.76f);
+             EXPECT_EQ(s.targetHours40, 2088.0f);
          }},
     };
     for (const Case& c : cases) {

@@ -3,11 +3,12 @@
 # restarted under a virtual X server, gets a fresh working folder as its
 # current folder, starts the program there with today pinned and drives it by
 # keys and clicks; screenshots, pixels and files are checked afterwards.
-# With SK_E2E_KEEP naming a folder the working folder is copied there at the end.
+# With SK_E2E_KEEP naming a folder the working folder is copied there at the end;
+# SK_E2E_SCREEN (set before sourcing) gives another screen, e.g. 1024x600x24.
 set -u
 if [ -z "${SK_E2E_INNER:-}" ]; then
   export SK_E2E_INNER=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
-  exec xvfb-run -a -s "-screen 0 1600x1000x24" bash "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${SK_E2E_SCREEN:-1600x1000x24}" bash "$0" "$@"
 fi
 
 BUILD=${SK_BUILD_DIR:?SK_BUILD_DIR must name the build folder}

@@ -71,11 +71,12 @@ TEST(LoginModel, FieldsPutBackWhatTheyKeep) {
 
 TEST(LoginModel, AcceptNeedsAName) {
     LoginForm form;
-    EXPECT_TRUE(form.Accept().has_value());
+    TempFolder tmp;
+    EXPECT_TRUE(form.Accept(tmp.Dir()).has_value());
     form.NameChanged("..");
-    EXPECT_TRUE(form.Accept().has_value());  // no folder of its own
+    EXPECT_TRUE(form.Accept(tmp.Dir()).has_value());  // no folder of its own
     form.NameChanged("Jörg");
-    EXPECT_FALSE(form.Accept().has_value());
+    EXPECT_FALSE(form.Accept(tmp.Dir()).has_value());
 }
 
 class SwitchUserTest : public ::testing::Test {

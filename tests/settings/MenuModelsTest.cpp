@@ -86,6 +86,25 @@ TEST(DataDirectoryModel, TreeListsVisibleFoldersInReadingOrder) {
     EXPECT_TRUE(ListSubfolders(p + "fehlt/").empty());
 }
 
+// A share mounted outside the working folder can be reached from the tree's
+// tops; the local folder comes first so the way back is one step.
+TEST(DataDirectoryModel, TreeStartsAtTheLocalFolderAndReachesEveryPlace) {
+    testing::TempFolder tmp;
+    const std::string local = tmp.Dir() + "arbeit/", home = tmp.Dir() + "home";
+    ::mkdir(local.c_str(), 0755);
+    ::mkdir(home.c_str(), 0755);
+    std::vector<std::string> paths;
+    for (const FolderRoot& r : DataDirectoryRoots(local, home, "anna")) paths.push_back(r.path);
+    ASSERT_GE(paths.size(), 3u);
+    EXPECT_EQ(paths.front(), local);
+    EXPECT_EQ(paths[1], home + "/");
+    EXPECT_EQ(paths.back(), "/");
+    // A missing home and a local folder that is the home are listed once or not at all.
+    const auto roots = DataDirectoryRoots(local, tmp.Dir() + "fehlt", "anna");
+    EXPECT_EQ(roots.size(), paths.size() - 1);
+    EXPECT_EQ(DataDirectoryRoots(local, local, "anna").size(), paths.size() - 1);
+}
+
 TEST(DataDirectoryModel, PathsAsShownAndJoined) {
     EXPECT_EQ(DisplayedFolderPath("C:\\Daten\\SK\\"), "C:/Daten/SK/");
     EXPECT_EQ(DisplayedFolderPath("/home/anna/"), "/home/anna/");

@@ -109,6 +109,9 @@ TEST(SettingsDialogModel, FormShowsSettingsWithTheirSides) {
     EXPECT_FALSE(f.timeZoneEast);
     EXPECT_EQ(f.vacationOrderIndex, 2);
     EXPECT_EQ(f.twilightKind, 0);
+    // A negative count rotates nothing in the calendar, so the dialog shows the first entry.
+    s.vacationCycle = -7;
+    EXPECT_EQ(MakeSettingsForm(s).vacationOrderIndex, 0);
 }
 
 TEST(SettingsDialogModel, SavingAppliesSignRules) {

@@ -86,10 +86,47 @@ TEST(Users, PasswordAndAcceptanceMessages) {
     EXPECT_EQ(tooLong->text,
               "Das eingegeben Passwort hat die erlaubte Maximallänge von 32 überschritten und wurde gelöscht!");
     EXPECT_EQ(PasswordCounterText("äb"), "2 von max. 32 Zeichen.");
-    EXPECT_EQ(CheckLoginAcceptance("")->text, "Benutzername fehlt!");
-    EXPECT_EQ(CheckLoginAcceptance("..")->text, "Das eingebene Zeichen ist nicht erlaubt!");
-    EXPECT_FALSE(CheckLoginAcceptance("Anna"));
     EXPECT_EQ(MainWindowTitle("Anna"), "Velmo Schichtkalender  - Benutzername: Anna");
+}
+
+// One rule for a name at login: what would break the user's folder or the
+// settings file is refused with a message saying what is wrong; a folder that
+// exists already under such a name keeps working.
+TEST(Users, LoginAcceptsOnlyNamesThatKeepTheirFolder) {
+    TempFolder tmp;
+    const std::string base = tmp.Dir();
+    fs::create_directory(base + " Alt ");
+    struct Case { const char* name; const char* message; };
+    const Case cases[] = {
+        {"Anna", nullptr},
+        {"Anna Maria", nullptr},
+        {"", "Benutzername fehlt!"},
+        {".", "Dieser Benutzername ist nicht erlaubt!"},
+        {"..", "Dieser Benutzername ist nicht erlaubt!"},
+        {"a/b", "Das eingebene Zeichen ist nicht erlaubt!"},
+        {" ", "Der Benutzername darf nicht nur aus Leerzeichen bestehen!"},
+        {"   ", "Der Benutzername darf nicht nur aus Leerzeichen bestehen!"},
+        {"Anna ", "Der Benutzername darf nicht mit einem Leerzeichen beginnen oder enden!"},
+        {" Anna", "Der Benutzername darf nicht mit einem Leerzeichen beginnen oder enden!"},
+        {" Alt ", nullptr},  // an existing folder of an older release
+    };
+    for (const Case& c : cases) {
+        const auto m = CheckLoginAcceptance(c.name, base);
+        EXPECT_EQ(m.has_value(), c.message != nullptr) << '"' << c.name << '"';
+        if (m && c.message) {
+            EXPECT_EQ(m->text, c.message) << '"' << c.name << '"';
+        }
+    }
+    // The settings file of such a folder reads back to the folder's name,
+    // though the reader trims values.
+    Settings old;
+    old.userName = " Alt ";
+    ASSERT_TRUE(SaveSettings(old, base));
+    Settings loaded;
+    loaded.userName = " Alt ";
+    VacationOrderTables tables = MakeDefaultVacationOrderTables();
+    LoadSettings(loaded, base, tables, 2026);
+    EXPECT_EQ(loaded.userName, " Alt ");
 }
 
 class UserFolders : public ::testing::Test {
