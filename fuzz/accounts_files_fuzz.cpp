@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sk::VacationDays days;
     if (sk::ParseVacationDays(bytes, days)) {
         sk::VacationDays back;
+        if (days.vacationDaysLeft < -sk::kVacationDaysLimit || days.vacationDaysLeft > sk::kVacationDaysLimit) std::abort();
         if (!sk::ParseVacationDays(sk::FormatVacationDays(days), back) || !(back == days)) std::abort();
         sk::RemainingVacationText(days, 3);
     }

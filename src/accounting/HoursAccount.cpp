@@ -55,6 +55,11 @@ bool HomeCrewWorks(ShiftCode code) { return code == kShiftEarly || code == kShif
 
 ShiftCode HomeCrewCode(const HoursCountInput& in, DayNumber d) {
     const int crew = in.hours.homeCrew >= 0 && in.hours.homeCrew < kMaxCrews ? in.hours.homeCrew : 0;
+    const int year = CivilOf(d).year;
+    if (in.blockOfYear && (in.block == nullptr || in.block->year != year)) {
+        const VacationBlock own = in.blockOfYear(year);
+        return ComputeCrewShifts(in.calendarType, d, &own).table.Code(crew);
+    }
     return ComputeCrewShifts(in.calendarType, d, in.block).table.Code(crew);
 }
 

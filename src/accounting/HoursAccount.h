@@ -5,6 +5,7 @@
 // "Minusstunden.dat": 11-byte records, the last complete one counts.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +41,14 @@ void LoadHours(const std::string& folder, HoursRecord& record);
 bool SaveHours(const std::string& folder, const HoursRecord& record);
 
 // Everything the counts need besides the marks. `block` is the vacation
-// block of the current year (the counts use it for every day).
+// block of the current year ("Urlaubsblock als Minusstunden" counts it). A
+// mark is judged against the block of its own year, as the calendar paints
+// that day: `blockOfYear` gives it; without it every day uses `block`.
 struct HoursCountInput {
     int calendarType = 0;
     HoursRecord hours;
     const VacationBlock* block = nullptr;
+    std::function<VacationBlock(int year)> blockOfYear;
 };
 
 // Hours of "Freizeit" marks on or after the hours count start, on days the home crew works, that are not

@@ -46,13 +46,13 @@ bool OpenHoursWindow(WindowContext& context) {
     choose(minutesOption, kMinutesNotation);
     choose(decimalOption, kDecimalNotation);
 
-    HomeCrewOptions crews(window, 3, record.homeCrew);
+    HomeCrewOptions crews(window, 3, form.homeCrew);
 
     Gtk::CheckButton blockAsMinus("Den Urlaubsblock als Minusstunden berechnen");
     blockAsMinus.set_tooltip_text("Wenn im Urlaubsblock gearbeitet wird, z. B. bei Schichttausch");
-    blockAsMinus.set_active(record.vacationBlockAsMinus);
+    blockAsMinus.set_active(form.vacationBlockAsMinus);
     handlers.push_back(blockAsMinus.signal_toggled().connect(
-        [&] { record.vacationBlockAsMinus = !record.vacationBlockAsMinus; }));
+        [&] { form.vacationBlockAsMinus = blockAsMinus.get_active(); }));
     window.Place(blockAsMinus, 1, 5, 58, 1.5);
 
     Gtk::Button save("Speichern"), cancel("Abbruch");
@@ -73,13 +73,21 @@ bool OpenHoursWindow(WindowContext& context) {
 
     hoursField.grab_focus();
     hoursField.set_position(-1);
-    const int response = window.run();
+    int response = window.run();
+    // A balance that is no number in range is refused; the window stays.
+    while (response == Gtk::RESPONSE_OK) {
+        form.hoursText = hoursField.get_text();
+        const std::optional<std::string> refused = CheckHoursForm(form);
+        if (!refused) break;
+        ShowMessage(&window, message_titles::kError, *refused);
+        hoursField.grab_focus();
+        response = window.run();
+    }
     // The controls report nothing more while they are torn down.
     for (sigc::connection& c : handlers) c.disconnect();
     if (response == Gtk::RESPONSE_OK) {
         const CivilDate start = startField.Date();
         form.countStart = DayNumberOf(start.year, start.month, start.day);
-        form.hoursText = hoursField.get_text();
         window.hide();
         if (!SaveHoursForm(state.userDataFolder, record, form)) {
             ShowMessage(&context.parent, message_titles::kError, "Die Stunden konnten nicht gespeichert werden!");

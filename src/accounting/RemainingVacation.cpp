@@ -37,7 +37,9 @@ bool ParseVacationDays(std::string_view bytes, VacationDays& days) {
     const std::size_t last = LastRecordAt(bytes, kRecordSize);
     const RecordReader reader(bytes.substr(last));
     days.vacationCountStart = static_cast<std::int32_t>(reader.U32(0));
-    days.vacationDaysLeft = static_cast<std::int32_t>(reader.U32(4));
+    // A damaged or hand-edited file is held to what the window can enter.
+    days.vacationDaysLeft =
+        std::clamp(static_cast<std::int32_t>(reader.U32(4)), -kVacationDaysLimit, kVacationDaysLimit);
     return true;
 }
 
@@ -100,7 +102,8 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     AccountStatus status;
     if (!HasAccounts(calendarType)) return status;
     LoadAccountFiles(folder, files, currentYear);
-    // Both counts use the block of the current year, whatever year a mark is in.
+    // Vacation marks count in the current year only, so its block is theirs;
+    // hours marks of any year are judged against their own year's block.
     const VacationBlock block = ComputeVacationBlock(currentYear, vacationStartMonth, vacationStartDay, tables);
     const int counted = CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block);
     status.remainingVacation = RemainingVacationText(files.vacation, counted);
@@ -108,6 +111,7 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     in.calendarType = calendarType;
     in.hours = files.hours;
     in.block = &block;
+    in.blockOfYear = [&](int year) { return ComputeVacationBlock(year, vacationStartMonth, vacationStartDay, tables); };
     const float balance = HoursBalance(marks, in);
     status.hoursBalance = HoursBalanceText(balance, files.hours.hoursFormat);
     status.hoursColour = HoursBalanceColour(balance);

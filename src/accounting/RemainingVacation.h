@@ -24,7 +24,8 @@ struct VacationDays {
     bool operator==(const VacationDays&) const = default;
 };
 
-// Reads the last complete record; false (values unchanged) when there is none.
+// Reads the last complete record; false (values unchanged) when there is
+// none. The days are held to -60...60 as the window enters them.
 bool ParseVacationDays(std::string_view bytes, VacationDays& days);
 std::string FormatVacationDays(const VacationDays& days);
 

@@ -51,7 +51,7 @@ bool OpenVacationWindow(WindowContext& context) {
         limiting = false;
     });
 
-    HomeCrewOptions crews(window, 3, files.hours.homeCrew);
+    HomeCrewOptions crews(window, 3, form.homeCrew);
 
     Gtk::Button save("Speichern"), cancel("Abbruch");
     save.set_tooltip_text("Speichert die Urlaubstage");
@@ -71,12 +71,20 @@ bool OpenVacationWindow(WindowContext& context) {
 
     daysField.grab_focus();
     daysField.set_position(-1);
-    const int response = window.run();
+    int response = window.run();
+    // Days that are no whole number in range are refused; the window stays.
+    while (response == Gtk::RESPONSE_OK) {
+        form.daysText = daysField.get_text();
+        const std::optional<std::string> refused = CheckVacationForm(form);
+        if (!refused) break;
+        ShowMessage(&window, message_titles::kError, *refused);
+        daysField.grab_focus();
+        response = window.run();
+    }
     limit.disconnect();
     if (response == Gtk::RESPONSE_OK) {
         const CivilDate start = startField.Date();
         form.countStart = DayNumberOf(start.year, start.month, start.day);
-        form.daysText = daysField.get_text();
         window.hide();
         if (!SaveVacationForm(state.userDataFolder, files, form, currentYear)) {
             ShowMessage(&context.parent, message_titles::kError,

@@ -77,6 +77,8 @@ TEST(Accounts, VacationDaysFile) {
          FormatVacationDays({1, 2}) + FormatVacationDays({3, 4}) + std::string("\x09\x09\x09", 3), true, {3, 4}},
         {"short file changes nothing", std::string("\x01\x02\x03", 3), false, {5, 6}},
         {"empty file changes nothing", "", false, {5, 6}},
+        {"damaged days held to the window's range", FormatVacationDays({7, 1000}), true, {7, 60}},
+        {"... also below", FormatVacationDays({7, INT32_MIN}), true, {7, -60}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -267,6 +269,27 @@ TEST(Accounts, HoursOfTheVacationBlock) {
     EXPECT_EQ(HoursOfVacationBlock(in), 124);
     in.hours.hoursAtStart = 100.5f;
     EXPECT_EQ(HoursBalance({}, in), 100.5f - 124.0f);
+}
+
+// An "X" on a day of Rot's 2026 vacation block counts as the calendar paints
+// that day, whether the balance is shown in 2026 or after New Year.
+TEST(Accounts, HoursMarksKeepTheirValueAcrossNewYear) {
+    const VacationOrderTables tables = MakeDefaultVacationOrderTables();
+    const std::vector<ShiftMark> marks{{Day(2026, 8, 20), 1, kMarkExtraWork}};
+    for (int calendarType : {0, 1}) {
+        std::vector<float> balances;
+        for (int currentYear : {2026, 2027}) {
+            const VacationBlock block = ComputeVacationBlock(currentYear, 4, 25, tables);
+            HoursCountInput in;
+            in.calendarType = calendarType;
+            in.block = &block;
+            in.blockOfYear = [&](int year) { return ComputeVacationBlock(year, 4, 25, tables); };
+            in.hours.homeCrew = 0;  // Rot
+            balances.push_back(HoursBalance(marks, in));
+        }
+        EXPECT_EQ(balances[0], 8.0f) << "type " << calendarType;
+        EXPECT_EQ(balances[1], balances[0]) << "type " << calendarType;
+    }
 }
 
 TEST(Accounts, HoursTexts) {

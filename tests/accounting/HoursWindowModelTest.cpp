@@ -87,36 +87,31 @@ TEST(HoursWindowModel, SavingStoresTheFieldAsTyped) {
         SCOPED_TRACE(c.text);
         TempFolder folder;
         HoursRecord record{0, 1.0f, 0, 3, true};
-        ASSERT_TRUE(SaveHoursForm(folder.Dir(), record, HoursForm{DayNumberOf(2024, 1, 15), c.text, c.notation}));
+        ASSERT_TRUE(SaveHoursForm(folder.Dir(), record, HoursForm{DayNumberOf(2024, 1, 15), c.text, c.notation, 3, true}));
         const HoursRecord expected{DayNumberOf(2024, 1, 15), c.stored, c.notation, 3, true};
         EXPECT_EQ(record, expected);
         EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(expected));
     }
 }
 
-TEST(HoursWindowModel, ChoicesLeftWithAbbruchStayInMemoryUntilTheFileIsReadAgain) {
-    // Crew and vacation-block choice change the record at once; only
-    // "Speichern" writes them, and the next reading of the file wins.
+TEST(HoursWindowModel, AbbruchLeavesTheRecordAsItWasAndSpeichernStoresEveryChoice) {
+    // Crew and vacation-block choice live in the form; a dropped form
+    // ("Abbruch", Esc) changes nothing in memory that a later save could store.
     TempFolder folder;
     const HoursRecord stored{DayNumberOf(2024, 1, 1), 2.0f, 0, 0, false};
     WriteFile(folder.Dir() + kHoursFileName, FormatHoursRecord(stored));
     HoursRecord memory;
-    OpenHoursForm(folder.Dir(), memory);
-    memory.homeCrew = 4;
-    memory.vacationBlockAsMinus = !memory.vacationBlockAsMinus;
-    // Abbruch: nothing written.
-    EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(stored));
-    EXPECT_TRUE(memory.vacationBlockAsMinus);
-    OpenHoursForm(folder.Dir(), memory);
+    HoursForm form = OpenHoursForm(folder.Dir(), memory);
+    form.homeCrew = 4;
+    form.vacationBlockAsMinus = true;
     EXPECT_EQ(memory, stored);
-    // Speichern: both stored with the balance.
-    memory.vacationBlockAsMinus = true;
-    memory.homeCrew = 2;
-    ASSERT_TRUE(SaveHoursForm(folder.Dir(), memory, HoursForm{DayNumberOf(2024, 1, 1), "2,00", kDecimalNotation}));
+    form.homeCrew = 2;
+    ASSERT_TRUE(SaveHoursForm(folder.Dir(), memory, form));
     HoursRecord reread;
     OpenHoursForm(folder.Dir(), reread);
     EXPECT_TRUE(reread.vacationBlockAsMinus);
     EXPECT_EQ(reread.homeCrew, 2);
+    EXPECT_EQ(reread, memory);
 }
 
 TEST(HoursWindowModel, AFailedWriteIsReported) {

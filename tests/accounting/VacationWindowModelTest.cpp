@@ -68,15 +68,26 @@ TEST(VacationWindowModel, SavingLimitsAndWritesBothFiles) {
         TempFolder folder;
         AccountFiles files;
         files.hours = HoursRecord{DayNumberOf(2024, 2, 1), 7.5f, 0, 3, true};
-        ASSERT_TRUE(SaveVacationForm(folder.Dir(), files, VacationForm{c.start, c.text}, 2024));
+        ASSERT_TRUE(SaveVacationForm(folder.Dir(), files, VacationForm{c.start, c.text, 3}, 2024));
         EXPECT_EQ(ReadFile(folder.Dir() + kVacationDaysFileName), VacationBytes(c.storedStart, c.storedDays));
-        // The home crew chosen in the window is stored with the hours record as it is in memory.
+        // The home crew chosen in the window is stored with the hours record.
         EXPECT_EQ(ReadFile(folder.Dir() + kHoursFileName), FormatHoursRecord(files.hours));
         AccountFiles reread;
         OpenVacationForm(folder.Dir(), reread, 2024);
         EXPECT_EQ(reread.vacation, (VacationDays{c.storedStart, c.storedDays}));
         EXPECT_EQ(reread.hours.homeCrew, 3);
     }
+}
+
+TEST(VacationWindowModel, OnlySpeichernChangesTheHomeCrewInMemory) {
+    TempFolder folder;
+    AccountFiles files;
+    files.hours.homeCrew = 1;
+    VacationForm form = OpenVacationForm(folder.Dir(), files, 2024);
+    form.homeCrew = 4;  // chosen, then "Abbruch": the form is dropped
+    EXPECT_EQ(files.hours.homeCrew, 1);
+    ASSERT_TRUE(SaveVacationForm(folder.Dir(), files, form, 2024));
+    EXPECT_EQ(files.hours.homeCrew, 4);
 }
 
 TEST(VacationWindowModel, AFailedWriteIsReported) {
