@@ -1,5 +1,6 @@
 #include "view/CalendarPainter.h"
 
+#include <algorithm>
 #include <string>
 
 #include "view/Layout.h"
@@ -9,11 +10,17 @@ namespace sk {
 
 using namespace colours;
 
-Rgb DarkenedMarkColour(Rgb mark) { return mark - PackRgb(20, 20, 20); }
+Rgb DarkenedMarkColour(Rgb mark) {
+    constexpr int kDarkerBy = 20;
+    const auto darker = [](int channel) { return std::max(0, channel - kDarkerBy); };
+    return PackRgb(darker(RedOf(mark)), darker(GreenOf(mark)), darker(BlueOf(mark)));
+}
 
 namespace {
 
 const char* const kWeekdayShort[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+// The shift area of a day row starts this many units right of the column.
+constexpr int kShiftAreaUnits = 8;
 
 // Day numbers 1-31 and week numbers 1-53 as text, built once.
 const std::string& DayText(int day) {
@@ -127,7 +134,9 @@ void PaintDayPart(DayCell& c, CellDates& cells, CalendarData& data, const PaintO
     const Rgb textColour = red ? kHolidayRed : kBlack;
     const std::string& dayText = DayText(ctx.day);
     c.canvas.Text(c.x + 2 * c.u - c.canvas.TextWidth(dayText), c.y, dayText, textColour);
-    c.canvas.Text(RoundHalfEven(c.x + 2.35 * c.u), c.y, kWeekdayShort[WeekdayIndex(ctx.dayNumber)], textColour);
+    const int weekdayX = RoundHalfEven(c.x + 2.35 * c.u);
+    const char* const weekday = kWeekdayShort[WeekdayIndex(ctx.dayNumber)];
+    c.canvas.Text(weekdayX, c.y, weekday, textColour);
 
     bool letter = false;
     if (options.showMoonPhases) letter = PaintMoon(c, f, bg);
@@ -137,7 +146,18 @@ void PaintDayPart(DayCell& c, CellDates& cells, CalendarData& data, const PaintO
     }
     if (options.showWeekNumbers && !letter && (WeekdayIndex(ctx.dayNumber) == 1 || ctx.day == 1)) {
         const int week = WeekNumber(ctx);
-        c.canvas.Text(c.xm + (week < 10 ? c.u / 2 : 0), c.y, DayText(week), kWeekNumber);
+        const std::string& text = DayText(week);
+        // At small fonts the digits are wider than their slot: keep a pixel
+        // clear of the weekday and of the shift area, centred between them
+        // when there is not room for both.
+        constexpr int kGap = 1;
+        const int width = c.canvas.TextWidth(text);
+        const int left = weekdayX + c.canvas.TextWidth(weekday) + kGap;
+        const int right = c.x + kShiftAreaUnits * c.u - kGap;
+        int wx = c.xm + (week < 10 ? c.u / 2 : 0);
+        if (wx + width > right) wx = right - width;
+        if (wx < left) wx = left + std::max(0, right - left - width) / 2;
+        c.canvas.Text(wx, c.y, text, kWeekNumber);
     }
 }
 
@@ -169,7 +189,8 @@ void PaintMonthColumn(Canvas& canvas, const ViewState& view, CellDates& cells, C
         SetDayContext(ctx, ctx.dayNumber);
         DayCell cell{canvas, view, x, y};
         PaintDayPart(cell, cells, data, options, ctx, column);
-        PaintShiftArea(canvas, view, ctx, data.ShiftsOfDay(ctx, view.calendarType), x + 8 * view.unitWidth, y);
+        PaintShiftArea(canvas, view, ctx, data.ShiftsOfDay(ctx, view.calendarType), x + kShiftAreaUnits * view.unitWidth,
+                       y);
         ctx.dayNumber += 1;
         y += r;
     }

@@ -23,8 +23,8 @@ inline constexpr Rgb kLunarEclipse = PackRgb(187, 136, 136);
 inline constexpr Rgb kWeekNumber = PackRgb(112, 104, 54);
 }  // namespace colours
 
-// A calendar mark over a school-holiday stripe is darkened by subtracting
-// the packed value of RGB 20, 20, 20 (a channel below 20 borrows).
+// A calendar mark over a school-holiday stripe is darkened: each channel
+// by 20, stopping at 0.
 Rgb DarkenedMarkColour(Rgb mark);
 
 // Paints one month column at x (the column's painted start). `ctx` must

@@ -42,7 +42,10 @@ void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
 
 void Canvas::FillCircle(int cx, int cy, int radius, Rgb colour) {
     SetColour(colour);
-    cr_->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+    // Without antialiasing a pixel counts when its centre is inside. With the
+    // radius alone the four pixels exactly `radius` away on the axes stick out
+    // as single-pixel nubs; half a pixel more gives the same extent, round.
+    cr_->arc(cx + 0.5, cy + 0.5, radius + 0.5, 0, 2 * M_PI);
     cr_->fill();
 }
 

@@ -47,8 +47,8 @@ struct Picture {
     Cairo::RefPtr<Cairo::ImageSurface> surface;
     std::unique_ptr<Canvas> canvas;
 
-    Picture(int year, int month, int lastColumn = 6) {
-        const std::string font = FontDescriptionText({"", 10, 0}, "DejaVu Sans");
+    Picture(int year, int month, int lastColumn = 6, int fontSize = 10) {
+        const std::string font = FontDescriptionText({"", fontSize, 0}, "DejaVu Sans");
         const FontMetrics m = MeasureFont(font);
         view.unitWidth = m.unitWidth;
         view.rowHeight = m.rowHeight;
@@ -151,8 +151,8 @@ TEST(DayPart, StripesMarksAndNoteBoxesHaveTheirColours) {
     EXPECT_EQ(p.At(xm + 1, yOf(10) + 1), colours::kSchoolHolidayStripe);
     EXPECT_EQ(p.At(xm + 2 * u - 1, yOf(10) + r - 1), colours::kSchoolHolidayStripe);
     EXPECT_EQ(p.At(xm + 2 * u, yOf(10) + 1), p.view.backgroundColour);
-    // 10 - 20 borrows from green: packed 0xC8640A - 0x141414 = 0xB44FF6.
-    EXPECT_EQ(p.At(xm + 1, yOf(11) + 1), static_cast<Rgb>(0xB44FF6));
+    // Each channel 20 darker, stopping at 0.
+    EXPECT_EQ(p.At(xm + 1, yOf(11) + 1), PackRgb(0, 80, 180));
     EXPECT_EQ(p.At(xm + 1, yOf(12) + 1), PackRgb(10, 100, 200));
     const int w = RoundHalfEven(2.5 * u);
     const int nx = x - u / 3;
@@ -166,6 +166,16 @@ TEST(DayPart, StripesMarksAndNoteBoxesHaveTheirColours) {
     // A weekday-in-month note alone takes the first place.
     EXPECT_EQ(p.At(nx, yOf(14)), colours::kWeekdayNote);
     EXPECT_EQ(p.At(nx + w, yOf(14)), p.view.backgroundColour);
+}
+
+TEST(DayPart, MarksOnSchoolHolidaysAreDarkenedChannelByChannel) {
+    struct Case { Rgb mark, want; };
+    const Case cases[] = {
+        {PackRgb(0, 10, 200), PackRgb(0, 0, 180)},  // no borrow into the next channel
+        {PackRgb(20, 19, 255), PackRgb(0, 0, 235)},
+        {PackRgb(100, 150, 200), PackRgb(80, 130, 180)},  // as before where no channel is below 20
+    };
+    for (const Case& c : cases) EXPECT_EQ(DarkenedMarkColour(c.mark), c.want) << std::hex << c.mark;
 }
 
 TEST(DayPart, WeekNumbersOnMondaysAndFirstsUnlessAGlyphIsThere) {
@@ -195,6 +205,39 @@ TEST(DayPart, WeekNumbersOnMondaysAndFirstsUnlessAGlyphIsThere) {
     // The distance letter on the 20th is drawn in the week-number colour,
     // left of where a two-digit week number would reach.
     EXPECT_GT(weekInk(20), 3);
+}
+
+// At small fonts the week number's digits are wider than their slot: they
+// keep a free pixel column to the weekday and to the shift area.
+TEST(DayPart, WeekNumbersKeepAGapAtSmallFonts) {
+    for (int size : {7, 8, 9, 10}) {  // at 6 pt two digits do not fit between the two: they are centred
+        // The same month with and without week numbers: what differs is their ink.
+        Picture with(2025, 10, 6, size), without(2025, 10, 6, size);
+        with.view.cursorDay = without.view.cursorDay = 30;  // the cursor frame away from the rows looked at
+        ChosenFacts data;
+        PaintOptions off;
+        off.showWeekNumbers = false;
+        with.Paint(data);
+        without.Paint(data, off);
+        const int u = with.u(), r = with.r();
+        const int x = ColumnX(with.view, 0), shiftArea = x + 8 * u;
+        for (int day : {1, 3, 24}) {  // Saturday the 1st (week 44), Mondays in weeks 45 and 48
+            int lastWeekday = -1, firstWeek = 1 << 20, lastWeek = -1;
+            for (int xx = x + 2 * u; xx < shiftArea; ++xx) {
+                for (int yy = day * r; yy < day * r + r; ++yy) {
+                    if (without.At(xx, yy) != without.view.backgroundColour) lastWeekday = std::max(lastWeekday, xx);
+                    if (with.At(xx, yy) != without.At(xx, yy)) {
+                        firstWeek = std::min(firstWeek, xx);
+                        lastWeek = std::max(lastWeek, xx);
+                    }
+                }
+            }
+            SCOPED_TRACE("font " + std::to_string(size) + ", day " + std::to_string(day));
+            ASSERT_GE(lastWeek, 0) << "no week number";
+            EXPECT_LT(lastWeekday + 1, firstWeek) << "touches the weekday";
+            EXPECT_LT(lastWeek + 1, shiftArea) << "touches the shift area";
+        }
+    }
 }
 
 class ShiftPixels : public ::testing::Test {
@@ -252,6 +295,18 @@ TEST_F(ShiftPixels, ChristmasDayShowsCircles) {
     EXPECT_EQ(At(25, a + 7 * u, cy), kYellow);
     EXPECT_EQ(At(25, a + 2 * u, 0), p.view.backgroundColour);  // box corner stays empty
     EXPECT_EQ(At(25, a + 4 * u, 0), p.view.backgroundColour);
+    // A circle, not a disc with one-pixel nubs: each extreme row and column
+    // is more than one pixel long, and nothing lies beyond the radius.
+    const int cx = a + 3 * u, R = (u + r) / 4;
+    for (int s : {-1, 1}) {
+        EXPECT_EQ(At(25, cx + s * R, cy), kRed);
+        EXPECT_EQ(At(25, cx + s * R, cy - 1), kRed) << "nub at the side " << s;
+        EXPECT_EQ(At(25, cx + s * R, cy + 1), kRed) << "nub at the side " << s;
+        EXPECT_NE(At(25, cx + s * (R + 1), cy), kRed);
+        EXPECT_EQ(At(25, cx - 1, cy + s * R), kRed) << "nub at the top/bottom " << s;
+        EXPECT_EQ(At(25, cx + 1, cy + s * R), kRed) << "nub at the top/bottom " << s;
+        EXPECT_NE(At(25, cx, cy + s * (R + 1)), kRed);
+    }
 }
 
 TEST_F(ShiftPixels, VacationBlockDayShowsAU) {
