@@ -2,7 +2,7 @@
 
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "settings/SettingsFile.h"  // TrimBlanks
+#include "base/TrimBlanks.h"
 
 namespace sk {
 

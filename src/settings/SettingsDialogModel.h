@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "accounting/VacationBlock.h"
 #include "settings/NumberField.h"
+#include "shift/VacationBlock.h"
 #include "settings/Settings.h"
 
 namespace sk {
