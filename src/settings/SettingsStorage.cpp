@@ -1,6 +1,7 @@
 #include "settings/SettingsStorage.h"
 
 #include "base/FileIO.h"
+#include "base/TrimBlanks.h"
 #include "settings/SettingsFile.h"
 #include "settings/Users.h"
 
