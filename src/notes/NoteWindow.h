@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/SubsystemWindows.h"
 
@@ -17,6 +19,12 @@ bool OpenYearlyNoteWindow(WindowContext& context);
 bool OpenWeekdayNoteWindow(WindowContext& context);
 bool OpenNotesOverview(WindowContext& context);
 bool OpenDeleteNotesWindow(WindowContext& context);
+
+// A window of notes to read (the overview, the notes of a day), 60u x 33r:
+// the text (file form) in the look of the main window, its background also
+// behind the text. wrapWords breaks long lines at words.
+void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::uint32_t background,
+                   std::string_view notes, bool wrapWords);
 
 // The day under the cursor, the cursor first pulled into the displayed grid:
 // its context and the NoteDateCode its cell holds. Nothing when the cell
