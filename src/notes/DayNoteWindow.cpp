@@ -10,8 +10,7 @@ bool OpenDayNoteWindow(WindowContext& context) {
     NoteStore& store = context.state.notes;
     DayNoteModel model(store, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 29, model.Edit(), 1.0);
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] { return !model.WouldSave() || ReportNoteWrite(window, model.Save(store)); });
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 
