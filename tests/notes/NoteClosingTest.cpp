@@ -176,7 +176,7 @@ TEST(CloseNoteWindow, FailuresAndSignalsNeverKeepTheWindow) {
         EXPECT_EQ(CloseNoteWindow(model, store, c.exit, user.Dialogs()), c.want);
         EXPECT_EQ(user.asked.size(), c.questions);
         EXPECT_EQ(user.reported.size(), c.reports);
-        EXPECT_EQ(folder.Get("20240015.txt") == "Text", c.noteWritten);
+        EXPECT_EQ(testing::ReadFile(folder.File("20240015.txt")) == "Text", c.noteWritten);
         if (c.folderAsNote) {
             EXPECT_TRUE(std::filesystem::is_directory(folder.File("20240015.txt")));
         }

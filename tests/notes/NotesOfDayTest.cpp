@@ -86,7 +86,7 @@ TEST_F(NotesOfDayTest, NulBytesAreLeftOutInEveryForm) {
     const DayContext ctx = Day(2017, 1, 1);
     EXPECT_EQ(NotesOfDay(store, ctx, NotesForm::Overview), "vornach\r\n\r\nRest");
     EXPECT_EQ(StatusLineNotesOfDay(store, ctx), "vornach\u00A0|\u00A0Rest");
-    EXPECT_EQ(BuildNotesOverview(store, 2017, 0, 1, 0), "01.01.2017\r\nvornach\r\nRest");
+    EXPECT_TRUE(BuildNotesOverview(store, 2017, 0, 1, 0).starts_with("01.01.2017\r\nvornach\r\nRest\r\n \r\n"));
 }
 
 TEST_F(NotesOfDayTest, EncipheredNotesShowDeciphered) {
