@@ -1,6 +1,7 @@
 #!/bin/bash
-# Leaving the note windows: the caret after "Einsetzen" and after a refused
-# character, the size of the yearly window, and a read-only data folder,
+# The notes of a day at start (a note holding a NUL byte), leaving the note
+# windows: the caret after "Einsetzen" and after a refused character, the
+# size of the yearly window, and a read-only data folder,
 # where every way out must still close the window and a termination signal
 # must still end the program.
 source "$(dirname "$0")/lib.sh"
@@ -12,8 +13,21 @@ wait_for_exit() {
   return 1
 }
 
-# --- the yearly note window (a writable folder) --------------------------------
+# --- the notes of the day, the yearly note window (a writable folder) ----------
+mkdir -p "$DATA"
+printf 'vor\0nach' >"$DATA/20150426.txt"
 start_app 2015-05-26 || exit 1
+# The text shows without the NUL, on the main window's background.
+focus_window '^Notizen für den 26\.05\.2015$' || exit 1
+shot "$WORK/notes-of-day.png" "$FOCUSED"
+[ "$(pixel "$WORK/notes-of-day.png" 3 3)" = "$(pixel "$WORK/notes-of-day.png" $((30 * U)) $((20 * R)))" ] ||
+  fail "the notes of the day stand on another background than the window's"
+[ "$(colours_in "$WORK/notes-of-day.png" $((U + 4)) $((R + 2)) $((10 * U)) $((R + 2)))" -gt 1 ] ||
+  fail "the notes of the day show no text"
+grep -q CRITICAL "$WORK/stderr.txt" && fail "the toolkit complained: $(grep CRITICAL "$WORK/stderr.txt" | head -1)"
+keys Escape
+gone '^Notizen für den' || fail "the notes of the day stayed open"
+main_focus
 keys j
 focus_window '^Jährliche Notizen für den 26\.05\.2015$' || exit 1
 geometry=$(window_size "$FOCUSED")
