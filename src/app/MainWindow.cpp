@@ -2,15 +2,15 @@
 
 #include "app/SubsystemWindows.h"
 
-#include "accounting/AccountStatusWindow.h"
-#include "accounting/HoursWindow.h"
-#include "accounting/VacationWindow.h"
+#include "accounting/gtk/AccountStatusWindow.h"
+#include "accounting/gtk/HoursWindow.h"
+#include "accounting/gtk/VacationWindow.h"
 
 #include <cmath>
 
 #include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
-#include "notes/NoteWindow.h"
+#include "notes/gtk/NoteWindow.h"
 #include "notes/NotesOfDay.h"
 #include "astro/AstronomyLine.h"
 #include "ui/DateField.h"

@@ -4,8 +4,8 @@
 #include <iterator>
 #include <map>
 
-#include "marks/RecordBytes.h"
-#include "settings/FileIO.h"
+#include "base/RecordBytes.h"
+#include "base/FileIO.h"
 
 namespace sk {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cerrno>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 
