@@ -8,6 +8,7 @@
 #include "accounting/VacationBlock.h"
 #include "astro/Observer.h"
 #include "calendar/Date.h"
+#include "shift/CalendarTypes.h"
 
 namespace sk {
 
@@ -32,8 +33,8 @@ struct PlanOptions {
     // astronomy column empty; the command line always fills it.
     bool withAstronomy = true;
     // Vacation block settings: earliest start 25 April, order tables unrotated.
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
 };
 

@@ -34,11 +34,4 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
     return kExitOk;
 }
 
-DayNumber LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return DayNumberOfValue(static_cast<DateValue>(now));
-    return DayNumberOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 }  // namespace sk

@@ -14,7 +14,4 @@ inline constexpr int kExitBadInput = 2;
 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err);
 
-// Today's local date from the system clock.
-DayNumber LocalToday();
-
 }  // namespace sk
