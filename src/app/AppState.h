@@ -4,7 +4,6 @@
 #include <string>
 
 #include "accounting/AccountMemory.h"
-#include "accounting/VacationBlock.h"
 #include "calendar/CalendarGrid.h"
 #include "calendar/Date.h"
 #include "calendar/Today.h"
@@ -15,6 +14,7 @@
 #include "settings/Settings.h"
 #include "settings/Users.h"
 #include "shift/CalendarTypes.h"
+#include "shift/VacationBlock.h"
 #include "view/CoreCalendarData.h"
 #include "view/Layout.h"
 

@@ -13,8 +13,8 @@
 
 namespace sk {
 
-// The leftmost month is never later than July 2037.
-inline constexpr DayNumber kLastFirstMonthDay = 24683;  // 31 July 2037
+// The leftmost month is never later than July 2037 (kLastFirstMonthDay,
+// 31 July 2037, is in the date core).
 inline constexpr DayNumber kLastFirstOfMonthShown = 24653;  // 1 July 2037
 
 // Rows of the image: the header row, 31 day rows, a 2 pixel margin.
