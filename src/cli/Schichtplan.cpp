@@ -23,14 +23,20 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
         case ParsedArguments::Outcome::Run:
             break;
     }
-    if (parsed.options.format == PlanFormat::Ics)
-        return RunIcsExport(parsed.options, static_cast<DateValue>(std::time(nullptr)), out, err);
+    PlanOptions options = parsed.options;
     std::error_code ec;
-    if (!parsed.options.dataFolder.empty() && !std::filesystem::is_directory(parsed.options.dataFolder, ec)) {
-        err = "schichtplan: Der Datenordner „" + parsed.options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+    if (!options.dataFolder.empty() && !std::filesystem::is_directory(options.dataFolder, ec)) {
+        err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
         return kExitBadInput;
     }
-    out = ExportPlan(parsed.options);
+    std::string error;
+    if (!ResolveOwnPlan(options, error)) {
+        err = error + "\n";
+        return kExitBadInput;
+    }
+    if (options.format == PlanFormat::Ics)
+        return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
+    out = ExportPlan(options);
     return kExitOk;
 }
 
