@@ -57,6 +57,17 @@ constexpr std::string_view kPrefix = "schichtplan: ";
 
 std::string Quoted(std::string_view value) { return "„" + std::string(value) + "“"; }
 
+// A value as it may appear in the one error line: control characters shown
+// as "?", a long value cut.
+std::string QuotedShort(std::string_view value) {
+    constexpr std::size_t kShown = 24;
+    std::string text(Utf8Prefix(value, kShown));
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    if (text.size() < value.size()) text += "…";
+    return Quoted(text);
+}
+
 bool ParseFixedDigits(std::string_view s, int& value) {
     value = 0;
     if (s.empty()) return false;
@@ -169,13 +180,14 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             o.planFile = value;
         } else if (name == "--cycle") {
             std::string why;
-            if (!IsValidCycleText(value, why)) return fail("Ungültiger Zyklus " + Quoted(value) + ": " + why);
+            if (!IsValidCycleText(value, why)) return fail("Ungültiger Zyklus bei --cycle: " + why);
             cycleText = value;
             haveCycle = true;
         } else if (name == "--cycle-start") {
             int y = 0, m = 0, d = 0;
             if (!ParseIsoDate(value, y, m, d) || y < kFirstYear || y > kLastYear)
-                return fail(Quoted(value) + " ist kein gültiges Datum von 1970-01-01 bis 2037-12-31 (erwartet JJJJ-MM-TT) bei --cycle-start.");
+                return fail(QuotedShort(value) +
+                            " ist kein gültiges Datum von 1970-01-01 bis 2037-12-31 (erwartet JJJJ-MM-TT) bei --cycle-start.");
             cycleStart = DayNumberOf(y, m, d);
             haveCycleStart = true;
         } else if (name == "--crews") {
@@ -246,7 +258,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                 int offset = 0;
                 if (!ParseSmallInt(rest.substr(0, comma), 0, length - 1, offset) ||
                     offsets.size() >= static_cast<std::size_t>(kMaxOwnCrews))
-                    return fail("Ungültige Versätze " + Quoted(offsetsText) + hint);
+                    return fail("Ungültige Versätze " + QuotedShort(offsetsText) + hint);
                 offsets.push_back(offset);
                 if (comma == std::string_view::npos) break;
                 rest.remove_prefix(comma + 1);
@@ -254,10 +266,10 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         }
         int crews = haveOffsets ? static_cast<int>(offsets.size()) : kDefaultOwnCrews;
         if (haveCrews && !ParseSmallInt(crewsText, 1, kMaxOwnCrews, crews))
-            return fail("Ungültige Anzahl der Schichten " + Quoted(crewsText) + " (erlaubt sind 1 bis " +
+            return fail("Ungültige Anzahl der Schichten " + QuotedShort(crewsText) + " (erlaubt sind 1 bis " +
                         std::to_string(kMaxOwnCrews) + ").");
         if (haveOffsets && static_cast<int>(offsets.size()) != crews)
-            return fail("Die Versätze " + Quoted(offsetsText) + " nennen " + std::to_string(offsets.size()) +
+            return fail("Die Versätze " + QuotedShort(offsetsText) + " nennen " + std::to_string(offsets.size()) +
                         " Schichten, der Plan hat " + std::to_string(crews) + ".");
         OwnShiftPlan plan = MakeOwnShiftPlan(cycleText, cycleStart, crews);
         for (std::size_t k = 0; k < offsets.size(); ++k) plan.crews[k].offset = offsets[k];
@@ -338,7 +350,7 @@ bool ResolveOwnPlan(PlanOptions& o, std::string& error) {
     std::string choices;
     for (int k = 0; k < o.ownPlan->CrewCount(); ++k)
         choices += (k == 0 ? " " : ", ") + std::to_string(k + 1) + " " + o.ownPlan->crews[k].name;
-    error = std::string(kPrefix) + "Ungültige Schicht " + Quoted(o.crewText) + " für den Plan " +
+    error = std::string(kPrefix) + "Ungültige Schicht " + QuotedShort(o.crewText) + " für den Plan " +
             Quoted(o.ownPlan->name) + " (erlaubt sind 1 bis " + std::to_string(o.ownPlan->CrewCount()) + ":" +
             choices + ").";
     return false;

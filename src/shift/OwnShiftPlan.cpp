@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "calendar/Holidays.h"
+#include "notes/Latin1.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {
@@ -42,6 +43,20 @@ std::string AllowedLetters(const OwnShiftPlan& plan) {
     if (text.empty()) return "-";
     text.resize(text.size() - 2);
     return text + " und -";
+}
+
+// A name the file can hold on one line: valid UTF-8 without control
+// characters or blanks at its ends, 1 to maxCharacters characters.
+bool IsUsableName(std::string_view name, int maxCharacters) {
+    if (name.empty() || name.front() == ' ' || name.back() == ' ') return false;
+    for (std::string_view rest = name; !rest.empty();) {
+        const std::size_t n = ValidUtf8SequenceLength(rest);
+        if (n == 0) return false;
+        rest.remove_prefix(n);
+    }
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F) return false;
+    return Utf8CharacterCount(name) <= static_cast<std::size_t>(maxCharacters);
 }
 
 }  // namespace
@@ -148,6 +163,31 @@ std::vector<OwnPlanSubColumn> OwnPlanSubColumns(const OwnShiftPlan& plan) {
     return columns;
 }
 
+OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d) {
+    OwnPlanRow row;
+    const OwnPlanDay day = OwnPlanDayOf(plan, d);
+    row.holidayOff = day.holidayOff;
+    for (const OwnPlanSubColumn& c : OwnPlanSubColumns(plan)) {
+        OwnPlanCell& cell = row.cells[row.columnCount++];
+        cell.kind = c.kind;
+        cell.markColumn = c.markColumn;
+        const ShiftCode code = ShiftCodeOfKind(c.kind);
+        for (int k = 0; k < day.crewCount; ++k) {
+            if (day.Code(k) != code) continue;
+            if (cell.crewCount++ == 0) {
+                cell.crew = k;
+                cell.colour = plan.crews[k].colour;
+            }
+        }
+    }
+    return row;
+}
+
+char ShiftLetterOf(ShiftCode code) {
+    const int kind = KindOfShiftCode(code);
+    return kind < 0 ? kOffLetter : kShiftKindLetters[kind];
+}
+
 int MarkColumnOfKind(ShiftKind kind) { return kKindMarkColumns[static_cast<int>(kind)]; }
 
 int KindOfMarkColumn(int markColumn) {
@@ -211,6 +251,11 @@ std::vector<PlanFinding> CheckOwnShiftPlan(const OwnShiftPlan& plan) {
             }
         }
     }
+    if (!IsUsableName(plan.name, kMaxPlanNameCharacters))
+        error("Der Name des Plans muss 1 bis " + std::to_string(kMaxPlanNameCharacters) +
+              " Zeichen lang sein, ohne Zeilenumbruch und ohne Leerzeichen am Anfang oder Ende.");
+    if (plan.kindUsed == std::array<bool, kShiftKindCount>{})
+        error("Der Plan verwendet keine der Schichten Früh, Spät, Nacht und Tag.");
     if (plan.crews.empty()) error("Der Plan hat keine Schicht; nötig ist mindestens eine.");
     if (plan.CrewCount() > kMaxOwnCrews)
         error("Der Plan hat " + std::to_string(plan.CrewCount()) + " Schichten; erlaubt sind höchstens " +
@@ -220,7 +265,9 @@ std::vector<PlanFinding> CheckOwnShiftPlan(const OwnShiftPlan& plan) {
     for (int k = 0; k < plan.CrewCount(); ++k) {
         const OwnCrew& c = plan.crews[k];
         const std::string who = "Schicht " + std::to_string(k + 1);
-        if (c.name.empty()) error(who + " hat keinen Namen.");
+        if (!IsUsableName(c.name, kMaxCrewNameCharacters))
+            error("Der Name von " + who + " muss 1 bis " + std::to_string(kMaxCrewNameCharacters) +
+                  " Zeichen lang sein, ohne Zeilenumbruch und ohne Leerzeichen am Anfang oder Ende.");
         if (cycleOk && (c.offset < 0 || c.offset >= plan.CycleLength()))
             error("Der Versatz " + std::to_string(c.offset) + " von " + who + " liegt außerhalb des Zyklus (0 bis " +
                   std::to_string(plan.CycleLength() - 1) + ").");

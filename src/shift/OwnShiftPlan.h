@@ -154,6 +154,27 @@ std::vector<OwnPlanSubColumn> OwnPlanSubColumns(const OwnShiftPlan& plan);
 int MarkColumnOfKind(ShiftKind kind);
 int KindOfMarkColumn(int markColumn);  // 0-3, or -1 outside 1-4
 
+// What the calendar paints in one row of the own plan: per sub-column (the
+// kinds in use, in OwnPlanSubColumns order) the crew on that shift and its
+// colour. Off crews are not shown. Two crews on one shift (a plan may mean
+// it) report the first and the count; no crew leaves the cell empty.
+struct OwnPlanCell {
+    ShiftKind kind = ShiftKind::kEarly;
+    int markColumn = 0;       // the shift-mark column of the sub-column (1-4)
+    int crew = -1;            // first crew on the shift, -1 when nobody works it
+    int crewCount = 0;        // crews on the shift
+    std::int32_t colour = 0;  // colour of `crew`, 0 when none
+};
+struct OwnPlanRow {
+    int columnCount = 0;
+    std::array<OwnPlanCell, kShiftKindCount> cells{};
+    bool holidayOff = false;  // a public holiday the plan does not work on
+};
+OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d);
+
+// The letter of a code for texts and the half-year page: F, S, N, T, or '-'.
+char ShiftLetterOf(ShiftCode code);
+
 // Legend text of a kind's times: "6.00 - 14.00 Uhr", "7.30 - 19.30 Uhr".
 std::string ShiftTimesText(const ShiftKindTimes& times);
 // "HH:MM" of minutes after midnight.

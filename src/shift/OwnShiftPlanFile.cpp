@@ -38,13 +38,20 @@ constexpr std::array<const char*, 3> kHolidayRuleNames = {"Standard", "gesetzlic
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string Quoted(std::string_view s) { return "„" + std::string(s) + "“"; }
+// A value in a message; a long one is cut so the message stays one readable line.
+std::string Quoted(std::string_view s) {
+    constexpr std::size_t kShown = 40;
+    const std::string_view shown = Utf8Prefix(s, kShown);
+    return "„" + std::string(shown) + (shown.size() < s.size() ? "…" : "") + "“";
+}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
 }
+
+std::string QuotedPath(std::string_view path) { return "„" + std::string(path) + "“"; }
 
 std::string AsciiLower(std::string_view s) {
     std::string out(s);
@@ -418,12 +425,12 @@ std::string OwnPlanPath(std::string_view folder) { return JoinPath(folder, kOwnP
 OwnPlanReadResult LoadOwnShiftPlanFile(const std::string& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
-        return Refused("Die Datei " + Quoted(path) + " fehlt.");
-    if (!IsRegularFile(path)) return Refused(Quoted(path) + " ist keine Datei.");
+        return Refused("Die Datei " + QuotedPath(path) + " fehlt.");
+    if (!IsRegularFile(path)) return Refused(QuotedPath(path) + " ist keine Datei.");
     const auto bytes = ReadRegularFile(path, kMaxOwnPlanFileBytes + 1);
-    if (!bytes) return Refused("Die Datei " + Quoted(path) + " kann nicht gelesen werden.");
+    if (!bytes) return Refused("Die Datei " + QuotedPath(path) + " kann nicht gelesen werden.");
     OwnPlanReadResult r = ParseOwnShiftPlan(*bytes);
-    if (!r.plan) r.error = Quoted(path) + ", " + r.error;
+    if (!r.plan) r.error = QuotedPath(path) + ": " + r.error;
     return r;
 }
 
@@ -437,7 +444,7 @@ bool SaveOwnShiftPlan(std::string_view folder, const OwnShiftPlan& plan, std::st
     }
     const std::string path = OwnPlanPath(folder);
     if (!WriteFileAtomically(path, FormatOwnShiftPlan(plan))) {
-        error = "Der Schichtplan konnte nicht in " + Quoted(path) + " gespeichert werden.";
+        error = "Der Schichtplan konnte nicht in " + QuotedPath(path) + " gespeichert werden.";
         return false;
     }
     error.clear();

@@ -121,6 +121,25 @@ TEST(OwnShiftPlan, HolidaysOffAndDayShift) {
     EXPECT_EQ(ShiftLengthMinutes(18 * 60, 6 * 60), 12 * 60);
 }
 
+// The painter's row: one cell per kind in use, the crew on it and its colour.
+TEST(OwnShiftPlan, RowOfSubColumns) {
+    OwnShiftPlan plan = MakeOwnShiftPlan("FFTT--", DayNumberOf(2024, 1, 1), 2);  // offsets 0, 3
+    plan.crews[1].colour = 0x00AA00;
+    const OwnPlanRow row = OwnPlanRowOf(plan, DayNumberOf(2024, 1, 4));  // positions 3 (T) and 0 (F)
+    ASSERT_EQ(row.columnCount, 2);
+    EXPECT_EQ(row.cells[0].kind, ShiftKind::kEarly);
+    EXPECT_EQ(row.cells[0].markColumn, 2);
+    EXPECT_EQ(row.cells[0].crew, 1);
+    EXPECT_EQ(row.cells[0].colour, 0x00AA00);
+    EXPECT_EQ(row.cells[1].kind, ShiftKind::kDay);
+    EXPECT_EQ(row.cells[1].crew, 0);
+    EXPECT_EQ(row.cells[1].colour, kOwnCrewColours[0]);
+    const OwnPlanRow gap = OwnPlanRowOf(plan, DayNumberOf(2024, 1, 5));  // positions 4 (-) and 1 (F)
+    EXPECT_EQ(gap.cells[1].crew, -1);
+    EXPECT_EQ(gap.cells[1].crewCount, 0);
+    EXPECT_EQ(std::string() + ShiftLetterOf(kShiftDay) + ShiftLetterOf(kShiftOff) + ShiftLetterOf(kShiftNight), "T-N");
+}
+
 TEST(OwnShiftPlan, CheckFindsErrorsAndWarnings) {
     auto plan = [](const char* cycle, int crews) { return MakeOwnShiftPlan(cycle, DayNumberOf(2024, 1, 1), crews); };
     struct Case {
