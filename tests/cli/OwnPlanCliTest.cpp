@@ -130,6 +130,8 @@ TEST(OwnPlanCli, BadArgumentsAreOneErrorLine) {
         {cycle({"--cycle", "FS", "--offsets", "0,2"}), "Versätze „0,2“"},
         {cycle({"--cycle", "FS", "--offsets", "0,,1"}), "Versätze „0,,1“"},
         {cycle({"--cycle", "FS", "--offsets", "0,1,0,1,0,1,0"}), "Versätze"},
+        {cycle({"--cycle", "FS", "--offsets", "0\n1"}), "Versätze „0?1“"},
+        {cycle({"--cycle", "F\nS"}), "an Stelle 2 ein Sonderzeichen"},
         {cycle({"--cycle", "FS", "--crews", "3", "--offsets", "0,1"}), "nennen 2 Schichten, der Plan hat 3"},
         {cycle({"--type", "3", "--cycle", "FS"}), "nur für die Schichtart 8"},
         {{"--crews", "3"}, "nur zusammen mit --cycle"},
