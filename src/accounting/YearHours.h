@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
 #include "shift/OwnShiftPlan.h"
+#include "shift/VacationBlock.h"
 
 namespace sk {
 

@@ -9,7 +9,7 @@
 #include "astro/AstronomyLine.h"
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "shift/ShiftComputation.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "calendar/Holidays.h"
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {

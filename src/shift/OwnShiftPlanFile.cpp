@@ -8,8 +8,8 @@
 #include <system_error>
 #include <vector>
 
-#include "notes/Latin1.h"
-#include "settings/FileIO.h"
+#include "base/Latin1.h"
+#include "base/FileIO.h"
 
 namespace sk {
 
