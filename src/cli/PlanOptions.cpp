@@ -18,6 +18,7 @@ const char* const kPlanUsage =
     "                    [--lat L] [--lon L] [--zone Z] [--dst 0|1] [--twilight 0|1|2]\n"
     "       schichtplan --format ics --crew N [--type N] [--from ...] [--to ...] [--data ORDNER]\n"
     "       schichtplan --data ORDNER [--password PW] [--from ...] [--to ...] [--type N]\n"
+    "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -32,6 +33,8 @@ const char* const kPlanUsage =
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
+    "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
+    "                ohne eingebaute Termine; text und ics zeigen dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
     "  --lat       geographische Breite, Nord positiv (Vorgabe 48.47)\n"
     "  --lon       geographische Länge, West positiv, Ost negativ (Vorgabe -12.52)\n"
@@ -124,7 +127,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             haveValue = true;
         }
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
-                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password"};
+                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
+                                             "--school-holidays"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -173,6 +177,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--school-holidays") {
+            if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
+            o.schoolHolidayFile = value;
         } else if (name == "--password") {
             if (Utf8CharacterCount(value) > static_cast<std::size_t>(kMaxPasswordLength))
                 return fail("Das Passwort ist länger als " + std::to_string(kMaxPasswordLength) + " Zeichen.");
