@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

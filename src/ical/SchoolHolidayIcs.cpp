@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 
