@@ -107,10 +107,13 @@ public:
 
     // A whole day; DTEND is the following day (exclusive end).
     // Shown as free time: the day is labelled, the shift events carry the working time.
-    void AddAllDay(DayNumber d, const char* kind, const std::string& summary) {
-        icalcomponent* event = NewEvent(d, kind, summary.c_str());
-        icalcomponent_set_dtstart(event, DateOf(d));
-        icalcomponent_set_dtend(event, DateOf(d + 1));
+    void AddAllDay(DayNumber d, const char* kind, const std::string& summary) { AddDays(d, d, kind, summary); }
+
+    // Several whole days, first to last inclusive; DTEND exclusive.
+    void AddDays(DayNumber first, DayNumber last, const char* kind, const std::string& summary) {
+        icalcomponent* event = NewEvent(first, kind, summary.c_str());
+        icalcomponent_set_dtstart(event, DateOf(first));
+        icalcomponent_set_dtend(event, DateOf(last + 1));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar_.get(), event);
     }
@@ -235,6 +238,16 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
         }
         if (vacationDay) calendar.AddAllDay(d, "urlaubsblock", kVacationBlockEventName);
         AddMarkOfDay(calendar, marks, markTexts, type, crew, d);
+    }
+    // Asked for with a file of school holidays: every period reaching into the range, whole.
+    if (!options.schoolHolidayFile.empty()) {
+        auto dayOf = [](std::int32_t code) { return DayNumberOf(code / 10000, code / 100 % 100, code % 100); };
+        for (const SchoolHolidayPeriod& p : options.schoolHolidays.Periods()) {
+            const DayNumber first = dayOf(p.dates.first);
+            const DayNumber last = dayOf(p.dates.last);
+            if (last < options.from || first > options.to) continue;
+            calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
+        }
     }
     return calendar.Text();
 }

@@ -91,7 +91,7 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += ';';
     out += DayName(ctx);
     out += ';';
-    out += IsSchoolHoliday(ctx) ? '1' : '0';
+    out += options.schoolHolidays.Contains(ctx) ? '1' : '0';
     out += ';';
     if (options.calendarType == kOwnPlanCalendarType && options.ownPlan)
         AppendOwnPlanDigits(out, *options.ownPlan, ctx.dayNumber);
@@ -209,6 +209,8 @@ std::string ExportPlanText(const PlanOptions& options) {
         if (vacationCrew >= 0) note = std::string("Urlaub: ") + CrewNameOf(type, vacationCrew);
         std::string name = DayName(ctx);
         if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        if (!options.schoolHolidayFile.empty() && options.schoolHolidays.Contains(ctx))
+            name = name.empty() ? "Schulferien" : name + ", Schulferien";
         if (!name.empty()) {
             AppendPadded(out, note, HasVacationBlock(type) ? 15 : 0);
             out += name;

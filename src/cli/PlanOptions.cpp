@@ -21,6 +21,7 @@ const char* const kPlanUsage =
     "       schichtplan --data ORDNER [--password PW] [--from ...] [--to ...] [--type N]\n"
     "       schichtplan --type 8 --data ORDNER | --plan DATEI [--format ...] [--crew N]\n"
     "       schichtplan --cycle FOLGE --cycle-start JJJJ-MM-TT [--crews N] [--offsets a,b,...]\n"
+    "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -36,6 +37,8 @@ const char* const kPlanUsage =
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
+    "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
+    "                ohne eingebaute Termine; text und ics zeigen dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
     "  --plan      Datei eines eigenen Schichtplans (wie „Eigener Schichtplan.txt“);\n"
     "                ohne --plan und --cycle liest Schichtart 8 den Plan aus --data\n"
@@ -154,7 +157,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         }
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
-                                             "--plan", "--cycle", "--cycle-start", "--crews", "--offsets"};
+                                             "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
+                                             "--school-holidays"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -225,6 +229,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--school-holidays") {
+            if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
+            o.schoolHolidayFile = value;
         } else if (name == "--password") {
             if (Utf8CharacterCount(value) > static_cast<std::size_t>(kMaxPasswordLength))
                 return fail("Das Passwort ist länger als " + std::to_string(kMaxPasswordLength) + " Zeichen.");

@@ -10,6 +10,7 @@
 #include "astro/Observer.h"
 #include "calendar/Date.h"
 #include "shift/OwnShiftPlan.h"
+#include "calendar/SchoolHolidays.h"
 
 namespace sk {
 
@@ -44,6 +45,12 @@ struct PlanOptions {
     int vacationStartMonth = 4;
     int vacationStartDay = 25;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
+    // An iCalendar file of school holidays (--school-holidays); the text and
+    // iCalendar output then show the school holidays too.
+    std::string schoolHolidayFile;
+    // The school holidays every output reads: the built-in table, the stored
+    // periods of --data and the periods of --school-holidays.
+    SchoolHolidayCalendar schoolHolidays;
 };
 
 // The vacation block of the year being written, from the options' settings;
