@@ -8,6 +8,7 @@
 #include "calendar/Date.h"
 #include "calendar/Today.h"
 #include "calendar/ViewState.h"
+#include "calendar/SchoolHolidays.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
 #include "notes/NoteStore.h"
@@ -29,6 +30,7 @@ struct AppState {
     NoteStore notes;
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
+    SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     bool fontTooLarge = false;

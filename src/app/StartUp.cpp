@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "calendar/SchoolHolidayStore.h"
 #include "settings/SettingsStorage.h"
 
 namespace sk {
@@ -14,6 +15,9 @@ bool EnterDataDirectory(AppState& state, const std::string& workingDirectory) {
 
 std::optional<std::string> LoadUserSettings(AppState& state, int currentYear) {
     LoadSettings(state.settings, state.session.baseDataDirectory, state.vacationTables, currentYear);
+    // The window shows the built-in plans only; a stored own plan is kept in
+    // the file but not shown.
+    if (!IsValidCalendarType(state.settings.calendarType)) state.settings.calendarType = Settings{}.calendarType;
     std::optional<std::string> message = CheckUserDirectory(state.settings, state.session.baseDataDirectory);
     if (message) SaveSettings(state.settings, state.session.baseDataDirectory);
     state.userDataFolder = UserDataFolder(state.settings, state.session.baseDataDirectory);
@@ -25,7 +29,9 @@ void LoadUserData(AppState& state) {
     state.notes.ScanAll();
     state.shiftMarks.Load(state.userDataFolder);
     state.calendarMarks.Load(state.userDataFolder);
+    state.schoolHolidays = SchoolHolidaysOfFolder(state.userDataFolder);
     CoreSources& src = state.sources;
+    src.schoolHolidays = &state.schoolHolidays;
     src.notes = &state.notes;
     src.calendarMarks = &state.calendarMarks;
     src.shiftMarks = &state.shiftMarks;

@@ -16,7 +16,7 @@ void FiniteOr(double& value, double fallback, double limit) {
 void SanitizeSettings(Settings& s) {
     const Settings defaults;
     s.lastColumn = std::clamp(s.lastColumn, kFewestColumnsIndex, kMostColumnsIndex);
-    if (!IsValidCalendarType(s.calendarType)) s.calendarType = defaults.calendarType;
+    if (s.calendarType < 0 || s.calendarType >= kCalendarTypeCount) s.calendarType = defaults.calendarType;
     if (s.twilightKind < 0 || s.twilightKind >= kTwilightKindCount) s.twilightKind = defaults.twilightKind;
     if (s.vacationStartMonth < 1 || s.vacationStartMonth > 12) {
         s.vacationStartMonth = defaults.vacationStartMonth;

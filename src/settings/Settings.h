@@ -23,7 +23,7 @@ struct Settings {
     bool showWeekNumbers = true;      // "Wochennummer anzeigen"
     std::string userDirectory;        // "Anwenderverzeichnis", shared data folder with trailing "/"
     std::string userName = kDefaultUserName;  // "Anwendername"
-    int calendarType = 0;             // "Schichtart", 0-7
+    int calendarType = 0;             // "Schichtart", 0-7, 8 the own plan
     bool vacationBlockShown = true;   // "UrlaubBlockAnzeige"
     float targetHours38 = 1982.76f;   // "Sollstunden_38"
     float targetHours40 = 2088.0f;    // "Sollstunden_40"
@@ -44,6 +44,9 @@ struct Settings {
 
 // Ranges the rest of the program relies on; the column count's are
 // kFewestColumnsIndex and kMostColumnsIndex of the view.
+// The own plan (8) is kept as stored; whether it can be shown is decided at
+// start from its file (DecideStartCalendarType).
+inline constexpr int kCalendarTypeCount = kOwnPlanCalendarType + 1;
 inline constexpr int kTwilightKindCount = 3;
 inline constexpr int kSmallestFontSize = 6;
 inline constexpr int kLargestFontSize = 72;

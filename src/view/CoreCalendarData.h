@@ -7,6 +7,7 @@
 #include "shift/VacationBlock.h"
 #include "astro/AstroDayMarks.h"
 #include "astro/Observer.h"
+#include "calendar/SchoolHolidays.h"
 #include "settings/Settings.h"
 #include "shift/CalendarTypes.h"
 #include "view/CalendarData.h"
@@ -26,6 +27,8 @@ struct CoreSources {
     const NoteStore* notes = nullptr;
     const CalendarMarkList* calendarMarks = nullptr;
     const ShiftMarkList* shiftMarks = nullptr;
+    // Built-in plus stored school holidays; null reads the built-in table alone.
+    const SchoolHolidayCalendar* schoolHolidays = nullptr;
 };
 
 // What the painting reads of the settings: the display switches, and the
