@@ -34,7 +34,7 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
         loaded.userName = settings.userName;
     }
     if (loaded.userDirectory.empty()) loaded.userDirectory = baseDataDirectory;
-    ClampSettingsToRanges(loaded);
+    SanitizeSettings(loaded);
     ApplyVacationCycle(tables, currentYear, loaded.vacationCycle);
     settings = std::move(loaded);
 }

@@ -42,23 +42,6 @@ struct OptionPair {
     }
 };
 
-// The settings the painting reads from its own copy. The earliest vacation
-// start may hold a value for this run only (key F); it follows the settings
-// only when the dialog changed it.
-void PointPaintingAtSettings(AppState& state, bool vacationStartChanged) {
-    const Settings& s = state.settings;
-    CoreSources& src = state.sources;
-    if (vacationStartChanged) {
-        src.vacationStartMonth = s.vacationStartMonth;
-        src.vacationStartDay = s.vacationStartDay;
-    }
-    src.observer.latitude = s.latitude;
-    src.observer.longitude = s.longitude;
-    src.observer.zone = s.timeZone;
-    src.observer.autoSummerTime = s.autoSummerTime;
-    src.observer.twilightKind = s.twilightKind;
-}
-
 }  // namespace
 
 bool EditSettings(WindowContext& context) {
@@ -137,7 +120,7 @@ bool EditSettings(WindowContext& context) {
 
     // Blockurlaubsberechnung.
     column.pack_start(*NewGroup("Blockurlaubsberechnung", g, u, r), false, false);
-    const int vacationYear = state.vacationYear;
+    const int vacationYear = state.ShownVacationYear();
     DateField startField(false, DateFieldRange{});
     startField.SetDate(CivilDate{vacationYear, initial.vacationStartMonth, initial.vacationStartDay});
     startField.set_width_chars(8);
@@ -259,15 +242,19 @@ bool EditSettings(WindowContext& context) {
     form.hours38Text = hours38Field.get_text().raw();
     form.hours40Text = hours40Field.get_text().raw();
     ApplySettingsForm(form, vacationYear, settings, state.vacationTables);
-    settings.lastColumn = state.view.lastColumn;
-    settings.calendarType = state.view.calendarType;
-    settings.vacationBlockShown = state.view.vacationBlockShown;
     if (!SaveSettings(settings, state.session.baseDataDirectory)) {
         ReportFailedSave(&context.parent,
                          SettingsFolder(state.session.baseDataDirectory, settings.userName) + kSettingsFileName);
     }
-    PointPaintingAtSettings(state, form.vacationStartMonth != initial.vacationStartMonth ||
-                                       form.vacationStartDay != initial.vacationStartDay);
+    // The earliest vacation start may hold a value for this run only (key F);
+    // it follows the settings only when the dialog changed it.
+    const int runMonth = state.sources.vacationStartMonth;
+    const int runDay = state.sources.vacationStartDay;
+    TakeSettings(state.sources, settings);
+    if (form.vacationStartMonth == initial.vacationStartMonth && form.vacationStartDay == initial.vacationStartDay) {
+        state.sources.vacationStartMonth = runMonth;
+        state.sources.vacationStartDay = runDay;
+    }
     return true;
 }
 
