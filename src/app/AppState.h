@@ -8,6 +8,7 @@
 #include "calendar/Date.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
+#include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 #include "settings/Settings.h"
 #include "settings/Users.h"
@@ -30,6 +31,9 @@ struct AppState {
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     int vacationYear = kFirstYear;  // year of the vacation block last painted
+    // The note editor on screen, so a termination signal can keep its
+    // unsaved text (the window sets and clears it).
+    const NoteEditModel* openNoteEditor = nullptr;
     bool fontTooLarge = false;
     std::string defaultFontFamily = "Sans";  // the desktop's sans font
 

@@ -10,6 +10,8 @@
 
 #include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
+#include "notes/NoteEditModel.h"
+#include "notes/NoteRecovery.h"
 #include "notes/NotesOfDay.h"
 #include "astro/AstronomyLine.h"
 #include "ui/DateField.h"
@@ -271,6 +273,7 @@ void MainWindow::BuildContent() {
 }
 
 void MainWindow::AfterFirstShow() {
+    OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
@@ -332,6 +335,7 @@ bool MainWindow::OnDelete(GdkEventAny*) {
 void MainWindow::Redraw(int dx, int dy) { RedrawAt(dx, dy, 0, 0); }
 
 void MainWindow::RedrawAt(int dx, int dy, int mouseX, int mouseY) {
+    RereadChangedData(state_);
     RelayoutControls();
     ViewState& v = state_.view;
     const int width = ImageWidth(v);
@@ -492,7 +496,26 @@ void MainWindow::ChangeBackground() {
     Redraw(-1, -1);
 }
 
+void MainWindow::OfferNoteRecovery() {
+    const std::string& folder = state_.userDataFolder;
+    const std::optional<NoteRecovery> copy = ReadNoteRecovery(folder);
+    if (!copy) return;
+    const bool restore = AskQuestion(this, NoteRecoveryQuestion(*copy));
+    if (state_.view.quitRequested) return;  // the program was ended meanwhile: ask again next time
+    if (!restore) {
+        DiscardNoteRecovery(folder);
+        return;
+    }
+    if (!RestoreNoteRecovery(folder, *copy)) {
+        ShowMessage(texts::kError, note_texts::kWriteFailed);
+        return;
+    }
+    state_.notes.ScanAll();
+    Redraw(-1, -1);
+}
+
 void MainWindow::AfterUserChange() {
+    OfferNoteRecovery();
     ApplyStyle();
     ShowNotesOfDay(false);
 }

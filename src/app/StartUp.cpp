@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "settings/FileIO.h"
 #include "settings/SettingsStorage.h"
 
 namespace sk {
@@ -57,6 +58,9 @@ std::optional<std::string> LoadUserSettings(AppState& state, int currentYear) {
 }
 
 void LoadUserData(AppState& state) {
+    // Interrupted saves of earlier runs leave their temporary files behind.
+    RemoveStaleTempFiles(state.userDataFolder);
+    RemoveStaleTempFiles(state.session.baseDataDirectory);
     state.notes = NoteStore(state.userDataFolder, state.session.userPassword);
     state.notes.ScanAll();
     state.shiftMarks.Load(state.userDataFolder);
@@ -73,6 +77,13 @@ void LoadUserData(AppState& state) {
     src.observer.zone = state.settings.timeZone;
     src.observer.autoSummerTime = state.settings.autoSummerTime;
     src.observer.twilightKind = state.settings.twilightKind;
+}
+
+bool RereadChangedData(AppState& state) {
+    const bool shift = state.shiftMarks.ReloadIfChanged(state.userDataFolder);
+    const bool calendar = state.calendarMarks.ReloadIfChanged(state.userDataFolder);
+    const bool notes = state.notes.RescanIfFolderChanged();
+    return shift || calendar || notes;
 }
 
 void PlaceCursorOnToday(AppState& state, const DayContext& today) {

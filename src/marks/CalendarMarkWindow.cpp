@@ -1,6 +1,7 @@
 #include "marks/CalendarMarkWindow.h"
 
 #include "marks/CalendarMarkWindowModel.h"
+#include "marks/ShiftMarkWindow.h"
 #include "marks/ShiftMarkWindowModel.h"
 #include "ui/DateField.h"
 #include "ui/ModalWindow.h"
@@ -92,7 +93,12 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     CalendarMarkEnding ending = CalendarMarkEnding::Cancel;  // Esc, "Abbruch" and closing the window
     if (response == kSaveResponse) ending = CalendarMarkEnding::Save;
     if (response == kDeleteResponse) ending = CalendarMarkEnding::Delete;
-    model.Finish(state.calendarMarks, ending, startDay, endDay);
+    if (model.Finish(state.calendarMarks, ending, startDay, endDay) && state.calendarMarks.changed) {
+        // Saved at once, so neither a lost session nor another instance on
+        // the shared folder can take the mark away.
+        const bool saved = state.calendarMarks.Save(state.userDataFolder);
+        ReportMarkSave(context.parent, saved, state.calendarMarks.lastProblem);
+    }
     return true;
 }
 

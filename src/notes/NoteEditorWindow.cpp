@@ -176,6 +176,15 @@ void NoteEditorWindow::RunEditor(const std::function<bool()>& wouldSave, const s
                 continue;
             }
         }
+        if (wouldSave() && edit_.ChangedElsewhere()) {
+            // Another instance on the shared folder saved this note meanwhile.
+            const Answer answer = AskYesNoCancel(this, note_texts::kChangedElsewhereQuestion);
+            if (answer == Answer::No) break;  // their text stays
+            if (answer == Answer::Cancel) {
+                ShowWorking();
+                continue;
+            }
+        }
         if (finish()) break;
         ShowWorking();
     }

@@ -18,6 +18,18 @@ bool OpenWeekdayNoteWindow(WindowContext& context);
 bool OpenNotesOverview(WindowContext& context);
 bool OpenDeleteNotesWindow(WindowContext& context);
 
+// Tells the program which note editor is on screen while it exists.
+class OpenNoteEditorMark {
+public:
+    OpenNoteEditorMark(AppState& state, const NoteEditModel& edit) : state_(state) { state_.openNoteEditor = &edit; }
+    ~OpenNoteEditorMark() { state_.openNoteEditor = nullptr; }
+    OpenNoteEditorMark(const OpenNoteEditorMark&) = delete;
+    OpenNoteEditorMark& operator=(const OpenNoteEditorMark&) = delete;
+
+private:
+    AppState& state_;
+};
+
 // The day under the cursor, the cursor first pulled into the displayed grid:
 // its context and the NoteDateCode its cell holds. Nothing when the cell
 // holds no date.
