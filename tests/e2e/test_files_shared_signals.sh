@@ -44,33 +44,5 @@ expect_missing "$DATA/20240015.txt"
 [ "$(stat -c %s "$DATA/Schichtmarkierung.dat")" = 12 ] || fail "marks lost at SIGTERM"
 [ -f "$DATA/Einstellungen.dat" ] || fail "settings not saved at SIGTERM"
 
-# The next start offers it; "Ja" writes the note.
-start_app 2024-01-15 || exit 1
-focus_window '^Frage$' || exit 1
-answer Ja
-expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
-expect_missing "$RECOVERY"
-
-# SIGHUP while the window asks whether to save: ends all the same.
-keys t
-focus_window "$NOTE_TITLE" || exit 1
-keys ctrl+End
-type_text ' heute'
-keys Escape
-focus_window '^Frage$' || exit 1
-kill -HUP "$APP"
-wait_end "SIGHUP during the save question"
-grep -aq 'Nicht verlieren heute' "$RECOVERY" 2>/dev/null || fail "no recovery copy after SIGHUP"
-
-# "Nein" at the next start drops the copy and keeps the note as it was.
-start_app 2024-01-15 || exit 1
-answer Nein
-expect_missing "$RECOVERY"
-expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
-
-# SIGINT with no window open: a plain end, status 0, no copy.
-kill -INT "$APP"
-wait_end "SIGINT"
-expect_missing "$RECOVERY"
 ls "$DATA" | grep -q '\.tmp-' && fail "temporary files left: $(ls "$DATA")"
 finish
