@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteEditModel.h"
 #include "notes/NoteNames.h"
 

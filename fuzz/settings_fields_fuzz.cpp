@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "settings/SettingsDialogModel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

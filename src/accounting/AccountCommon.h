@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "calendar/Date.h"
-#include "marks/RecordBytes.h"
-#include "settings/SettingsFile.h"  // TrimBlanks
+#include "base/RecordBytes.h"
+#include "base/TrimBlanks.h"
 
 namespace sk {
 
@@ -33,7 +33,7 @@ inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
 bool IsCountedHoliday(DayNumber d, int level);
 
 // The record files: fixed-size records, numbers of four bytes with the
-// lowest first (read and written with marks/RecordBytes.h, like the mark
+// lowest first (read and written with base/RecordBytes.h, like the mark
 // files); the last whole record counts. A file beyond this size is not ours.
 inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "settings/SettingsStorage.h"
 
 namespace sk {

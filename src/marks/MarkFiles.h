@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

@@ -5,7 +5,7 @@
 #include "notes/NoteEditModel.h"
 #include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

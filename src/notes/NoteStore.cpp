@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

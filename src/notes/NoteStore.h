@@ -14,7 +14,7 @@
 #include "calendar/Date.h"
 #include "notes/NoteNames.h"
 #include "notes/PeriodicNoteIndex.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

@@ -11,7 +11,7 @@
 #include "accounting/RemainingVacation.h"
 #include "common/TempFolder.h"
 #include "notes/NoteStore.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStorage.h"
 
