@@ -14,7 +14,10 @@ inline constexpr int kExitBadInput = 2;
 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err);
 
-// Today's local date from the system clock.
-DayNumber LocalToday();
+struct PlanOptions;
+// Fills the options' school holidays from --data and --school-holidays;
+// false with a German line in `err` when the file cannot be taken. Names of
+// events that fit no school holidays are reported in `err` and left out.
+bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err);
 
 }  // namespace sk

@@ -49,7 +49,7 @@ DayNumber DayOf(DateField& field) {
 bool OpenCalendarMarkWindow(WindowContext& context) {
     using namespace calendar_mark_texts;
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     if (!day) return false;
     CalendarMarkWindowModel model(state.calendarMarks, *day);
 

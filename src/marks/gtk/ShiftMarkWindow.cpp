@@ -52,7 +52,7 @@ int ActiveOption(const std::deque<Gtk::RadioButton>& options) {
 }  // namespace
 
 int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kMarkTitle, context.units, 33, 18);
     window.set_name("sk-main");  // the program font and background of the main window
 
@@ -101,7 +101,7 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
 }
 
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kColumnTitle, context.units, 26, 10);
     window.set_name("sk-main");
 
@@ -142,8 +142,8 @@ void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem) {
 
 bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
-    const int type = state.view.calendarType;
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
+    const int type = state.settings.calendarType;
     if (!day || !ShiftMarkEntryAllowed(type, *day, crew)) return false;
     const bool entered = EnterShiftMark(state.shiftMarks, type, *day, crew, [&](int currentCode, int k) {
         return ShiftMarkWindow(context, currentCode, k, *day);
@@ -159,7 +159,7 @@ bool OpenShiftMarkEntry(WindowContext& context, int crew) {
 
 bool OpenShiftColumnChoice(WindowContext& context) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     if (!day) return false;
     const int crew = ChooseShiftColumn(context, 1, *day);
     if (crew == 0) return true;

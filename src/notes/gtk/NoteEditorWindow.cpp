@@ -1,7 +1,5 @@
 #include "notes/gtk/NoteEditorWindow.h"
 
-#include <algorithm>
-
 #include "notes/gtk/NoteWindow.h"
 #include "ui/MessageBox.h"
 
@@ -25,18 +23,13 @@ void SetUpLabel(Gtk::Label& label, const std::string& text) {
     label.set_yalign(0.0f);
 }
 
-std::optional<SelectedDay> SelectedNoteDay(AppState& state) {
-    ViewState& v = state.view;
-    v.cursorColumn = std::clamp(v.cursorColumn, 0, std::min(v.lastColumn, CellDates::kColumns - 1));
-    v.cursorDay = std::clamp(v.cursorDay, 1, 31);
-    // A row past the end of a shorter month stands for that month's last day.
-    while (v.cursorDay > 28 && state.cells.At(v.cursorColumn, v.cursorDay) == 0) --v.cursorDay;
-    const std::int32_t code = state.cells.At(v.cursorColumn, v.cursorDay);
-    const std::optional<DayNumber> d = DayNumberOfNoteDateCode(code);
+std::optional<NoteDay> OpenNotesOfSelectedDay(AppState& state) {
+    const std::optional<DayNumber> d = SelectedDay(state.view, state.Grid());
     if (!d) return std::nullopt;
     // New notes are enciphered with the password of the user logged in now.
     state.notes.SetPassword(state.session.userPassword);
-    return SelectedDay{MakeDayContext(*d), code};
+    const DayContext day = MakeDayContext(*d);
+    return NoteDay{day, NoteDateCode(day)};
 }
 
 NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,

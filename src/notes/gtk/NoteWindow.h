@@ -30,13 +30,13 @@ private:
     AppState& state_;
 };
 
-// The day under the cursor, the cursor first pulled into the displayed grid:
-// its context and the NoteDateCode its cell holds. Nothing when the cell
-// holds no date.
-struct SelectedDay {
+// The selected day for a note window: its context and NoteDateCode, with
+// the note store set to encipher with the current user's password. Nothing
+// when no day is selected.
+struct NoteDay {
     DayContext day;
     std::int32_t cellCode;
 };
-std::optional<SelectedDay> SelectedNoteDay(AppState& state);
+std::optional<NoteDay> OpenNotesOfSelectedDay(AppState& state);
 
 }  // namespace sk

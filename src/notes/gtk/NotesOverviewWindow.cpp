@@ -17,7 +17,7 @@ bool OpenNotesOverview(WindowContext& context) {
     state.notes.SetPassword(state.session.userPassword);
     const ViewState& v = state.view;
     const std::string text =
-        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, v.lastColumn + 1, NoteDateCode(LocalToday()));
+        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, state.settings.lastColumn + 1, NoteDateCode(LocalToday()));
     if (text.empty()) {
         ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
         return false;

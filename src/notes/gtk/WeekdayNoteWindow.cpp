@@ -6,7 +6,7 @@
 namespace sk {
 
 bool OpenWeekdayNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     WeekdayNoteModel model(store, selected->day);

@@ -5,7 +5,7 @@
 namespace sk {
 
 bool OpenYearlyNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     YearlyNoteModel model(store, selected->cellCode);
