@@ -12,6 +12,7 @@
 #include "app/StartUp.h"
 #include "notes/NoteEditModel.h"
 #include "notes/NoteRecovery.h"
+#include "notes/gtk/NoteWindow.h"
 #include "notes/NotesOfDay.h"
 #include "astro/AstronomyLine.h"
 #include "ui/DateField.h"
@@ -426,16 +427,7 @@ void MainWindow::ShowNotesOfDay(bool complain) {
     }
     const Units units{state_.view.unitWidth, state_.view.rowHeight};
     const std::string date = FormatDate("%dd.%mm.%yyyy", static_cast<DateValue>(day->dayNumber) * 86400);
-    ModalWindow window(this, "Notizen für den " + date, units, 60, 33);
-    Gtk::ScrolledWindow scroller;
-    Gtk::TextView view;
-    view.set_editable(false);
-    view.set_wrap_mode(Gtk::WRAP_WORD);
-    view.get_buffer()->set_text(text);
-    scroller.add(view);
-    view.show();
-    window.Place(scroller, 1, 1, 58, 31);
-    window.run();
+    ShowNotesText(*this, "Notizen für den " + date, units, state_.view.backgroundColour, text, true);
 }
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
@@ -526,7 +518,7 @@ void MainWindow::OfferNoteRecovery() {
         return;
     }
     if (!RestoreNoteRecovery(folder, *copy)) {
-        ShowMessage(texts::kError, note_texts::kWriteFailed);
+        ShowMessage(texts::kError, kNoteRecoveryFailed);
         return;
     }
     state_.notes.ScanAll();

@@ -225,7 +225,11 @@ bool RemoveFileIfExists(const std::string& path) {
         SyncFolderOf(path);
         return true;
     }
-    return errno == ENOENT;
+    if (errno == ENOENT) return true;
+    // A read-only file system refuses the unlink before it looks the name
+    // up: a file that is not there is gone all the same.
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge) {

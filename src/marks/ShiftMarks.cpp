@@ -69,7 +69,12 @@ std::vector<ShiftMark> MergeShiftMarks(const std::vector<ShiftMark>& base, const
 }
 
 void ShiftMarkList::Load(const std::string& folder) {
-    Assign(ParseFileBytes(file_.Read(JoinPath(folder, kShiftMarkFileName))));
+    std::vector<ShiftMark> marks = ParseFileBytes(file_.Read(JoinPath(folder, kShiftMarkFileName)));
+    // Every reader finds a day's mark by walking in day order: a file written
+    // out of order (by hand, by another program) would hide marks. Records of
+    // one day keep their order, so the first still counts.
+    std::stable_sort(marks.begin(), marks.end(), ByDay);
+    Assign(std::move(marks));
     changed = false;
 }
 

@@ -38,8 +38,9 @@ std::vector<ShiftMark> MergeShiftMarks(const std::vector<ShiftMark>& base, const
 
 class ShiftMarkList {
 public:
-    // Empties the list and reads the folder's file in file order (duplicates
-    // kept); a missing file gives no marks. Clears the changed flag.
+    // Empties the list and reads the folder's file, sorted by day; records of
+    // one day stay in file order (duplicates kept). A missing file gives no
+    // marks. Clears the changed flag.
     void Load(const std::string& folder);
     // Under the folder's mark lock: reads the file again, merges in what
     // another instance changed since (MergeShiftMarks), and writes the result

@@ -16,6 +16,8 @@ namespace sk {
 class NoteEditModel;
 
 inline constexpr const char* kNoteRecoveryFileName = "Notiz-Wiederherstellung.dat";
+inline constexpr const char* kNoteRecoveryFailed =
+    "Die Notiz konnte nicht gespeichert werden! Die Kopie bleibt für den nächsten Start erhalten.";
 
 struct NoteRecovery {
     std::string fileName;  // the note file it belongs to, in the same folder

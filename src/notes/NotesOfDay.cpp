@@ -8,7 +8,10 @@ std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm 
     const std::string_view sep = form == NotesForm::Overview ? kOverviewNoteSeparator : kStatusNoteSeparator;
     std::string out;
     const auto add = [&](std::string_view note) {
-        out += note;
+        // A NUL byte is no character of a text field: every place that shows
+        // notes leaves it out, as the editor does.
+        for (const char c : note)
+            if (c != '\0') out += c;
         out += sep;
     };
     if (store.HasDayNote(ctx)) add(store.ReadDayNote(ctx));

@@ -21,7 +21,7 @@ inline constexpr std::string_view kStatusLineBreak = "\u00A0\u00BB\u00A0";  // n
 
 // Day note, periodic notes (index order), yearly note with its year markers
 // replaced, weekday-in-month notes (identical texts once); no separator at
-// the end.
+// the end. NUL characters of the notes are left out.
 std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form);
 // The same for a date text "DD.MM.YYYY"; empty when the text names no day.
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form);

@@ -4,6 +4,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 #include "marks/ShiftMarkWindowModel.h"
 #include "ui/DateField.h"
+#include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {
@@ -85,14 +86,26 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     cancelButton.signal_clicked().connect([&] { window.response(kCancelResponse); });
 
     endField.grab_focus();
-    const int response = window.run();
-    const DayNumber startDay = DayOf(startField);
-    const DayNumber endDay = DayOf(endField);
-    window.hide();
-
     CalendarMarkEnding ending = CalendarMarkEnding::Cancel;  // Esc, "Abbruch" and closing the window
-    if (response == kSaveResponse) ending = CalendarMarkEnding::Save;
-    if (response == kDeleteResponse) ending = CalendarMarkEnding::Delete;
+    DayNumber startDay = model.Start(), endDay = model.End();
+    for (;;) {
+        const int response = window.run();
+        startDay = DayOf(startField);
+        endDay = DayOf(endField);
+        ending = CalendarMarkEnding::Cancel;
+        if (response == kDeleteResponse) ending = CalendarMarkEnding::Delete;
+        if (response != kSaveResponse || state.view.quitRequested) break;
+        // A save that reshapes or hides another mark happens only when the user says so.
+        const std::string question = model.SaveQuestion(state.calendarMarks, startDay, endDay);
+        const bool save = question.empty() || AskQuestion(&window, question);
+        if (state.view.quitRequested) break;
+        if (save) {
+            ending = CalendarMarkEnding::Save;
+            break;
+        }
+        endField.grab_focus();
+    }
+    window.hide();
     if (model.Finish(state.calendarMarks, ending, startDay, endDay) && state.calendarMarks.changed) {
         // Saved at once, so neither a lost session nor another instance on
         // the shared folder can take the mark away.

@@ -11,8 +11,7 @@ bool OpenDayNoteWindow(WindowContext& context) {
     DayNoteModel model(store, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 29, model.Edit(), 1.0);
     const OpenNoteEditorMark onScreen(context.state, model.Edit());
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] { return !model.WouldSave() || ReportNoteWrite(window, model.Save(store)); });
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/PeriodicNoteModel.h"
-#include "ui/MessageBox.h"
 
 namespace sk {
 
@@ -40,18 +39,12 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     });
 
     window.RunEditor(
+        model, store,
         [&] {
             period.update();
             model.SetPeriod(period.get_value_as_int());
-            return model.WouldSave();
         },
-        [&] {
-            if (!model.WouldSave()) return true;
-            if (model.NeedsOverwriteQuestion(store) && !AskQuestion(&window, periodic_texts::kOverwriteQuestion)) {
-                return true;
-            }
-            return ReportNoteWrite(window, model.Save(store));
-        });
+        [&] { return context.state.view.quitRequested; });
     return true;
 }
 

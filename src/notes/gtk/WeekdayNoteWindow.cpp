@@ -1,7 +1,6 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/WeekdayNoteModel.h"
-#include "ui/MessageBox.h"
 
 namespace sk {
 
@@ -48,15 +47,7 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     window.PlaceEntrySteps(
         y3, [&](int delta) { return model.Step(store, delta); }, [&] { return model.EntryLabel(); }, showChoices);
 
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] {
-                         if (!model.WouldSave()) return true;
-                         if (model.NeedsOverwriteQuestion(store) &&
-                             !AskQuestion(&window, weekday_texts::kOverwriteQuestion)) {
-                             return true;
-                         }
-                         return ReportNoteWrite(window, model.Save(store));
-                     });
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 
