@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
+#include "notes/NoteRecovery.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -50,8 +53,38 @@ bool IconIsInstalled(const std::string& iconName) {
     return false;
 }
 
+// A termination signal (logout, shutdown, a closed terminal) must end the
+// program at once and lose nothing, whatever window is open: a SIGKILL
+// follows soon.
+constexpr unsigned kForcedExitMilliseconds = 500;
+
+struct Termination {
+    sk::AppState& state;
+    sk::MainWindow& window;
+};
+
+// Nobody may be there to answer: what could not be saved goes to stderr.
+[[noreturn]] void SaveAndExit(sk::AppState& state) {
+    int status = 0;
+    for (const std::string& path : sk::SaveSessionData(state)) {
+        std::cerr << sk::FailedSaveText(path) << '\n';
+        status = 1;
+    }
+    std::_Exit(status);
+}
+
 gboolean OnTerminate(gpointer data) {
-    static_cast<sk::MainWindow*>(data)->Terminate();
+    Termination& t = *static_cast<Termination*>(data);
+    if (const sk::NoteEditModel* note = t.state.openNoteEditor) {
+        // The editor would ask before leaving; nobody may be there to answer.
+        if (const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr))) {
+            sk::WriteNoteRecovery(t.state.userDataFolder, *copy);
+        }
+        SaveAndExit(t.state);
+    }
+    t.window.Terminate();
+    // Should a window still hold the loop, do not wait for it.
+    Glib::signal_timeout().connect_once([&state = t.state] { SaveAndExit(state); }, kForcedExitMilliseconds);
     return G_SOURCE_CONTINUE;
 }
 
@@ -94,7 +127,8 @@ int main(int argc, char** argv) {
             if (state.view.quitRequested) window.RequestQuit();
         });
     });
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &window);
+    Termination termination{state, window};
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &termination);
 
     app->run(toolkitArgc, toolkitArgvPtr);
     sk::KeepClipboardAfterExit();

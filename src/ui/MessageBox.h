@@ -41,5 +41,9 @@ void ReportFailedSave(Gtk::Window* parent, std::string_view path);
 enum class FailedSavePlace { Shutdown, UserChange };
 FailedSaveChoice AskAfterFailedSave(Gtk::Window* parent, const std::vector<std::string>& paths,
                                     FailedSavePlace place);
+// A question titled "Frage" with "Ja", "Nein" and "Abbrechen"; Esc and
+// closing the box answer "Abbrechen".
+enum class Answer { Yes, No, Cancel };
+Answer AskYesNoCancel(Gtk::Window* parent, const std::string& text);
 
 }  // namespace sk
