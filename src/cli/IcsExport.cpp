@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <system_error>
 
 #include "cli/IcsTimeZone.h"
@@ -69,11 +70,14 @@ std::string PlanText(int type, int crew) {
     return std::string(CrewNameOf(type, crew)) + ", " + CalendarTypeInfoOf(type).label;
 }
 
-class CalendarBuilder {
+// Writes the calendar as it goes: its head (properties and time zone) first,
+// then each event as soon as it is made, so no more than one event is held.
+class CalendarWriter {
 public:
-    CalendarBuilder(const PlanOptions& options, DateValue stamp)
+    CalendarWriter(const PlanOptions& options, DateValue stamp, ChunkedOutput& out)
         : type_(options.calendarType),
           crew_(options.crew),
+          out_(out),
           calendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)),
           zone_(icaltimezone_new()) {
         icalcomponent* vtimezone = NewBerlinTimeZoneComponent();
@@ -94,7 +98,15 @@ public:
         icalproperty* calZone = icalproperty_new_x(kIcsTimeZoneId);
         icalproperty_set_x_name(calZone, "X-WR-TIMEZONE");
         icalcomponent_add_property(cal, calZone);
+
+        // The calendar's text ends with its END line; the events go before it.
+        std::string head = TextOf(cal);
+        const std::size_t end = head.rfind(kCalendarEnd);
+        if (end != std::string::npos) head.resize(end);
+        out_.Buffer() += head;
     }
+
+    void Finish() { out_.Buffer() += kCalendarEnd; }
 
     void AddShift(DayNumber d, int code) {
         const int s = code - 1;
@@ -103,7 +115,7 @@ public:
         icalcomponent_set_dtstart(event, LocalTimeOf(d, kShiftStartHour[s], zone_.get()));
         icalcomponent_set_dtend(event, LocalTimeOf(endDay, kShiftEndHour[s], zone_.get()));
         icalcomponent_add_property(event, icalproperty_new_description(PlanText(type_, crew_).c_str()));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
     // A whole day; DTEND is the following day (exclusive end).
@@ -113,17 +125,27 @@ public:
         icalcomponent_set_dtstart(event, DateOf(d));
         icalcomponent_set_dtend(event, DateOf(d + 1));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
-    std::string Text() const {
-        char* text = icalcomponent_as_ical_string_r(calendar_.get());
+private:
+    static constexpr std::string_view kCalendarEnd = "END:VCALENDAR\r\n";
+
+    static std::string TextOf(icalcomponent* component) {
+        char* text = icalcomponent_as_ical_string_r(component);
         std::string result = text != nullptr ? text : "";
         icalmemory_free_buffer(text);
         return result;
     }
 
-private:
+    void Write(icalcomponent* event) {
+        const ComponentPtr owned(event);
+        char* text = icalcomponent_as_ical_string_r(event);
+        if (text != nullptr) out_.Buffer() += text;
+        icalmemory_free_buffer(text);
+        out_.EndOfLine();
+    }
+
     icalcomponent* NewEvent(DayNumber d, const char* kind, const char* summary) {
         const CivilDate c = CivilOf(d);
         char uid[96];
@@ -138,6 +160,7 @@ private:
 
     int type_;
     int crew_;
+    ChunkedOutput& out_;
     ComponentPtr calendar_;
     ZonePtr zone_;
     icaltimetype stamp_{};
@@ -173,18 +196,19 @@ std::string CrewChoicesText(int calendarType) {
     return text;
 }
 
-std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink) {
     const int type = options.calendarType;
     const int crew = options.crew;
-    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return {};
+    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return true;
 
-    CalendarBuilder calendar(options, stamp);
+    ChunkedOutput output(sink);
+    CalendarWriter calendar(options, stamp, output);
     const auto markTexts = ShiftMarkOptionTexts(type);
     const int deleteCode = ShiftMarkDeleteCode(type);
     const bool fourCrews = IsFourCrewType(type);
     VacationBlockOfYear blocks(options);
 
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         ShiftCode code = kShiftOff;
         bool vacationDay = false;
         if (fourCrews) {
@@ -204,14 +228,18 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
         if (fourCrews && mark->crew != crew + 1) continue;
         calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
     }
-    return calendar.Text();
+    calendar.Finish();
+    return output.Flush();
 }
 
-int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err) {
-    if (options.dataFolder.empty()) {
-        out = ExportPlanIcs(options, nullptr, stamp);
-        return kExitOk;
-    }
+std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+    std::string out;
+    ExportPlanIcs(options, marks, stamp, AppendTo(out));
+    return out;
+}
+
+int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
+    if (options.dataFolder.empty()) return ExportPlanIcs(options, nullptr, stamp, out) ? kExitOk : kExitWriteFailed;
     std::error_code ec;
     if (!std::filesystem::is_directory(options.dataFolder, ec)) {
         err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
@@ -219,8 +247,7 @@ int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, 
     }
     ShiftMarkList marks;
     marks.Load(options.dataFolder);
-    out = ExportPlanIcs(options, &marks, stamp);
-    return kExitOk;
+    return ExportPlanIcs(options, &marks, stamp, out) ? kExitOk : kExitWriteFailed;
 }
 
 }  // namespace sk

@@ -92,29 +92,49 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += '\n';
 }
 
-void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx) {
-    const std::string notes = WithPlainBlanks(StatusLineNotesOfDay(store, ctx));
-    if (notes.find_first_of(";\"") == std::string::npos) {
-        out += notes;
-        return;
-    }
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx, NoteTextCache* cache) {
+    // One pass over the joined notes does what ReplaceLineBreaks and
+    // WithPlainBlanks do one after the other: a line break becomes the
+    // status line's "»" separator, every no-break space a blank.
+    constexpr std::string_view kNoBreakSpace = "\u00A0";
+    constexpr std::string_view kLineBreakWithBlanks = " \u00BB ";  // kStatusLineBreak with plain blanks
+    static_assert(kStatusLineBreak == "\u00A0\u00BB\u00A0");
+    const std::string notes = NotesOfDay(store, ctx, NotesForm::StatusLine, cache);
     // A note with ";" or a quote would split the line: quote the field.
-    out += '"';
-    for (const char c : notes) {
-        if (c == '"') out += '"';
-        out += c;
+    const bool quoted = notes.find_first_of(";\"") != std::string::npos;
+    if (quoted) out += '"';
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const char c = notes[i];
+        if (c != '\r' && c != '\n' && c != '"' && c != kNoBreakSpace[0]) continue;
+        out.append(notes, copied, i - copied);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < notes.size() && notes[i + 1] == '\n') ++i;
+            out += kLineBreakWithBlanks;
+        } else if (c == '"') {
+            out += "\"\"";  // a quote means the field is quoted
+        } else if (i + 1 < notes.size() && notes[i + 1] == kNoBreakSpace[1]) {
+            out += ' ';
+            ++i;
+        } else {
+            out += c;
+        }
+        copied = i + 1;
     }
-    out += '"';
+    out.append(notes, copied);
+    if (quoted) out += '"';
 }
 
-std::string ExportPlanCsv(const PlanOptions& options) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 64 + 128);
+bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
+    ChunkedOutput output(sink);
+    std::string& out = output.Buffer();
     out += kCsvHeader;
     std::optional<NoteStore> notes;
+    std::optional<NoteTextCache> noteTexts;
     if (!options.dataFolder.empty()) {
         notes.emplace(options.dataFolder, options.password);
         notes->ScanAll();
+        noteTexts.emplace(*notes);
         out += ";notizen";
     }
     out += '\n';
@@ -123,19 +143,20 @@ std::string ExportPlanCsv(const PlanOptions& options) {
     std::optional<LunarInstantCache> lunarCache;
     if (options.withAstronomy) lunarCache.emplace();
     DayContext ctx;
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
         AppendCsvDay(out, ctx, options, blocks.For(ctx.year), lunarCache ? &*lunarCache : nullptr);
         if (notes) {
             out.back() = ';';  // the notes column goes before the line's end
-            AppendNotesField(out, *notes, ctx);
+            AppendNotesField(out, *notes, ctx, &*noteTexts);
             out += '\n';
         }
+        output.EndOfLine();
     }
-    return out;
+    return output.Flush();
 }
 
-std::string ExportPlanText(const PlanOptions& options) {
+bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
     const int type = options.calendarType;
     const bool fourCrews = IsFourCrewType(type);
     const int crews = fourCrews ? 4 : CrewCountOf(type);
@@ -143,8 +164,8 @@ std::string ExportPlanText(const PlanOptions& options) {
     static const char* const kShiftNames[3] = {"Früh", "Spät", "Nacht"};
     const std::size_t crewWidth = fourCrews ? 22 : 14;
 
-    std::string out;
-    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 110 + 256);
+    ChunkedOutput output(sink);
+    std::string& out = output.Buffer();
     DayContext ctx;
     SetDayContext(ctx, options.from);
     out += "Schichtplan „";
@@ -157,7 +178,7 @@ std::string ExportPlanText(const PlanOptions& options) {
     out += '\n';
 
     VacationBlockOfYear blocks(options);
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
         if (d == options.from || ctx.day == 1) {
             out += '\n';
@@ -206,12 +227,29 @@ std::string ExportPlanText(const PlanOptions& options) {
         }
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += '\n';
+        output.EndOfLine();
     }
-    return out;
+    return output.Flush();
+}
+
+bool ExportPlan(const PlanOptions& options, const OutputSink& sink) {
+    return options.format == PlanFormat::Text ? ExportPlanText(options, sink) : ExportPlanCsv(options, sink);
 }
 
 std::string ExportPlan(const PlanOptions& options) {
-    return options.format == PlanFormat::Text ? ExportPlanText(options) : ExportPlanCsv(options);
+    std::string out;
+    ExportPlan(options, AppendTo(out));
+    return out;
+}
+std::string ExportPlanCsv(const PlanOptions& options) {
+    std::string out;
+    ExportPlanCsv(options, AppendTo(out));
+    return out;
+}
+std::string ExportPlanText(const PlanOptions& options) {
+    std::string out;
+    ExportPlanText(options, AppendTo(out));
+    return out;
 }
 
 }  // namespace sk

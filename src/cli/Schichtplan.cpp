@@ -9,14 +9,12 @@
 
 namespace sk {
 
-int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
-    out.clear();
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err) {
     err.clear();
     const ParsedArguments parsed = ParsePlanArguments(args, today);
     switch (parsed.outcome) {
         case ParsedArguments::Outcome::Help:
-            out = kPlanUsage;
-            return kExitOk;
+            return out(kPlanUsage) ? kExitOk : kExitWriteFailed;
         case ParsedArguments::Outcome::Error:
             err = parsed.error + "\n";
             return kExitBadInput;
@@ -30,8 +28,12 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
         err = "schichtplan: Der Datenordner „" + parsed.options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
         return kExitBadInput;
     }
-    out = ExportPlan(parsed.options);
-    return kExitOk;
+    return ExportPlan(parsed.options, out) ? kExitOk : kExitWriteFailed;
+}
+
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
+    out.clear();
+    return RunSchichtplan(args, today, AppendTo(out), err);
 }
 
 DayNumber LocalToday() {

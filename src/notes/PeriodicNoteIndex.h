@@ -4,8 +4,10 @@
 // every file system. A note shows on day D when D mod period = anchor mod period.
 //
 // The painter asks for every painted day, so the counts of all days of
-// 1970-2038 are kept in a table built with the index; other days are counted
-// by walking the entries.
+// 1970-2038 are kept in a table built with the index. The notes of one day
+// are found through the groups of notes with the same period and residue, so
+// a lookup costs the number of distinct periods plus the notes of that day,
+// not a walk over every note.
 
 #include <cstdint>
 #include <string>
@@ -31,13 +33,27 @@ public:
     bool Contains(std::int32_t anchor, std::int32_t period) const;
 
     int CountOfDay(DayNumber d) const;
+    // Positions in Entries() of the notes showing on day d, ascending (index order).
+    std::vector<std::uint32_t> EntriesOfDay(DayNumber d) const;
     // The k-th (from 1) entry showing on day d, in index order; nullptr when
     // there are fewer than k.
     const PeriodicNoteEntry* EntryOfDay(DayNumber d, int k) const;
 
 private:
+    // One note in its group: notes with equal period and residue show on the same days.
+    struct GroupMember {
+        std::int32_t period;
+        std::int32_t residue;
+        std::uint32_t entry;  // position in entries_
+    };
+    // Calls visit(first, last) for the members showing on day d, group by group.
+    template <class Visit>
+    void ForEachGroupOfDay(DayNumber d, Visit&& visit) const;
+
     std::vector<PeriodicNoteEntry> entries_;
-    std::vector<std::uint32_t> dayCounts_;  // per day number 0 ... kTableDays-1
+    std::vector<GroupMember> members_;        // by period, residue, entry
+    std::vector<std::uint32_t> periodStarts_;  // where each distinct period begins in members_, then members_.size()
+    std::vector<std::uint32_t> dayCounts_;    // per day number 0 ... kTableDays-1
 };
 
 }  // namespace sk
