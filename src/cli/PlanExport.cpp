@@ -92,17 +92,21 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += '\n';
 }
 
-void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx, NoteTextCache* cache) {
-    // One pass over the joined notes does what ReplaceLineBreaks and
-    // WithPlainBlanks do one after the other: a line break becomes the
-    // status line's "»" separator, every no-break space a blank.
-    constexpr std::string_view kNoBreakSpace = "\u00A0";
-    constexpr std::string_view kLineBreakWithBlanks = " \u00BB ";  // kStatusLineBreak with plain blanks
-    static_assert(kStatusLineBreak == "\u00A0\u00BB\u00A0");
-    const std::string notes = NotesOfDay(store, ctx, NotesForm::StatusLine, cache);
-    // A note with ";" or a quote would split the line: quote the field.
-    const bool quoted = notes.find_first_of(";\"") != std::string::npos;
-    if (quoted) out += '"';
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kLineBreakWithBlanks = " \u00BB ";  // kStatusLineBreak with plain blanks
+constexpr std::string_view kNoteSeparatorWithBlanks = " | ";     // kStatusNoteSeparator with plain blanks
+static_assert(kStatusLineBreak == "\u00A0\u00BB\u00A0" && kStatusNoteSeparator == "\u00A0|\u00A0");
+
+bool NeedsQuotes(std::string_view text) {
+    return text.find(';') != std::string_view::npos || text.find('"') != std::string_view::npos;
+}
+
+// One pass that does what ReplaceLineBreaks and WithPlainBlanks do one after
+// the other: a line break becomes the status line's "»" separator, every
+// no-break space a blank; a quote is doubled (it makes the field quoted).
+void AppendFieldText(std::string& out, std::string_view notes) {
     std::size_t copied = 0;
     for (std::size_t i = 0; i < notes.size(); ++i) {
         const char c = notes[i];
@@ -112,7 +116,7 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
             if (c == '\r' && i + 1 < notes.size() && notes[i + 1] == '\n') ++i;
             out += kLineBreakWithBlanks;
         } else if (c == '"') {
-            out += "\"\"";  // a quote means the field is quoted
+            out += "\"\"";
         } else if (i + 1 < notes.size() && notes[i + 1] == kNoBreakSpace[1]) {
             out += ' ';
             ++i;
@@ -122,6 +126,56 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
         copied = i + 1;
     }
     out.append(notes, copied);
+}
+
+}  // namespace
+
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx, NoteTextCache* cache) {
+    const std::string notes = NotesOfDay(store, ctx, NotesForm::StatusLine, cache);
+    // A note with ";" or a quote would split the line: quote the field.
+    const bool quoted = NeedsQuotes(notes);
+    if (quoted) out += '"';
+    AppendFieldText(out, notes);
+    if (quoted) out += '"';
+}
+
+NotesColumn::NotesColumn(const NoteStore& store)
+    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()) {}
+
+void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
+    // Line breaks, no-break spaces and quotes never reach across the
+    // separator between two notes, so the field is the notes' field texts
+    // joined. Only the dropping of separators at the end can reach into a
+    // note: when the last note is empty or ends in a no-break space (as the
+    // separator does), the field is made from the joined text.
+    const std::size_t count = NotesOfDayInOrder(store_, ctx, texts_, notes_);
+    if (count == 0) return;
+    const std::string_view last = notes_[count - 1].Text();
+    if (last.empty() || last.back() == kNoBreakSpace.back()) {
+        AppendNotesField(out, store_, ctx, &texts_);
+        return;
+    }
+    field_.clear();
+    bool quoted = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const NoteOfDay& note = notes_[i];
+        if (i > 0) field_ += kNoteSeparatorWithBlanks;
+        if (note.periodicEntry < 0) {
+            quoted = quoted || NeedsQuotes(note.Text());
+            AppendFieldText(field_, note.Text());
+            continue;
+        }
+        PeriodicField& f = periodic_[static_cast<std::size_t>(note.periodicEntry)];
+        if (!f.made) {
+            AppendFieldText(f.text, note.Text());
+            f.quoted = NeedsQuotes(note.Text());
+            f.made = true;
+        }
+        quoted = quoted || f.quoted;
+        field_ += f.text;
+    }
+    if (quoted) out += '"';
+    out += field_;
     if (quoted) out += '"';
 }
 
@@ -130,11 +184,11 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     std::string& out = output.Buffer();
     out += kCsvHeader;
     std::optional<NoteStore> notes;
-    std::optional<NoteTextCache> noteTexts;
+    std::optional<NotesColumn> notesColumn;
     if (!options.dataFolder.empty()) {
         notes.emplace(options.dataFolder, options.password);
         notes->ScanAll();
-        noteTexts.emplace(*notes);
+        notesColumn.emplace(*notes);
         out += ";notizen";
     }
     out += '\n';
@@ -148,7 +202,7 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
         AppendCsvDay(out, ctx, options, blocks.For(ctx.year), lunarCache ? &*lunarCache : nullptr);
         if (notes) {
             out.back() = ';';  // the notes column goes before the line's end
-            AppendNotesField(out, *notes, ctx, &*noteTexts);
+            notesColumn->AppendField(out, ctx);
             out += '\n';
         }
         output.EndOfLine();

@@ -2,6 +2,7 @@
 // The plan of a date range as text: one CSV line per day, or a readable table.
 
 #include <string>
+#include <vector>
 
 #include "astro/LunarInstantCache.h"
 #include "cli/PlanOptions.h"
@@ -39,6 +40,27 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
 // `cache` (may be null) keeps the texts of repeating notes across the days.
 void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx,
                       NoteTextCache* cache = nullptr);
+
+// The notes column of a whole export: the same fields as AppendNotesField,
+// with every note file read once and the field text of every periodic note
+// made once. Valid while the store's indexes are not rescanned.
+class NotesColumn {
+public:
+    explicit NotesColumn(const NoteStore& store);
+    void AppendField(std::string& out, const DayContext& ctx);
+
+private:
+    struct PeriodicField {
+        std::string text;
+        bool quoted = false;
+        bool made = false;
+    };
+    const NoteStore& store_;
+    NoteTextCache texts_;
+    std::vector<PeriodicField> periodic_;  // by position in the periodic index
+    std::vector<NoteOfDay> notes_;
+    std::string field_;
+};
 
 // The astronomy field of a day's CSV line.
 void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,

@@ -12,44 +12,48 @@ NoteTextCache::NoteTextCache(const NoteStore& store)
       yearly_(static_cast<std::size_t>(kLastYearlyNoteCode + 1)),
       weekday_(static_cast<std::size_t>(kLastWeekdayNoteCode - kFirstWeekdayNoteCode + 1)) {}
 
-const std::string& NoteTextCache::Get(Texts& texts, std::size_t slot, const std::string& fileName) {
+// The file name is made only when the file is read.
+template <class FileName>
+const std::string& NoteTextCache::Get(Texts& texts, std::size_t slot, FileName&& fileName) {
     if (!texts.read[slot]) {
-        texts.text[slot] = store_.ReadNoteFile(fileName);
+        texts.text[slot] = store_.ReadNoteFile(fileName());
         texts.read[slot] = true;
     }
     return texts.text[slot];
 }
 
 const std::string& NoteTextCache::PeriodicText(std::uint32_t entry) {
-    return Get(periodic_, entry, store_.Periodic().Entries()[entry].FileName());
+    return Get(periodic_, entry, [&] { return store_.Periodic().Entries()[entry].FileName(); });
 }
 const std::string& NoteTextCache::YearlyText(int noteMonthDayCode) {
-    return Get(yearly_, static_cast<std::size_t>(noteMonthDayCode), YearlyNoteFileName(noteMonthDayCode));
+    return Get(yearly_, static_cast<std::size_t>(noteMonthDayCode), [&] { return YearlyNoteFileName(noteMonthDayCode); });
 }
 const std::string& NoteTextCache::WeekdayText(int weekdayNoteCode) {
     return Get(weekday_, static_cast<std::size_t>(weekdayNoteCode - kFirstWeekdayNoteCode),
-               WeekdayNoteFileName(weekdayNoteCode));
+               [&] { return WeekdayNoteFileName(weekdayNoteCode); });
 }
 
 namespace {
 
-// Hands the notes of a day in their order to the sink: Add(text) for each;
-// a periodic note the sink no longer wants the text of (WantsText() false)
-// is only counted with Skip(), its file not read.
+// Hands the notes of a day in their order to the sink: Add(text, entry) for
+// each, entry being a periodic note's position in the index (else -1); a
+// periodic note the sink no longer wants the text of (WantsText() false) is
+// only counted with Skip(), its file not read.
 template <class Sink>
 void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink) {
-    if (store.HasDayNote(ctx)) sink.Add(store.ReadDayNote(ctx));
+    constexpr std::int64_t kNotPeriodic = -1;
+    if (store.HasDayNote(ctx)) sink.Add(store.ReadDayNote(ctx), kNotPeriodic);
     for (const std::uint32_t entry : store.Periodic().EntriesOfDay(ctx.dayNumber)) {
         if (!sink.WantsText())
             sink.Skip();
         else if (cache)
-            sink.Add(cache->PeriodicText(entry));
+            sink.Add(cache->PeriodicText(entry), entry);
         else
-            sink.Add(store.ReadNoteFile(store.Periodic().Entries()[entry].FileName()));
+            sink.Add(store.ReadNoteFile(store.Periodic().Entries()[entry].FileName()), entry);
     }
     if (store.HasYearlyNote(ctx)) {
         const int code = NoteMonthDayCodeOf(NoteDateCode(ctx));
-        sink.Add(InsertYears(cache ? cache->YearlyText(code) : store.ReadYearlyNote(ctx), ctx.year));
+        sink.Add(InsertYears(cache ? cache->YearlyText(code) : store.ReadYearlyNote(ctx), ctx.year), kNotPeriodic);
     }
 
     const auto weekdayText = [&](bool last, int monthSel) -> std::string {
@@ -59,14 +63,14 @@ void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCa
     };
     const std::string t1 = weekdayText(false, ctx.month);
     const std::string t2 = weekdayText(false, kEveryMonth);
-    if (!t1.empty()) sink.Add(t1);
-    if (!t2.empty() && t2 != t1) sink.Add(t2);
+    if (!t1.empty()) sink.Add(t1, kNotPeriodic);
+    if (!t2.empty() && t2 != t1) sink.Add(t2, kNotPeriodic);
     const int state = store.WeekdayNoteStateOfDay(ctx);
     if (state == 2 || state == 3) {
         const std::string t3 = weekdayText(true, ctx.month);
         const std::string t4 = weekdayText(true, kEveryMonth);
-        sink.Add(t3);
-        if (!t4.empty() && t4 != t3) sink.Add(t4);
+        sink.Add(t3, kNotPeriodic);
+        if (!t4.empty() && t4 != t3) sink.Add(t4, kNotPeriodic);
     }
 }
 
@@ -80,7 +84,7 @@ struct JoinedNotes {
     std::string out;
     bool WantsText() const { return true; }
     void Skip() {}
-    void Add(std::string_view note) {
+    void Add(std::string_view note, std::int64_t) {
         out += note;
         out += sep;
     }
@@ -101,7 +105,7 @@ struct StatusLineNotes {
     // A note is shown when it starts within the line's characters.
     bool WantsText() const { return characters < kStatusLineNoteCharacters; }
     void Skip() { ++notShown; }
-    void Add(std::string_view note) {
+    void Add(std::string_view note, std::int64_t) {
         if (!WantsText()) {
             Skip();
             return;
@@ -142,6 +146,30 @@ bool ParseTwoDigits(std::string_view s, int& v) {
     return true;
 }
 }  // namespace
+
+std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
+                              std::vector<NoteOfDay>& notes) {
+    struct InOrder {
+        NoteTextCache& cache;
+        std::vector<NoteOfDay>& notes;
+        std::size_t count = 0;
+        bool WantsText() const { return true; }
+        void Skip() {}
+        void Add(std::string_view note, std::int64_t entry) {
+            if (count == notes.size()) notes.emplace_back();
+            NoteOfDay& n = notes[count++];
+            n.periodicEntry = entry;
+            if (entry >= 0) {
+                n.cached = &cache.PeriodicText(static_cast<std::uint32_t>(entry));
+            } else {
+                n.cached = nullptr;
+                n.own.assign(note);
+            }
+        }
+    } inOrder{cache, notes};
+    CollectNotesOfDay(store, ctx, &cache, inOrder);
+    return inOrder.count;
+}
 
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form) {
     int day = 0, month = 0, year = 0;

@@ -47,7 +47,8 @@ private:
         std::vector<bool> read;
         explicit Texts(std::size_t n) : text(n), read(n, false) {}
     };
-    const std::string& Get(Texts& texts, std::size_t slot, const std::string& fileName);
+    template <class FileName>
+    const std::string& Get(Texts& texts, std::size_t slot, FileName&& fileName);
 
     const NoteStore& store_;
     Texts periodic_;
@@ -61,6 +62,18 @@ private:
 std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form, NoteTextCache* cache = nullptr);
 // The same for a date text "DD.MM.YYYY"; empty when the text names no day.
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form);
+// One of the notes NotesOfDay joins.
+struct NoteOfDay {
+    std::int64_t periodicEntry = -1;  // position in the store's periodic index; -1 for the other kinds
+    const std::string* cached = nullptr;  // the text, when the cache keeps it
+    std::string own;                      // else the text
+    std::string_view Text() const { return cached ? std::string_view(*cached) : std::string_view(own); }
+};
+// The notes NotesOfDay joins, in its order, read through the cache, into the
+// first elements of `notes` (kept between calls to reuse their memory).
+// Returns how many.
+std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
+                              std::vector<NoteOfDay>& notes);
 
 // The notes field of the status line: the status-line form with every line
 // break ("\r\n", a lone "\n" or a lone "\r") shown as no-break space, "»",

@@ -1,7 +1,6 @@
 #include "notes/PeriodicNoteIndex.h"
 
 #include <algorithm>
-#include <tuple>
 #include <utility>
 
 #include "notes/NoteNames.h"
@@ -43,17 +42,36 @@ void PeriodicNoteIndex::Assign(std::vector<PeriodicNoteEntry> entries) {
     entries_.reserve(keyed.size());
     for (const auto& k : keyed) entries_.push_back(k.second);
 
+    // Made in index order and sorted stably, each group keeps index order.
     members_.clear();
     members_.reserve(entries_.size());
     for (std::uint32_t i = 0; i < entries_.size(); ++i)
         members_.push_back({entries_[i].period, entries_[i].anchor % entries_[i].period, i});
-    std::sort(members_.begin(), members_.end(), [](const GroupMember& a, const GroupMember& b) {
-        return std::tie(a.period, a.residue, a.entry) < std::tie(b.period, b.residue, b.entry);
-    });
-    periodStarts_.clear();
-    for (std::uint32_t i = 0; i < members_.size(); ++i)
-        if (i == 0 || members_[i].period != members_[i - 1].period) periodStarts_.push_back(i);
-    periodStarts_.push_back(static_cast<std::uint32_t>(members_.size()));
+    const auto groupKey = [](const GroupMember& m) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(m.period)) << 32 |
+               static_cast<std::uint32_t>(m.residue);
+    };
+    std::stable_sort(members_.begin(), members_.end(),
+                     [&](const GroupMember& a, const GroupMember& b) { return groupKey(a) < groupKey(b); });
+    periods_.clear();
+    residueStarts_.clear();
+    for (std::uint32_t begin = 0; begin < members_.size();) {
+        const std::int32_t period = members_[begin].period;
+        std::uint32_t end = begin;
+        while (end < members_.size() && members_[end].period == period) ++end;
+        Period p{period, begin, end, kNoDirect};
+        // A direct table costs period + 1 numbers: kept within a few per note.
+        if (static_cast<std::int64_t>(period) <= 4 * static_cast<std::int64_t>(end - begin) + 64) {
+            p.direct = static_cast<std::uint32_t>(residueStarts_.size());
+            std::uint32_t m = begin;
+            for (std::int32_t r = 0; r <= period; ++r) {
+                while (m < end && members_[m].residue < r) ++m;
+                residueStarts_.push_back(m);
+            }
+        }
+        periods_.push_back(p);
+        begin = end;
+    }
 
     // Each group walks its days once, however many notes it holds.
     dayCounts_.assign(entries_.empty() ? 0 : static_cast<std::size_t>(kTableDays), 0);
@@ -71,14 +89,19 @@ void PeriodicNoteIndex::Assign(std::vector<PeriodicNoteEntry> entries) {
 
 template <class Visit>
 void PeriodicNoteIndex::ForEachGroupOfDay(DayNumber d, Visit&& visit) const {
-    for (std::size_t p = 0; p + 1 < periodStarts_.size(); ++p) {
-        const auto first = members_.begin() + periodStarts_[p];
-        const auto last = members_.begin() + periodStarts_[p + 1];
-        const std::int32_t residue = d % first->period;  // negative days match only residue 0, as D mod P does
-        const auto begin = std::lower_bound(first, last, residue,
-                                            [](const GroupMember& m, std::int32_t r) { return m.residue < r; });
-        const auto end = std::upper_bound(begin, last, residue,
-                                          [](std::int32_t r, const GroupMember& m) { return r < m.residue; });
+    for (const Period& p : periods_) {
+        const std::int32_t residue = d % p.period;
+        if (residue < 0) continue;  // a negative day matches only residue 0, as D mod P = anchor mod P says
+        auto begin = members_.begin() + p.begin, end = members_.begin() + p.end;
+        if (p.direct != kNoDirect) {
+            begin = members_.begin() + residueStarts_[p.direct + static_cast<std::uint32_t>(residue)];
+            end = members_.begin() + residueStarts_[p.direct + static_cast<std::uint32_t>(residue) + 1];
+        } else {
+            begin = std::lower_bound(begin, end, residue,
+                                     [](const GroupMember& m, std::int32_t r) { return m.residue < r; });
+            end = std::upper_bound(begin, end, residue,
+                                   [](std::int32_t r, const GroupMember& m) { return r < m.residue; });
+        }
         if (begin != end) visit(begin, end);
     }
 }
@@ -102,6 +125,7 @@ int PeriodicNoteIndex::CountOfDay(DayNumber d) const {
 std::vector<std::uint32_t> PeriodicNoteIndex::EntriesOfDay(DayNumber d) const {
     std::vector<std::uint32_t> out;
     if (entries_.empty()) return out;
+    if (d >= 0 && d < kTableDays) out.reserve(dayCounts_[static_cast<std::size_t>(d)]);
     ForEachGroupOfDay(d, [&](auto first, auto last) {
         for (auto it = first; it != last; ++it) out.push_back(it->entry);
     });

@@ -50,10 +50,21 @@ private:
     template <class Visit>
     void ForEachGroupOfDay(DayNumber d, Visit&& visit) const;
 
+    // The members of one period: members_[begin, end). Where the period is
+    // short against its number of notes, residueStarts_[direct + r] says
+    // where residue r begins (r = 0 ... period), so a day looks it up at once.
+    struct Period {
+        std::int32_t period;
+        std::uint32_t begin, end;
+        std::uint32_t direct;  // kNoDirect: search the members instead
+    };
+    static constexpr std::uint32_t kNoDirect = 0xFFFFFFFF;
+
     std::vector<PeriodicNoteEntry> entries_;
-    std::vector<GroupMember> members_;        // by period, residue, entry
-    std::vector<std::uint32_t> periodStarts_;  // where each distinct period begins in members_, then members_.size()
-    std::vector<std::uint32_t> dayCounts_;    // per day number 0 ... kTableDays-1
+    std::vector<GroupMember> members_;  // by period, residue, entry
+    std::vector<Period> periods_;
+    std::vector<std::uint32_t> residueStarts_;
+    std::vector<std::uint32_t> dayCounts_;  // per day number 0 ... kTableDays-1
 };
 
 }  // namespace sk

@@ -106,7 +106,7 @@ TEST(NotesColumn, FieldEqualsTheStatusLineTextWithPlainBlanks) {
         return quoted + "\"";
     };
     const char* const texts[] = {
-        "\xA0\xA0|\xA0",  "a\r\n\r\nb\n\rc\r", "\r\n", "\"", ";", "x\xA0;\r\n\"y\"", "\xC2\xA0\n", "",
+        "\xA0\xA0|\xA0", "a\r\n\r\nb\n\rc\r", "\r\n", "\"", ";", "x\xA0;\r\n\"y\"", "\xC2\xA0\n", "", "\n\xA0", "z\xA0",
     };
     TempFolder dir;
     const DayNumber first = DayNumberOf(2017, 3, 1);
@@ -117,11 +117,14 @@ TEST(NotesColumn, FieldEqualsTheStatusLineTextWithPlainBlanks) {
     NoteStore store(dir.Path());
     store.ScanAll();
     NoteTextCache cache(store);
+    NotesColumn column(store);
     for (DayNumber d = first - 1; d < first + 20; ++d) {
         const DayContext ctx = MakeDayContext(d);
-        std::string field;
+        std::string field, columnField;
         AppendNotesField(field, store, ctx, &cache);
+        column.AppendField(columnField, ctx);
         EXPECT_EQ(field, reference(store, ctx)) << d;
+        EXPECT_EQ(columnField, field) << d;
     }
 }
 
