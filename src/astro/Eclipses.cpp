@@ -11,29 +11,29 @@ EclipseQuantities EclipseQuantitiesOf(double kEstimate, double phaseOffset) {
     const double k = std::trunc(kEstimate) + phaseOffset;
     const LunationElements el = ElementsOfLunation(k);
     EclipseQuantities q{};
-    q.nearNode = std::fabs(SN(el.f)) <= 0.36;
+    q.nearNode = std::fabs(SinDeg(el.f)) <= 0.36;
     if (!q.nearNode) return q;
 
     const double e = el.e, m = el.m, mp = el.mPrime, om = el.omega;
-    const double f1 = el.f - 0.02665 * SN(om);
+    const double f1 = el.f - 0.02665 * SinDeg(om);
     const double a1 = 299.77 + 0.107408 * k - 0.009173 * el.t * el.t;
     double jde = el.meanJde;
     if (phaseOffset == 0)
-        jde += -0.4075 * SN(mp) + 0.1721 * e * SN(m);
+        jde += -0.4075 * SinDeg(mp) + 0.1721 * e * SinDeg(m);
     else
-        jde += -0.4065 * SN(mp) + 0.1727 * e * SN(m);
-    jde += 0.0161 * SN(2 * mp) - 0.0097 * SN(2 * f1) + 0.0073 * e * SN(mp - m) - 0.0050 * e * SN(mp + m) -
-           0.0023 * SN(mp - 2 * f1) + 0.0021 * e * SN(2 * m) + 0.0012 * SN(mp + 2 * f1) +
-           0.0006 * e * SN(2 * mp + m) - 0.0004 * SN(3 * mp) - 0.0003 * e * SN(m + 2 * f1) + 0.0003 * SN(a1) -
-           0.0002 * e * SN(m - 2 * f1) - 0.0002 * e * SN(2 * mp - m) - 0.0002 * SN(om);
-    const double p = 0.2070 * e * SN(m) + 0.0024 * e * SN(2 * m) - 0.0392 * SN(mp) + 0.0116 * SN(2 * mp) -
-                     0.0073 * e * SN(mp + m) + 0.0067 * e * SN(mp - m) + 0.0118 * SN(2 * f1);
-    const double qq = 5.2207 - 0.0048 * e * CS(m) + 0.0020 * e * CS(2 * m) - 0.3299 * CS(mp) -
-                      0.0060 * e * CS(mp + m) + 0.0041 * e * CS(mp - m);
-    const double w = std::fabs(CS(f1));
+        jde += -0.4065 * SinDeg(mp) + 0.1727 * e * SinDeg(m);
+    jde += 0.0161 * SinDeg(2 * mp) - 0.0097 * SinDeg(2 * f1) + 0.0073 * e * SinDeg(mp - m) - 0.0050 * e * SinDeg(mp + m) -
+           0.0023 * SinDeg(mp - 2 * f1) + 0.0021 * e * SinDeg(2 * m) + 0.0012 * SinDeg(mp + 2 * f1) +
+           0.0006 * e * SinDeg(2 * mp + m) - 0.0004 * SinDeg(3 * mp) - 0.0003 * e * SinDeg(m + 2 * f1) + 0.0003 * SinDeg(a1) -
+           0.0002 * e * SinDeg(m - 2 * f1) - 0.0002 * e * SinDeg(2 * mp - m) - 0.0002 * SinDeg(om);
+    const double p = 0.2070 * e * SinDeg(m) + 0.0024 * e * SinDeg(2 * m) - 0.0392 * SinDeg(mp) + 0.0116 * SinDeg(2 * mp) -
+                     0.0073 * e * SinDeg(mp + m) + 0.0067 * e * SinDeg(mp - m) + 0.0118 * SinDeg(2 * f1);
+    const double qq = 5.2207 - 0.0048 * e * CosDeg(m) + 0.0020 * e * CosDeg(2 * m) - 0.3299 * CosDeg(mp) -
+                      0.0060 * e * CosDeg(mp + m) + 0.0041 * e * CosDeg(mp - m);
+    const double w = std::fabs(CosDeg(f1));
     q.jde = jde;
-    q.gamma = (p * CS(f1) + qq * SN(f1)) * (1 - 0.0048 * w);
-    q.u = 0.0059 + 0.0046 * e * CS(m) - 0.0182 * CS(mp) + 0.0004 * CS(2 * mp) - 0.0005 * CS(m + mp);
+    q.gamma = (p * CosDeg(f1) + qq * SinDeg(f1)) * (1 - 0.0048 * w);
+    q.u = 0.0059 + 0.0046 * e * CosDeg(m) - 0.0182 * CosDeg(mp) + 0.0004 * CosDeg(2 * mp) - 0.0005 * CosDeg(m + mp);
     return q;
 }
 

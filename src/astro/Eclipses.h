@@ -1,6 +1,7 @@
 #pragma once
 // Solar and lunar eclipses whose greatest phase falls on the context's day
-// (Meeus: the quantities P, Q, gamma and u of the lunation).
+// (Meeus, "Astronomical Algorithms", 2nd ed., ch. 54: the quantities P, Q,
+// gamma and u of the lunation).
 
 #include <string>
 

@@ -60,7 +60,7 @@ double TermValue(const PhaseTerm& term, double coefficient, const LunationElemen
     double factor = coefficient;
     for (int p = 0; p < term.ePower; ++p) factor *= el.e;
     const double argument = term.node ? el.omega : term.mp * el.mPrime + term.m * el.m + term.f * el.f;
-    return factor * SN(argument);
+    return factor * SinDeg(argument);
 }
 
 // Periodic term of the distance extremes: (c + t T) sin(d D + m M + f F).
@@ -175,7 +175,7 @@ double DistanceExtremeInstant(double k, const DistanceTerm (&terms)[N]) {
     const double m = 347.3477 + 27.1577721 * k - 0.0008323 * t2 - 0.000001 * t3;
     const double f = 316.6109 + 364.5287911 * k - 0.0125131 * t2 - 0.0000148 * t3;
     double jde = 2451534.6698 + 27.55454988 * k - 0.0006886 * t2 - 0.000001098 * t3 + 0.0000000052 * t4;
-    for (const DistanceTerm& term : terms) jde += (term.c + term.t * t) * SN(term.d * d + term.m * m + term.f * f);
+    for (const DistanceTerm& term : terms) jde += (term.c + term.t * t) * SinDeg(term.d * d + term.m * m + term.f * f);
     return jde;
 }
 
@@ -230,15 +230,15 @@ double PhaseInstant(PhaseKind kind, double kEstimate) {
         }
     } else {
         for (const PhaseTerm& term : kQuarterTerms) correction += TermValue(term, term.coefficient, el);
-        const double w = 0.00306 - 0.00038 * el.e * CS(el.m) + 0.00026 * CS(el.mPrime) -
-                         0.00002 * CS(el.mPrime - el.m) + 0.00002 * CS(el.mPrime + el.m) + 0.00002 * CS(2 * el.f);
+        const double w = 0.00306 - 0.00038 * el.e * CosDeg(el.m) + 0.00026 * CosDeg(el.mPrime) -
+                         0.00002 * CosDeg(el.mPrime - el.m) + 0.00002 * CosDeg(el.mPrime + el.m) + 0.00002 * CosDeg(2 * el.f);
         correction += kind == PhaseKind::kFirstQuarter ? w : -w;
     }
     double additional = 0;
     for (const PlanetaryTerm& term : kPlanetaryTerms) {
         double argument = term.a + term.b * k;
         if (&term == &kPlanetaryTerms[0]) argument -= 0.009173 * el.t * el.t;
-        additional += term.c * SN(argument);
+        additional += term.c * SinDeg(argument);
     }
     return el.meanJde + correction + additional;
 }

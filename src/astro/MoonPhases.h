@@ -1,6 +1,8 @@
 #pragma once
 // Principal moon phases, lunar perigee and apogee on the context's day, after
-// the periodic series of Meeus, and the eclipse-candidate mark they leave.
+// the periodic series of Meeus ("Astronomical Algorithms", 2nd ed.: phases
+// ch. 49, eq. 49.1-49.2 and the corrections of that chapter; perigee and
+// apogee ch. 50 with Table 50.A), and the eclipse-candidate mark they leave.
 
 #include <cmath>
 #include <string>
@@ -15,7 +17,8 @@ enum class PhaseKind : int { kNewMoon = 0, kFirstQuarter = 1, kFullMoon = 2, kLa
 
 double PhaseOffset(PhaseKind kind);  // 0, 0.25, 0.5, 0.75
 
-// Mean elements of the lunation k (degrees; E and the mean JDE as numbers).
+// Mean elements of the lunation k (degrees; E and the mean JDE as numbers):
+// Meeus eq. 47.6 for E, 49.2 for the mean JDE, 49.4-49.7 for M, M', F, Omega.
 struct LunationElements {
     double t, e, m, mPrime, f, omega, meanJde;
 };

@@ -45,19 +45,19 @@ const char* LabelOfKind(int kind) {
 }  // namespace
 
 EquatorialPosition SunPosition(double t) {
-    const double m = P2 * FRAC(0.993133 + 99.997361 * t);
+    const double m = P2 * FractionalPart(0.993133 + 99.997361 * t);
     const double dl = 6893.0 * std::sin(m) + 72.0 * std::sin(2.0 * m);
-    const double l = P2 * FRAC(0.7859453 + m / P2 + (6191.2 * t + dl) / 1296000.0);
+    const double l = P2 * FractionalPart(0.7859453 + m / P2 + (6191.2 * t + dl) / 1296000.0);
     const double sl = std::sin(l);
     return EquatorialOf(std::cos(l), kCosEps * sl, kSinEps * sl);
 }
 
 EquatorialPosition MoonPosition(double t) {
-    const double l0 = FRAC(0.606433 + 1336.855225 * t);
-    const double l = P2 * FRAC(0.374897 + 1325.552410 * t);
-    const double ls = P2 * FRAC(0.993133 + 99.997361 * t);
-    const double d = P2 * FRAC(0.827361 + 1236.853086 * t);
-    const double f = P2 * FRAC(0.259086 + 1342.227825 * t);
+    const double l0 = FractionalPart(0.606433 + 1336.855225 * t);
+    const double l = P2 * FractionalPart(0.374897 + 1325.552410 * t);
+    const double ls = P2 * FractionalPart(0.993133 + 99.997361 * t);
+    const double d = P2 * FractionalPart(0.827361 + 1236.853086 * t);
+    const double f = P2 * FractionalPart(0.259086 + 1342.227825 * t);
     const double dl = 22640 * std::sin(l) - 4586 * std::sin(l - 2 * d) + 2370 * std::sin(2 * d) +
                       769 * std::sin(2 * l) - 668 * std::sin(ls) - 412 * std::sin(2 * f) -
                       212 * std::sin(2 * l - 2 * d) - 206 * std::sin(l + ls - 2 * d) +
@@ -68,7 +68,7 @@ EquatorialPosition MoonPosition(double t) {
     const double n = -526 * std::sin(h) + 44 * std::sin(l + h) - 31 * std::sin(-l + h) -
                      23 * std::sin(ls + h) + 11 * std::sin(-ls + h) - 25 * std::sin(-2 * l + f) +
                      21 * std::sin(-l + f);
-    const double lon = P2 * FRAC(l0 + dl / 1296000.0);
+    const double lon = P2 * FractionalPart(l0 + dl / 1296000.0);
     const double lat = (18520.0 * std::sin(s) + n) / ARC;
     const double cb = std::cos(lat);
     const double x = cb * std::cos(lon);
@@ -81,8 +81,8 @@ double SinAltitude(int kind, double mjd0, double hour, double lambda, double cos
     const double mjd = mjd0 + hour / 24.0;
     const double t = CenturiesSinceJ2000(mjd);
     const EquatorialPosition p = kind == kMoonKind ? MoonPosition(t) : SunPosition(t);
-    const double tau = 15.0 * (LMST(mjd, lambda) - p.rightAscension);
-    return sinPhi * SN(p.declination) + cosPhi * CS(p.declination) * CS(tau);
+    const double tau = 15.0 * (LocalMeanSiderealHours(mjd, lambda) - p.rightAscension);
+    return sinPhi * SinDeg(p.declination) + cosPhi * CosDeg(p.declination) * CosDeg(tau);
 }
 
 QuadResult Quad(double yMinus, double y0, double yPlus) {
@@ -121,9 +121,9 @@ RiseSetResult SearchRiseSet(int kind, const DayContext& ctx, const Observer& obs
     }
     const double mjd0 = LocalMidnightMjd(ctx, obs);
     const double lambda = obs.longitude;
-    const double sinPhi = SN(obs.latitude);
-    const double cosPhi = CS(obs.latitude);
-    const double s0 = SN(AltitudeOfKind(kind));
+    const double sinPhi = SinDeg(obs.latitude);
+    const double cosPhi = CosDeg(obs.latitude);
+    const double s0 = SinDeg(AltitudeOfKind(kind));
 
     int hour = 1;
     double yMinus = SinAltitude(kind, mjd0, hour - 1, lambda, cosPhi, sinPhi) - s0;

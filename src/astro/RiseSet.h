@@ -1,7 +1,8 @@
 #pragma once
 // Rise and set of the Moon and the Sun and the Sun's crossing of a twilight
 // depth: an hourly altitude scan with three-point quadratic interpolation
-// (Montenbruck and Pfleger), for the context's day and the observer's place.
+// (Montenbruck and Pfleger, "Astronomy on the Personal Computer", ch. 3.8),
+// for the context's day and the observer's place.
 
 #include <string>
 
@@ -23,7 +24,9 @@ struct EquatorialPosition {
     double declination;     // degrees
 };
 
-// Low-precision coordinates for T Julian centuries since J2000.0.
+// Low-precision coordinates for T Julian centuries since J2000.0: the
+// truncated series of Montenbruck and Pfleger's MiniSun and MiniMoon (ch. 3.2),
+// accurate to about an arc minute, plenty for clock times to the minute.
 EquatorialPosition SunPosition(double t);
 EquatorialPosition MoonPosition(double t);
 
@@ -33,6 +36,8 @@ struct QuadResult {
     double xe = 0, ye = 0, z1 = 0, z2 = 0;
     int nz = 0;
 };
+// Vertex and roots of the parabola through (-1, yMinus), (0, y0), (1, yPlus)
+// (their QUAD, ch. 3.8).
 QuadResult Quad(double yMinus, double y0, double yPlus);
 
 struct RiseSetResult {

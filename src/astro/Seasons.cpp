@@ -124,9 +124,9 @@ double OrbitExtremeMeanInstant(int year, bool aphelion) {
     const double a1 = 328.41 + 132.788585 * k, a2 = 316.13 + 584.903153 * k, a3 = 346.20 + 450.380738 * k;
     const double a4 = 136.95 + 659.306737 * k, a5 = 249.52 + 329.653368 * k;
     if (aphelion)
-        jde += -1.352 * SN(a1) + 0.061 * SN(a2) + 0.062 * SN(a3) + 0.029 * SN(a4) + 0.031 * SN(a5);
+        jde += -1.352 * SinDeg(a1) + 0.061 * SinDeg(a2) + 0.062 * SinDeg(a3) + 0.029 * SinDeg(a4) + 0.031 * SinDeg(a5);
     else
-        jde += 1.278 * SN(a1) - 0.055 * SN(a2) - 0.091 * SN(a3) - 0.056 * SN(a4) - 0.045 * SN(a5);
+        jde += 1.278 * SinDeg(a1) - 0.055 * SinDeg(a2) - 0.091 * SinDeg(a3) - 0.056 * SinDeg(a4) - 0.045 * SinDeg(a5);
     return jde;
 }
 
@@ -196,9 +196,9 @@ double SeasonInstant(int year, int monthIndex) {
     }
     const double t = (jde0 - 2451545.0) / 36525.0;
     const double w = 35999.373 * t - 2.47;
-    const double dLambda = 1 + 0.0334 * CS(w) + 0.0007 * CS(2 * w);
+    const double dLambda = 1 + 0.0334 * CosDeg(w) + 0.0007 * CosDeg(2 * w);
     double s = 0;
-    for (const CosineTerm& term : kSeasonTerms) s += term.a * CS(term.b + term.c * t);
+    for (const CosineTerm& term : kSeasonTerms) s += term.a * CosDeg(term.b + term.c * t);
     return jde0 + 0.00001 * s / dLambda;
 }
 

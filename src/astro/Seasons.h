@@ -1,6 +1,8 @@
 #pragma once
-// Equinoxes and solstices (Meeus), the Earth-Sun distance (abridged VSOP87)
-// and the Earth's perihelion and aphelion on the context's day.
+// Equinoxes and solstices (Meeus, "Astronomical Algorithms", 2nd ed., ch. 27,
+// Tables 27.B and 27.C), the Earth-Sun distance (VSOP87 radius series as
+// abridged in Meeus' Appendix III, ch. 32) and the Earth's perihelion and
+// aphelion (ch. 38) on the context's day.
 
 #include <string>
 

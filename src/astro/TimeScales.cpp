@@ -5,10 +5,10 @@
 
 namespace sk {
 
-double SN(double degrees) { return std::sin(degrees * kRadPerDegree); }
-double CS(double degrees) { return std::cos(degrees * kRadPerDegree); }
+double SinDeg(double degrees) { return std::sin(degrees * kRadPerDegree); }
+double CosDeg(double degrees) { return std::cos(degrees * kRadPerDegree); }
 
-double FRAC(double x) {
+double FractionalPart(double x) {
     x -= std::trunc(x);
     if (x < 0) x += 1.0;
     return x;
@@ -17,13 +17,13 @@ double FRAC(double x) {
 double MjdOfDay(DayNumber d) { return static_cast<double>(d) + 40587.0; }
 double CenturiesSinceJ2000(double mjd) { return (mjd - 51544.5) / 36525.0; }
 
-double LMST(double mjd, double lambda) {
+double LocalMeanSiderealHours(double mjd, double lambda) {
     const double mjd0 = std::trunc(mjd);
     const double ut = (mjd - mjd0) * 24.0;
     const double t = CenturiesSinceJ2000(mjd0);
     const double gmst = 6.697374558 + 1.0027379093 * ut +
                         (8640184.812866 + (0.093104 - 6.2e-6 * t) * t) * t / 3600.0;
-    return 24.0 * FRAC((gmst - lambda / 15.0) / 24.0);
+    return 24.0 * FractionalPart((gmst - lambda / 15.0) / 24.0);
 }
 
 DayNumber LastSundayOf(int year, int monthIndex) {

@@ -11,16 +11,21 @@ namespace sk {
 
 inline constexpr double kRadPerDegree = 0.0174532925199433;
 
-double SN(double degrees);
-double CS(double degrees);
-// x minus its integer part, in [0, 1).
-double FRAC(double x);
+// Sine and cosine of an angle in degrees (SN and CS of Montenbruck and
+// Pfleger, "Astronomy on the Personal Computer", ch. 3).
+double SinDeg(double degrees);
+double CosDeg(double degrees);
+// x minus its integer part, in [0, 1) also for negative x (their FRAC).
+double FractionalPart(double x);
 
 double MjdOfDay(DayNumber d);         // MJD of 0 h UT
 double CenturiesSinceJ2000(double mjd);
 
-// Local mean sidereal time in hours (0-24); lambda in degrees, west positive.
-double LMST(double mjd, double lambda);
+// Local mean sidereal time in hours (0-24) at the UT instant mjd; lambda in
+// degrees, west positive. The IAU 1982 expression of Greenwich mean sidereal
+// time (Meeus, "Astronomical Algorithms", 2nd ed., eq. 12.3) as Montenbruck
+// and Pfleger's LMST evaluates it, in hours.
+double LocalMeanSiderealHours(double mjd, double lambda);
 
 // Day number of the last Sunday of a month (monthIndex 0-11) of a year.
 DayNumber LastSundayOf(int year, int monthIndex);

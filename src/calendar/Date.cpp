@@ -1,7 +1,5 @@
 #include "calendar/Date.h"
 
-#include <cmath>
-
 namespace sk {
 
 const char* const kWeekdayNames[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
@@ -11,29 +9,6 @@ const char* const kMonthNames[12] = {"Januar", "Februar", "März",      "April",
 
 namespace {
 
-// Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-CivilDate CivilFromDays(std::int64_t z) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t y = yoe + era * 400;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    return {static_cast<int>(y + (m <= 2)), m, d};
-}
-
 std::string TwoDigits(int v) {
     std::string s = std::to_string(v);
     return s.size() < 2 ? "0" + s : s;
@@ -41,48 +16,9 @@ std::string TwoDigits(int v) {
 
 }  // namespace
 
-DateValue MakeDate(int year, int month, int day, int hour, int minute, int second) {
-    return DaysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
-}
-
-CivilDate CivilOf(DayNumber d) { return CivilFromDays(d); }
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
-
-int DayOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).day; }
-int MonthOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).month; }
-int YearOf(DateValue t) { return CivilFromDays(FloorDiv(t, 86400)).year; }
-
-DayNumber DayNumberOfValue(DateValue t) {
-    return static_cast<DayNumber>(std::floor(static_cast<double>(t) / 86400.0));
-}
-
-DayNumber DayNumberOf(int year, int month, int day) {
-    return DayNumberOfValue(MakeDate(year, month, day));
-}
-
-DayNumber FirstDayOfYear(int year) { return DayNumberOf(year, 1, 1); }
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int MonthLength(int year, int monthIndex) {
-    if (monthIndex == 1) return IsLeapYear(year) ? 29 : 28;
-    return kMonthLengths[monthIndex];
-}
-
-int WeekdayIndex(DayNumber d) {
-    const int r = (static_cast<int>(d) + 4) % 7;
-    return r < 0 ? r + 7 : r;
-}
-
-int MondayWeekdayIndex(DayNumber d) {
-    const int r = (static_cast<int>(d) + 3) % 7;
-    return r < 0 ? r + 7 : r;
-}
+int DayOf(DateValue t) { return CivilFromDays(FloorDiv(t, kSecondsPerDay)).day; }
+int MonthOf(DateValue t) { return CivilFromDays(FloorDiv(t, kSecondsPerDay)).month; }
+int YearOf(DateValue t) { return CivilFromDays(FloorDiv(t, kSecondsPerDay)).year; }
 
 void SetDayContext(DayContext& ctx, DayNumber d) {
     ctx.dayNumber = d;
@@ -148,7 +84,7 @@ std::optional<DayNumber> DayNumberOfNoteDateCode(std::int32_t code) {
 }
 
 std::string FormatDate(std::string_view pattern, DateValue t) {
-    const CivilDate c = CivilFromDays(FloorDiv(t, 86400));
+    const CivilDate c = CivilFromDays(FloorDiv(t, kSecondsPerDay));
     std::string out;
     for (std::size_t i = 0; i < pattern.size();) {
         const std::string_view rest = pattern.substr(i);

@@ -41,11 +41,11 @@ TEST(TimeScales, SummerTimeDaysAndNotices) {
 TEST(TimeScales, SiderealTime) {
     // 1987-04-10 0h UT: Greenwich mean sidereal time 13h10m46.37s (Meeus, example 12.a).
     const double mjd = MjdOfDay(DayNumberOf(1987, 4, 10));
-    EXPECT_NEAR(LMST(mjd, 0), 13 + 10 / 60.0 + 46.37 / 3600, 1e-4);
+    EXPECT_NEAR(LocalMeanSiderealHours(mjd, 0), 13 + 10 / 60.0 + 46.37 / 3600, 1e-4);
     // West longitude subtracts: 15 degrees west is one hour earlier.
-    EXPECT_NEAR(LMST(mjd, 15), 12 + 10 / 60.0 + 46.37 / 3600, 1e-4);
-    EXPECT_NEAR(FRAC(-0.25), 0.75, 1e-15);
-    EXPECT_NEAR(FRAC(3.25), 0.25, 1e-15);
+    EXPECT_NEAR(LocalMeanSiderealHours(mjd, 15), 12 + 10 / 60.0 + 46.37 / 3600, 1e-4);
+    EXPECT_NEAR(FractionalPart(-0.25), 0.75, 1e-15);
+    EXPECT_NEAR(FractionalPart(3.25), 0.25, 1e-15);
 }
 
 TEST(TimeScales, EventTimeText) {
