@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <map>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
 #include "notes/NoteStore.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "settings/Users.h"
 
 namespace {

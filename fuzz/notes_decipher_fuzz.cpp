@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "calendar/Date.h"
-#include "marks/RecordBytes.h"
-#include "settings/SettingsFile.h"  // TrimBlanks
+#include "base/RecordBytes.h"
+#include "base/TrimBlanks.h"
 
 namespace sk {
 

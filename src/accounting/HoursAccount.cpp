@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "accounting/AccountCommon.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "shift/ShiftComputation.h"
 
 namespace sk {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "calendar/Date.h"
 #include "marks/ShiftMarks.h"
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "accounting/HoursAccount.h"
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "marks/ShiftMarks.h"
 
 namespace sk {

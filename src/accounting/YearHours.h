@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 
 namespace sk {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "accounting/AccountMemory.h"
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "calendar/Date.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"

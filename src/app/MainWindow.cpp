@@ -2,9 +2,9 @@
 
 #include "app/SubsystemWindows.h"
 
-#include "accounting/AccountStatusWindow.h"
-#include "accounting/HoursWindow.h"
-#include "accounting/VacationWindow.h"
+#include "accounting/gtk/AccountStatusWindow.h"
+#include "accounting/gtk/HoursWindow.h"
+#include "accounting/gtk/VacationWindow.h"
 
 #include <cmath>
 

@@ -1,17 +1,17 @@
 #include "app/SubsystemWindows.h"
 
 #include "app/ClipboardCopy.h"
-#include "help/HelpTextWindow.h"
-#include "help/InfoMenuWindow.h"
+#include "help/gtk/HelpTextWindow.h"
+#include "help/gtk/InfoMenuWindow.h"
 
-#include "notes/NoteWindow.h"
+#include "notes/gtk/NoteWindow.h"
 #include "notes/NoteMenu.h"
-#include "marks/CalendarMarkWindow.h"
-#include "marks/ShiftMarkWindow.h"
+#include "marks/gtk/CalendarMarkWindow.h"
+#include "marks/gtk/ShiftMarkWindow.h"
 
-#include "settings/LoginWindow.h"
-#include "settings/ProgramMenuWindow.h"
-#include "settings/SettingsWindow.h"
+#include "settings/gtk/LoginWindow.h"
+#include "settings/gtk/ProgramMenuWindow.h"
+#include "settings/gtk/SettingsWindow.h"
 
 namespace sk {
 

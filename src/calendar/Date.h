@@ -17,6 +17,8 @@ inline constexpr int kFirstYear = 1970;
 inline constexpr int kLastYear = 2037;
 inline constexpr DayNumber kFirstDay = 0;       // 1970-01-01
 inline constexpr DayNumber kLastDay = 24836;    // 2037-12-31
+// The leftmost month column never starts later than July 2037.
+inline constexpr DayNumber kLastFirstMonthDay = 24683;  // 2037-07-31
 
 // Texts shown to the user.
 extern const char* const kWeekdayNames[7];  // Sunday based

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/IcsExport.h"
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "settings/Users.h"
 
 namespace sk {

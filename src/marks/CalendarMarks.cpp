@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "marks/RecordBytes.h"
-#include "settings/FileIO.h"
+#include "base/RecordBytes.h"
+#include "base/FileIO.h"
 
 namespace sk {
 namespace {

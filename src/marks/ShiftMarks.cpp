@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "marks/RecordBytes.h"
+#include "base/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 namespace {

@@ -1,6 +1,6 @@
 #include "notes/NoteCipher.h"
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 
 namespace sk {
 

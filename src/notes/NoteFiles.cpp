@@ -1,8 +1,8 @@
 #include "notes/NoteFiles.h"
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

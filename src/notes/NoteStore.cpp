@@ -7,7 +7,7 @@
 
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk {
 

@@ -4,7 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
+#include "base/TrimBlanks.h"
 #include "settings/SettingsFile.h"
 #include "settings/Users.h"
 #include "shift/CalendarTypes.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "settings/Settings.h"
 
 namespace sk {

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
+#include "base/TrimBlanks.h"
 
 namespace sk {
 
@@ -14,8 +15,6 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kProgramGroup = "Programmeinstellungen";
 constexpr std::string_view kAstronomyGroup = "Astronomie";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -44,12 +43,6 @@ std::optional<std::string> NonFiniteText(double v) {
 }
 
 }  // namespace
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 std::string RepairUtf8(std::string_view bytes) {
     std::string out;

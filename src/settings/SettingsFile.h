@@ -32,10 +32,6 @@ std::int32_t ParseIntegerValue(std::string_view text);
 // (an exponent is accepted, as the writer may produce one); anything else is 0.
 double ParseFloatValue(std::string_view text);
 
-// The text without the blanks and tabs around it, as the file's values and
-// the input fields take it.
-std::string_view TrimBlanks(std::string_view s);
-
 // Keeps valid UTF-8 sequences; every byte that is not part of one is taken
 // as an ISO 8859-1 character, so the result is always valid UTF-8.
 std::string RepairUtf8(std::string_view bytes);

@@ -1,6 +1,6 @@
 #include "settings/SettingsStorage.h"
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "settings/SettingsFile.h"
 #include "settings/Users.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "settings/Settings.h"
 
 namespace sk {

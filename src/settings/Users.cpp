@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStorage.h"
 

@@ -1,6 +1,6 @@
 #include "shift/ShiftComputation.h"
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 
 namespace sk {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "astro/AstroDayMarks.h"
 #include "astro/Observer.h"
 #include "view/CalendarData.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <utility>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
 #include "shift/ShiftComputation.h"

@@ -42,9 +42,6 @@ inline int ImageHeight(const ViewState& v) { return v.rowHeight * 32 + 2; }
 // Painted start x of month column c inside the image.
 inline int ColumnX(const ViewState& v, int column) { return v.unitWidth + 18 * v.unitWidth * column; }
 
-// The leftmost month is never later than July 2037.
-inline constexpr int kLastFirstMonthDay = 24683;
-
 // Moves the first displayed month by a number of days counted from the
 // first of that month; the cursor row is pulled back to at most 28.
 void PageByDays(ViewState& v, int days);

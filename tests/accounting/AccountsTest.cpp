@@ -7,7 +7,7 @@
 #include "accounting/AccountCommon.h"
 #include "accounting/HoursAccount.h"
 #include "accounting/RemainingVacation.h"
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 #include "common/TempFolder.h"
 #include "shift/ShiftComputation.h"
 

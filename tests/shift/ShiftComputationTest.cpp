@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 
 namespace sk {
 namespace {

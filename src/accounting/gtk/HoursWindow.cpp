@@ -1,0 +1,91 @@
+#include "accounting/gtk/HoursWindow.h"
+
+#include "accounting/AccountCommon.h"
+#include "accounting/gtk/HomeCrewOptionsWindow.h"
+#include "accounting/HoursWindowModel.h"
+#include "ui/DateField.h"
+#include "ui/MessageBox.h"
+#include "ui/ModalWindow.h"
+
+namespace sk {
+
+bool OpenHoursWindow(WindowContext& context) {
+    AppState& state = context.state;
+    if (!HasAccounts(state.view.calendarType)) return false;
+    HoursRecord& record = state.accounts.For(state.userDataFolder).hours;
+    HoursForm form = OpenHoursForm(state.userDataFolder, record);
+
+    ModalWindow window(&context.parent, kHoursWindowTitle, context.units, 60, 10.5);
+    window.set_name("sk-main");  // the program font and background of the main window
+
+    Gtk::Label startLabel("Stunden am:");
+    startLabel.set_xalign(0.0f);
+    window.Place(startLabel, 1, 1, 12, 1.5);
+    DateField startField(true, DateFieldRange{});
+    startField.SetDate(CivilOf(form.countStart));
+    window.Place(startField, 13, 1, 15, 1.5);
+    Gtk::Entry hoursField;
+    hoursField.set_width_chars(1);
+    hoursField.set_text(form.hoursText);
+    window.Place(hoursField, 29, 1, 9, 1.5);
+
+    Gtk::RadioButton minutesOption("Std:Min"), decimalOption("Std,dez");
+    decimalOption.join_group(minutesOption);
+    window.Place(minutesOption, 39, 1, 10, 1.5);
+    window.Place(decimalOption, 50, 1, 9, 1.5);
+    (form.notation == kMinutesNotation ? minutesOption : decimalOption).set_active(true);
+    std::vector<sigc::connection> handlers;
+    const auto choose = [&](Gtk::RadioButton& option, int notation) {
+        handlers.push_back(option.signal_toggled().connect([&option, &form, &hoursField, notation] {
+            if (!option.get_active()) return;
+            form.hoursText = hoursField.get_text();
+            ChooseNotation(form, notation);
+            hoursField.set_text(form.hoursText);
+        }));
+    };
+    choose(minutesOption, kMinutesNotation);
+    choose(decimalOption, kDecimalNotation);
+
+    HomeCrewOptions crews(window, 3, record.homeCrew);
+
+    Gtk::CheckButton blockAsMinus("Den Urlaubsblock als Minusstunden berechnen");
+    blockAsMinus.set_tooltip_text("Wenn im Urlaubsblock gearbeitet wird, z. B. bei Schichttausch");
+    blockAsMinus.set_active(record.vacationBlockAsMinus);
+    handlers.push_back(blockAsMinus.signal_toggled().connect(
+        [&] { record.vacationBlockAsMinus = !record.vacationBlockAsMinus; }));
+    window.Place(blockAsMinus, 1, 5, 58, 1.5);
+
+    Gtk::Button save("Speichern"), cancel("Abbruch");
+    save.set_tooltip_text("Speichert die Stunden");
+    cancel.set_tooltip_text("Verlässt das Eingabefenster ohne Änderungen");
+    save.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_OK); });
+    cancel.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
+    window.Place(save, 1, 8, 10, 1.8);
+    window.Place(cancel, 49, 8, 10, 1.8);
+
+    window.signal_key_press_event().connect(
+        [&](GdkEventKey* event) {
+            if (event->keyval != GDK_KEY_Return && event->keyval != GDK_KEY_KP_Enter) return false;
+            window.response(Gtk::RESPONSE_OK);
+            return true;
+        },
+        false);
+
+    hoursField.grab_focus();
+    hoursField.set_position(-1);
+    const int response = window.run();
+    // The controls report nothing more while they are torn down.
+    for (sigc::connection& c : handlers) c.disconnect();
+    if (response == Gtk::RESPONSE_OK) {
+        const CivilDate start = startField.Date();
+        form.countStart = DayNumberOf(start.year, start.month, start.day);
+        form.hoursText = hoursField.get_text();
+        window.hide();
+        if (!SaveHoursForm(state.userDataFolder, record, form)) {
+            ShowMessage(&context.parent, message_titles::kError, "Die Stunden konnten nicht gespeichert werden!");
+        }
+    }
+    return true;
+}
+
+}  // namespace sk

@@ -1,0 +1,185 @@
+#include "notes/gtk/NoteEditorWindow.h"
+
+#include <algorithm>
+
+#include "notes/gtk/NoteWindow.h"
+#include "ui/MessageBox.h"
+
+namespace sk {
+
+namespace {
+constexpr int kSaveResponse = 1;
+constexpr int kDeleteNoteResponse = 2;
+}  // namespace
+
+void StyleLikeMainWindow(Gtk::Window& window) { window.set_name("sk-main"); }
+
+bool ReportNoteWrite(Gtk::Window& window, bool written) {
+    if (!written) ShowMessage(&window, message_titles::kError, note_texts::kWriteFailed);
+    return written;
+}
+
+void SetUpLabel(Gtk::Label& label, const std::string& text) {
+    label.set_text(text);
+    label.set_xalign(0.0f);
+    label.set_yalign(0.0f);
+}
+
+std::optional<SelectedDay> SelectedNoteDay(AppState& state) {
+    ViewState& v = state.view;
+    v.cursorColumn = std::clamp(v.cursorColumn, 0, std::min(v.lastColumn, CellDates::kColumns - 1));
+    v.cursorDay = std::clamp(v.cursorDay, 1, 31);
+    // A row past the end of a shorter month stands for that month's last day.
+    while (v.cursorDay > 28 && state.cells.At(v.cursorColumn, v.cursorDay) == 0) --v.cursorDay;
+    const std::int32_t code = state.cells.At(v.cursorColumn, v.cursorDay);
+    const std::optional<DayNumber> d = DayNumberOfNoteDateCode(code);
+    if (!d) return std::nullopt;
+    // New notes are enciphered with the password of the user logged in now.
+    state.notes.SetPassword(state.session.userPassword);
+    return SelectedDay{MakeDayContext(*d), code};
+}
+
+NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
+                                   double heightRows, NoteEditModel& edit, double buttonGap)
+    : ModalWindow(parent, title, units, widthUnits, heightRows), edit_(edit), innerWidth_(units.X(widthUnits)) {
+    StyleLikeMainWindow(*this);
+    editor_.set_wrap_mode(Gtk::WRAP_NONE);
+    editor_.set_accepts_tab(true);
+    scroller_.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
+    scroller_.set_shadow_type(Gtk::SHADOW_IN);
+    scroller_.add(editor_);
+    editor_.show();
+    Place(scroller_, 1, 1, widthUnits - 2, 25);
+    focusOrder_.push_back(&scroller_);
+
+    const int u = units.u, b = ButtonWidth(), h = ButtonHeight(), W = innerWidth_, y = RowTop(27);
+    const int gap = units.X(buttonGap);
+    struct ButtonPlace {
+        Gtk::Button& button;
+        const char* label;
+        const char* tip;
+        int x;
+    };
+    const ButtonPlace places[] = {
+        {save_, note_texts::kSave, note_texts::kSaveTip, u},
+        {revert_, note_texts::kRevert, note_texts::kRevertTip, W / 2 - gap - b},
+        {clearText_, note_texts::kClearText, note_texts::kClearTextTip, W / 2 + gap},
+        {deleteNote_, note_texts::kDeleteNote, note_texts::kDeleteNoteTip, W - b - u},
+    };
+    for (const ButtonPlace& s : places) {
+        s.button.set_label(s.label);
+        s.button.set_tooltip_text(s.tip);
+        PlacePixels(s.button, s.x, y, b, h);
+    }
+    save_.signal_clicked().connect([this] { response(kSaveResponse); });
+    deleteNote_.signal_clicked().connect([this] {
+        edit_.ClearText();
+        ShowWorking();
+        response(kDeleteNoteResponse);
+    });
+    revert_.signal_clicked().connect([this] {
+        if (edit_.RevertAll()) ShowWorking();
+        editor_.grab_focus();
+    });
+    clearText_.signal_clicked().connect([this] {
+        edit_.ClearText();
+        ShowWorking();
+        editor_.grab_focus();
+    });
+    editor_.get_buffer()->signal_changed().connect(sigc::mem_fun(*this, &NoteEditorWindow::OnBufferChanged));
+    ShowWorking();
+}
+
+void NoteEditorWindow::PlacePixels(Gtk::Widget& child, int x, int y, int w, int h) {
+    fixed_.put(child, x, y);
+    child.set_size_request(w, h);
+    child.show();
+    focusOrder_.push_back(&child);
+}
+
+void NoteEditorWindow::PlaceEntrySteps(int y, const std::function<bool(int)>& step,
+                                       const std::function<std::string()>& entryLabel,
+                                       const std::function<void()>& showChoices) {
+    const Units& un = units_;
+    const int b = ButtonWidth(), h = ButtonHeight(), W = innerWidth_;
+    previous_.set_label(note_texts::kPrevious);
+    next_.set_label(note_texts::kNext);
+    previous_.set_tooltip_text(note_texts::kPreviousTip);
+    next_.set_tooltip_text(note_texts::kNextTip);
+    PlacePixels(previous_, un.u, y, b - un.u, h);
+    PlacePixels(next_, W - b, y, b - un.u, h);
+    SetUpLabel(entry_, entryLabel());
+    entry_.set_xalign(0.5f);
+    const int entryWidth = RoundHalfEven(2.5 * b);
+    PlacePixels(entry_, (W - entryWidth) / 2, y + un.Y(0.5), entryWidth, un.r);
+
+    const auto stepBy = [this, step, entryLabel, showChoices](int delta) {
+        if (step(delta)) {
+            ShowWorking();
+            showChoices();
+            entry_.set_text(entryLabel());
+        }
+        FocusEditor();
+    };
+    previous_.signal_clicked().connect([stepBy] { stepBy(-1); });
+    next_.signal_clicked().connect([stepBy] { stepBy(+1); });
+}
+
+void NoteEditorWindow::ShowWorking() {
+    settingText_ = true;
+    editor_.get_buffer()->set_text(edit_.Working());
+    settingText_ = false;
+    editor_.get_buffer()->place_cursor(editor_.get_buffer()->begin());
+    editor_.grab_focus();
+}
+
+void NoteEditorWindow::OnBufferChanged() {
+    if (settingText_) return;
+    edit_.SetWorking(editor_.get_buffer()->get_text(true).raw());
+    // The limit is checked once the change is complete, outside the buffer's signal.
+    if (!lengthCheck_.connected() && StoredLength(edit_.Working()) > static_cast<std::size_t>(kMaxNoteCharacters)) {
+        lengthCheck_ = Glib::signal_idle().connect([this] {
+            CheckLength();
+            return false;
+        });
+    }
+}
+
+void NoteEditorWindow::CheckLength() {
+    lengthCheck_.disconnect();
+    const std::optional<LengthCut> cut = CutToNoteLimit(edit_.Working());
+    if (!cut) return;
+    edit_.SetWorking(cut->text);
+    settingText_ = true;
+    editor_.get_buffer()->set_text(cut->text);
+    settingText_ = false;
+    ShowMessage(this, message_titles::kInfo, LengthCutMessage(cut->storedLength));
+    editor_.grab_focus();
+}
+
+void NoteEditorWindow::RunEditor(const std::function<bool()>& wouldSave, const std::function<bool()>& finish) {
+    fixed_.set_focus_chain(focusOrder_);
+    show();
+    editor_.grab_focus();
+    for (;;) {
+        const int answer = run();
+        if (lengthCheck_.connected()) CheckLength();
+        if (answer != kSaveResponse && answer != kDeleteNoteResponse && edit_.NeedsSaveQuestion()) {
+            if (!AskQuestion(this, note_texts::kSaveChangesQuestion)) edit_.DiscardChanges();
+        }
+        edit_.TrimForClosing();
+        if (wouldSave()) {
+            if (const std::optional<char32_t> c = FirstUnstorableCharacter(edit_.Working())) {
+                // Storing would change the character: the user decides what to write instead.
+                ShowMessage(this, message_titles::kError, UnstorableCharacterMessage(*c));
+                ShowWorking();
+                continue;
+            }
+        }
+        if (finish()) break;
+        ShowWorking();
+    }
+    hide();
+}
+
+}  // namespace sk

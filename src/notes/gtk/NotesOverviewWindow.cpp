@@ -1,0 +1,44 @@
+#include <cstdio>
+
+#include "notes/NoteEditModel.h"
+#include "notes/gtk/NoteEditorWindow.h"
+#include "notes/gtk/NoteWindow.h"
+#include "notes/NotesOverview.h"
+#include "ui/MessageBox.h"
+
+namespace sk {
+
+namespace {
+constexpr const char* kOverviewTitle = "Übersicht der Notizen für die angezeigten Monate";
+}  // namespace
+
+bool OpenNotesOverview(WindowContext& context) {
+    AppState& state = context.state;
+    state.notes.SetPassword(state.session.userPassword);
+    const ViewState& v = state.view;
+    const std::string text =
+        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, v.lastColumn + 1, NoteDateCode(LocalToday()));
+    if (text.empty()) {
+        ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
+        return false;
+    }
+    ModalWindow window(&context.parent, kOverviewTitle, context.units, 60, 33);
+    StyleLikeMainWindow(window);
+    Gtk::ScrolledWindow scroller;
+    Gtk::TextView view;
+    SetUpReadOnlyText(scroller, view, EditorTextOfNote(text));
+    // The field takes the calendar's background, like the main window.
+    const Rgb bg = v.backgroundColour;
+    char css[96];
+    std::snprintf(css, sizeof css, "textview text { background-color: #%02x%02x%02x; }", RedOf(bg), GreenOf(bg),
+                  BlueOf(bg));
+    auto provider = Gtk::CssProvider::create();
+    provider->load_from_data(css);
+    view.get_style_context()->add_provider(provider, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    window.Place(scroller, 1, 1, 58, 31);
+    view.grab_focus();
+    window.run();
+    return false;
+}
+
+}  // namespace sk

@@ -1,0 +1,40 @@
+#include "notes/gtk/NoteEditorWindow.h"
+#include "notes/gtk/NoteWindow.h"
+#include "notes/YearlyNoteModel.h"
+
+namespace sk {
+
+bool OpenYearlyNoteWindow(WindowContext& context) {
+    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    if (!selected) return false;
+    NoteStore& store = context.state.notes;
+    YearlyNoteModel model(store, selected->cellCode);
+    NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 31, model.Edit(), 1.0);
+
+    const Units& un = context.units;
+    const int b = window.ButtonWidth(), h = window.ButtonHeight(), y2 = window.RowTop(29);
+    Gtk::Label countFrom;
+    SetUpLabel(countFrom, yearly_texts::kCountFrom);
+    window.PlacePixels(countFrom, un.u, y2 + un.Y(0.5), un.X(31), h);
+    Gtk::SpinButton startYear(Gtk::Adjustment::create(kDefaultStartYear, kFirstStartYear, kLastStartYear, 1, 10, 0));
+    startYear.set_numeric(true);
+    startYear.set_tooltip_text(yearly_texts::kStartYearTip);
+    startYear.set_value(model.StartYear());
+    startYear.signal_value_changed().connect([&] { model.SetStartYear(startYear.get_value_as_int()); });
+    window.PlacePixels(startYear, un.X(33), y2, RoundHalfEven(b / 1.2), h);
+    Gtk::Button insert(yearly_texts::kInsert);
+    insert.set_tooltip_text(yearly_texts::kInsertTip);
+    insert.signal_clicked().connect([&] {
+        startYear.update();
+        model.SetStartYear(startYear.get_value_as_int());
+        model.InsertYearMarker();
+        window.ShowWorking();
+    });
+    window.PlacePixels(insert, window.InnerWidth() - b - un.u, y2, b, h);
+
+    window.RunEditor([&] { return model.WouldSave(); },
+                     [&] { return !model.WouldSave() || ReportNoteWrite(window, model.Save(store)); });
+    return true;
+}
+
+}  // namespace sk

@@ -1,0 +1,153 @@
+#include "settings/gtk/LoginWindow.h"
+
+#include "app/StartUp.h"
+#include "help/gtk/HelpTextWindow.h"
+#include "settings/gtk/DialogFontWindow.h"
+#include "ui/MessageBox.h"
+#include "ui/ModalWindow.h"
+
+namespace sk {
+
+namespace {
+
+void Show(Gtk::Window& owner, const std::vector<UserMessage>& messages) {
+    for (const UserMessage& m : messages) ShowMessage(&owner, m.title, m.text);
+}
+
+// The main window after a change of user: the new font's units, the window
+// fitted to them (fewer columns first when it is too wide), the cursor on
+// today and the "UB" toggle for the user's calendar type.
+void RebuildMainWindow(WindowContext& context) {
+    AppState& state = context.state;
+    ViewState& v = state.view;
+    const FontMetrics m = MeasureFont(state.FontDescription());
+    v.unitWidth = m.unitWidth;
+    v.rowHeight = m.rowHeight;
+    state.fontTooLarge = false;
+    if (!context.host.FitWindow()) {
+        if (v.lastColumn >= 7) {
+            v.lastColumn = kFewestColumnsIndex;
+            state.settings.lastColumn = v.lastColumn;
+            if (!context.host.FitWindow()) state.fontTooLarge = true;
+        } else {
+            state.fontTooLarge = true;
+        }
+    }
+    context.host.RelayoutControls();
+    PlaceCursorOnToday(state, LocalToday());
+    context.host.SetVacationToggleVisible(ShowsVacationToggle(v.calendarType));
+}
+
+}  // namespace
+
+std::optional<LoginAnswer> RunLoginWindow(WindowContext& context) {
+    const Units units = context.units;
+    ModalWindow window(&context.parent, kLoginWindowTitle, units, 44, 9.5);
+    LoginForm form;
+    bool answered = false;
+
+    Gtk::Label nameLabel("Benutzername:");
+    nameLabel.set_xalign(0);
+    Gtk::Entry nameField;
+    nameField.set_tooltip_text("Eingabe des Benutzernamens");
+    Gtk::Label passwordLabel("Passwort:");
+    passwordLabel.set_xalign(0);
+    Gtk::Label counter(form.PasswordCounter());
+    counter.set_xalign(1);
+    Gtk::Entry passwordField;
+    passwordField.set_visibility(false);
+    passwordField.set_tooltip_text("Passworteingabe nur zum Verschlüsseln der Notizen notwendig");
+    Gtk::Button loginButton("Anmelden");
+    loginButton.set_tooltip_text("Übernimmt den neuen Benutzernamen");
+    Gtk::Button infoButton("Info");
+    infoButton.set_tooltip_text("Informationen zum Anmelden");
+    Gtk::Button cancelButton("Abbruch");
+    cancelButton.set_tooltip_text("Eingabe ohne Änderung verlassen");
+
+    window.Place(nameLabel, 1, 1, 42, 1);
+    window.Place(nameField, 1, 2, 42, 1.3);
+    window.Place(passwordLabel, 1, 4, 20, 1);
+    window.Place(counter, 22, 4, 21, 1);
+    window.Place(passwordField, 1, 5, 42, 1.3);
+    window.Place(loginButton, 1, 7, 10, 1.8);
+    window.Place(infoButton, 17, 7, 10, 1.8);
+    window.Place(cancelButton, 33, 7, 10, 1.8);
+
+    bool settingText = false;  // a text put back is not a new edit
+    nameField.signal_changed().connect([&] {
+        if (settingText) return;
+        const FieldReaction reaction = form.NameChanged(nameField.get_text().raw());
+        if (reaction.replace) {
+            settingText = true;
+            nameField.set_text(reaction.text);
+            nameField.set_position(-1);
+            settingText = false;
+        }
+        Show(window, reaction.messages);
+    });
+    passwordField.signal_changed().connect([&] {
+        if (settingText) return;
+        const FieldReaction reaction = form.PasswordChanged(passwordField.get_text().raw());
+        if (reaction.replace) {
+            settingText = true;
+            passwordField.set_text(reaction.text);
+            settingText = false;
+        }
+        counter.set_text(form.PasswordCounter());
+        Show(window, reaction.messages);
+    });
+    auto accept = [&] {
+        if (const std::optional<UserMessage> m = form.Accept()) {
+            ShowMessage(&window, m->title, m->text);
+            nameField.grab_focus();
+            return;
+        }
+        answered = true;
+        window.response(Gtk::RESPONSE_OK);
+    };
+    loginButton.signal_clicked().connect(accept);
+    nameField.signal_activate().connect(accept);
+    passwordField.signal_activate().connect(accept);
+    infoButton.signal_clicked().connect([&] {
+        WindowContext over{context.state, window, context.host, units};
+        ShowHelpText(over, helptitle::kUserAndPassword);
+    });
+    cancelButton.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
+
+    UseProgramFont(*window.get_content_area(), context.state.FontDescription());
+    nameField.grab_focus();
+    window.run();
+    window.hide();
+    if (!answered) return std::nullopt;
+    return LoginAnswer{form.AcceptedName(), form.Password()};
+}
+
+bool Login(WindowContext& context) {
+    const std::optional<LoginAnswer> answer = RunLoginWindow(context);
+    if (!answer || answer->name.empty()) return false;
+    AppState& state = context.state;
+    // What the view changed since the last save belongs to the old user.
+    state.settings.lastColumn = state.view.lastColumn;
+    state.settings.calendarType = state.view.calendarType;
+    state.settings.vacationBlockShown = state.view.vacationBlockShown;
+    const LoginOutcome outcome = SwitchUser(answer->name, answer->password, state.settings, state.session,
+                                            state.userDataFolder, state.calendarMarks, state.shiftMarks);
+    if (!outcome.loggedIn) {
+        if (outcome.error) context.host.ShowMessage(outcome.error->title, outcome.error->text);
+        return false;
+    }
+    context.parent.set_title(MainWindowTitle(state.settings.userName));
+    const std::optional<std::string> folderMessage = LoadUserSettings(state, LocalToday().year);
+    LoadUserData(state);
+    RebuildMainWindow(context);
+    context.host.Redraw(-1, -1);
+    context.host.AfterUserChange();
+    if (folderMessage) context.host.ShowMessage(user_texts::kErrorTitle, *folderMessage);
+    if (state.fontTooLarge) {
+        context.host.ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
+        context.host.ChangeFont();
+    }
+    return true;
+}
+
+}  // namespace sk

@@ -1,0 +1,27 @@
+#include "shift/gtk/CalendarChooserWindow.h"
+
+#include "settings/gtk/ButtonColumnWindow.h"
+#include "shift/CalendarChooser.h"
+#include "shift/CalendarTypes.h"
+
+namespace sk {
+
+bool ChooseCalendarType(WindowContext& context) {
+    std::vector<ButtonColumnItem> items;
+    for (int type : kCalendarChooserTypes) {
+        const CalendarTypeInfo& info = CalendarTypeInfoOf(type);
+        items.push_back(ButtonColumnItem{info.label, info.description, 0, true});
+    }
+    const std::optional<int> chosen = RunButtonColumnMenu(context, kCalendarChooserTitle, 19.5, items);
+    AppState& state = context.state;
+    if (chosen) {
+        const int type = kCalendarChooserTypes[static_cast<std::size_t>(*chosen)];
+        state.view.calendarType = type;
+        state.settings.calendarType = type;
+        state.vacationYear = state.view.firstYear;
+    }
+    context.host.SetVacationToggleVisible(ShowsVacationToggle(state.view.calendarType));
+    return true;
+}
+
+}  // namespace sk
