@@ -14,6 +14,7 @@ enum class YearHoursVariant {
     kNone,      // four-crew plans: the entry does nothing
     kFiveCrew,  // whole hours, 38-hour target
     kTwoShift,  // hours with two decimals, 40-hour target
+    kOwnPlan,   // the own plan's crews and paid hours, 38-hour target
 };
 YearHoursVariant YearHoursVariantOf(int calendarType);
 
@@ -28,6 +29,7 @@ struct YearHoursSettings {
     const VacationOrderTables* tables = nullptr;
     float targetHours38 = 0.0f;
     float targetHours40 = 0.0f;
+    const OwnShiftPlan* ownPlan = nullptr;  // type 8; without it the list is empty
 };
 
 struct YearHoursList {
@@ -36,7 +38,7 @@ struct YearHoursList {
 };
 
 // The list for `year` (clamped to the calendar's years); empty for the
-// four-crew plans.
+// four-crew plans and for the own plan type without a plan.
 YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings);
 
 }  // namespace sk

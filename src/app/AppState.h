@@ -6,6 +6,7 @@
 #include "accounting/AccountMemory.h"
 #include "shift/VacationBlock.h"
 #include "calendar/Date.h"
+#include "calendar/SchoolHolidays.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
 #include "notes/NoteStore.h"
@@ -27,6 +28,7 @@ struct AppState {
     NoteStore notes;
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
+    SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     int vacationYear = kFirstYear;  // year of the vacation block last painted

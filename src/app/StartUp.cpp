@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calendar/SchoolHolidayStore.h"
 #include "settings/SettingsStorage.h"
 
 namespace sk {
@@ -61,7 +62,9 @@ void LoadUserData(AppState& state) {
     state.notes.ScanAll();
     state.shiftMarks.Load(state.userDataFolder);
     state.calendarMarks.Load(state.userDataFolder);
+    state.schoolHolidays = SchoolHolidaysOfFolder(state.userDataFolder);
     CoreSources& src = state.sources;
+    src.schoolHolidays = &state.schoolHolidays;
     src.notes = &state.notes;
     src.calendarMarks = &state.calendarMarks;
     src.shiftMarks = &state.shiftMarks;

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "calendar/Date.h"
-#include "cli/PlanOutput.h"
 
 namespace sk {
 
@@ -28,18 +27,15 @@ std::string CrewChoicesText(int calendarType);
 inline constexpr const char* kShiftEventNames[3] = {"Frühschicht", "Spätschicht", "Nachtschicht"};
 inline constexpr const char* kVacationBlockEventName = "Urlaubsblock";
 
-// The calendar of crew `options.crew` (0-4) for the options' range and type,
-// written to the sink event by event; false when the sink could not take it.
+// The calendar of crew `options.crew` (0-4) for the options' range and type.
 // `marks` (may be null) are the user's shift marks: in types 6 and 7 those in
 // the crew's column count, in the other types the column is a shift column of
 // the user's own crew, so every mark counts. `stamp` becomes every DTSTAMP.
-bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink);
-// The same in one string (empty for a crew the type does not have).
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp);
 
 // The ics run of schichtplan: reads the shift marks of `options.dataFolder`
 // (when given) and exports. A data folder that is not a folder is a German
 // error in `err` with exit status 2.
-int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err);
+int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err);
 
 }  // namespace sk

@@ -1,5 +1,6 @@
 #include "cli/PlanExport.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -8,6 +9,7 @@
 #include "astro/AstronomyLine.h"
 #include "calendar/Holidays.h"
 #include "calendar/SchoolHolidays.h"
+#include "base/Latin1.h"
 #include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "shift/ShiftComputation.h"
@@ -67,6 +69,11 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
     for (int k = 0; k < crews; ++k) out += static_cast<char>('0' + r.table.Code(k));
 }
 
+void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d) {
+    const OwnPlanDay day = OwnPlanDayOf(plan, d);
+    for (int k = 0; k < day.crewCount; ++k) out += static_cast<char>('0' + day.Code(k));
+}
+
 void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,
                           LunarInstantCache* cache) {
     out += WithPlainBlanks(AstronomyLine(ctx, observer, cache));
@@ -84,9 +91,12 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += ';';
     out += DayName(ctx);
     out += ';';
-    out += IsSchoolHoliday(ctx) ? '1' : '0';
+    out += options.schoolHolidays.Contains(ctx) ? '1' : '0';
     out += ';';
-    AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
+    if (options.calendarType == kOwnPlanCalendarType && options.ownPlan)
+        AppendOwnPlanDigits(out, *options.ownPlan, ctx.dayNumber);
+    else
+        AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
     out += ';';
     if (options.withAstronomy) AppendAstronomyField(out, ctx, options.observer, cache);
     out += '\n';
@@ -211,6 +221,7 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
 }
 
 bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
+    if (options.calendarType == kOwnPlanCalendarType && options.ownPlan) return sink(ExportOwnPlanText(options));
     const int type = options.calendarType;
     const bool fourCrews = IsFourCrewType(type);
     const int crews = fourCrews ? 4 : CrewCountOf(type);
@@ -273,6 +284,8 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
         if (vacationCrew >= 0) note = std::string("Urlaub: ") + CrewNameOf(type, vacationCrew);
         std::string name = DayName(ctx);
         if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        if (!options.schoolHolidayFile.empty() && options.schoolHolidays.Contains(ctx))
+            name = name.empty() ? "Schulferien" : name + ", Schulferien";
         if (!name.empty()) {
             AppendPadded(out, note, HasVacationBlock(type) ? 15 : 0);
             out += name;
@@ -288,6 +301,67 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
 
 bool ExportPlan(const PlanOptions& options, const OutputSink& sink) {
     return options.format == PlanFormat::Text ? ExportPlanText(options, sink) : ExportPlanCsv(options, sink);
+}
+
+std::string ExportOwnPlanText(const PlanOptions& options) {
+    const OwnShiftPlan& plan = *options.ownPlan;
+    const std::vector<OwnPlanSubColumn> columns = OwnPlanSubColumns(plan);
+    // Wide enough for "Nacht: " and two crew names, as the built-in tables.
+    std::size_t nameWidth = 1;
+    for (const OwnCrew& c : plan.crews) nameWidth = std::max(nameWidth, Utf8CharacterCount(c.name));
+    const std::size_t cellWidth = 7 + 2 * nameWidth + 2 + 2;
+
+    std::string out;
+    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * (40 + columns.size() * cellWidth) + 256);
+    DayContext ctx;
+    SetDayContext(ctx, options.from);
+    out += "Schichtplan „";
+    out += plan.name;
+    out += "“ vom ";
+    AppendGermanDate(out, ctx);
+    out += " bis ";
+    AppendGermanDate(out, MakeDayContext(options.to));
+    out += '\n';
+    for (const OwnPlanSubColumn& c : columns) {
+        out += kShiftKindNames[static_cast<int>(c.kind)];
+        out += ": ";
+        out += ShiftTimesText(plan.Times(c.kind));
+        out += '\n';
+    }
+
+    for (DayNumber d = options.from; d <= options.to; ++d) {
+        SetDayContext(ctx, d);
+        if (d == options.from || ctx.day == 1) {
+            out += '\n';
+            out += kMonthNames[ctx.month];
+            out += ' ';
+            AppendInt(out, ctx.year);
+            out += '\n';
+        }
+        AppendGermanDate(out, ctx);
+        out += "  ";
+        AppendPadded(out, kWeekdayNames[WeekdayIndex(d)], 11);
+        out += "KW ";
+        AppendInt(out, WeekNumber(ctx), 2);
+        out += "  ";
+        const OwnPlanDay day = OwnPlanDayOf(plan, d);
+        for (const OwnPlanSubColumn& c : columns) {
+            std::string names;
+            for (int k : day.CrewsOn(c.kind)) {
+                if (!names.empty()) names += ", ";
+                names += plan.crews[k].name;
+            }
+            AppendPadded(out, std::string(kShiftKindNames[static_cast<int>(c.kind)]) + ": " + (names.empty() ? "-" : names),
+                         cellWidth);
+        }
+        std::string name = DayName(ctx);
+        if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        if (day.holidayOff) name += " - alle Schichten frei";
+        out += name;
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        out += '\n';
+    }
+    return out;
 }
 
 std::string ExportPlan(const PlanOptions& options) {

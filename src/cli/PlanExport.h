@@ -25,10 +25,15 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink);
 std::string ExportPlan(const PlanOptions& options);
 std::string ExportPlanCsv(const PlanOptions& options);
 std::string ExportPlanText(const PlanOptions& options);
+// The readable table of the own plan (options.ownPlan must be set).
+std::string ExportOwnPlanText(const PlanOptions& options);
 
 // The shift field of one day: the codes of the crews in crew order, the
 // vacation block (if the type has one) applied.
 void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block);
+// The shift field of the own plan: one digit per crew in crew order,
+// 1 Früh, 2 Spät, 3 Nacht, 6 Tag, 4 off.
+void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d);
 
 // One CSV line of a day (with its "\n"). `cache` keeps the lunar instants
 // across the days of one export; it may be null.

@@ -19,6 +19,12 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
 // The same with the whole output collected in `out`.
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err);
 
+struct PlanOptions;
+// Fills the options' school holidays from --data and --school-holidays;
+// false with a German line in `err` when the file cannot be taken. Names of
+// events that fit no school holidays are reported in `err` and left out.
+bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err);
+
 // Today's local date from the system clock.
 DayNumber LocalToday();
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shift/CalendarTypes.h"
+
 namespace sk {
 
 inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
@@ -20,7 +22,7 @@ struct Settings {
     bool showWeekNumbers = true;      // "Wochennummer anzeigen"
     std::string userDirectory;        // "Anwenderverzeichnis", shared data folder with trailing "/"
     std::string userName = kDefaultUserName;  // "Anwendername"
-    int calendarType = 0;             // "Schichtart", 0-7
+    int calendarType = 0;             // "Schichtart", 0-7, 8 the own plan
     bool vacationBlockShown = true;   // "UrlaubBlockAnzeige"
     float targetHours38 = 1982.76f;   // "Sollstunden_38"
     float targetHours40 = 2088.0f;    // "Sollstunden_40"
@@ -41,7 +43,9 @@ struct Settings {
 
 // Ranges the rest of the program relies on (tables are indexed by these).
 inline constexpr int kMaxLastColumn = 23;
-inline constexpr int kCalendarTypeCount = 8;
+// The own plan (8) is kept as stored; whether it can be shown is decided at
+// start from its file (DecideStartCalendarType).
+inline constexpr int kCalendarTypeCount = kOwnPlanCalendarType + 1;
 inline constexpr int kTwilightKindCount = 3;
 
 // Brings values that would index outside a table or name no date back into

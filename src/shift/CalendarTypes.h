@@ -16,7 +16,9 @@ inline constexpr ShiftCode kShiftNight = 3;     // "Nacht", 22.00-6.00
 inline constexpr ShiftCode kShiftOff = 4;       // "frei"
 inline constexpr ShiftCode kShiftVacationOff = 5;  // vacation-block day that would have been off anyway
 
-inline constexpr int kNumberOfCalendarTypes = 8;
+inline constexpr int kNumberOfCalendarTypes = 8;  // the built-in plans 0-7
+// The user's own plan (shift/OwnShiftPlan.h) is chosen as type 8.
+inline constexpr int kOwnPlanCalendarType = 8;
 inline constexpr int kMaxCrews = 5;
 inline constexpr int kPatternRows = 35;
 inline constexpr int kPatternColumns = 8;

@@ -22,7 +22,8 @@ void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart)
 DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions& options) {
     DayFacts f;
     f.publicHoliday = IsPublicHoliday(ctx);
-    if (options.showSchoolHolidays) f.schoolHoliday = IsSchoolHoliday(ctx);
+    if (options.showSchoolHolidays)
+        f.schoolHoliday = (sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn()).Contains(ctx);
     if (sources_.calendarMarks) f.markColour = sources_.calendarMarks->MarkColourOfDay(ctx.dayNumber);
     if (const NoteStore* notes = sources_.notes) {
         f.dayNote = notes->HasDayNote(ctx);

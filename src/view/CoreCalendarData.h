@@ -7,6 +7,7 @@
 #include "shift/VacationBlock.h"
 #include "astro/AstroDayMarks.h"
 #include "astro/Observer.h"
+#include "calendar/SchoolHolidays.h"
 #include "view/CalendarData.h"
 
 namespace sk {
@@ -24,6 +25,8 @@ struct CoreSources {
     const NoteStore* notes = nullptr;
     const CalendarMarkList* calendarMarks = nullptr;
     const ShiftMarkList* shiftMarks = nullptr;
+    // Built-in plus stored school holidays; null reads the built-in table alone.
+    const SchoolHolidayCalendar* schoolHolidays = nullptr;
 };
 
 class CoreCalendarData : public CalendarData {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "cli/IcsTimeZone.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
@@ -172,7 +172,7 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
         o.vacationStartMonth = 12;  // no vacation block in March
         o.dataFolder = folder;
         std::string out, err;
-        ASSERT_EQ(RunIcsExport(o, kStamp, AppendTo(out), err), kExitOk) << err;
+        ASSERT_EQ(RunIcsExport(o, kStamp, out, err), kExitOk) << err;
         std::vector<std::string> got;
         for (const Event& e : ParseEvents(out)) {
             if (!e.allDay) continue;
