@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "accounting/YearHours.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
+#include "shift/CalendarTypes.h"
 
 namespace sk {
 
@@ -24,8 +25,8 @@ int YearHoursStartYear(const ViewState& view);
 // Inputs of the count besides the year.
 struct YearHoursSettings {
     int calendarType = 0;
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     const VacationOrderTables* tables = nullptr;
     float targetHours38 = 0.0f;
     float targetHours40 = 0.0f;

@@ -53,16 +53,23 @@ inline constexpr int kCopyImage = 142;
 inline constexpr int kTypeX = 143;
 inline constexpr int kRotateVacation = 144;
 inline constexpr int kEarliestVacation = 145;
-// Shift-mark entry for sub-columns 1-4 (keys 4, 1, 2, 3).
+// Shift-mark entry for sub-columns 1-4 (keys 4, 1, 2, 3); a double click
+// on a sub-column of the cursor cell gives the same ids.
 inline constexpr int kShiftMark1 = 1;
+inline constexpr int kShiftMark2 = 2;
+inline constexpr int kShiftMark3 = 3;
 inline constexpr int kShiftMark4 = 4;
 }  // namespace menu
 
 // Key without modifiers (a GDK key value) -> MenuId.
 std::optional<int> MenuIdForKey(unsigned keyval);
 
-// Commands that do nothing while the half-year page (type 5) is shown.
+// Commands that do nothing while the half-year page is shown.
 bool IgnoredInHalfYearView(int menuId);
+// Paging on the half-year page: from the first of a January or July month
+// these land in the half year before or after.
+inline constexpr int kHalfYearPageBackDays = -155;
+inline constexpr int kHalfYearPageForwardDays = 186;
 
 // The calendar type a type key selects from the current one.
 int CalendarTypeForMenu(int menuId, int currentType);
@@ -80,10 +87,12 @@ inline constexpr const char* kChosenFontTooLarge = "Der gewählte Zeichensatz wa
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
-    // Repaint with a cursor step; see Redraw of the calendar view.
-    virtual void Redraw(int dx, int dy) = 0;
-    // Resizes and centres the window for the current widthUnits when the
-    // screen is large enough; false (and nothing changed) otherwise.
+    // Repaints the calendar and the status line as the state stands; the
+    // commands have moved the cursor before.
+    virtual void Redraw() = 0;
+    // Resizes and centres the window for the current column count and font
+    // units when the screen is large enough; false (and nothing changed)
+    // otherwise.
     virtual bool FitWindow() = 0;
     virtual void RelayoutControls() = 0;
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
@@ -106,6 +115,7 @@ void DispatchMenu(AppState& state, CommandHost& host, int menuId);
 
 // Frame commands, also used by the buttons.
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today);
+void MoveCursorBy(AppState& state, CommandHost& host, int dx, int dy);
 void ChangeColumns(AppState& state, CommandHost& host, int delta);
 void SelectCalendarType(AppState& state, CommandHost& host, int type);
 

@@ -25,7 +25,7 @@ public:
     void RequestQuit();
 
     // CommandHost
-    void Redraw(int dx, int dy) override;
+    void Redraw() override;
     bool FitWindow() override;
     void RelayoutControls() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
@@ -44,14 +44,11 @@ private:
                   kNote, kProg, kName, kInfo, kMinus, kButtonCount };
     enum Field { kDayInfo, kNotes, kAstronomy, kHours, kVacation, kFieldCount };
 
-    // Redraw with the mouse position PaintCalendar hit-tests when the cursor
-    // step is (0, 0): a click puts the cursor on the clicked cell.
-    void RedrawAt(int dx, int dy, int mouseX, int mouseY);
     void BuildStatusFields();
     void BuildButtons();
     void ApplyStyle();
     void RunCommand(int menuId);
-    void UpdateStatusLine();
+    void UpdateStatusLine(const CalendarGrid& grid);
     void ShowNotesOfDay(bool complain);
     bool ScreenSize(int& width, int& height) const;
     void PaintHalfYearView();

@@ -9,15 +9,10 @@
 
 namespace sk {
 
-// Values a damaged or hand-edited settings file may hold are brought into
-// the range the program can show: 7-24 columns, a known calendar type, a
-// readable font size, finite coordinates.
-void SanitizeSettings(Settings& settings);
-
 // Creates "SKDaten" and the default user's folder in the working folder.
 bool EnterDataDirectory(AppState& state, const std::string& workingDirectory);
 
-// Reads the settings of the current user and applies them to the view.
+// Reads the settings of the current user (brought into range).
 // Returns the message to show when the stored shared data folder is
 // missing (the settings are then already saved with the base folder).
 std::optional<std::string> LoadUserSettings(AppState& state, int currentYear);

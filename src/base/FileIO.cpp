@@ -82,7 +82,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
 }
 
 bool RemoveFileIfExists(const std::string& path) {
-    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+    if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
+    // A read-only file system refuses the unlink before it looks the name
+    // up: a file that is not there is gone all the same.
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
 }  // namespace sk

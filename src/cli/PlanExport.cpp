@@ -160,7 +160,8 @@ void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
     // separator does), the field is made from the joined text.
     const std::size_t count = NotesOfDayInOrder(store_, ctx, texts_, notes_);
     if (count == 0) return;
-    const std::string_view last = notes_[count - 1].Text();
+    std::string_view last = notes_[count - 1].Text();
+    while (!last.empty() && last.back() == '\0') last.remove_suffix(1);
     if (last.empty() || last.back() == kNoBreakSpace.back()) {
         AppendNotesField(out, store_, ctx, &texts_);
         return;
@@ -177,8 +178,10 @@ void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
         }
         PeriodicField& f = periodic_[static_cast<std::size_t>(note.periodicEntry)];
         if (!f.made) {
-            AppendFieldText(f.text, note.Text());
-            f.quoted = NeedsQuotes(note.Text());
+            std::string text(note.Text());
+            std::erase(text, '\0');  // NotesOfDay leaves NULs out
+            AppendFieldText(f.text, text);
+            f.quoted = NeedsQuotes(text);
             f.made = true;
         }
         quoted = quoted || f.quoted;

@@ -9,8 +9,9 @@
 #include "shift/VacationBlock.h"
 #include "astro/Observer.h"
 #include "calendar/Date.h"
-#include "shift/OwnShiftPlan.h"
 #include "calendar/SchoolHolidays.h"
+#include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -42,8 +43,8 @@ struct PlanOptions {
     // astronomy column empty; the command line always fills it.
     bool withAstronomy = true;
     // Vacation block settings: earliest start 25 April, order tables unrotated.
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
     // An iCalendar file of school holidays (--school-holidays); the text and
     // iCalendar output then show the school holidays too.

@@ -68,11 +68,4 @@ bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {
     return true;
 }
 
-DayNumber LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return DayNumberOfValue(static_cast<DateValue>(now));
-    return DayNumberOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 }  // namespace sk

@@ -25,7 +25,4 @@ struct PlanOptions;
 // events that fit no school holidays are reported in `err` and left out.
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err);
 
-// Today's local date from the system clock.
-DayNumber LocalToday();
-
 }  // namespace sk

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/Today.h"
 #include "cli/Schichtplan.h"
 
 int main(int argc, char** argv) {
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
     const sk::OutputSink toStdout = [](std::string_view piece) {
         return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
     };
-    int status = sk::RunSchichtplan(args, sk::LocalToday(), toStdout, err);
+    int status = sk::RunSchichtplan(args, sk::LocalToday().dayNumber, toStdout, err);
     if (!err.empty()) std::fwrite(err.data(), 1, err.size(), stderr);
     if (std::fflush(stdout) != 0 && status == sk::kExitOk) status = sk::kExitWriteFailed;
     return status;

@@ -1,6 +1,8 @@
 #include "marks/CalendarMarks.h"
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 
 #include "base/RecordBytes.h"
 #include "base/FileIO.h"
@@ -9,6 +11,8 @@ namespace sk {
 namespace {
 constexpr std::size_t kRecordSize = 12;
 constexpr std::size_t kMaxFileBytes = 16u << 20;  // far beyond any real list
+
+bool ByStart(const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; }
 }  // namespace
 
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes) {
@@ -100,10 +104,79 @@ void CalendarMarkList::SaveMarkEntry(DayNumber l, DayNumber m, std::uint32_t col
     } else {
         marks_.push_back({l, m, colour});
     }
-    std::stable_sort(marks_.begin(), marks_.end(),
-                     [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    std::stable_sort(marks_.begin(), marks_.end(), ByStart);
     Reindex();
     changed = true;
+}
+
+namespace {
+
+// Per mark in list order: whether it is the first mark of at least one day.
+std::vector<bool> ShownOf(const std::vector<CalendarMark>& marks) {
+    // A mark shows unless the marks before it in list order cover all its
+    // days. The days covered so far are kept as disjoint runs (first -> last
+    // day), runs that touch merged, so a mark is covered exactly when one
+    // run holds it.
+    std::vector<bool> shown(marks.size());
+    std::map<std::int64_t, std::int64_t> covered;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        std::int64_t first = marks[i].start;
+        std::int64_t last = marks[i].end;
+        if (last < first) continue;  // a damaged record covers no day
+        auto next = covered.upper_bound(first);
+        auto run = next == covered.begin() ? covered.end() : std::prev(next);
+        shown[i] = run == covered.end() || run->second < last;
+        if (!shown[i]) continue;
+        // Merge the mark with every run it touches.
+        if (run != covered.end() && run->second + 1 >= first) {
+            first = run->first;
+            last = std::max(last, run->second);
+            next = covered.erase(run);
+        }
+        while (next != covered.end() && next->first <= last + 1) {
+            last = std::max(last, next->second);
+            next = covered.erase(next);
+        }
+        covered.emplace(first, last);
+    }
+    return shown;
+}
+
+}  // namespace
+
+MarkEntryEffect CalendarMarkList::EffectOfMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour) const {
+    if (m < l) std::swap(l, m);
+    MarkEntryEffect effect;
+    auto changedIndex = FindMarkOfDay(l);
+    if (!changedIndex) changedIndex = FindMarkOfDay(m);
+    if (changedIndex) effect.changed = marks_[*changedIndex];
+
+    // The list as SaveMarkEntry leaves it, each mark with its place now.
+    constexpr std::size_t kNew = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> from(marks_.size());
+    for (std::size_t i = 0; i < from.size(); ++i) from[i] = i;
+    std::vector<CalendarMark> after = marks_;
+    if (changedIndex) {
+        after[*changedIndex] = {l, m, colour};
+    } else {
+        after.push_back({l, m, colour});
+        from.push_back(kNew);
+    }
+    std::vector<std::size_t> order(after.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return ByStart(after[a], after[b]); });
+    std::vector<CalendarMark> sortedAfter;
+    sortedAfter.reserve(order.size());
+    for (const std::size_t i : order) sortedAfter.push_back(after[i]);
+
+    const std::vector<bool> shownBefore = ShownOf(marks_);
+    const std::vector<bool> shownAfter = ShownOf(sortedAfter);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::size_t i = from[order[k]];
+        if (i == kNew || (changedIndex && i == *changedIndex)) continue;
+        if (shownBefore[i] && !shownAfter[k]) effect.hidden.push_back(marks_[i]);
+    }
+    return effect;
 }
 
 void CalendarMarkList::DeleteCalendarMarkAt(DayNumber d) {

@@ -31,6 +31,15 @@ struct CalendarMark {
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes);
 std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks);
 
+// What the window's "Speichern" would do to the marks already there.
+struct MarkEntryEffect {
+    // The mark that would be moved and recoloured, as it is now.
+    std::optional<CalendarMark> changed;
+    // Marks that show on some day now and on none afterwards (another mark
+    // covers each of their days first).
+    std::vector<CalendarMark> hidden;
+};
+
 class CalendarMarkList {
 public:
     // Empties the list and reads the file of the folder in file order; a
@@ -58,6 +67,8 @@ public:
     // the mark containing l, else the one containing m, is moved there and
     // recoloured; when neither exists a new mark is added. Sorted by start.
     void SaveMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour);
+    // The effect of SaveMarkEntry (l, m, colour), the list left as it is.
+    MarkEntryEffect EffectOfMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour) const;
     // Removes the first mark containing d.
     void DeleteCalendarMarkAt(DayNumber d);
     // Removes every mark that starts on or before d, whatever its end.

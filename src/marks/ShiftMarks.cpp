@@ -41,8 +41,14 @@ std::string FormatShiftMarks(const std::vector<ShiftMark>& marks) {
 void ShiftMarkList::Load(const std::string& folder) {
     const auto bytes = ReadRegularFile(JoinPath(folder, kShiftMarkFileName), kMaxFileBytes + 1);
     loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
-    Assign(bytes ? ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
-                 : std::vector<ShiftMark>{});
+    std::vector<ShiftMark> marks =
+        bytes ? ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
+              : std::vector<ShiftMark>{};
+    // Every reader finds a day's mark by walking in day order: a file written
+    // out of order (by hand, by another program) would hide marks. Records of
+    // one day keep their order, so the first still counts.
+    std::stable_sort(marks.begin(), marks.end(), ByDay);
+    Assign(std::move(marks));
     changed = false;
 }
 

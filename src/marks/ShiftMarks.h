@@ -30,8 +30,9 @@ std::string FormatShiftMarks(const std::vector<ShiftMark>& marks);
 
 class ShiftMarkList {
 public:
-    // Empties the list and reads the folder's file in file order (duplicates
-    // kept); a missing file gives no marks. Clears the changed flag.
+    // Empties the list and reads the folder's file, sorted by day; records of
+    // one day stay in file order (duplicates kept). A missing file gives no
+    // marks. Clears the changed flag.
     void Load(const std::string& folder);
     // Writes the list atomically, or deletes the file when nothing is left to
     // write. False when that failed, or when the file was larger than could

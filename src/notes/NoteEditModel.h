@@ -29,7 +29,6 @@ inline constexpr const char* kPreviousTip = "Vorherige Notiz für diesen Tag";
 inline constexpr const char* kNext = " > ";
 inline constexpr const char* kNextTip = "Nächste Notiz für diesen Tag";
 inline constexpr const char* kSaveChangesQuestion = "Sollen die Änderungen gespeichert werden?";
-inline constexpr const char* kWriteFailed = "Die Notiz konnte nicht gespeichert werden!";
 }  // namespace note_texts
 
 // File form -> editor form: "\r\n" and a lone "\r" become "\n". A NUL
@@ -78,8 +77,6 @@ public:
 
     // Esc and the close button ask before leaving only when the text changed.
     bool NeedsSaveQuestion() const { return working_ != loaded_; }
-    // The answer "Nein": the changes are dropped.
-    void DiscardChanges() { working_ = loaded_; }
 
     // Closing: trailing blanks go first.
     void TrimForClosing() { working_ = TrimTrailingBlanks(working_); }

@@ -74,6 +74,14 @@ void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCa
     }
 }
 
+// A NUL byte is no character of a text field: every place that shows notes
+// leaves it out, as the editor does.
+void AppendWithoutNul(std::string& out, std::string_view note) {
+    for (std::size_t nul; (nul = note.find('\0')) != std::string_view::npos; note.remove_prefix(nul + 1))
+        out.append(note.substr(0, nul));
+    out.append(note);
+}
+
 void DropTrailingSeparators(std::string& text, std::string_view sep) {
     while (text.ends_with(sep)) text.resize(text.size() - sep.size());
 }
@@ -85,7 +93,7 @@ struct JoinedNotes {
     bool WantsText() const { return true; }
     void Skip() {}
     void Add(std::string_view note, std::int64_t) {
-        out += note;
+        AppendWithoutNul(out, note);
         out += sep;
     }
 };
@@ -110,7 +118,9 @@ struct StatusLineNotes {
             Skip();
             return;
         }
-        const std::string shown = ReplaceLineBreaks(note, kStatusLineBreak);
+        std::string text;
+        AppendWithoutNul(text, note);
+        const std::string shown = ReplaceLineBreaks(text, kStatusLineBreak);
         out += shown;
         out += kStatusNoteSeparator;
         characters += CharacterCount(shown) + CharacterCount(kStatusNoteSeparator);
@@ -163,7 +173,8 @@ std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, Not
                 n.cached = &cache.PeriodicText(static_cast<std::uint32_t>(entry));
             } else {
                 n.cached = nullptr;
-                n.own.assign(note);
+                n.own.clear();
+                AppendWithoutNul(n.own, note);
             }
         }
     } inOrder{cache, notes};

@@ -58,15 +58,16 @@ private:
 
 // Day note, periodic notes (index order), yearly note with its year markers
 // replaced, weekday-in-month notes (identical texts once); no separator at
-// the end. With a cache, the files of repeating notes are read once.
+// the end. NUL characters of the notes are left out. With a cache, the files
+// of repeating notes are read once.
 std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form, NoteTextCache* cache = nullptr);
 // The same for a date text "DD.MM.YYYY"; empty when the text names no day.
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form);
 // One of the notes NotesOfDay joins.
 struct NoteOfDay {
     std::int64_t periodicEntry = -1;  // position in the store's periodic index; -1 for the other kinds
-    const std::string* cached = nullptr;  // the text, when the cache keeps it
-    std::string own;                      // else the text
+    const std::string* cached = nullptr;  // the text as read, when the cache keeps it (NULs still in)
+    std::string own;                      // else the text, NULs left out
     std::string_view Text() const { return cached ? std::string_view(*cached) : std::string_view(own); }
 };
 // The notes NotesOfDay joins, in its order, read through the cache, into the

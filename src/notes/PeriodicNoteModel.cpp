@@ -40,8 +40,11 @@ bool PeriodicNoteModel::Step(const NoteStore& store, int delta) {
 
 bool PeriodicNoteModel::WouldSave() const { return edit_.TextChangedOrEmpty() || period_ != loadedPeriod_; }
 
-bool PeriodicNoteModel::NeedsOverwriteQuestion(const NoteStore& store) const {
-    return period_ != loadedPeriod_ && store.HasPeriodicNote(PeriodicAnchor(day_.dayNumber, period_), period_);
+bool PeriodicNoteModel::HasChanges() const { return edit_.NeedsSaveQuestion() || period_ != loadedPeriod_; }
+
+std::string PeriodicNoteModel::TargetQuestion(const NoteStore& store) const {
+    if (period_ == loadedPeriod_ || !store.HasPeriodicNote(PeriodicAnchor(day_.dayNumber, period_), period_)) return {};
+    return edit_.Working().empty() ? periodic_texts::kDeleteQuestion : periodic_texts::kOverwriteQuestion;
 }
 
 bool PeriodicNoteModel::Save(NoteStore& store) const {

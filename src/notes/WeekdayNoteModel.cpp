@@ -51,13 +51,13 @@ bool WeekdayNoteModel::Step(const NoteStore& store, int delta) {
     return true;
 }
 
-bool WeekdayNoteModel::WouldSave() const {
-    return edit_.TextChangedOrEmpty() || monthSel_ != loadedMonthSel_ || occurrence_ != loadedOccurrence_;
-}
+bool WeekdayNoteModel::HasChanges() const { return edit_.NeedsSaveQuestion() || ChoicesMoved(); }
 
-bool WeekdayNoteModel::NeedsOverwriteQuestion(const NoteStore& store) const {
-    const bool moved = monthSel_ != loadedMonthSel_ || occurrence_ != loadedOccurrence_;
-    return moved && store.HasWeekdayNote(WeekdayNoteCode(monthSel_, weekday_, occurrence_));
+bool WeekdayNoteModel::WouldSave() const { return edit_.TextChangedOrEmpty() || ChoicesMoved(); }
+
+std::string WeekdayNoteModel::TargetQuestion(const NoteStore& store) const {
+    if (!ChoicesMoved() || !store.HasWeekdayNote(WeekdayNoteCode(monthSel_, weekday_, occurrence_))) return {};
+    return edit_.Working().empty() ? weekday_texts::kDeleteQuestion : weekday_texts::kOverwriteQuestion;
 }
 
 bool WeekdayNoteModel::Save(NoteStore& store) const {

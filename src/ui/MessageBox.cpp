@@ -5,9 +5,11 @@
 namespace sk {
 
 bool QuestionDefaultsToNo(std::string_view text) {
-    const bool overwrite = text.find("existiert bereits!") != std::string_view::npos &&
-                           text.find("überschrieben werden?") != std::string_view::npos;
-    return overwrite || text == "Sollen die Notizen wirklich alle gelöscht werden?";
+    // Overwriting, deleting, and going on although something is lost or hidden.
+    for (const std::string_view phrase : {"überschrieben werden?", "gelöscht werden?", "trotzdem"}) {
+        if (text.find(phrase) != std::string_view::npos) return true;
+    }
+    return false;
 }
 
 namespace {

@@ -18,7 +18,8 @@ inline constexpr const char* kInfo = "Info";
 inline constexpr const char* kInformation = "Information";
 }  // namespace message_titles
 
-// Questions that delete or overwrite data start on "Nein"; all others on "Ja".
+// Questions that delete or overwrite data, or go on although something is
+// lost, start on "Nein"; all others on "Ja".
 bool QuestionDefaultsToNo(std::string_view text);
 
 // A message with one button "OK".

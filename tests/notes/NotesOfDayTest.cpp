@@ -124,6 +124,16 @@ TEST_F(NotesOfDayTest, CachedTextsGiveTheSameNotes) {
     }
 }
 
+TEST_F(NotesOfDayTest, NulBytesAreLeftOutInEveryForm) {
+    Put("20170001.txt", std::string("vor\0nach", 8));
+    Put("1.1.tnt", std::string("\0\0Rest\0", 7));
+    store.ScanAll();
+    const DayContext ctx = Day(2017, 1, 1);
+    EXPECT_EQ(NotesOfDay(store, ctx, NotesForm::Overview), "vornach\r\n\r\nRest");
+    EXPECT_EQ(StatusLineNotesOfDay(store, ctx), "vornach\u00A0|\u00A0Rest");
+    EXPECT_TRUE(BuildNotesOverview(store, 2017, 0, 1, 0).starts_with("01.01.2017\r\nvornach\r\nRest\r\n \r\n"));
+}
+
 TEST_F(NotesOfDayTest, EncipheredNotesShowDeciphered) {
     store.SetPassword("geheim");
     ASSERT_TRUE(store.WriteDayNote(Day(2017, 5, 1), "Mai\xC3\xBC"));

@@ -50,7 +50,7 @@ int ActiveOption(const std::deque<Gtk::RadioButton>& options) {
 }  // namespace
 
 int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kMarkTitle, context.units, 33, 18);
     window.set_name("sk-main");  // the program font and background of the main window
 
@@ -99,7 +99,7 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
 }
 
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kColumnTitle, context.units, 26, 10);
     window.set_name("sk-main");
 
@@ -136,8 +136,8 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
 
 bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
-    const int type = state.view.calendarType;
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
+    const int type = state.settings.calendarType;
     if (!day || !ShiftMarkEntryAllowed(type, *day, crew)) return false;
     EnterShiftMark(state.shiftMarks, type, *day, crew,
                    [&](int currentCode, int k) { return ShiftMarkWindow(context, currentCode, k, *day); });
@@ -146,7 +146,7 @@ bool OpenShiftMarkEntry(WindowContext& context, int crew) {
 
 bool OpenShiftColumnChoice(WindowContext& context) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     if (!day) return false;
     const int crew = ChooseShiftColumn(context, 1, *day);
     if (crew == 0) return true;

@@ -16,12 +16,12 @@ constexpr const char* kCancel = "Abbruch";
 constexpr const char* kCancelTip = "Verlässt das Eingabefenster ohne Löschen";
 constexpr int kDeleteResponse = 1;
 // The field accepts 1 January 1970 to 31 July 2037.
-constexpr DayNumber kLastDeletableDay = 24683;
+constexpr DayNumber kLastDeletableDay = kLastFirstMonthDay;
 }  // namespace
 
 bool OpenDeleteNotesWindow(WindowContext& context) {
     AppState& state = context.state;
-    const std::optional<SelectedDay> selected = SelectedNoteDay(state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(state);
     if (!selected) return false;
     const Units& un = context.units;
     ModalWindow window(&context.parent, kTitle, un, 47, RoundHalfEven(20.5 * un.r) / double(un.r));

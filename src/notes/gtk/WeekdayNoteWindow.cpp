@@ -1,12 +1,11 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/WeekdayNoteModel.h"
-#include "ui/MessageBox.h"
 
 namespace sk {
 
 bool OpenWeekdayNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     WeekdayNoteModel model(store, selected->day);
@@ -47,15 +46,7 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     window.PlaceEntrySteps(
         y3, [&](int delta) { return model.Step(store, delta); }, [&] { return model.EntryLabel(); }, showChoices);
 
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] {
-                         if (!model.WouldSave()) return true;
-                         if (model.NeedsOverwriteQuestion(store) &&
-                             !AskQuestion(&window, weekday_texts::kOverwriteQuestion)) {
-                             return true;
-                         }
-                         return ReportNoteWrite(window, model.Save(store));
-                     });
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 

@@ -25,9 +25,8 @@ void RebuildMainWindow(WindowContext& context) {
     v.rowHeight = m.rowHeight;
     state.fontTooLarge = false;
     if (!context.host.FitWindow()) {
-        if (v.lastColumn >= 7) {
-            v.lastColumn = kFewestColumnsIndex;
-            state.settings.lastColumn = v.lastColumn;
+        if (state.settings.lastColumn > kFewestColumnsIndex) {
+            state.settings.lastColumn = kFewestColumnsIndex;
             if (!context.host.FitWindow()) state.fontTooLarge = true;
         } else {
             state.fontTooLarge = true;
@@ -35,7 +34,7 @@ void RebuildMainWindow(WindowContext& context) {
     }
     context.host.RelayoutControls();
     PlaceCursorOnToday(state, LocalToday());
-    context.host.SetVacationToggleVisible(ShowsVacationToggle(v.calendarType));
+    context.host.SetVacationToggleVisible(ShowsVacationToggle(state.settings.calendarType));
 }
 
 }  // namespace
@@ -126,10 +125,6 @@ bool Login(WindowContext& context) {
     const std::optional<LoginAnswer> answer = RunLoginWindow(context);
     if (!answer || answer->name.empty()) return false;
     AppState& state = context.state;
-    // What the view changed since the last save belongs to the old user.
-    state.settings.lastColumn = state.view.lastColumn;
-    state.settings.calendarType = state.view.calendarType;
-    state.settings.vacationBlockShown = state.view.vacationBlockShown;
     const LoginOutcome outcome = SwitchUser(answer->name, answer->password, state.settings, state.session,
                                             state.userDataFolder, state.calendarMarks, state.shiftMarks);
     if (!outcome.loggedIn) {
@@ -140,7 +135,7 @@ bool Login(WindowContext& context) {
     const std::optional<std::string> folderMessage = LoadUserSettings(state, LocalToday().year);
     LoadUserData(state);
     RebuildMainWindow(context);
-    context.host.Redraw(-1, -1);
+    context.host.Redraw();
     context.host.AfterUserChange();
     if (folderMessage) context.host.ShowMessage(user_texts::kErrorTitle, *folderMessage);
     if (state.fontTooLarge) {

@@ -39,19 +39,6 @@ struct OptionPair {
     }
 };
 
-// The settings the painting reads from its own copy.
-void PointPaintingAtSettings(AppState& state) {
-    const Settings& s = state.settings;
-    CoreSources& src = state.sources;
-    src.vacationStartMonth = s.vacationStartMonth;
-    src.vacationStartDay = s.vacationStartDay;
-    src.observer.latitude = s.latitude;
-    src.observer.longitude = s.longitude;
-    src.observer.zone = s.timeZone;
-    src.observer.autoSummerTime = s.autoSummerTime;
-    src.observer.twilightKind = s.twilightKind;
-}
-
 }  // namespace
 
 bool EditSettings(WindowContext& context) {
@@ -130,7 +117,7 @@ bool EditSettings(WindowContext& context) {
 
     // Blockurlaubsberechnung.
     column.pack_start(*NewGroup("Blockurlaubsberechnung", g, u, r), false, false);
-    const int vacationYear = state.vacationYear;
+    const int vacationYear = state.ShownVacationYear();
     DateField startField(false, DateFieldRange{});
     startField.SetDate(CivilDate{vacationYear, initial.vacationStartMonth, initial.vacationStartDay});
     startField.set_width_chars(8);
@@ -242,11 +229,8 @@ bool EditSettings(WindowContext& context) {
     form.hours38Text = hours38Field.get_text().raw();
     form.hours40Text = hours40Field.get_text().raw();
     ApplySettingsForm(form, vacationYear, settings, state.vacationTables);
-    settings.lastColumn = state.view.lastColumn;
-    settings.calendarType = state.view.calendarType;
-    settings.vacationBlockShown = state.view.vacationBlockShown;
     SaveSettings(settings, state.session.baseDataDirectory);
-    PointPaintingAtSettings(state);
+    TakeSettings(state.sources, settings);
     return true;
 }
 
