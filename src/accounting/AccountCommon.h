@@ -58,7 +58,7 @@ int ShiftMinutesOn(const AccountPlan& plan, int homeCrew, DayNumber d, int markC
 bool IsCountedHolidayIn(const AccountPlan& plan, DayNumber d, int level);
 
 // The record files: fixed-size records, numbers of four bytes with the
-// lowest first (read and written with marks/RecordBytes.h, like the mark
+// lowest first (read and written with base/RecordBytes.h, like the mark
 // files); the last whole record counts. A file beyond this size is not ours.
 inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
 

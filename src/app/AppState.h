@@ -11,6 +11,7 @@
 #include "calendar/SchoolHolidays.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
+#include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 #include "settings/Settings.h"
 #include "settings/Users.h"
@@ -33,6 +34,9 @@ struct AppState {
     SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
+    // The note editor on screen, so a termination signal can keep its
+    // unsaved text (the window sets and clears it).
+    const NoteEditModel* openNoteEditor = nullptr;
     bool fontTooLarge = false;
     std::string defaultFontFamily = "Sans";  // the desktop's sans font
 

@@ -10,6 +10,8 @@
 
 #include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
+#include "notes/NoteEditModel.h"
+#include "notes/NoteRecovery.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/NotesOfDay.h"
 #include "astro/AstronomyLine.h"
@@ -293,6 +295,7 @@ void MainWindow::BuildContent() {
 }
 
 void MainWindow::AfterFirstShow() {
+    OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
@@ -354,6 +357,7 @@ bool MainWindow::OnDelete(GdkEventAny*) {
 }
 
 void MainWindow::Redraw() {
+    RereadChangedData(state_);
     RelayoutControls();
     const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
@@ -503,7 +507,26 @@ void MainWindow::ChangeBackground() {
     Redraw();
 }
 
+void MainWindow::OfferNoteRecovery() {
+    const std::string& folder = state_.userDataFolder;
+    const std::optional<NoteRecovery> copy = ReadNoteRecovery(folder);
+    if (!copy) return;
+    const bool restore = AskQuestion(this, NoteRecoveryQuestion(*copy));
+    if (state_.view.quitRequested) return;  // the program was ended meanwhile: ask again next time
+    if (!restore) {
+        DiscardNoteRecovery(folder);
+        return;
+    }
+    if (!RestoreNoteRecovery(folder, *copy)) {
+        ShowMessage(texts::kError, kNoteRecoveryFailed);
+        return;
+    }
+    state_.notes.ScanAll();
+    Redraw();
+}
+
 void MainWindow::AfterUserChange() {
+    OfferNoteRecovery();
     ApplyStyle();
     ShowNotesOfDay(false);
 }

@@ -22,6 +22,8 @@ public:
     void BuildContent();
     // Start-up steps that may show windows, run once the window is up.
     void AfterFirstShow();
+    // A note text an ending by signal kept in a recovery copy: offered back.
+    void OfferNoteRecovery();
     void RequestQuit();
 
     // CommandHost

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "base/FileIO.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "settings/SettingsStorage.h"
 
@@ -25,6 +26,9 @@ std::optional<std::string> LoadUserSettings(AppState& state, int currentYear) {
 }
 
 void LoadUserData(AppState& state) {
+    // Interrupted saves of earlier runs leave their temporary files behind.
+    RemoveStaleTempFiles(state.userDataFolder);
+    RemoveStaleTempFiles(state.session.baseDataDirectory);
     state.notes = NoteStore(state.userDataFolder, state.session.userPassword);
     state.notes.ScanAll();
     state.shiftMarks.Load(state.userDataFolder);
@@ -37,6 +41,13 @@ void LoadUserData(AppState& state) {
     src.shiftMarks = &state.shiftMarks;
     src.vacationTables = &state.vacationTables;
     TakeSettings(src, state.settings);
+}
+
+bool RereadChangedData(AppState& state) {
+    const bool shift = state.shiftMarks.ReloadIfChanged(state.userDataFolder);
+    const bool calendar = state.calendarMarks.ReloadIfChanged(state.userDataFolder);
+    const bool notes = state.notes.RescanIfFolderChanged();
+    return shift || calendar || notes;
 }
 
 void PlaceCursorOnToday(AppState& state, const DayContext& today) { PlaceCursorOn(state.view, today.dayNumber); }

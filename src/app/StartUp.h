@@ -21,6 +21,11 @@ std::optional<std::string> LoadUserSettings(AppState& state, int currentYear);
 // sources at them.
 void LoadUserData(AppState& state);
 
+// Before a repaint: reads again what another instance on the same data
+// folder changed (mark files, the note folder), one stat each. True when
+// anything was read again.
+bool RereadChangedData(AppState& state);
+
 // First displayed month and the cursor on today.
 void PlaceCursorOnToday(AppState& state, const DayContext& today);
 

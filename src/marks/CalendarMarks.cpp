@@ -10,9 +10,21 @@
 namespace sk {
 namespace {
 constexpr std::size_t kRecordSize = 12;
-constexpr std::size_t kMaxFileBytes = 16u << 20;  // far beyond any real list
+
+std::vector<CalendarMark> ParseFileBytes(const std::optional<std::string>& bytes) {
+    if (!bytes) return {};
+    return ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / kRecordSize * kRecordSize));
+}
 
 bool ByStart(const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; }
+
+// Removes the first equal mark; true when there was one.
+bool EraseOne(std::vector<CalendarMark>& marks, const CalendarMark& m) {
+    const auto it = std::find(marks.begin(), marks.end(), m);
+    if (it == marks.end()) return false;
+    marks.erase(it);
+    return true;
+}
 }  // namespace
 
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes) {
@@ -36,20 +48,66 @@ std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks) {
     return out;
 }
 
+std::vector<CalendarMark> MergeCalendarMarks(const std::vector<CalendarMark>& base,
+                                             const std::vector<CalendarMark>& mine,
+                                             const std::vector<CalendarMark>& theirs) {
+    // Multiset differences: what mine removed from base and what it added.
+    std::vector<CalendarMark> added = mine, removed;
+    for (const auto& m : base)
+        if (!EraseOne(added, m)) removed.push_back(m);
+    std::vector<CalendarMark> newThere = theirs;
+    for (const auto& m : base) EraseOne(newThere, m);
+
+    std::vector<CalendarMark> result = theirs;
+    for (const auto& m : removed) EraseOne(result, m);
+    for (const auto& a : added) {
+        std::erase_if(newThere, [&](const CalendarMark& t) {
+            const bool overlaps = t.start <= a.end && a.start <= t.end;
+            if (overlaps) EraseOne(result, t);
+            return overlaps;
+        });
+        result.push_back(a);
+    }
+    std::stable_sort(result.begin(), result.end(), ByStart);
+    return result;
+}
+
 void CalendarMarkList::Load(const std::string& folder) {
-    const auto bytes = ReadRegularFile(JoinPath(folder, kCalendarMarkFileName), kMaxFileBytes + 1);
-    loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
-    Assign(bytes ? ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
-                 : std::vector<CalendarMark>{});
+    Assign(ParseFileBytes(file_.Read(JoinPath(folder, kCalendarMarkFileName))));
     changed = false;
 }
 
-bool CalendarMarkList::Save(const std::string& folder) {
-    if (loadedIncompletely_) return false;
+bool CalendarMarkList::ReloadIfChanged(const std::string& folder) {
     const std::string path = JoinPath(folder, kCalendarMarkFileName);
-    const bool ok = marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, FormatCalendarMarks(marks_));
-    if (ok) changed = false;
-    return ok;
+    if (!file_.ChangedOnDisk(path)) return false;
+    const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
+    std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
+    Assign(changed ? MergeCalendarMarks(base, marks_, theirs) : std::move(theirs));
+    return true;
+}
+
+bool CalendarMarkList::Save(const std::string& folder) {
+    lastProblem = MarkSaveProblem::WriteFailed;
+    if (file_.tooLarge) return false;
+    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
+    if (!lock) {
+        lastProblem = MarkSaveProblem::FolderBusy;
+        return false;
+    }
+    const std::string path = JoinPath(folder, kCalendarMarkFileName);
+    if (file_.ChangedOnDisk(path)) {
+        // Another instance wrote meanwhile: its changes stay, ours go on top.
+        const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
+        const std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
+        if (file_.tooLarge) return false;
+        Assign(MergeCalendarMarks(base, marks_, theirs));
+    }
+    std::string bytes = FormatCalendarMarks(marks_);
+    if (!(marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes))) return false;
+    file_.Wrote(path, std::move(bytes));
+    changed = false;
+    lastProblem = MarkSaveProblem::None;
+    return true;
 }
 
 void CalendarMarkList::Assign(std::vector<CalendarMark> marks) {
@@ -58,8 +116,7 @@ void CalendarMarkList::Assign(std::vector<CalendarMark> marks) {
 }
 
 void CalendarMarkList::Reindex() {
-    sorted_ = std::is_sorted(marks_.begin(), marks_.end(),
-                             [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    sorted_ = std::is_sorted(marks_.begin(), marks_.end(), ByStart);
     endPrefixMax_.clear();
     if (!sorted_) return;
     endPrefixMax_.reserve(marks_.size());

@@ -24,6 +24,12 @@ NoteClosing CloseNoteWindow(NoteWindowModel& model, NoteStore& store, NoteExit e
         const bool go = dialogs.ask(question);
         if (quitting() || !go) return NoteClosing::Close;
     }
+    if (dialogs.choose && edit.ChangedElsewhere()) {
+        // Another instance on the shared folder saved this note meanwhile.
+        const NoteConflictChoice choice = dialogs.choose(note_texts::kChangedElsewhereQuestion);
+        if (quitting() || choice == NoteConflictChoice::TakeTheirs) return NoteClosing::Close;
+        if (choice == NoteConflictChoice::BackToEditing) return NoteClosing::KeepOpen;
+    }
     if (model.Save(store) || quitting()) return NoteClosing::Close;
     if (edit.Working().empty()) {
         // Nothing of the user's is lost by leaving.

@@ -46,10 +46,13 @@ public:
 // The dialogs the rules need. ask shows a question (true for "Ja"), report
 // an error message. quitting tells whether the program is being ended by a
 // signal: from then on nothing is asked or written and the window closes.
+// choose answers the question about a note another instance changed meanwhile.
+enum class NoteConflictChoice { KeepMine, TakeTheirs, BackToEditing };
 struct NoteDialogs {
     std::function<bool(const std::string&)> ask;
     std::function<void(const std::string&)> report;
     std::function<bool()> quitting;
+    std::function<NoteConflictChoice(const std::string&)> choose;
 };
 
 enum class NoteClosing { Close, KeepOpen };

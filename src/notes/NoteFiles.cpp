@@ -24,7 +24,7 @@ bool DeleteNoteFile(const std::string& path) {
 
 std::string ReadNoteFile(const std::string& path, std::string_view key) {
     const std::size_t bytesPerCharacter = key.empty() ? 1 : 3;
-    const auto bytes = ReadRegularFile(path, kNoteReadLimit * bytesPerCharacter);
+    const auto bytes = ReadRegularFileInItsFolder(path, kNoteReadLimit * bytesPerCharacter);
     if (!bytes) return {};
     return Latin1ToUtf8(DecipherNote(*bytes, key));
 }

@@ -17,10 +17,10 @@ PeriodicNoteModel::PeriodicNoteModel(const NoteStore& store, const DayContext& d
     const std::string first = store.PeriodicNoteFileOfDay(day, 1);
     const auto parsed = ParseNoteFileName(first);
     if (parsed && parsed->kind == NoteKind::Periodic) {
-        edit_.Load(store.ReadNoteFile(first));
+        edit_.LoadFile(store, first);
         period_ = loadedPeriod_ = parsed->period;
     } else {
-        edit_.Load({});
+        edit_.LoadNew(store, PeriodicNoteFileName(PeriodicAnchor(day.dayNumber, period_), period_));
     }
 }
 
@@ -33,7 +33,7 @@ bool PeriodicNoteModel::Step(const NoteStore& store, int delta) {
     const auto parsed = ParseNoteFileName(file);
     if (!parsed || parsed->kind != NoteKind::Periodic) return false;
     k_ = wanted;
-    edit_.Load(store.ReadNoteFile(file));
+    edit_.LoadFile(store, file);
     period_ = loadedPeriod_ = parsed->period;
     return true;
 }

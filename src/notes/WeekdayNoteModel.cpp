@@ -12,17 +12,17 @@ WeekdayNoteModel::WeekdayNoteModel(const NoteStore& store, const DayContext& day
         LoadEntry(store);
         return;
     }
-    edit_.Load({});
     monthSel_ = day.month;
     const bool lastWeek = day.day > day.CurrentMonthLength() - 7;
     occurrence_ = lastWeek ? kLastOccurrence : OccurrenceOfDay(day.day);
+    edit_.LoadNew(store, WeekdayNoteFileName(WeekdayNoteCode(monthSel_, weekday_, occurrence_)));
     loadedMonthSel_ = monthSel_;
     loadedOccurrence_ = occurrence_;
 }
 
 void WeekdayNoteModel::LoadEntry(const NoteStore& store) {
     const int code = entries_[static_cast<std::size_t>(k_ - 1)];
-    edit_.Load(store.ReadNoteFile(WeekdayNoteFileName(code)));
+    edit_.LoadFile(store, WeekdayNoteFileName(code));
     monthSel_ = (code - kFirstWeekdayNoteCode) / 100;
     occurrence_ = code - kFirstWeekdayNoteCode - monthSel_ * 100 - weekday_ * 10;
     loadedMonthSel_ = monthSel_;

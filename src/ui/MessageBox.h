@@ -29,4 +29,9 @@ void ShowMessage(Gtk::Window* parent, const std::string& title, const std::strin
 // closing the box answer "Nein".
 bool AskQuestion(Gtk::Window* parent, const std::string& text);
 
+// A question titled "Frage" with "Ja", "Nein" and "Abbrechen"; Esc and
+// closing the box answer "Abbrechen".
+enum class Answer { Yes, No, Cancel };
+Answer AskYesNoCancel(Gtk::Window* parent, const std::string& text);
+
 }  // namespace sk

@@ -1,6 +1,7 @@
 #include "marks/gtk/CalendarMarkWindow.h"
 
 #include "marks/CalendarMarkWindowModel.h"
+#include "marks/gtk/ShiftMarkWindow.h"
 #include "marks/ShiftMarkWindowModel.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
@@ -105,7 +106,12 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
         endField.grab_focus();
     }
     window.hide();
-    model.Finish(state.calendarMarks, ending, startDay, endDay);
+    if (model.Finish(state.calendarMarks, ending, startDay, endDay) && state.calendarMarks.changed) {
+        // Saved at once, so neither a lost session nor another instance on
+        // the shared folder can take the mark away.
+        const bool saved = state.calendarMarks.Save(state.userDataFolder);
+        ReportMarkSave(context.parent, saved, state.calendarMarks.lastProblem);
+    }
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 
+#include "ui/MessageBox.h"
+
 #include <gdk/gdkkeysyms.h>
 
 #include <deque>
@@ -134,13 +136,24 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
     return chosen < 0 ? 0 : chosen + 1;
 }
 
+void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem) {
+    if (!saved) ShowMessage(&parent, message_titles::kError, MarkSaveMessage(problem));
+}
+
 bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     AppState& state = context.state;
     const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     const int type = state.settings.calendarType;
     if (!day || !ShiftMarkEntryAllowed(type, *day, crew)) return false;
-    EnterShiftMark(state.shiftMarks, type, *day, crew,
-                   [&](int currentCode, int k) { return ShiftMarkWindow(context, currentCode, k, *day); });
+    const bool entered = EnterShiftMark(state.shiftMarks, type, *day, crew, [&](int currentCode, int k) {
+        return ShiftMarkWindow(context, currentCode, k, *day);
+    });
+    // Saved at once, so neither a lost session nor another instance on the
+    // shared folder can take the mark away.
+    if (entered) {
+        const bool saved = state.shiftMarks.Save(state.userDataFolder);
+        ReportMarkSave(context.parent, saved, state.shiftMarks.lastProblem);
+    }
     return true;
 }
 

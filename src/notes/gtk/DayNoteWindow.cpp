@@ -10,6 +10,7 @@ bool OpenDayNoteWindow(WindowContext& context) {
     NoteStore& store = context.state.notes;
     DayNoteModel model(store, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 29, model.Edit(), 1.0);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
     window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }

@@ -1,6 +1,7 @@
 #include "notes/NoteDeletion.h"
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
+#include "marks/gtk/ShiftMarkWindow.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 
@@ -67,6 +68,12 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
             const CivilDate chosen = date.Date();
             const DayNumber d = DayNumberOf(chosen.year, chosen.month, chosen.day);
             DeleteNotesAndMarks(choice, d, state.notes, state.calendarMarks, state.shiftMarks, state.userDataFolder);
+            // A list still marked as changed could not be saved.
+            if (choice.shiftMarks && state.shiftMarks.changed) {
+                ReportMarkSave(window, false, state.shiftMarks.lastProblem);
+            } else if (choice.calendarMarks && state.calendarMarks.changed) {
+                ReportMarkSave(window, false, state.calendarMarks.lastProblem);
+            }
             window.hide();
             return true;
         }

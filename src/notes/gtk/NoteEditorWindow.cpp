@@ -163,6 +163,14 @@ void NoteEditorWindow::RunEditor(NoteWindowModel& model, NoteStore& store, const
         [this](const std::string& question) { return AskQuestion(this, question); },
         [this](const std::string& text) { ShowMessage(this, message_titles::kError, text); },
         quitting,
+        [this](const std::string& question) {
+            switch (AskYesNoCancel(this, question)) {
+                case Answer::Yes: return NoteConflictChoice::KeepMine;
+                case Answer::No: return NoteConflictChoice::TakeTheirs;
+                case Answer::Cancel: break;
+            }
+            return NoteConflictChoice::BackToEditing;
+        },
     };
     for (;;) {
         const int answer = run();

@@ -20,6 +20,18 @@ bool OpenWeekdayNoteWindow(WindowContext& context);
 bool OpenNotesOverview(WindowContext& context);
 bool OpenDeleteNotesWindow(WindowContext& context);
 
+// Tells the program which note editor is on screen while it exists.
+class OpenNoteEditorMark {
+public:
+    OpenNoteEditorMark(AppState& state, const NoteEditModel& edit) : state_(state) { state_.openNoteEditor = &edit; }
+    ~OpenNoteEditorMark() { state_.openNoteEditor = nullptr; }
+    OpenNoteEditorMark(const OpenNoteEditorMark&) = delete;
+    OpenNoteEditorMark& operator=(const OpenNoteEditorMark&) = delete;
+
+private:
+    AppState& state_;
+};
+
 // A window of notes to read (the overview, the notes of a day), 60u x 33r:
 // the text (file form) in the look of the main window, its background also
 // behind the text. wrapWords breaks long lines at words.

@@ -10,6 +10,7 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     NoteStore& store = context.state.notes;
     PeriodicNoteModel model(store, selected->day, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 33, model.Edit(), 1.5);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
 
     const Units& un = context.units;
     const int h = window.ButtonHeight(), W = window.InnerWidth();

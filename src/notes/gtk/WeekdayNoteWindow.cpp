@@ -10,6 +10,7 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     NoteStore& store = context.state.notes;
     WeekdayNoteModel model(store, selected->day);
     NoteEditorWindow window(&context.parent, weekday_texts::kTitle, context.units, 64, 33, model.Edit(), 1.5);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
 
     const Units& un = context.units;
     const int h = window.ButtonHeight(), W = window.InnerWidth();

@@ -10,6 +10,7 @@ bool OpenYearlyNoteWindow(WindowContext& context) {
     NoteStore& store = context.state.notes;
     YearlyNoteModel model(store, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 31, model.Edit(), 1.0);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
 
     const Units& un = context.units;
     const int b = window.ButtonWidth(), h = window.ButtonHeight(), y2 = window.RowTop(29);
