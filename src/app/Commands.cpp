@@ -101,8 +101,6 @@ int CalendarTypeForMenu(int menuId, int currentType) {
     }
 }
 
-bool ShowsVacationToggle(int calendarType) { return IsFiveCrewColourType(calendarType); }
-
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today) {
     ViewState& v = state.view;
     v.firstMonth = today.month;

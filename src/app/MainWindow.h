@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/Commands.h"
 #include "view/TextStamps.h"
 
@@ -35,7 +35,8 @@ public:
     void ChangeBackground() override;
     void EditEarliestVacationStart() override;
     bool OpenSubsystemWindow(int menuId) override;
-    void AfterUserChange() override;
+    void TakeNewUser() override;
+    void ReloadUserData() override;
 
     Glib::RefPtr<Gdk::Pixbuf> CalendarPixbuf() const;
 
@@ -47,6 +48,10 @@ private:
     // Redraw with the mouse position PaintCalendar hit-tests when the cursor
     // step is (0, 0): a click puts the cursor on the clicked cell.
     void RedrawAt(int dx, int dy, int mouseX, int mouseY);
+    // The current user's font units, the window fitted to them (fewer
+    // columns first when it is too wide), the cursor on today and the first
+    // paint: at start and after a change of user.
+    void ShowUser();
     void BuildStatusFields();
     void BuildButtons();
     void ApplyStyle();
@@ -70,7 +75,6 @@ private:
     Gtk::Image image_;
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
-    Glib::RefPtr<Gtk::CssProvider> css_;
     std::unique_ptr<TextStamps> stamps_;
     bool updatingToggle_ = false;
     bool ignoreFieldFocus_ = false;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "cli/IcsTimeZone.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/FileIO.h"
+#include "base/FileIO.h"
 
 namespace sk::testing {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "notes/Latin1.h"
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
 #include "common/TempFolder.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "accounting/VacationBlock.h"
+#include "shift/VacationBlock.h"
 #include "calendar/Date.h"
 #include "calendar/Holidays.h"
 #include "shift/ShiftComputation.h"

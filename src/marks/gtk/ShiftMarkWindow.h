@@ -2,7 +2,7 @@
 // The windows "Schichtmarkierung eingeben" and "Schichtspalte eingeben", and
 // the shift-mark entry for the selected day that they serve.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -3,6 +3,7 @@
 #include "notes/gtk/NoteWindow.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramStyle.h"
 
 namespace sk {
 

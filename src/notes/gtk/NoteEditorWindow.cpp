@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "notes/gtk/NoteWindow.h"
+#include "ui/ProgramStyle.h"
 #include "ui/MessageBox.h"
 
 namespace sk {
@@ -11,8 +12,6 @@ namespace {
 constexpr int kSaveResponse = 1;
 constexpr int kDeleteNoteResponse = 2;
 }  // namespace
-
-void StyleLikeMainWindow(Gtk::Window& window) { window.set_name("sk-main"); }
 
 bool ReportNoteWrite(Gtk::Window& window, bool written) {
     if (!written) ShowMessage(&window, message_titles::kError, note_texts::kWriteFailed);

@@ -63,8 +63,6 @@ private:
     sigc::connection lengthCheck_;
 };
 
-// Gives a dialog the background and the font of the main window.
-void StyleLikeMainWindow(Gtk::Window& window);
 
 // The result of a note write: true when it worked, else the user is told
 // (the window then stays open with the text).

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -1,8 +1,7 @@
-#include <cstdio>
-
 #include "notes/NoteEditModel.h"
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
+#include "ui/ProgramStyle.h"
 #include "notes/NotesOverview.h"
 #include "ui/MessageBox.h"
 
@@ -28,13 +27,7 @@ bool OpenNotesOverview(WindowContext& context) {
     Gtk::TextView view;
     SetUpReadOnlyText(scroller, view, EditorTextOfNote(text));
     // The field takes the calendar's background, like the main window.
-    const Rgb bg = v.backgroundColour;
-    char css[96];
-    std::snprintf(css, sizeof css, "textview text { background-color: #%02x%02x%02x; }", RedOf(bg), GreenOf(bg),
-                  BlueOf(bg));
-    auto provider = Gtk::CssProvider::create();
-    provider->load_from_data(css);
-    view.get_style_context()->add_provider(provider, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    UseCalendarBackground(view);
     window.Place(scroller, 1, 1, 58, 31);
     view.grab_focus();
     window.run();
