@@ -84,7 +84,6 @@ public:
 
 struct Scene {
     ViewState view;
-    CellDates cells;
     Cairo::RefPtr<Cairo::ImageSurface> surface;
     // Kept across repaints as the program keeps them.
     std::unique_ptr<TextStamps> stamps;
@@ -94,15 +93,16 @@ struct Scene {
         const FontMetrics m = MeasureFont(font);
         view.unitWidth = m.unitWidth;
         view.rowHeight = m.rowHeight;
-        view.lastColumn = 23;
-        view.widthUnits = WidthUnitsOf(23);
         view.firstYear = year;
         view.firstMonth = 0;
         view.cursorDay = 15;
-        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, ImageWidth(view), ImageHeight(view));
+        const CalendarGrid grid = Grid();
+        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, grid.ImageWidth(), grid.ImageHeight());
         stamps = std::make_unique<TextStamps>(font);
         canvas = std::make_unique<Canvas>(surface, *stamps);
     }
+    // Made anew on every repaint, as the program makes it.
+    CalendarGrid Grid() const { return MakeCalendarGrid(view, kMostColumnsIndex); }
 };
 
 void BM_Redraw(benchmark::State& st) {
@@ -111,7 +111,7 @@ void BM_Redraw(benchmark::State& st) {
     Scene scene(year);
     for (auto _ : st) {
         CoreCalendarData data(fixture.sources);
-        PaintCalendar(*scene.canvas, scene.view, scene.cells, data, fixture.options, -1, -1);
+        PaintCalendar(*scene.canvas, scene.view, scene.Grid(), data, fixture.options);
         benchmark::ClobberMemory();
     }
 }
@@ -123,9 +123,9 @@ void BM_RedrawFloor(benchmark::State& st) {
     Replay replay;
     CoreCalendarData core(fixture.sources);
     Recorder recorder(core, replay);
-    PaintCalendar(*scene.canvas, scene.view, scene.cells, recorder, fixture.options, -1, -1);
+    PaintCalendar(*scene.canvas, scene.view, scene.Grid(), recorder, fixture.options);
     for (auto _ : st) {
-        PaintCalendar(*scene.canvas, scene.view, scene.cells, replay, fixture.options, -1, -1);
+        PaintCalendar(*scene.canvas, scene.view, scene.Grid(), replay, fixture.options);
         benchmark::ClobberMemory();
     }
 }

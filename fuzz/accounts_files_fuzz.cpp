@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     sk::HoursRecord hours;
     if (sk::ParseHoursRecord(bytes, hours)) {
-        if (hours.homeCrew < 0 || hours.homeCrew > 4) std::abort();
+        if (hours.homeCrew < 0 || hours.homeCrew >= sk::kMaxOwnCrews) std::abort();
         if (hours.hoursFormat != 0 && hours.hoursFormat != 1) std::abort();
         if (!(std::fabs(hours.hoursAtStart) <= sk::kHoursLimit)) std::abort();
         sk::HoursRecord back;

@@ -1,6 +1,7 @@
 #include "accounting/AccountCommon.h"
 
 #include "calendar/Holidays.h"
+#include "shift/ShiftComputation.h"
 
 namespace sk {
 
@@ -32,6 +33,36 @@ bool IsCountedHoliday(DayNumber d, int level) {
         default:
             return false;
     }
+}
+
+namespace {
+
+int BuiltInCrew(int homeCrew) { return homeCrew >= 0 && homeCrew < kMaxCrews ? homeCrew : 0; }
+
+}  // namespace
+
+bool HomeCrewWorksOn(const AccountPlan& plan, int homeCrew, DayNumber d) {
+    if (plan.IsOwnPlan()) return plan.ownPlan != nullptr && OwnPlanShiftOf(*plan.ownPlan, homeCrew, d) != kShiftOff;
+    const ShiftCode code = ComputeCrewShifts(plan.calendarType, d, plan.block).table.Code(BuiltInCrew(homeCrew));
+    return code == kShiftEarly || code == kShiftLate || code == kShiftNight;
+}
+
+int ShiftMinutesOn(const AccountPlan& plan, int homeCrew, DayNumber d, int markColumn) {
+    if (!plan.IsOwnPlan()) return ShiftHoursOn(d) * 60;
+    if (plan.ownPlan == nullptr) return 0;
+    int kind = KindOfShiftCode(OwnPlanShiftOf(*plan.ownPlan, homeCrew, d));
+    if (kind < 0) kind = KindOfMarkColumn(markColumn);
+    return kind < 0 ? 0 : plan.ownPlan->kindTimes[kind].paidMinutes;
+}
+
+bool IsCountedHolidayIn(const AccountPlan& plan, DayNumber d, int level) {
+    if (!plan.IsOwnPlan() || plan.ownPlan == nullptr) return IsCountedHoliday(d, level);
+    switch (plan.ownPlan->countedHolidays) {
+        case CountedHolidayRule::kBuiltInRule: return IsCountedHoliday(d, level);
+        case CountedHolidayRule::kPublicHolidays: return IsPublicHoliday(MakeDayContext(d));
+        case CountedHolidayRule::kNone: return false;
+    }
+    return false;
 }
 
 }  // namespace sk

@@ -9,8 +9,11 @@
 #include "calendar/Date.h"
 #include "base/RecordBytes.h"
 #include "base/TrimBlanks.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
+
+struct VacationBlock;
 
 // Shift-mark codes of the five-crew and two-shift plans that the accounts read.
 inline constexpr int kMarkExtraWork = 0;  // "Arbeitseinsatz (X)"
@@ -18,8 +21,10 @@ inline constexpr int kMarkTimeOff = 1;    // "Freizeit"
 inline constexpr int kMarkVacation = 2;   // "Urlaub"
 inline constexpr int kMarkTraining = 3;   // "Lehrgang"
 
-// The four-crew plans keep no accounts.
-inline bool HasAccounts(int calendarType) { return calendarType >= 0 && calendarType < 6; }
+// The four-crew plans keep no accounts; the own plan does.
+inline bool HasAccounts(int calendarType) {
+    return (calendarType >= 0 && calendarType < 6) || calendarType == kOwnPlanCalendarType;
+}
 
 // Hours of one shift on day d: 8, or 12 on a Sunday.
 inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
@@ -32,8 +37,28 @@ inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
 // shift only. All Saints' Day is not a holiday here.
 bool IsCountedHoliday(DayNumber d, int level);
 
+// The plan the accounts count with: a built-in type with the vacation block
+// of the current year, or the own plan (type 8, `ownPlan` set).
+struct AccountPlan {
+    int calendarType = 0;
+    const VacationBlock* block = nullptr;
+    const OwnShiftPlan* ownPlan = nullptr;
+    bool IsOwnPlan() const { return calendarType == kOwnPlanCalendarType; }
+};
+
+// Whether the home crew works a shift on day d (codes 1-3; in the own plan
+// any shift). The own plan type without a plan has no working days.
+bool HomeCrewWorksOn(const AccountPlan& plan, int homeCrew, DayNumber d);
+// Minutes one shift counts on day d: 8 hours, 12 on a Sunday, in the
+// built-in plans; in the own plan the paid time of the shift the home crew
+// works, or for a day off the paid time of the shift of `markColumn` (1-4).
+int ShiftMinutesOn(const AccountPlan& plan, int homeCrew, DayNumber d, int markColumn);
+// The holiday test of the counts for the plan: IsCountedHoliday for the
+// built-in plans, the own plan's chosen rule for it.
+bool IsCountedHolidayIn(const AccountPlan& plan, DayNumber d, int level);
+
 // The record files: fixed-size records, numbers of four bytes with the
-// lowest first (read and written with marks/RecordBytes.h, like the mark
+// lowest first (read and written with base/RecordBytes.h, like the mark
 // files); the last whole record counts. A file beyond this size is not ours.
 inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
 

@@ -51,12 +51,9 @@ std::string WithSeparator(std::string text, int hoursFormat) {
     return text;
 }
 
-bool HomeCrewWorks(ShiftCode code) { return code == kShiftEarly || code == kShiftLate || code == kShiftNight; }
+AccountPlan PlanOf(const HoursCountInput& in) { return AccountPlan{in.calendarType, in.block, in.ownPlan}; }
 
-ShiftCode HomeCrewCode(const HoursCountInput& in, DayNumber d) {
-    const int crew = in.hours.homeCrew >= 0 && in.hours.homeCrew < kMaxCrews ? in.hours.homeCrew : 0;
-    return ComputeCrewShifts(in.calendarType, d, in.block).table.Code(crew);
-}
+constexpr double kMinutesPerHour = 60.0;
 
 }  // namespace
 
@@ -72,7 +69,7 @@ bool ParseHoursRecord(std::string_view bytes, HoursRecord& record) {
     out.hoursAtStart = LimitHours(value);
     out.hoursFormat = reader.U8(8) == 1 ? 1 : 0;
     const int crew = reader.U8(9);
-    out.homeCrew = crew <= 4 ? crew : 0;
+    out.homeCrew = crew < kMaxOwnCrews ? crew : 0;
     out.vacationBlockAsMinus = reader.U8(10) != 0;
     record = out;
     return true;
@@ -100,43 +97,66 @@ bool SaveHours(const std::string& folder, const HoursRecord& record) {
     return WriteFileAtomically(folder + kHoursFileName, FormatHoursRecord(record));
 }
 
-int HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
-    int hours = 0;
+namespace {
+
+long long MinutesOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    const AccountPlan plan = PlanOf(in);
+    long long minutes = 0;
     for (const ShiftMark& m : marks) {
         // Only the hours start bounds the count: the vacation record's start is
         // reset every new year and must not make earlier time off vanish.
         if (m.code != kMarkTimeOff || m.day < in.hours.hoursCountStart) continue;
-        if (IsCountedHoliday(m.day, m.crew)) continue;
-        if (HomeCrewWorks(HomeCrewCode(in, m.day))) hours += ShiftHoursOn(m.day);
+        if (IsCountedHolidayIn(plan, m.day, m.crew)) continue;
+        if (HomeCrewWorksOn(plan, in.hours.homeCrew, m.day))
+            minutes += ShiftMinutesOn(plan, in.hours.homeCrew, m.day, m.crew);
     }
-    return hours;
+    return minutes;
 }
 
-int HoursOfVacationBlock(const HoursCountInput& in) {
-    if (!in.hours.vacationBlockAsMinus || in.block == nullptr) return 0;
-    int hours = 0;
+long long MinutesOfVacationBlock(const HoursCountInput& in) {
+    // The own plan has no vacation block.
+    if (!in.hours.vacationBlockAsMinus || in.block == nullptr || in.calendarType == kOwnPlanCalendarType) return 0;
+    const int crew = in.hours.homeCrew >= 0 && in.hours.homeCrew < kMaxCrews ? in.hours.homeCrew : 0;
+    long long minutes = 0;
     for (DayNumber d = in.block->start; d < in.block->start + kVacationWindowDays; ++d) {
-        if (HomeCrewCode(in, d) == kShiftStandby && !IsCountedHoliday(d, 1)) hours += ShiftHoursOn(d);
+        const ShiftCode code = ComputeCrewShifts(in.calendarType, d, in.block).table.Code(crew);
+        if (code == kShiftStandby && !IsCountedHoliday(d, 1)) minutes += ShiftHoursOn(d) * 60;
     }
-    return hours;
+    return minutes;
 }
 
-int HoursOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
-    int hours = 0;
+long long MinutesOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    const AccountPlan plan = PlanOf(in);
+    long long minutes = 0;
     for (const ShiftMark& m : marks) {
         if (m.day < in.hours.hoursCountStart) continue;
         if (m.code != kMarkExtraWork && m.code != kMarkTraining) continue;
-        const ShiftCode code = HomeCrewCode(in, m.day);
-        if (code == kShiftStandby || code == kShiftOff || code == kShiftVacationOff) hours += ShiftHoursOn(m.day);
+        if (!HomeCrewWorksOn(plan, in.hours.homeCrew, m.day))
+            minutes += ShiftMinutesOn(plan, in.hours.homeCrew, m.day, m.crew);
     }
-    return hours;
+    return minutes;
+}
+
+}  // namespace
+
+double HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    return static_cast<double>(MinutesOfTimeOff(marks, in)) / kMinutesPerHour;
+}
+
+double HoursOfVacationBlock(const HoursCountInput& in) {
+    return static_cast<double>(MinutesOfVacationBlock(in)) / kMinutesPerHour;
+}
+
+double HoursOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
+    return static_cast<double>(MinutesOfExtraWork(marks, in)) / kMinutesPerHour;
 }
 
 float HoursBalance(const std::vector<ShiftMark>& marks, const HoursCountInput& in) {
-    // Whole hours are summed exactly; only the last step is single precision.
-    const long long total = static_cast<long long>(HoursOfExtraWork(marks, in)) - HoursOfTimeOff(marks, in) -
-                            HoursOfVacationBlock(in);
-    if (in.hours.hoursFormat != 1) return in.hours.hoursAtStart + static_cast<float>(total);
+    // Minutes are summed exactly; only the last step is single precision.
+    const long long totalMinutes =
+        MinutesOfExtraWork(marks, in) - MinutesOfTimeOff(marks, in) - MinutesOfVacationBlock(in);
+    if (in.hours.hoursFormat != 1)
+        return in.hours.hoursAtStart + static_cast<float>(static_cast<double>(totalMinutes) / kMinutesPerHour);
     // In "Std:Min" the fraction holds minutes. Adding whole hours keeps that
     // reading as long as the sign stays; across zero the minutes must be
     // taken from the other side of the hour (7:30 - 8 h is -0:30, not -0:70),
@@ -146,7 +166,7 @@ float HoursBalance(const std::vector<ShiftMark>& marks, const HoursCountInput& i
     const long long wholeHours = static_cast<long long>(magnitude);
     const long long minutes = std::llround((magnitude - static_cast<double>(wholeHours)) * 100.0);
     const long long startMinutes = (start < 0 ? -1 : 1) * (wholeHours * 60 + minutes);
-    const long long sum = startMinutes + total * 60;
+    const long long sum = startMinutes + totalMinutes;
     const long long absSum = sum < 0 ? -sum : sum;
     const double value = static_cast<double>(absSum / 60) + static_cast<double>(absSum % 60) / 100.0;
     return static_cast<float>(sum < 0 ? -value : value);

@@ -12,6 +12,7 @@
 #include "shift/VacationBlock.h"
 #include "calendar/Date.h"
 #include "marks/ShiftMarks.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -22,14 +23,14 @@ struct HoursRecord {
     DayNumber hoursCountStart = 0;  // "Stunden am:"
     float hoursAtStart = 0.0f;      // balance on that day, in the notation of hoursFormat
     int hoursFormat = 0;            // 0 "Std,dez", 1 "Std:Min"
-    int homeCrew = 0;               // "Stammschicht", crew 0-4
+    int homeCrew = 0;               // "Stammschicht", crew 0-4 (0-5 in the own plan)
     bool vacationBlockAsMinus = false;
     bool operator==(const HoursRecord&) const = default;
 };
 
 // Reads the last complete record into `record`; false (record unchanged)
 // when the bytes hold none. Values outside their meaning are brought back:
-// a crew beyond 4 becomes 0, a format other than 1 becomes 0, a balance
+// a crew beyond the own plan's sixth becomes 0, a format other than 1 becomes 0, a balance
 // that is not a number becomes 0 and one beyond ±600 is limited.
 bool ParseHoursRecord(std::string_view bytes, HoursRecord& record);
 std::string FormatHoursRecord(const HoursRecord& record);
@@ -40,22 +41,29 @@ void LoadHours(const std::string& folder, HoursRecord& record);
 bool SaveHours(const std::string& folder, const HoursRecord& record);
 
 // Everything the counts need besides the marks. `block` is the vacation
-// block of the current year (the counts use it for every day).
+// block of the current year (the counts use it for every day). The own
+// plan (type 8) counts with `ownPlan`; without one it counts nothing.
 struct HoursCountInput {
     int calendarType = 0;
     HoursRecord hours;
     const VacationBlock* block = nullptr;
+    const OwnShiftPlan* ownPlan = nullptr;
 };
+
+// A shift's hours: 8, 12 on a Sunday, in the built-in plans; the paid hours
+// of the shift in the own plan (for extra work on a day off: of the shift of
+// the mark's column).
 
 // Hours of "Freizeit" marks on or after the hours count start, on days the home crew works, that are not
 // counted holidays for the mark's column.
-int HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
+double HoursOfTimeOff(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
 // Hours of the vacation-block days on which the home crew shows code 0 and
-// that are no counted holidays; 0 unless vacationBlockAsMinus is set.
-int HoursOfVacationBlock(const HoursCountInput& in);
+// that are no counted holidays; 0 unless vacationBlockAsMinus is set (and
+// always 0 in the own plan, which has no vacation block).
+double HoursOfVacationBlock(const HoursCountInput& in);
 // Extra work and training on or after the hours count start on days the
 // home crew does not work.
-int HoursOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
+double HoursOfExtraWork(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
 // hoursAtStart + extra work - time off - vacation block, in single precision.
 float HoursBalance(const std::vector<ShiftMark>& marks, const HoursCountInput& in);
 

@@ -67,17 +67,16 @@ bool SaveVacationDays(const std::string& folder, const VacationDays& days) {
 }
 
 int CountVacationMarks(const std::vector<ShiftMark>& marks, int calendarType, const VacationDays& days, int homeCrew,
-                       int currentYear, const VacationBlock& currentYearBlock) {
+                       int currentYear, const VacationBlock& currentYearBlock, const OwnShiftPlan* ownPlan) {
     const DayNumber yearStart = FirstDayOfYear(currentYear);
     const DayNumber nextYearStart = FirstDayOfYear(currentYear + 1);
-    const int crew = homeCrew >= 0 && homeCrew < kMaxCrews ? homeCrew : 0;
+    const AccountPlan plan{calendarType, &currentYearBlock, ownPlan};
     int count = 0;
     for (const ShiftMark& m : marks) {
         if (m.code != kMarkVacation || m.day < days.vacationCountStart) continue;
         if (m.day < yearStart || m.day >= nextYearStart) continue;
-        if (IsCountedHoliday(m.day, m.crew)) continue;
-        const ShiftCode code = ComputeCrewShifts(calendarType, m.day, &currentYearBlock).table.Code(crew);
-        if (code == kShiftEarly || code == kShiftLate || code == kShiftNight) ++count;
+        if (IsCountedHolidayIn(plan, m.day, m.crew)) continue;
+        if (HomeCrewWorksOn(plan, homeCrew, m.day)) ++count;
     }
     return count;
 }
@@ -96,18 +95,22 @@ void LoadAccountFiles(const std::string& folder, AccountFiles& files, int curren
 
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
                                    const std::vector<ShiftMark>& marks, int calendarType, int currentYear,
-                                   int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables) {
+                                   int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables,
+                                   const OwnShiftPlan* ownPlan) {
     AccountStatus status;
     if (!HasAccounts(calendarType)) return status;
+    if (calendarType == kOwnPlanCalendarType && ownPlan == nullptr) return status;
     LoadAccountFiles(folder, files, currentYear);
     // Both counts use the block of the current year, whatever year a mark is in.
     const VacationBlock block = ComputeVacationBlock(currentYear, vacationStartMonth, vacationStartDay, tables);
-    const int counted = CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block);
+    const int counted =
+        CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block, ownPlan);
     status.remainingVacation = RemainingVacationText(files.vacation, counted);
     HoursCountInput in;
     in.calendarType = calendarType;
     in.hours = files.hours;
     in.block = &block;
+    in.ownPlan = ownPlan;
     const float balance = HoursBalance(marks, in);
     status.hoursBalance = HoursBalanceText(balance, files.hours.hoursFormat);
     status.hoursColour = HoursBalanceColour(balance);

@@ -40,9 +40,11 @@ bool SaveVacationDays(const std::string& folder, const VacationDays& days);
 
 // Vacation marks of the current year that count: on or after the count
 // start, on a day the home crew works (after the vacation block of
-// `currentYearBlock`), and no counted holiday for the mark's column.
+// `currentYearBlock`), and no counted holiday for the mark's column. The
+// own plan (type 8) counts the working days of the home crew in `ownPlan`.
 int CountVacationMarks(const std::vector<ShiftMark>& marks, int calendarType, const VacationDays& days, int homeCrew,
-                       int currentYear, const VacationBlock& currentYearBlock);
+                       int currentYear, const VacationBlock& currentYearBlock,
+                       const OwnShiftPlan* ownPlan = nullptr);
 // The status field: days left minus the counted marks, padded to 3 characters.
 std::string RemainingVacationText(const VacationDays& days, int countedMarks);
 
@@ -54,7 +56,7 @@ struct AccountFiles {
 void LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear);
 
 // The two status fields in full (files read, counts made); empty texts for
-// the four-crew plans.
+// the four-crew plans and for the own plan type without a plan.
 struct AccountStatus {
     std::string remainingVacation;
     std::string hoursBalance;
@@ -62,7 +64,8 @@ struct AccountStatus {
 };
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
                                    const std::vector<ShiftMark>& marks, int calendarType, int currentYear,
-                                   int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables);
+                                   int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables,
+                                   const OwnShiftPlan* ownPlan = nullptr);
 
 // The field "Tage" of the window "Urlaub eingeben": on every change a value
 // of 61 or more becomes "60" and one below -60 becomes "-60"; anything else

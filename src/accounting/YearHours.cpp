@@ -1,6 +1,7 @@
 #include "accounting/YearHours.h"
 
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 
 #include "accounting/AccountCommon.h"
@@ -23,7 +24,7 @@ std::string DecimalComma(double v) {
 }
 
 std::string HoursCell(const YearHours& table, double v) {
-    if (table.twoShift) return DecimalComma(v);
+    if (table.decimalHours) return DecimalComma(v);
     return std::to_string(static_cast<long long>(v));
 }
 
@@ -37,7 +38,7 @@ YearHours CountYearHours(int year, int calendarType, int vacationStartMonth, int
     const DayNumber next = FirstDayOfYear(year + 1);
     if (calendarType == 2) {
         result.crews = 3;
-        result.twoShift = true;
+        result.decimalHours = true;
         for (DayNumber d = first; d < next; ++d) {
             const int month = CivilOf(d).month - 1;
             const CrewDayTable t = ComputeCrewShifts(calendarType, d, nullptr).table;
@@ -67,13 +68,34 @@ YearHours CountYearHours(int year, int calendarType, int vacationStartMonth, int
     return result;
 }
 
+YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan) {
+    YearHours result;
+    result.crews = std::min(plan.CrewCount(), kMaxOwnCrews);
+    result.decimalHours = true;
+    for (int j = 0; j < result.crews; ++j) result.crewNames.push_back(plan.crews[j].name);
+    const DayNumber next = FirstDayOfYear(year + 1);
+    for (DayNumber d = FirstDayOfYear(year); d < next; ++d) {
+        const int month = CivilOf(d).month - 1;
+        const OwnPlanDay day = OwnPlanDayOf(plan, d);
+        for (int j = 0; j < result.crews; ++j) {
+            const int kind = KindOfShiftCode(day.Code(j));
+            if (kind < 0) continue;
+            const double hours = plan.kindTimes[kind].paidMinutes / 60.0;
+            result.hours[j][month] += hours;
+            result.hours[j][12] += hours;
+        }
+    }
+    return result;
+}
+
 float YearHoursTarget(int calendarType, float targetHours38, float targetHours40) {
     return calendarType == 2 ? targetHours40 : targetHours38;
 }
 
 std::vector<std::string> YearHoursColumnTitles(const YearHours& table) {
     std::vector<std::string> titles{"Monat"};
-    for (int j = 0; j < table.crews; ++j) titles.emplace_back(kCrewNames[j]);
+    for (int j = 0; j < table.crews; ++j)
+        titles.emplace_back(j < static_cast<int>(table.crewNames.size()) ? table.crewNames[j] : kCrewNames[j]);
     return titles;
 }
 

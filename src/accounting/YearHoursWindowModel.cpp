@@ -6,6 +6,7 @@ namespace sk {
 
 YearHoursVariant YearHoursVariantOf(int calendarType) {
     if (calendarType == 2) return YearHoursVariant::kTwoShift;
+    if (calendarType == kOwnPlanCalendarType) return YearHoursVariant::kOwnPlan;
     if (calendarType == 0 || calendarType == 1 || calendarType == 3 || calendarType == 4 || calendarType == 5) {
         return YearHoursVariant::kFiveCrew;
     }
@@ -20,7 +21,15 @@ int YearHoursStartYear(const ViewState& view) {
 
 YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings) {
     YearHoursList list;
-    if (YearHoursVariantOf(settings.calendarType) == YearHoursVariant::kNone) return list;
+    const YearHoursVariant variant = YearHoursVariantOf(settings.calendarType);
+    if (variant == YearHoursVariant::kNone) return list;
+    if (variant == YearHoursVariant::kOwnPlan) {
+        if (settings.ownPlan == nullptr) return list;
+        const YearHours hours = CountOwnPlanYearHours(std::clamp(year, kFirstYear, kLastYear), *settings.ownPlan);
+        list.titles = YearHoursColumnTitles(hours);
+        list.rows = YearHoursRows(hours, settings.targetHours38);
+        return list;
+    }
     const VacationOrderTables tables = settings.tables ? *settings.tables : MakeDefaultVacationOrderTables();
     const YearHours hours = CountYearHours(std::clamp(year, kFirstYear, kLastYear), settings.calendarType,
                                            settings.vacationStartMonth, settings.vacationStartDay, tables);

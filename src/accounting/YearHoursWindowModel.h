@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "accounting/YearHours.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
+#include "shift/CalendarTypes.h"
 
 namespace sk {
 
@@ -14,6 +15,7 @@ enum class YearHoursVariant {
     kNone,      // four-crew plans: the entry does nothing
     kFiveCrew,  // whole hours, 38-hour target
     kTwoShift,  // hours with two decimals, 40-hour target
+    kOwnPlan,   // the own plan's crews and paid hours, 38-hour target
 };
 YearHoursVariant YearHoursVariantOf(int calendarType);
 
@@ -23,11 +25,12 @@ int YearHoursStartYear(const ViewState& view);
 // Inputs of the count besides the year.
 struct YearHoursSettings {
     int calendarType = 0;
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     const VacationOrderTables* tables = nullptr;
     float targetHours38 = 0.0f;
     float targetHours40 = 0.0f;
+    const OwnShiftPlan* ownPlan = nullptr;  // type 8; without it the list is empty
 };
 
 struct YearHoursList {
@@ -36,7 +39,7 @@ struct YearHoursList {
 };
 
 // The list for `year` (clamped to the calendar's years); empty for the
-// four-crew plans.
+// four-crew plans and for the own plan type without a plan.
 YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings);
 
 }  // namespace sk

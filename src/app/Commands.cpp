@@ -2,22 +2,9 @@
 
 #include <gdk/gdkkeysyms.h>
 
-#include <ctime>
-
 #include "shift/CalendarTypes.h"
 
 namespace sk {
-
-DayContext LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    DayNumber d = DayNumberOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    // The calendar ends with 2037; a clock beyond it shows its last day.
-    if (d > kLastDay) d = kLastDay;
-    if (d < kFirstDay) d = kFirstDay;
-    return MakeDayContext(d);
-}
 
 std::optional<int> MenuIdForKey(unsigned keyval) {
     using namespace menu;
@@ -42,10 +29,10 @@ std::optional<int> MenuIdForKey(unsigned keyval) {
         case GDK_KEY_F12: return kInfoMenu;
         case GDK_KEY_KP_Add: return kMoreColumns;
         case GDK_KEY_KP_Subtract: return kFewerColumns;
-        case GDK_KEY_1: return 2;
-        case GDK_KEY_2: return 3;
-        case GDK_KEY_3: return 4;
-        case GDK_KEY_4: return 1;
+        case GDK_KEY_1: return kShiftMark2;
+        case GDK_KEY_2: return kShiftMark3;
+        case GDK_KEY_3: return kShiftMark4;
+        case GDK_KEY_4: return kShiftMark1;
         default: break;
     }
     unsigned upper = keyval;
@@ -83,6 +70,11 @@ bool IgnoredInHalfYearView(int menuId) {
         case kRight: case kLeft: case kUp: case kDown: case kMonthBack: case kMonthForward:
         case kMoreColumns: case kFewerColumns: case kBackground:
             return true;
+        // The page shows no cursor: a key that acts on the selected day
+        // would act on a day the user cannot see.
+        case kDayNote: case kPeriodicNote: case kYearlyNote: case kWeekdayNote: case kCalendarMark:
+        case kShiftMark1: case kShiftMark2: case kShiftMark3: case kShiftMark4:
+            return true;
         default:
             return false;
     }
@@ -94,7 +86,7 @@ int CalendarTypeForMenu(int menuId, int currentType) {
         case kTypeN: return currentType != 0 ? 0 : 3;
         case kTypeM: return currentType != 1 ? 1 : 4;
         case kTypeB: return 2;
-        case kTypeX: return 5;
+        case kTypeX: return kHalfYearViewType;
         case kTypeV: return 6;
         case kTypeC: return 7;
         default: return currentType;
@@ -102,38 +94,30 @@ int CalendarTypeForMenu(int menuId, int currentType) {
 }
 
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today) {
-    ViewState& v = state.view;
-    v.firstMonth = today.month;
-    v.firstYear = today.year;
-    v.cursorColumn = 0;
-    v.cursorDay = 0;
-    host.Redraw(0, today.day);
+    PlaceCursorOn(state.view, today.dayNumber);
+    host.Redraw();
 }
 
 void ChangeColumns(AppState& state, CommandHost& host, int delta) {
-    ViewState& v = state.view;
-    const int wanted = v.lastColumn + delta;
+    int& lastColumn = state.settings.lastColumn;
+    const int wanted = lastColumn + delta;
     // At the limits the key is simply ignored.
     if (wanted < kFewestColumnsIndex || wanted > kMostColumnsIndex) return;
-    v.lastColumn = wanted;
-    v.widthUnits = WidthUnitsOf(v.lastColumn);
+    lastColumn = wanted;
     if (host.FitWindow()) {
-        state.settings.lastColumn = v.lastColumn;
+        KeepCursorOnShownDay(state.view, state.Grid());
         host.RelayoutControls();
-        host.Redraw(-1, -1);
+        host.Redraw();
         return;
     }
-    v.lastColumn -= delta;
-    v.widthUnits = WidthUnitsOf(v.lastColumn);
+    lastColumn -= delta;
     host.ShowMessage(texts::kError, texts::kTooManyColumns);
 }
 
 void SelectCalendarType(AppState& state, CommandHost& host, int type) {
-    state.view.calendarType = type;
     state.settings.calendarType = type;
-    state.vacationYear = state.view.firstYear;
     host.SetVacationToggleVisible(ShowsVacationToggle(type));
-    host.Redraw(-1, -1);
+    host.Redraw();
 }
 
 DayNumber EnterDateInitialDay(const ViewState& view) {
@@ -141,19 +125,19 @@ DayNumber EnterDateInitialDay(const ViewState& view) {
     const int year = view.firstYear + month / 12;
     month %= 12;
     DayNumber first = DayNumberOf(year, month + 1, 1);
-    if (first > 24653) first = 24653;
+    if (first > kLastFirstOfMonthShown) first = kLastFirstOfMonthShown;
     DayNumber d = first + view.cursorDay - 1;
-    return std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay);  // 31 July 2037 at most
+    return std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay);
 }
 
 void TakeEnteredDate(AppState& state, CommandHost& host, DayNumber d) {
-    const DayContext ctx = MakeDayContext(std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay));
-    ViewState& v = state.view;
-    v.cursorDay = ctx.day;
-    v.cursorColumn = 0;
-    v.firstMonth = ctx.month;
-    v.firstYear = ctx.year;
-    host.Redraw(-1, -1);
+    PlaceCursorOn(state.view, std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay));
+    host.Redraw();
+}
+
+void MoveCursorBy(AppState& state, CommandHost& host, int dx, int dy) {
+    MoveCursor(state.view, state.Grid(), dx, dy);
+    host.Redraw();
 }
 
 namespace {
@@ -161,7 +145,8 @@ namespace {
 // Reset: the month and year the commands start from are the displayed ones.
 void Page(AppState& state, CommandHost& host, int days) {
     PageByDays(state.view, days);
-    host.Redraw(-1, -1);
+    KeepCursorOnShownDay(state.view, state.Grid());
+    host.Redraw();
 }
 
 }  // namespace
@@ -169,37 +154,37 @@ void Page(AppState& state, CommandHost& host, int days) {
 void DispatchMenu(AppState& state, CommandHost& host, int menuId) {
     using namespace menu;
     ViewState& v = state.view;
-    const bool halfYear = v.calendarType == 5;
+    const int lastColumn = state.settings.lastColumn;
+    const bool halfYear = state.HalfYearView();
     if (halfYear && IgnoredInHalfYearView(menuId)) return;
     switch (menuId) {
         case kQuit: v.quitRequested = true; return;
         case kToday: case kTodayF6: GoToToday(state, host, LocalToday()); return;
-        case kRight: host.Redraw(1, 0); return;
-        case kLeft: host.Redraw(-1, 0); return;
-        case kUp: host.Redraw(0, -1); return;
-        case kDown: host.Redraw(0, 1); return;
+        case kRight: MoveCursorBy(state, host, 1, 0); return;
+        case kLeft: MoveCursorBy(state, host, -1, 0); return;
+        case kUp: MoveCursorBy(state, host, 0, -1); return;
+        case kDown: MoveCursorBy(state, host, 0, 1); return;
         case kYearBack: Page(state, host, -365); return;
         case kYearForward: Page(state, host, 366); return;
         case kMonthBack: Page(state, host, -1); return;
         case kMonthForward: Page(state, host, 31); return;
-        case kPageBack: Page(state, host, halfYear ? -155 : -31 * v.lastColumn); return;
-        case kPageForward: Page(state, host, halfYear ? 186 : 31 * (v.lastColumn + 1)); return;
+        case kPageBack: Page(state, host, halfYear ? kHalfYearPageBackDays : -31 * lastColumn); return;
+        case kPageForward: Page(state, host, halfYear ? kHalfYearPageForwardDays : 31 * (lastColumn + 1)); return;
         case kEnterDate: case kEnterDateD: host.EnterDate(); return;
         case kMoreColumns: ChangeColumns(state, host, +1); return;
         case kFewerColumns: ChangeColumns(state, host, -1); return;
-        case kFont: host.ChangeFont(); host.Redraw(-1, -1); return;
+        case kFont: host.ChangeFont(); host.Redraw(); return;
         case kBackground: host.ChangeBackground(); return;
         case kTypeN: case kTypeM: case kTypeB: case kTypeX: case kTypeV: case kTypeC:
-            SelectCalendarType(state, host, CalendarTypeForMenu(menuId, v.calendarType));
+            SelectCalendarType(state, host, CalendarTypeForMenu(menuId, state.settings.calendarType));
             return;
         case kRotateVacation:
-            RotateVacationOrder(state.vacationTables, state.vacationYear, 1);
-            state.vacationYear = v.firstYear;
-            host.Redraw(-1, -1);
+            RotateVacationOrder(state.vacationTables, state.ShownVacationYear(), 1);
+            host.Redraw();
             return;
         case kEarliestVacation: host.EditEarliestVacationStart(); return;
         default:
-            if (host.OpenSubsystemWindow(menuId)) host.Redraw(-1, -1);
+            if (host.OpenSubsystemWindow(menuId)) host.Redraw();
             return;
     }
 }

@@ -15,8 +15,12 @@ namespace sk {
 // Key without modifiers (a GDK key value) -> MenuId.
 std::optional<int> MenuIdForKey(unsigned keyval);
 
-// Commands that do nothing while the half-year page (type 5) is shown.
+// Commands that do nothing while the half-year page is shown.
 bool IgnoredInHalfYearView(int menuId);
+// Paging on the half-year page: from the first of a January or July month
+// these land in the half year before or after.
+inline constexpr int kHalfYearPageBackDays = -155;
+inline constexpr int kHalfYearPageForwardDays = 186;
 
 // The calendar type a type key selects from the current one.
 int CalendarTypeForMenu(int menuId, int currentType);
@@ -33,6 +37,7 @@ void DispatchMenu(AppState& state, CommandHost& host, int menuId);
 
 // Frame commands, also used by the buttons.
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today);
+void MoveCursorBy(AppState& state, CommandHost& host, int dx, int dy);
 void ChangeColumns(AppState& state, CommandHost& host, int delta);
 void SelectCalendarType(AppState& state, CommandHost& host, int type);
 

@@ -10,6 +10,9 @@
 
 #include "app/ClipboardCopy.h"
 #include "app/StartUp.h"
+#include "notes/NoteEditModel.h"
+#include "notes/NoteRecovery.h"
+#include "notes/gtk/NoteWindow.h"
 #include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "astro/AstronomyLine.h"
@@ -57,12 +60,32 @@ const char* const kFieldTooltips[] = {
     "Resturlaub anhand der Schichtmarkierungen",
 };
 
+// The main window in the units u and r: the calendar image lies two rows
+// below the top, the window is 40 rows high; the button row is centred on
+// a row of 106 units, its buttons are 8.7 u wide and 1.8 r high; the
+// status fields stand in three rows below the image.
+constexpr int kImageTopRows = 2;
+constexpr int kWindowRows = 40;
+constexpr int kButtonRowUnits = 106;
+constexpr double kButtonWidthUnits = 8.7;
+constexpr double kControlHeightRows = 1.8;
+constexpr double kFieldHeightRows = 1.3;
+constexpr double kFieldRows[3] = {34.6, 36.4, 38.2};
+constexpr double kToggleRow = 38.1;
+constexpr int kDefaultWidth = 848;
+constexpr int kDefaultHeight = 540;
+
 constexpr const char* kStartTitle = "Velmo Schichtkalender - Benutzername: Programm";
 constexpr const char* kHalfYearNotes =
     "Der Kalender kann mit der Taste 'Z' oder der rechten Maustaste in die Zwischenablage kopiert werden.";
 constexpr const char* kHalfYearAstronomy =
     "Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter 'Prog.' -> 'Schriftart') "
     "angepasst werden.";
+
+std::optional<DayContext> ContextOf(std::optional<DayNumber> d) {
+    if (!d) return std::nullopt;
+    return MakeDayContext(*d);
+}
 
 // A small window holding one date field that starts on `initial`; Return or
 // leaving the window ends it. The date the field shows then.
@@ -84,7 +107,7 @@ CivilDate AskDate(Gtk::Window& parent, const Units& units, const char* title, bo
 
 MainWindow::MainWindow(AppState& state) : state_(state) {
     set_title(kStartTitle);
-    set_default_size(848, 540);
+    set_default_size(kDefaultWidth, kDefaultHeight);
     set_resizable(false);
     add(fixed_);
     StyleLikeMainWindow(*this);
@@ -118,8 +141,10 @@ void MainWindow::BuildStatusFields() {
         if (ignoreFieldFocus_) return false;
         Glib::signal_idle().connect_once([this] {
             fields_[kDayInfo].grab_focus();
+            // The half-year page shows no cursor and no day's notes.
+            if (state_.HalfYearView()) return;
             ShowNotesOfDay(true);
-            Redraw(-1, -1);
+            Redraw();
         });
         return false;
     });
@@ -151,24 +176,23 @@ void MainWindow::BuildButtons() {
     vacationToggle_.set_label("UB");
     vacationToggle_.set_tooltip_text("Urlaubsblockanzeige ein- und ausschalten");
     vacationToggle_.set_can_focus(false);
-    vacationToggle_.set_active(state_.view.vacationBlockShown);
+    vacationToggle_.set_active(state_.settings.vacationBlockShown);
     vacationToggle_.signal_toggled().connect([this] {
         if (updatingToggle_) return;
-        if (!ShowsVacationToggle(state_.view.calendarType)) return;
-        state_.view.vacationBlockShown = vacationToggle_.get_active();
-        state_.settings.vacationBlockShown = state_.view.vacationBlockShown;
-        Redraw(-1, -1);
+        if (!ShowsVacationToggle(state_.settings.calendarType)) return;
+        state_.settings.vacationBlockShown = vacationToggle_.get_active();
+        Redraw();
     });
     fixed_.put(vacationToggle_, 0, 0);
 }
 
 void MainWindow::RelayoutControls() {
     const ViewState& v = state_.view;
-    const int u = v.unitWidth, r = v.rowHeight, W = v.widthUnits;
-    const int A = RoundHalfEven(u * 8.7);
-    const int H = RoundHalfEven(r * 1.8);
+    const int u = v.unitWidth, r = v.rowHeight, W = WidthUnitsOf(state_.settings.lastColumn);
+    const int A = RoundHalfEven(u * kButtonWidthUnits);
+    const int H = RoundHalfEven(r * kControlHeightRows);
     const int T = r / 5;
-    const int L = u * (W - 106) / 2;
+    const int L = u * (W - kButtonRowUnits) / 2;
     const int B1 = L + u + 4 * A;
     const int B2 = B1 + 2 * A;
     const int B3 = B2 + 2 * A + u;
@@ -180,28 +204,30 @@ void MainWindow::RelayoutControls() {
         fixed_.move(buttons_[i], xs[i], T);
         buttons_[i].set_size_request(w, H);
     }
-    fixed_.move(vacationToggle_, u * (W - 5), RoundHalfEven(r * 38.1));
+    fixed_.move(vacationToggle_, u * (W - 5), RoundHalfEven(r * kToggleRow));
     vacationToggle_.set_size_request(A / 2, H);
 
-    if (v.calendarType != 5) {
-        fixed_.move(imageBox_, 0, 2 * r);
-        imageBox_.set_size_request(u * W, r * 32 + 2);
+    if (!state_.HalfYearView()) {
+        fixed_.move(imageBox_, 0, kImageTopRows * r);
+        imageBox_.set_size_request(u * W, r * kGridRows + 2);
     }
-    const int S = RoundHalfEven(r * 1.3);
+    const int S = RoundHalfEven(r * kFieldHeightRows);
+    const int y0 = RoundHalfEven(r * kFieldRows[0]), y1 = RoundHalfEven(r * kFieldRows[1]),
+              y2 = RoundHalfEven(r * kFieldRows[2]);
     struct Place { int x, y, w; };
     const Place places[kFieldCount] = {
-        {u, RoundHalfEven(r * 34.6), u * (W - 11)},
-        {u, RoundHalfEven(r * 36.4), u * (W - 8)},
-        {u, RoundHalfEven(r * 38.2), u * (W - 7)},
-        {u * (W - 9), RoundHalfEven(r * 34.6), 8 * u},
-        {u * (W - 6), RoundHalfEven(r * 36.4), 5 * u},
+        {u, y0, u * (W - 11)},
+        {u, y1, u * (W - 8)},
+        {u, y2, u * (W - 7)},
+        {u * (W - 9), y0, 8 * u},
+        {u * (W - 6), y1, 5 * u},
     };
     for (int i = 0; i < kFieldCount; ++i) {
         fixed_.move(fields_[i], places[i].x, places[i].y);
         fields_[i].set_size_request(places[i].w, S);
         fields_[i].set_width_chars(1);
     }
-    fixed_.set_size_request(u * W, r * 40);
+    fixed_.set_size_request(u * W, r * kWindowRows);
 }
 
 bool MainWindow::ScreenSize(int& width, int& height) const {
@@ -217,12 +243,11 @@ bool MainWindow::ScreenSize(int& width, int& height) const {
 }
 
 bool MainWindow::FitWindow() {
-    ViewState& v = state_.view;
-    v.widthUnits = WidthUnitsOf(v.lastColumn);
+    const ViewState& v = state_.view;
     int sw = 0, sh = 0;
     if (!ScreenSize(sw, sh)) return false;
-    const int w = v.unitWidth * v.widthUnits;
-    const int h = v.rowHeight * 40;
+    const int w = v.unitWidth * WidthUnitsOf(state_.settings.lastColumn);
+    const int h = v.rowHeight * kWindowRows;
     if (!(w < sw && h < sh)) return false;
     fixed_.set_size_request(w, h);
     resize(w, h);
@@ -243,25 +268,25 @@ void MainWindow::ShowUser() {
     v.rowHeight = m.rowHeight;
     state_.fontTooLarge = false;
     if (!FitWindow()) {
-        if (v.lastColumn >= 7) {
-            v.lastColumn = kFewestColumnsIndex;
-            state_.settings.lastColumn = v.lastColumn;
+        if (state_.settings.lastColumn > kFewestColumnsIndex) {
+            state_.settings.lastColumn = kFewestColumnsIndex;
             if (!FitWindow()) state_.fontTooLarge = true;
         } else {
             state_.fontTooLarge = true;
         }
     }
     PlaceCursorOnToday(state_, LocalToday());
-    Redraw(-1, -1);
-    SetVacationToggleVisible(ShowsVacationToggle(v.calendarType));
+    Redraw();
+    SetVacationToggleVisible(ShowsVacationToggle(state_.settings.calendarType));
 }
 
 void MainWindow::AfterFirstShow() {
+    OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
         ChangeFont();
-        Redraw(-1, -1);
+        Redraw();
     }
 }
 
@@ -289,18 +314,20 @@ bool MainWindow::OnKey(GdkEventKey* event) {
 }
 
 bool MainWindow::OnImageButton(GdkEventButton* event) {
+    // The event is in image coordinates, as the grid is.
     if (event->button == 1 && event->type == GDK_BUTTON_PRESS) {
-        if (state_.view.calendarType == 5) return true;
-        // The image lies at (0, 2r) in the window.
-        RedrawAt(0, 0, static_cast<int>(event->x), static_cast<int>(event->y) + 2 * state_.view.rowHeight);
+        if (state_.HalfYearView()) return true;
+        HitTest(state_.view, state_.Grid(), static_cast<int>(event->x), static_cast<int>(event->y));
+        Redraw();
         return true;
     }
     if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
-        // The click before put the cursor on the cell; this one finds the shift sub-column (menu ids 1-4).
-        if (state_.view.calendarType == 5) return true;
-        const int sub = HitTest(state_.view, state_.cells, static_cast<int>(event->x),
-                                static_cast<int>(event->y) + 2 * state_.view.rowHeight);
-        if (sub != 0 && OpenSubsystemWindow(sub)) Redraw(-1, -1);
+        // The click before put the cursor on the cell; this one finds the
+        // shift sub-column (menu ids kShiftMark1-4).
+        if (state_.HalfYearView()) return true;
+        const int sub =
+            HitTest(state_.view, state_.Grid(), static_cast<int>(event->x), static_cast<int>(event->y));
+        if (sub != 0 && OpenSubsystemWindow(sub)) Redraw();
         return true;
     }
     if (event->button == 3 && event->type == GDK_BUTTON_PRESS) {
@@ -315,26 +342,24 @@ bool MainWindow::OnDelete(GdkEventAny*) {
     return false;  // let the window close; the application then ends
 }
 
-void MainWindow::Redraw(int dx, int dy) { RedrawAt(dx, dy, 0, 0); }
-
-void MainWindow::RedrawAt(int dx, int dy, int mouseX, int mouseY) {
+void MainWindow::Redraw() {
+    RereadChangedData(state_);
     RelayoutControls();
-    ViewState& v = state_.view;
-    const int width = ImageWidth(v);
-    const int height = ImageHeight(v);
-    const bool halfYear = v.calendarType == 5;
-    if (!halfYear && (!surface_ || surface_->get_width() != width || surface_->get_height() != height)) {
-        surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
-    }
+    const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
     if (halfYear) {
         PaintHalfYearView();
     } else {
+        const CalendarGrid grid = state_.Grid();
+        const int width = grid.ImageWidth();
+        const int height = grid.ImageHeight();
+        if (!surface_ || surface_->get_width() != width || surface_->get_height() != height) {
+            surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
+        }
         Canvas canvas(surface_, Stamps());
         CoreCalendarData data(state_.sources);
-        PaintCalendar(canvas, v, state_.cells, data, state_.Options(), dx, dy, mouseX, mouseY);
-        state_.vacationYear = data.Block().year;
-        UpdateStatusLine();
+        PaintCalendar(canvas, state_.view, grid, data, state_.Options());
+        UpdateStatusLine(grid);
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
     image_.set(surface_);
@@ -350,12 +375,11 @@ TextStamps& MainWindow::Stamps() {
 void MainWindow::PaintHalfYearView() {
     // The page has a size of its own, centred where the month columns were.
     const ViewState& v = state_.view;
-    const HalfYearGeometry g = HalfYearGeometryOf(v.unitWidth * v.widthUnits, v.rowHeight);
+    const HalfYearGeometry g = HalfYearGeometryOf(v.unitWidth * WidthUnitsOf(state_.settings.lastColumn), v.rowHeight);
     if (!surface_ || surface_->get_width() != g.imageWidth || surface_->get_height() != g.imageHeight) {
         surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
     }
     PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources);
-    state_.vacationYear = v.firstYear;
     fixed_.move(imageBox_, g.controlX, g.controlY);
     imageBox_.set_size_request(g.controlWidth, g.controlHeight);
     fields_[kDayInfo].set_text(TodayText(LocalToday()));
@@ -363,8 +387,8 @@ void MainWindow::PaintHalfYearView() {
     fields_[kAstronomy].set_text(kHalfYearAstronomy);
 }
 
-void MainWindow::UpdateStatusLine() {
-    const std::optional<DayContext> day = CursorDay(state_.view, state_.cells);
+void MainWindow::UpdateStatusLine(const CalendarGrid& grid) {
+    const std::optional<DayContext> day = ContextOf(SelectedDay(state_.view, grid));
     if (!day) {
         fields_[kDayInfo].set_text("");
         fields_[kNotes].set_text("");
@@ -379,7 +403,7 @@ void MainWindow::UpdateStatusLine() {
 }
 
 void MainWindow::ShowNotesOfDay(bool complain) {
-    const std::optional<DayContext> day = CursorDay(state_.view, state_.cells);
+    const std::optional<DayContext> day = ContextOf(SelectedDay(state_.view, state_.Grid()));
     const std::string text = day ? NotesOfDay(state_.notes, *day, NotesForm::Overview) : std::string();
     if (text.empty()) {
         if (complain) {
@@ -389,16 +413,7 @@ void MainWindow::ShowNotesOfDay(bool complain) {
     }
     const Units units{state_.view.unitWidth, state_.view.rowHeight};
     const std::string date = FormatDate("%dd.%mm.%yyyy", static_cast<DateValue>(day->dayNumber) * 86400);
-    ModalWindow window(this, "Notizen für den " + date, units, 60, 33);
-    Gtk::ScrolledWindow scroller;
-    Gtk::TextView view;
-    view.set_editable(false);
-    view.set_wrap_mode(Gtk::WRAP_WORD);
-    view.get_buffer()->set_text(text);
-    scroller.add(view);
-    view.show();
-    window.Place(scroller, 1, 1, 58, 31);
-    window.run();
+    ShowNotesText(*this, "Notizen für den " + date, units, text, true);
 }
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
@@ -407,7 +422,7 @@ void MainWindow::ShowMessage(const std::string& title, const std::string& text) 
 
 void MainWindow::SetVacationToggleVisible(bool visible) {
     updatingToggle_ = true;
-    vacationToggle_.set_active(state_.view.vacationBlockShown);
+    vacationToggle_.set_active(state_.settings.vacationBlockShown);
     updatingToggle_ = false;
     vacationToggle_.set_visible(visible);
 }
@@ -424,11 +439,11 @@ void MainWindow::EditEarliestVacationStart() {
     // The change lasts for this run only: the settings keep the saved day.
     const CivilDate chosen =
         AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Frühester Urlaubsbeginn", false, DateFieldRange{},
-                CivilDate{state_.vacationYear, state_.sources.vacationStartMonth, state_.sources.vacationStartDay});
+                CivilDate{state_.ShownVacationYear(), state_.sources.vacationStartMonth,
+                          state_.sources.vacationStartDay});
     state_.sources.vacationStartMonth = chosen.month;
     state_.sources.vacationStartDay = chosen.day;
-    state_.vacationYear = v.firstYear;
-    Redraw(-1, -1);
+    Redraw();
 }
 
 void MainWindow::ChangeFont() {
@@ -460,7 +475,6 @@ void MainWindow::ChangeFont() {
     }
     v.unitWidth = old.unitWidth;
     v.rowHeight = old.rowHeight;
-    v.widthUnits = WidthUnitsOf(v.lastColumn);
     RelayoutControls();
     ShowMessage(texts::kError, texts::kChosenFontTooLarge);
 }
@@ -468,14 +482,33 @@ void MainWindow::ChangeFont() {
 void MainWindow::ChangeBackground() {
     Gtk::ColorChooserDialog chooser("Hintergrundfarbe", *this);
     Gdk::RGBA preset;
-    preset.set_rgba_u(236 * 257, 233 * 257, 216 * 257);
+    preset.set_rgba_u(RedOf(kDefaultBackground) * 257, GreenOf(kDefaultBackground) * 257,
+                      BlueOf(kDefaultBackground) * 257);
     chooser.set_rgba(preset);
     chooser.set_use_alpha(false);
     if (chooser.run() != Gtk::RESPONSE_OK) return;
     const Gdk::RGBA c = chooser.get_rgba();
     chooser.hide();
     state_.view.backgroundColour = PackRgb(c.get_red_u() / 257, c.get_green_u() / 257, c.get_blue_u() / 257);
-    Redraw(-1, -1);
+    Redraw();
+}
+
+void MainWindow::OfferNoteRecovery() {
+    const std::string& folder = state_.userDataFolder;
+    const std::optional<NoteRecovery> copy = ReadNoteRecovery(folder);
+    if (!copy) return;
+    const bool restore = AskQuestion(this, NoteRecoveryQuestion(*copy));
+    if (state_.view.quitRequested) return;  // the program was ended meanwhile: ask again next time
+    if (!restore) {
+        DiscardNoteRecovery(folder);
+        return;
+    }
+    if (!RestoreNoteRecovery(folder, *copy)) {
+        ShowMessage(texts::kError, kNoteRecoveryFailed);
+        return;
+    }
+    state_.notes.ScanAll();
+    Redraw();
 }
 
 void MainWindow::TakeNewUser() {
@@ -484,6 +517,7 @@ void MainWindow::TakeNewUser() {
     LoadUserData(state_);
     ApplyStyle();
     ShowUser();
+    OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (folderMessage) ShowMessage(texts::kError, *folderMessage);
     if (state_.fontTooLarge) {

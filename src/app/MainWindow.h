@@ -22,10 +22,12 @@ public:
     void BuildContent();
     // Start-up steps that may show windows, run once the window is up.
     void AfterFirstShow();
+    // A note text an ending by signal kept in a recovery copy: offered back.
+    void OfferNoteRecovery();
     void RequestQuit();
 
     // CommandHost
-    void Redraw(int dx, int dy) override;
+    void Redraw() override;
     bool FitWindow() override;
     void RelayoutControls() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
@@ -45,9 +47,6 @@ private:
                   kNote, kProg, kName, kInfo, kMinus, kButtonCount };
     enum Field { kDayInfo, kNotes, kAstronomy, kHours, kVacation, kFieldCount };
 
-    // Redraw with the mouse position PaintCalendar hit-tests when the cursor
-    // step is (0, 0): a click puts the cursor on the clicked cell.
-    void RedrawAt(int dx, int dy, int mouseX, int mouseY);
     // The current user's font units, the window fitted to them (fewer
     // columns first when it is too wide), the cursor on today and the first
     // paint: at start and after a change of user.
@@ -56,7 +55,7 @@ private:
     void BuildButtons();
     void ApplyStyle();
     void RunCommand(int menuId);
-    void UpdateStatusLine();
+    void UpdateStatusLine(const CalendarGrid& grid);
     void ShowNotesOfDay(bool complain);
     bool ScreenSize(int& width, int& height) const;
     void PaintHalfYearView();

@@ -9,15 +9,10 @@
 
 namespace sk {
 
-// Values a damaged or hand-edited settings file may hold are brought into
-// the range the program can show: 7-24 columns, a known calendar type, a
-// readable font size, finite coordinates.
-void SanitizeSettings(Settings& settings);
-
 // Creates "SKDaten" and the default user's folder in the working folder.
 bool EnterDataDirectory(AppState& state, const std::string& workingDirectory);
 
-// Reads the settings of the current user and applies them to the view.
+// Reads the settings of the current user (brought into range).
 // Returns the message to show when the stored shared data folder is
 // missing (the settings are then already saved with the base folder).
 std::optional<std::string> LoadUserSettings(AppState& state, int currentYear);
@@ -25,6 +20,11 @@ std::optional<std::string> LoadUserSettings(AppState& state, int currentYear);
 // Loads notes and marks of the user data folder and points the painting
 // sources at them.
 void LoadUserData(AppState& state);
+
+// Before a repaint: reads again what another instance on the same data
+// folder changed (mark files, the note folder), one stat each. True when
+// anything was read again.
+bool RereadChangedData(AppState& state);
 
 // First displayed month and the cursor on today.
 void PlaceCursorOnToday(AppState& state, const DayContext& today);

@@ -31,7 +31,8 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kNotesOverview: return OpenNotesOverview(context);
         case menu::kDeleteUpTo: return OpenDeleteNotesWindow(context);
         case menu::kCalendarMark: return OpenCalendarMarkWindow(context);
-        case 1: case 2: case 3: case 4: return OpenShiftMarkEntry(context, menuId);  // sub-column of keys 4, 1, 2, 3
+        case menu::kShiftMark1: case menu::kShiftMark2: case menu::kShiftMark3: case menu::kShiftMark4:
+            return OpenShiftMarkEntry(context, menuId);  // the sub-column is the crew column
         case kShiftMarkFromNoteMenu: return OpenShiftColumnChoice(context);
 
         // Accounts, settings, users and lists.

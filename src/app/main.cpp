@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "app/ClipboardCopy.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "notes/NoteRecovery.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -48,8 +51,33 @@ bool IconIsInstalled(const std::string& iconName) {
     return false;
 }
 
+// A termination signal (logout, shutdown, a closed terminal) must end the
+// program at once and lose nothing, whatever window is open: a SIGKILL
+// follows soon.
+constexpr unsigned kForcedExitMilliseconds = 500;
+
+struct Termination {
+    sk::AppState& state;
+    sk::MainWindow& window;
+};
+
+[[noreturn]] void SaveAndExit(sk::AppState& state) {
+    sk::SaveAtShutdown(state);
+    std::_Exit(0);
+}
+
 gboolean OnTerminate(gpointer data) {
-    static_cast<sk::MainWindow*>(data)->RequestQuit();
+    Termination& t = *static_cast<Termination*>(data);
+    if (const sk::NoteEditModel* note = t.state.openNoteEditor) {
+        // The editor would ask before leaving; nobody may be there to answer.
+        if (const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr))) {
+            sk::WriteNoteRecovery(t.state.userDataFolder, *copy);
+        }
+        SaveAndExit(t.state);
+    }
+    t.window.RequestQuit();
+    // Should a window still hold the loop, do not wait for it.
+    Glib::signal_timeout().connect_once([&state = t.state] { SaveAndExit(state); }, kForcedExitMilliseconds);
     return G_SOURCE_CONTINUE;
 }
 
@@ -92,7 +120,8 @@ int main(int argc, char** argv) {
             if (state.view.quitRequested) window.RequestQuit();
         });
     });
-    for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &window);
+    Termination termination{state, window};
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &termination);
 
     app->run(toolkitArgc, toolkitArgvPtr);
     sk::KeepClipboardAfterExit();

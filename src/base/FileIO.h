@@ -1,7 +1,9 @@
 #pragma once
 // Whole-file reads and crash-safe writes shared by every file format.
 
+#include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,25 +13,66 @@ namespace sk {
 // The path of a file in a folder; an empty folder means the working folder.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// Reads at most maxBytes bytes of a file; nothing when it cannot be opened.
-std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = 64u << 20);
-
-// Bounded reads of data files that never block: a note or mark file name in
-// the data folder may be taken by a pipe, a device or a folder (a shared
-// folder is writable by others); only regular files are read.
-// At most maxBytes bytes of a regular file (symbolic links followed);
-// nothing when it cannot be opened or is no regular file.
+// Bounded reads that never block: a data file name may be taken by a pipe,
+// a device or a folder (a shared folder is writable by others); only regular
+// files are read. At most maxBytes bytes; nothing when the file cannot be
+// opened or is no regular file.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
+// The same for a file that must stay inside its folder (a note in a shared
+// folder): a symbolic link is followed only when it resolves to a file in
+// that same folder tree, never out of it.
+std::optional<std::string> ReadRegularFileInItsFolder(const std::string& path, std::size_t maxBytes);
+bool IsRegularFileInItsFolder(const std::string& path);
+// The same with a limit far above any data file of the program.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = 64u << 20);
 // Whether the path names a regular file (symbolic links followed).
 bool IsRegularFile(const std::string& path);
 
-// Writes the bytes to a temporary file in the same folder, flushes it to the
-// disk and renames it over `path`, so a crash leaves either the old or the
-// new file, never a half-written one. On failure the old file is untouched
-// and false is returned.
+// Writes the bytes to a new temporary file of a random name in the same
+// folder (created exclusively, so a planted link or file is never written
+// through), flushes it to the disk, renames it over `path` and flushes the
+// folder, so a crash or power cut leaves either the old or the new file.
+// A replaced file keeps its permission bits (and its group where the user
+// may set it); a new file gets the usual mode less the umask. On failure the
+// old file is untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// Deletes a file; true when it is gone afterwards (also when it never existed).
+// Deletes a file and flushes its folder; true when it is gone afterwards
+// (also when it never existed).
 bool RemoveFileIfExists(const std::string& path);
+
+// Deletes the temporary files of interrupted writes in a folder: files of
+// this user named "<name>.tmp-<suffix>" last changed at least minAge ago.
+// The number removed.
+inline constexpr std::chrono::seconds kStaleTempFileAge{60};
+int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge = kStaleTempFileAge);
+
+// What one stat tells about a file, to notice that another program changed it.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0, inode = 0, size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const std::string& path);
+
+// An exclusive advisory lock on a lock file in a folder, so instances
+// sharing the folder (also on other machines) take turns at
+// read-merge-write. Released when the object goes.
+class FolderLock {
+public:
+    // Waits at most `timeout`; nothing when the lock could not be had in
+    // time or the lock file cannot be opened.
+    static std::optional<FolderLock> Acquire(const std::string& folder, std::string_view lockName,
+                                             std::chrono::milliseconds timeout);
+    FolderLock(FolderLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FolderLock& operator=(FolderLock&&) = delete;
+    FolderLock(const FolderLock&) = delete;
+    ~FolderLock();
+
+private:
+    explicit FolderLock(int fd) : fd_(fd) {}
+    int fd_;
+};
 
 }  // namespace sk

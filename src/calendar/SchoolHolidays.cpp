@@ -1,5 +1,7 @@
 #include "calendar/SchoolHolidays.h"
 
+#include <algorithm>
+
 namespace sk {
 
 // clang-format off
@@ -35,48 +37,135 @@ const std::array<std::int32_t, kSchoolHolidayEntries> SchoolHolidayTable = {
 };
 // clang-format on
 
-bool IsSchoolHoliday(const DayContext& ctx) {
-    // Wide arithmetic: a hand-made context must not overflow into a match.
-    const std::int64_t code = static_cast<std::int64_t>(ctx.year) * 10000 +
-                              (static_cast<std::int64_t>(ctx.month) + 1) * 100 + ctx.day;
-    for (std::size_t i = 0; i + 1 < SchoolHolidayTable.size(); i += 2) {
-        const std::int32_t first = SchoolHolidayTable[i];
-        const std::int32_t last = SchoolHolidayTable[i + 1];
-        if (first == 0 && last == 0) continue;
-        if (first <= code && code <= last) return true;
+namespace {
+
+// Wide arithmetic: a hand-made context must not overflow into a match.
+std::int64_t CodeOf(const DayContext& ctx) {
+    return static_cast<std::int64_t>(ctx.year) * 10000 + (static_cast<std::int64_t>(ctx.month) + 1) * 100 + ctx.day;
+}
+
+}  // namespace
+
+int SchoolHolidaySlotOfName(std::string_view name) {
+    for (int slot = 0; slot < kSchoolHolidayPairsPerYear; ++slot)
+        if (kSchoolHolidaySlotNames[static_cast<std::size_t>(slot)] == name) return slot;
+    return -1;
+}
+
+int SchoolHolidayBlockYear(int slot, std::int32_t first) {
+    const int year = first / 10000;
+    const int month = first / 100 % 100;
+    return slot == kSlotChristmas && month <= 2 ? year - 1 : year;
+}
+
+SchoolHolidayCalendar::SchoolHolidayCalendar() {
+    constexpr int kBlockEntries = kSchoolHolidayPairsPerYear * 2;
+    for (int block = 0; block < kSchoolHolidayEntries; block += kBlockEntries) {
+        SchoolHolidayBlock& b = blocks_[kFirstSchoolHolidayTableYear + block / kBlockEntries];
+        for (int slot = 0; slot < kSchoolHolidayPairsPerYear; ++slot) {
+            const auto i = static_cast<std::size_t>(block + 2 * slot);
+            b[static_cast<std::size_t>(slot)] = {SchoolHolidayTable[i], SchoolHolidayTable[i + 1]};
+        }
+    }
+}
+
+const SchoolHolidayCalendar& SchoolHolidayCalendar::BuiltIn() {
+    static const SchoolHolidayCalendar kBuiltIn;
+    return kBuiltIn;
+}
+
+std::vector<SchoolHolidayPeriod> SchoolHolidayCalendar::FillEmptySlots(
+    const std::vector<SchoolHolidayPeriod>& periods) {
+    std::vector<SchoolHolidayPeriod> refused;
+    for (const SchoolHolidayPeriod& p : periods) {
+        if (p.slot < 0 || p.slot >= kSchoolHolidayPairsPerYear || p.dates.Empty()) {
+            refused.push_back(p);
+            continue;
+        }
+        HolidayDates& slot = blocks_[p.year][static_cast<std::size_t>(p.slot)];
+        if (!slot.Empty()) {
+            refused.push_back(p);
+            continue;
+        }
+        slot = p.dates;
+    }
+    return refused;
+}
+
+bool SchoolHolidayCalendar::Contains(const DayContext& ctx) const {
+    const std::int64_t code = CodeOf(ctx);
+    for (const auto& [year, block] : blocks_) {
+        for (const HolidayDates& d : block) {
+            if (d.Empty()) continue;
+            if (d.first <= code && code <= d.last) return true;
+        }
     }
     return false;
 }
 
-std::string SchoolHolidayDateText(int index) {
-    if (index < 0 || index >= kSchoolHolidayEntries) return "?";
-    const std::int32_t value = SchoolHolidayTable[static_cast<std::size_t>(index)];
-    if (value < 1) return "?";
-    const int month = (value / 100) % 100;
-    const int day = value % 100;
+const SchoolHolidayBlock* SchoolHolidayCalendar::BlockOf(int year) const {
+    const auto it = blocks_.find(year);
+    return it == blocks_.end() ? nullptr : &it->second;
+}
+
+bool SchoolHolidayCalendar::IsBuiltIn(int year, int slot) {
+    const int block = year - kFirstSchoolHolidayTableYear;
+    if (block < 0 || block >= kSchoolHolidayYears || slot < 0 || slot >= kSchoolHolidayPairsPerYear) return false;
+    const auto i = static_cast<std::size_t>((block * kSchoolHolidayPairsPerYear + slot) * 2);
+    return !(SchoolHolidayTable[i] == 0 && SchoolHolidayTable[i + 1] == 0);
+}
+
+std::vector<SchoolHolidayPeriod> SchoolHolidayCalendar::Periods() const {
+    std::vector<SchoolHolidayPeriod> out;
+    for (const auto& [year, block] : blocks_) {
+        for (int slot = 0; slot < kSchoolHolidayPairsPerYear; ++slot) {
+            const HolidayDates& d = block[static_cast<std::size_t>(slot)];
+            if (!d.Empty()) out.push_back({year, slot, d});
+        }
+    }
+    std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.dates.first < b.dates.first; });
+    return out;
+}
+
+std::optional<std::pair<SchoolHolidayPeriod, SchoolHolidayPeriod>> FirstOverlap(
+    std::vector<SchoolHolidayPeriod> periods) {
+    std::stable_sort(periods.begin(), periods.end(),
+                     [](const auto& a, const auto& b) { return a.dates.first < b.dates.first; });
+    // Compare with the period reaching furthest so far, not only the neighbour.
+    std::size_t furthest = 0;
+    for (std::size_t i = 1; i < periods.size(); ++i) {
+        if (periods[furthest].dates.last >= periods[i].dates.first) return std::pair{periods[furthest], periods[i]};
+        if (periods[i].dates.last > periods[furthest].dates.last) furthest = i;
+    }
+    return std::nullopt;
+}
+
+std::string SchoolHolidayPeriodLabel(const SchoolHolidayPeriod& period) {
+    const bool known = period.slot >= 0 && period.slot < kSchoolHolidayPairsPerYear;
+    return std::string(known ? kSchoolHolidaySlotNames[static_cast<std::size_t>(period.slot)] : "?") + " " +
+           std::to_string(period.year);
+}
+
+std::string SchoolHolidayDateText(std::int32_t code) {
+    if (code < 1) return "?";
+    const int month = (code / 100) % 100;
+    const int day = code % 100;
     if (month < 1 || month > 12) return "?";
     return ShortDateText(day, month - 1);
 }
 
-std::optional<std::array<SchoolHolidayRow, 6>> SchoolHolidayRows(int year) {
-    constexpr int kBlockEntries = kSchoolHolidayPairsPerYear * 2;
-    struct Period {
-        const char* name;
-        int firstEntry;  // within the block; the last day follows it
-    };
-    static constexpr Period kPeriods[6] = {{"Frühjahr", 0}, {"Ostern", 2},  {"Pfingsten", 4},
-                                           {"Sommer", 6},   {"Herbst", 8}, {"Weihnachten", 12}};
-    for (int block = 0; block < kSchoolHolidayEntries; block += kBlockEntries) {
-        if (SchoolHolidayTable[static_cast<std::size_t>(block)] / 10000 != year) continue;
-        std::array<SchoolHolidayRow, 6> rows;
-        for (int i = 0; i < 6; ++i) {
-            const int entry = block + kPeriods[i].firstEntry;
-            rows[static_cast<std::size_t>(i)] = {
-                kPeriods[i].name, SchoolHolidayDateText(entry) + " - " + SchoolHolidayDateText(entry + 1)};
-        }
-        return rows;
+std::optional<std::array<SchoolHolidayRow, 6>> SchoolHolidayCalendar::Rows(int year) const {
+    static constexpr int kListedSlots[6] = {kSlotWinter, kSlotEaster, kSlotWhitsun,
+                                            kSlotSummer, kSlotAutumn, kSlotChristmas};
+    const SchoolHolidayBlock* block = BlockOf(year);
+    if (!block) return std::nullopt;
+    std::array<SchoolHolidayRow, 6> rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto slot = static_cast<std::size_t>(kListedSlots[i]);
+        const HolidayDates& d = (*block)[slot];
+        rows[i] = {kSchoolHolidaySlotNames[slot], SchoolHolidayDateText(d.first) + " - " + SchoolHolidayDateText(d.last)};
     }
-    return std::nullopt;
+    return rows;
 }
 
 YearRange SchoolHolidayYearRange(int currentYear) { return {currentYear - 2, currentYear + 10}; }

@@ -1,12 +1,15 @@
 #pragma once
 // Bavarian school holidays: a constant table of date ranges for the calendar
-// years 2011 to 2024, the per-day test and the rows of the list window.
+// years 2011 to 2024, and the calendar every per-day test and list reads:
+// that table plus the periods the user took from an iCalendar file.
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/Date.h"
 
@@ -19,14 +22,49 @@ namespace sk {
 inline constexpr int kSchoolHolidayPairsPerYear = 7;
 inline constexpr int kSchoolHolidayYears = 14;
 inline constexpr int kSchoolHolidayEntries = kSchoolHolidayYears * kSchoolHolidayPairsPerYear * 2;
+inline constexpr int kFirstSchoolHolidayTableYear = 2011;
 extern const std::array<std::int32_t, kSchoolHolidayEntries> SchoolHolidayTable;
 
-// True when the context's day lies in any pair of the table.
-bool IsSchoolHoliday(const DayContext& ctx);
+// The seven periods of a school year's block, in table order.
+enum SchoolHolidaySlot : int {
+    kSlotWinter,
+    kSlotEaster,
+    kSlotWhitsun,
+    kSlotSummer,
+    kSlotAutumn,
+    kSlotRepentanceDay,
+    kSlotChristmas,
+};
+// Names of the slots in the list window and in the stored file.
+inline constexpr std::array<std::string_view, kSchoolHolidayPairsPerYear> kSchoolHolidaySlotNames = {
+    "Frühjahr", "Ostern", "Pfingsten", "Sommer", "Herbst", "Buß- und Bettag", "Weihnachten"};
+// The slot of a name from kSchoolHolidaySlotNames, or -1.
+int SchoolHolidaySlotOfName(std::string_view name);
 
-// Text of one table entry: "7. März", or "?" for an empty entry (or an index
-// outside the table).
-std::string SchoolHolidayDateText(int index);
+// One period as DateCodes; zeros for a period without dates.
+struct HolidayDates {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    bool Empty() const { return first == 0 && last == 0; }
+    bool operator==(const HolidayDates&) const = default;
+};
+using SchoolHolidayBlock = std::array<HolidayDates, kSchoolHolidayPairsPerYear>;
+
+// A period with the block it belongs to.
+struct SchoolHolidayPeriod {
+    int year = 0;  // the block's year
+    int slot = 0;  // SchoolHolidaySlot
+    HolidayDates dates;
+    bool operator==(const SchoolHolidayPeriod&) const = default;
+};
+
+// The block a period starting on `first` belongs to: the year of its first
+// day, except Christmas starting in January or February, which is the end of
+// the previous year's Christmas.
+int SchoolHolidayBlockYear(int slot, std::int32_t first);
+
+// Text of one date: "7. März", or "?" for an empty one.
+std::string SchoolHolidayDateText(std::int32_t code);
 
 // The list window "Ferientermine".
 inline constexpr const char* kSchoolHolidayWindowTitle = "Ferientermine";
@@ -37,10 +75,44 @@ struct SchoolHolidayRow {
     std::string dates;        // "7. März - 11. März"
 };
 
-// The six rows (the single day of Buß- und Bettag is not listed) of the
-// first block of `year`, or nothing when the table has no block for it; the
-// window then keeps what it shows.
-std::optional<std::array<SchoolHolidayRow, 6>> SchoolHolidayRows(int year);
+// The built-in table plus stored periods: the one source every "is this a
+// school-holiday day" and every list of periods reads. Built by value and
+// handed to whoever paints or exports; no process-wide copy.
+class SchoolHolidayCalendar {
+public:
+    // The built-in table alone.
+    SchoolHolidayCalendar();
+    // One shared constant copy of it, for readers given no calendar.
+    static const SchoolHolidayCalendar& BuiltIn();
+
+    // Puts periods into their blocks' empty or missing slots; a slot with
+    // dates keeps them (the built-in table is never overwritten). Returns
+    // the periods that found their slot taken.
+    std::vector<SchoolHolidayPeriod> FillEmptySlots(const std::vector<SchoolHolidayPeriod>& periods);
+
+    // True when the context's day lies in any period.
+    bool Contains(const DayContext& ctx) const;
+    // The block of a year, or null when no period belongs to it.
+    const SchoolHolidayBlock* BlockOf(int year) const;
+    // Whether the built-in table holds dates for the slot.
+    static bool IsBuiltIn(int year, int slot);
+    // Every period with dates, in date order.
+    std::vector<SchoolHolidayPeriod> Periods() const;
+
+    // The six rows (the single day of Buß- und Bettag is not listed) of the
+    // year's block, or nothing when there is none.
+    std::optional<std::array<SchoolHolidayRow, 6>> Rows(int year) const;
+
+private:
+    std::map<int, SchoolHolidayBlock> blocks_;
+};
+
+// The first pair of overlapping periods, if any.
+std::optional<std::pair<SchoolHolidayPeriod, SchoolHolidayPeriod>> FirstOverlap(
+    std::vector<SchoolHolidayPeriod> periods);
+
+// "Sommer 2026".
+std::string SchoolHolidayPeriodLabel(const SchoolHolidayPeriod& period);
 
 // Years the window's year field offers around the current year.
 struct YearRange {

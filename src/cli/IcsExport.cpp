@@ -14,6 +14,7 @@
 #include "cli/Schichtplan.h"
 #include "marks/ShiftMarkCodes.h"
 #include "marks/ShiftMarks.h"
+#include "shift/OwnShiftPlan.h"
 #include "shift/CalendarTypes.h"
 #include "shift/ShiftComputation.h"
 
@@ -24,9 +25,10 @@ namespace {
 constexpr const char* kProductId = "-//Haldenau//Schichtkalender//DE";
 constexpr const char* kUidDomain = "de.haldenau.Schichtkalender";
 
-// Shift start and end hours by code 1-3; the night shift ends the next morning.
-constexpr int kShiftStartHour[3] = {6, 14, 22};
-constexpr int kShiftEndHour[3] = {14, 22, 6};
+// Shift start and end by code 1-3, in minutes of the day; the night shift
+// ends the next morning.
+constexpr int kShiftStartMinute[3] = {6 * 60, 14 * 60, 22 * 60};
+constexpr int kShiftEndMinute[3] = {14 * 60, 22 * 60, 6 * 60};
 
 std::string AsciiLower(std::string_view text) {
     std::string s(text);
@@ -55,25 +57,23 @@ icaltimetype DateOf(DayNumber d) {
     return t;
 }
 
-icaltimetype LocalTimeOf(DayNumber d, int hour, icaltimezone* zone) {
+icaltimetype LocalTimeOf(DayNumber d, int minuteOfDay, icaltimezone* zone) {
     icaltimetype t = DateOf(d);
     t.is_date = 0;
-    t.hour = hour;
-    t.minute = 0;
+    t.hour = minuteOfDay / 60;
+    t.minute = minuteOfDay % 60;
     t.second = 0;
     return icaltime_set_timezone(&t, zone);
 }
 
-// "Rot, Haldenau PM 1" / "Schicht A, Velmo Kessbach"
-std::string PlanText(int type, int crew) {
-    return std::string(CrewNameOf(type, crew)) + ", " + CalendarTypeInfoOf(type).label;
-}
-
 class CalendarBuilder {
 public:
-    CalendarBuilder(const PlanOptions& options, DateValue stamp)
+    // `crewName` and `planName` name the crew and the plan in the calendar's
+    // name and in every shift's description ("Rot, Haldenau PM 1").
+    CalendarBuilder(const PlanOptions& options, DateValue stamp, std::string crewName, std::string planName)
         : type_(options.calendarType),
           crew_(options.crew),
+          planText_(crewName + ", " + planName),
           calendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)),
           zone_(icaltimezone_new()) {
         icalcomponent* vtimezone = NewBerlinTimeZoneComponent();
@@ -86,8 +86,7 @@ public:
         icalcomponent_add_property(cal, icalproperty_new_version("2.0"));
         icalcomponent_add_property(cal, icalproperty_new_calscale("GREGORIAN"));
         // Phone calendars name an imported or subscribed calendar after this.
-        const std::string name = "Schichtplan " + std::string(CrewNameOf(type_, crew_)) + " (" +
-                                 CalendarTypeInfoOf(type_).label + ")";
+        const std::string name = "Schichtplan " + crewName + " (" + planName + ")";
         icalproperty* calName = icalproperty_new_x(name.c_str());
         icalproperty_set_x_name(calName, "X-WR-CALNAME");
         icalcomponent_add_property(cal, calName);
@@ -96,22 +95,25 @@ public:
         icalcomponent_add_property(cal, calZone);
     }
 
-    void AddShift(DayNumber d, int code) {
-        const int s = code - 1;
-        icalcomponent* event = NewEvent(d, "schicht", kShiftEventNames[s]);
-        const DayNumber endDay = kShiftEndHour[s] < kShiftStartHour[s] ? d + 1 : d;
-        icalcomponent_set_dtstart(event, LocalTimeOf(d, kShiftStartHour[s], zone_.get()));
-        icalcomponent_set_dtend(event, LocalTimeOf(endDay, kShiftEndHour[s], zone_.get()));
-        icalcomponent_add_property(event, icalproperty_new_description(PlanText(type_, crew_).c_str()));
+    // A shift from startMinute on day d; an end at or before the start is on the next day.
+    void AddShift(DayNumber d, const char* summary, int startMinute, int endMinute) {
+        icalcomponent* event = NewEvent(d, "schicht", summary);
+        const DayNumber endDay = endMinute <= startMinute ? d + 1 : d;
+        icalcomponent_set_dtstart(event, LocalTimeOf(d, startMinute, zone_.get()));
+        icalcomponent_set_dtend(event, LocalTimeOf(endDay, endMinute, zone_.get()));
+        icalcomponent_add_property(event, icalproperty_new_description(planText_.c_str()));
         icalcomponent_add_component(calendar_.get(), event);
     }
 
     // A whole day; DTEND is the following day (exclusive end).
     // Shown as free time: the day is labelled, the shift events carry the working time.
-    void AddAllDay(DayNumber d, const char* kind, const std::string& summary) {
-        icalcomponent* event = NewEvent(d, kind, summary.c_str());
-        icalcomponent_set_dtstart(event, DateOf(d));
-        icalcomponent_set_dtend(event, DateOf(d + 1));
+    void AddAllDay(DayNumber d, const char* kind, const std::string& summary) { AddDays(d, d, kind, summary); }
+
+    // Several whole days, first to last inclusive; DTEND exclusive.
+    void AddDays(DayNumber first, DayNumber last, const char* kind, const std::string& summary) {
+        icalcomponent* event = NewEvent(first, kind, summary.c_str());
+        icalcomponent_set_dtstart(event, DateOf(first));
+        icalcomponent_set_dtend(event, DateOf(last + 1));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         icalcomponent_add_component(calendar_.get(), event);
     }
@@ -138,6 +140,7 @@ private:
 
     int type_;
     int crew_;
+    std::string planText_;
     ComponentPtr calendar_;
     ZonePtr zone_;
     icaltimetype stamp_{};
@@ -173,14 +176,48 @@ std::string CrewChoicesText(int calendarType) {
     return text;
 }
 
+namespace {
+
+// The marks of day d that go into the calendar of `crew` as all-day events.
+// `markTexts` are the option texts of the type.
+void AddMarkOfDay(CalendarBuilder& calendar, const ShiftMarkList* marks, const std::vector<std::string_view>& markTexts,
+                  int type, int crew, DayNumber d) {
+    if (marks == nullptr) return;
+    const ShiftMark* mark = marks->ShiftMarkOfDay(d);
+    if (mark == nullptr || mark->code >= ShiftMarkDeleteCode(type) || mark->code >= static_cast<int>(markTexts.size()))
+        return;
+    if (IsFourCrewType(type) && mark->crew != crew + 1) return;
+    calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
+}
+
+std::string ExportOwnPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+    const OwnShiftPlan& plan = *options.ownPlan;
+    const int crew = options.crew;
+    if (crew < 0 || crew >= plan.CrewCount()) return {};
+    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name);
+    const auto markTexts = ShiftMarkOptionTexts(options.calendarType);
+    for (DayNumber d = options.from; d <= options.to; ++d) {
+        const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
+        if (kind >= 0) {
+            const ShiftKindTimes& t = plan.kindTimes[kind];
+            calendar.AddShift(d, kShiftKindEventNames[kind], t.startMinute, t.endMinute);
+        }
+        // The user's marks are on the own crew's shift columns: every mark counts.
+        AddMarkOfDay(calendar, marks, markTexts, options.calendarType, crew, d);
+    }
+    return calendar.Text();
+}
+
+}  // namespace
+
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
     const int type = options.calendarType;
     const int crew = options.crew;
+    if (type == kOwnPlanCalendarType) return options.ownPlan ? ExportOwnPlanIcs(options, marks, stamp) : std::string();
     if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return {};
 
-    CalendarBuilder calendar(options, stamp);
+    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label);
     const auto markTexts = ShiftMarkOptionTexts(type);
-    const int deleteCode = ShiftMarkDeleteCode(type);
     const bool fourCrews = IsFourCrewType(type);
     VacationBlockOfYear blocks(options);
 
@@ -195,14 +232,22 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
             code = r.table.Code(crew);
             vacationDay = HasVacationBlock(type) && r.allFiveOnRhythm && VacationCrewOn(block, d) == crew;
         }
-        if (code >= kShiftEarly && code <= kShiftNight) calendar.AddShift(d, code);
+        if (code >= kShiftEarly && code <= kShiftNight) {
+            const int s = code - 1;
+            calendar.AddShift(d, kShiftEventNames[s], kShiftStartMinute[s], kShiftEndMinute[s]);
+        }
         if (vacationDay) calendar.AddAllDay(d, "urlaubsblock", kVacationBlockEventName);
-
-        if (marks == nullptr) continue;
-        const ShiftMark* mark = marks->ShiftMarkOfDay(d);
-        if (mark == nullptr || mark->code >= deleteCode || mark->code >= static_cast<int>(markTexts.size())) continue;
-        if (fourCrews && mark->crew != crew + 1) continue;
-        calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
+        AddMarkOfDay(calendar, marks, markTexts, type, crew, d);
+    }
+    // Asked for with a file of school holidays: every period reaching into the range, whole.
+    if (!options.schoolHolidayFile.empty()) {
+        auto dayOf = [](std::int32_t code) { return DayNumberOf(code / 10000, code / 100 % 100, code % 100); };
+        for (const SchoolHolidayPeriod& p : options.schoolHolidays.Periods()) {
+            const DayNumber first = dayOf(p.dates.first);
+            const DayNumber last = dayOf(p.dates.last);
+            if (last < options.from || first > options.to) continue;
+            calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
+        }
     }
     return calendar.Text();
 }

@@ -10,6 +10,7 @@
 #include "cli/IcsExport.h"
 #include "base/Latin1.h"
 #include "settings/Users.h"
+#include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
 
@@ -18,21 +19,35 @@ const char* const kPlanUsage =
     "                    [--lat L] [--lon L] [--zone Z] [--dst 0|1] [--twilight 0|1|2]\n"
     "       schichtplan --format ics --crew N [--type N] [--from ...] [--to ...] [--data ORDNER]\n"
     "       schichtplan --data ORDNER [--password PW] [--from ...] [--to ...] [--type N]\n"
+    "       schichtplan --type 8 --data ORDNER | --plan DATEI [--format ...] [--crew N]\n"
+    "       schichtplan --cycle FOLGE --cycle-start JJJJ-MM-TT [--crews N] [--offsets a,b,...]\n"
+    "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
     "  --to        letzter Tag (Vorgabe: Ende des elften Monats danach)\n"
-    "  --type      Schichtart 0-7 (Vorgabe 0)\n"
+    "  --type      Schichtart 0-8 (Vorgabe 0)\n"
     "                0 Haldenau PM 1, 1 Haldenau Werk, 2 Haldenau Zweischicht,\n"
     "                3 PM 1 mit 2er Block, 4 Werk mit 2er Block, 5 Haldenau Standard,\n"
-    "                6 Velmo Kessbach, 7 Olmer Karton\n"
+    "                6 Velmo Kessbach, 7 Olmer Karton, 8 eigener Schichtplan\n"
     "  --format    csv (Vorgabe), text oder ics (iCalendar für Handy- und Desktop-Kalender)\n"
     "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
-    "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7)\n"
+    "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7),\n"
+    "                Nummer oder Name einer Schicht des eigenen Plans (Schichtart 8)\n"
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
+    "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
+    "                ohne eingebaute Termine; text und ics zeigen dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
+    "  --plan      Datei eines eigenen Schichtplans (wie „Eigener Schichtplan.txt“);\n"
+    "                ohne --plan und --cycle liest Schichtart 8 den Plan aus --data\n"
+    "  --cycle     eigener Plan als Folge von 1 bis 84 Tagen aus F (Früh), S (Spät),\n"
+    "                N (Nacht), T (Tag) und - (frei), z. B. FFSSNN----\n"
+    "  --cycle-start  erster Tag der Folge (JJJJ-MM-TT)\n"
+    "  --crews     Anzahl der Schichten des eigenen Plans, 1-6 (Vorgabe 5)\n"
+    "  --offsets   Versatz jeder Schicht in Tagen, durch Kommas getrennt\n"
+    "                (Vorgabe: gleichmäßig verteilt, Schicht k beginnt k × Länge / Anzahl Tage später)\n"
     "  --lat       geographische Breite, Nord positiv (Vorgabe 48.47)\n"
     "  --lon       geographische Länge, West positiv, Ost negativ (Vorgabe -12.52)\n"
     "  --zone      Zeitzone in Stunden, Ost positiv (Vorgabe 1.0)\n"
@@ -44,6 +59,17 @@ namespace {
 constexpr std::string_view kPrefix = "schichtplan: ";
 
 std::string Quoted(std::string_view value) { return "„" + std::string(value) + "“"; }
+
+// A value as it may appear in the one error line: control characters shown
+// as "?", a long value cut.
+std::string QuotedShort(std::string_view value) {
+    constexpr std::size_t kShown = 24;
+    std::string text(Utf8Prefix(value, kShown));
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    if (text.size() < value.size()) text += "…";
+    return Quoted(text);
+}
 
 bool ParseFixedDigits(std::string_view s, int& value) {
     value = 0;
@@ -101,6 +127,12 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string crewText;
     bool haveCrew = false;
     bool havePassword = false;
+    bool haveType = false;
+    std::string cycleText;
+    std::string crewsText;
+    std::string offsetsText;
+    bool haveCycle = false, haveCycleStart = false, haveCrews = false, haveOffsets = false;
+    DayNumber cycleStart = 0;
 
     auto fail = [&result](std::string message) {
         result.outcome = ParsedArguments::Outcome::Error;
@@ -124,7 +156,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             haveValue = true;
         }
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
-                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password"};
+                                             "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
+                                             "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
+                                             "--school-holidays"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -142,8 +176,30 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             (name == "--from" ? haveFrom : haveTo) = true;
             (name == "--from" ? fromText : toText) = value;
         } else if (name == "--type") {
-            if (!ParseSmallInt(value, 0, kNumberOfCalendarTypes - 1, o.calendarType))
-                return fail("Ungültige Schichtart " + Quoted(value) + " (erlaubt sind 0 bis 7).");
+            if (!ParseSmallInt(value, 0, kOwnPlanCalendarType, o.calendarType))
+                return fail("Ungültige Schichtart " + Quoted(value) + " (erlaubt sind 0 bis 8).");
+            haveType = true;
+        } else if (name == "--plan") {
+            if (value.empty()) return fail("Zur Option --plan fehlt die Datei.");
+            o.planFile = value;
+        } else if (name == "--cycle") {
+            std::string why;
+            if (!IsValidCycleText(value, why)) return fail("Ungültiger Zyklus bei --cycle: " + why);
+            cycleText = value;
+            haveCycle = true;
+        } else if (name == "--cycle-start") {
+            int y = 0, m = 0, d = 0;
+            if (!ParseIsoDate(value, y, m, d) || y < kFirstYear || y > kLastYear)
+                return fail(QuotedShort(value) +
+                            " ist kein gültiges Datum von 1970-01-01 bis 2037-12-31 (erwartet JJJJ-MM-TT) bei --cycle-start.");
+            cycleStart = DayNumberOf(y, m, d);
+            haveCycleStart = true;
+        } else if (name == "--crews") {
+            crewsText = value;
+            haveCrews = true;
+        } else if (name == "--offsets") {
+            offsetsText = value;
+            haveOffsets = true;
         } else if (name == "--format") {
             if (value == "csv") {
                 o.format = PlanFormat::Csv;
@@ -173,6 +229,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--school-holidays") {
+            if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
+            o.schoolHolidayFile = value;
         } else if (name == "--password") {
             if (Utf8CharacterCount(value) > static_cast<std::size_t>(kMaxPasswordLength))
                 return fail("Das Passwort ist länger als " + std::to_string(kMaxPasswordLength) + " Zeichen.");
@@ -184,9 +243,54 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         }
     }
 
+    // The own plan: --plan and --cycle choose type 8 on their own.
+    const bool ownPlanOption = haveCycle || !o.planFile.empty();
+    if (ownPlanOption && haveType && o.calendarType != kOwnPlanCalendarType)
+        return fail(std::string(haveCycle ? "Die Option --cycle" : "Die Option --plan") +
+                    " gilt nur für die Schichtart 8 (eigener Schichtplan).");
+    if (ownPlanOption) o.calendarType = kOwnPlanCalendarType;
+    if (haveCycle && !o.planFile.empty()) return fail("Die Optionen --cycle und --plan schließen einander aus.");
+    if (!haveCycle && (haveCycleStart || haveCrews || haveOffsets))
+        return fail("Die Optionen --cycle-start, --crews und --offsets gelten nur zusammen mit --cycle.");
+    if (haveCycle) {
+        if (!haveCycleStart) return fail("Zur Option --cycle fehlt der erste Tag (--cycle-start JJJJ-MM-TT).");
+        const int length = static_cast<int>(cycleText.size());
+        std::vector<int> offsets;
+        if (haveOffsets) {
+            const std::string hint = " (erwartet durch Kommas getrennte Zahlen von 0 bis " + std::to_string(length - 1) +
+                                     ", eine je Schicht).";
+            std::string_view rest = offsetsText;
+            while (true) {
+                const std::size_t comma = rest.find(',');
+                int offset = 0;
+                if (!ParseSmallInt(rest.substr(0, comma), 0, length - 1, offset) ||
+                    offsets.size() >= static_cast<std::size_t>(kMaxOwnCrews))
+                    return fail("Ungültige Versätze " + QuotedShort(offsetsText) + hint);
+                offsets.push_back(offset);
+                if (comma == std::string_view::npos) break;
+                rest.remove_prefix(comma + 1);
+            }
+        }
+        int crews = haveOffsets ? static_cast<int>(offsets.size()) : kDefaultOwnCrews;
+        if (haveCrews && !ParseSmallInt(crewsText, 1, kMaxOwnCrews, crews))
+            return fail("Ungültige Anzahl der Schichten " + QuotedShort(crewsText) + " (erlaubt sind 1 bis " +
+                        std::to_string(kMaxOwnCrews) + ").");
+        if (haveOffsets && static_cast<int>(offsets.size()) != crews)
+            return fail("Die Versätze " + QuotedShort(offsetsText) + " nennen " + std::to_string(offsets.size()) +
+                        " Schichten, der Plan hat " + std::to_string(crews) + ".");
+        OwnShiftPlan plan = MakeOwnShiftPlan(cycleText, cycleStart, crews);
+        for (std::size_t k = 0; k < offsets.size(); ++k) plan.crews[k].offset = offsets[k];
+        o.ownPlan = std::move(plan);
+    } else if (o.calendarType == kOwnPlanCalendarType && o.planFile.empty() && o.dataFolder.empty()) {
+        return fail("Zur Schichtart 8 fehlt der eigene Schichtplan (--data ORDNER, --plan DATEI oder --cycle FOLGE).");
+    }
+
     if (haveCrew || o.format == PlanFormat::Ics) {
         if (o.format != PlanFormat::Ics) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
         if (!haveCrew) return fail("Zum Format ics fehlt die Schicht (--crew N).");
+        o.crewText = crewText;
+    }
+    if (o.format == PlanFormat::Ics && o.calendarType != kOwnPlanCalendarType) {
         o.crew = ParseCrewArgument(o.calendarType, crewText);
         if (o.crew < 0)
             return fail("Ungültige Schicht " + Quoted(crewText) + " für die Schichtart " +
@@ -194,6 +298,12 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     }
 
     if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");
+    // A plan given on the command line answers the crew at once; one from a
+    // file is read first (ResolveOwnPlan).
+    if (o.ownPlan && !ResolveOwnPlan(o, result.error)) {
+        result.outcome = ParsedArguments::Outcome::Error;
+        return result;
+    }
 
     if (!haveFrom) {
         // The first of the current month, kept inside the calendar's years.
@@ -212,6 +322,45 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                     Quoted(haveTo ? toText : iso(o.to)) + ".");
     }
     return result;
+}
+
+int ParseOwnPlanCrewArgument(const OwnShiftPlan& plan, std::string_view text) {
+    if (text.empty() || text.size() > 64) return -1;
+    if (text.size() <= 2 && text.find_first_not_of("0123456789") == std::string_view::npos) {
+        const int n = std::atoi(std::string(text).c_str());
+        return n >= 1 && n <= plan.CrewCount() ? n - 1 : -1;
+    }
+    auto lower = [](std::string_view t) {
+        std::string s(t);
+        for (char& c : s)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return s;
+    };
+    for (int k = 0; k < plan.CrewCount(); ++k)
+        if (lower(plan.crews[k].name) == lower(text)) return k;
+    return -1;
+}
+
+bool ResolveOwnPlan(PlanOptions& o, std::string& error) {
+    if (o.calendarType != kOwnPlanCalendarType) return true;
+    if (!o.ownPlan) {
+        OwnPlanReadResult r = o.planFile.empty() ? LoadOwnShiftPlan(o.dataFolder) : LoadOwnShiftPlanFile(o.planFile);
+        if (!r.plan) {
+            error = std::string(kPrefix) + r.error;
+            return false;
+        }
+        o.ownPlan = std::move(r.plan);
+    }
+    if (o.format != PlanFormat::Ics) return true;
+    o.crew = ParseOwnPlanCrewArgument(*o.ownPlan, o.crewText);
+    if (o.crew >= 0) return true;
+    std::string choices;
+    for (int k = 0; k < o.ownPlan->CrewCount(); ++k)
+        choices += (k == 0 ? " " : ", ") + std::to_string(k + 1) + " " + o.ownPlan->crews[k].name;
+    error = std::string(kPrefix) + "Ungültige Schicht " + QuotedShort(o.crewText) + " für den Plan " +
+            Quoted(o.ownPlan->name) + " (erlaubt sind 1 bis " + std::to_string(o.ownPlan->CrewCount()) + ":" +
+            choices + ").";
+    return false;
 }
 
 }  // namespace sk

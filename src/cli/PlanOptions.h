@@ -2,12 +2,16 @@
 // Command line of schichtplan: what a run prints and for which days, parsed
 // and checked before anything is written.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "shift/VacationBlock.h"
 #include "astro/Observer.h"
 #include "calendar/Date.h"
+#include "calendar/SchoolHolidays.h"
+#include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -18,8 +22,15 @@ struct PlanOptions {
     DayNumber to = 0;
     int calendarType = 0;
     PlanFormat format = PlanFormat::Csv;
-    // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line).
+    // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line);
+    // 0-5 for the own plan.
     int crew = -1;
+    // The own plan (type 8): given on the command line (--cycle ...) it is set
+    // by the parser; from --plan FILE or the data folder it is read by
+    // ResolveOwnPlan, which also finds the --crew of the iCalendar export.
+    std::optional<OwnShiftPlan> ownPlan;
+    std::string planFile;
+    std::string crewText;
     // A user data folder (--data): its shift marks go into the iCalendar export,
     // its notes into a ninth CSV column.
     std::string dataFolder;
@@ -32,9 +43,15 @@ struct PlanOptions {
     // astronomy column empty; the command line always fills it.
     bool withAstronomy = true;
     // Vacation block settings: earliest start 25 April, order tables unrotated.
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
+    // An iCalendar file of school holidays (--school-holidays); the text and
+    // iCalendar output then show the school holidays too.
+    std::string schoolHolidayFile;
+    // The school holidays every output reads: the built-in table, the stored
+    // periods of --data and the periods of --school-holidays.
+    SchoolHolidayCalendar schoolHolidays;
 };
 
 // The vacation block of the year being written, from the options' settings;
@@ -66,6 +83,15 @@ struct ParsedArguments {
 
 // `args` without the program name; `today` is the local date of the run.
 ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumber today);
+
+// For type 8: reads the own plan from --plan or the data folder when the
+// command line did not give it, and finds the crew of the iCalendar export
+// in it. False with one German line (prefixed like every error) in `error`.
+bool ResolveOwnPlan(PlanOptions& options, std::string& error);
+
+// The crew of an own plan named on the command line: its number (from 1) or
+// its name (ASCII letters in either case); -1 when the plan has no such crew.
+int ParseOwnPlanCrewArgument(const OwnShiftPlan& plan, std::string_view text);
 
 extern const char* const kPlanUsage;
 

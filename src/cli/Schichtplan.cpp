@@ -6,39 +6,66 @@
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
 #include "cli/PlanOptions.h"
+#include "calendar/SchoolHolidayStore.h"
+#include "ical/SchoolHolidayIcs.h"
 
 namespace sk {
 
-int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
-    out.clear();
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err) {
     err.clear();
     const ParsedArguments parsed = ParsePlanArguments(args, today);
     switch (parsed.outcome) {
         case ParsedArguments::Outcome::Help:
-            out = kPlanUsage;
-            return kExitOk;
+            return out(kPlanUsage) ? kExitOk : kExitWriteFailed;
         case ParsedArguments::Outcome::Error:
             err = parsed.error + "\n";
             return kExitBadInput;
         case ParsedArguments::Outcome::Run:
             break;
     }
-    if (parsed.options.format == PlanFormat::Ics)
-        return RunIcsExport(parsed.options, static_cast<DateValue>(std::time(nullptr)), out, err);
+    PlanOptions options = parsed.options;
     std::error_code ec;
-    if (!parsed.options.dataFolder.empty() && !std::filesystem::is_directory(parsed.options.dataFolder, ec)) {
-        err = "schichtplan: Der Datenordner „" + parsed.options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+    if (!options.dataFolder.empty() && !std::filesystem::is_directory(options.dataFolder, ec)) {
+        err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
         return kExitBadInput;
     }
-    out = ExportPlan(parsed.options);
-    return kExitOk;
+    std::string error;
+    if (!ResolveOwnPlan(options, error)) {
+        err = error + "\n";
+        return kExitBadInput;
+    }
+    if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
+    if (options.format == PlanFormat::Ics) {
+        std::string text;
+        const int status = RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), text, err);
+        if (status != kExitOk || text.empty()) return status;
+        return out(text) ? kExitOk : kExitWriteFailed;
+    }
+    return ExportPlan(options, out) ? kExitOk : kExitWriteFailed;
 }
 
-DayNumber LocalToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) == nullptr) return DayNumberOfValue(static_cast<DateValue>(now));
-    return DayNumberOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
+    out.clear();
+    return RunSchichtplan(args, today, AppendTo(out), err);
+}
+
+bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {
+    std::vector<SchoolHolidayPeriod> stored;
+    if (!options.dataFolder.empty()) stored = LoadStoredSchoolHolidays(options.dataFolder);
+    if (!options.schoolHolidayFile.empty()) {
+        const SchoolHolidayImport import = ReadSchoolHolidayIcsFile(options.schoolHolidayFile);
+        const SchoolHolidayImportPlan plan = PlanSchoolHolidayImport(import, stored);
+        if (!plan.error.empty()) {
+            err = "schichtplan: " + options.schoolHolidayFile + ": " + plan.error + "\n";
+            return false;
+        }
+        for (const std::string& name : import.unclassified)
+            err += "schichtplan: Der Termin „" + name + "“ lässt sich keinen Schulferien zuordnen und fehlt.\n";
+        stored = plan.stored;
+    }
+    options.schoolHolidays = SchoolHolidayCalendar{};
+    options.schoolHolidays.FillEmptySlots(stored);
+    return true;
 }
 
 }  // namespace sk

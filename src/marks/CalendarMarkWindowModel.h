@@ -4,6 +4,8 @@
 // of leaving it does to the mark list.
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "marks/CalendarMarks.h"
@@ -23,6 +25,7 @@ inline constexpr const char* kDelete = "Löschen";
 inline constexpr const char* kDeleteTip = "Löscht die Markierung in dessen Bereich sich das Startdatum befindet";
 inline constexpr const char* kCancel = "Abbruch";
 inline constexpr const char* kCancelTip = "Verlässt das Eingabefenster ohne Änderungen";
+inline constexpr const char* kSaveAnywayQuestion = "Soll trotzdem gespeichert werden?";
 }  // namespace calendar_mark_texts
 
 // The date fields of the window reach from 1 January 1970 to 31 July 2037.
@@ -48,6 +51,12 @@ public:
     // Red, green and blue of the current colour in 0 ... 1, for the chooser.
     void ColourComponents(double& red, double& green, double& blue) const;
 
+    // Before "Speichern" with the days of the two date fields: when it would
+    // change a mark other than the one the window opened with, or leave a
+    // mark showing on no day, the question that names those marks; empty
+    // when the save touches nothing else.
+    std::string SaveQuestion(const CalendarMarkList& list, DayNumber startField, DayNumber endField) const;
+
     // Carries out the way the window was left, with the days the two date
     // fields hold then. True when the mark list changed.
     bool Finish(CalendarMarkList& list, CalendarMarkEnding ending, DayNumber startField, DayNumber endField) const;
@@ -56,6 +65,7 @@ private:
     DayNumber start_;
     DayNumber end_;
     std::uint32_t colour_;
+    std::optional<CalendarMark> opened_;  // the mark of the selected day
 };
 
 }  // namespace sk

@@ -1,6 +1,8 @@
 #include "marks/CalendarMarks.h"
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 
 #include "base/RecordBytes.h"
 #include "base/FileIO.h"
@@ -8,7 +10,21 @@
 namespace sk {
 namespace {
 constexpr std::size_t kRecordSize = 12;
-constexpr std::size_t kMaxFileBytes = 16u << 20;  // far beyond any real list
+
+std::vector<CalendarMark> ParseFileBytes(const std::optional<std::string>& bytes) {
+    if (!bytes) return {};
+    return ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / kRecordSize * kRecordSize));
+}
+
+bool ByStart(const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; }
+
+// Removes the first equal mark; true when there was one.
+bool EraseOne(std::vector<CalendarMark>& marks, const CalendarMark& m) {
+    const auto it = std::find(marks.begin(), marks.end(), m);
+    if (it == marks.end()) return false;
+    marks.erase(it);
+    return true;
+}
 }  // namespace
 
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes) {
@@ -32,20 +48,66 @@ std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks) {
     return out;
 }
 
+std::vector<CalendarMark> MergeCalendarMarks(const std::vector<CalendarMark>& base,
+                                             const std::vector<CalendarMark>& mine,
+                                             const std::vector<CalendarMark>& theirs) {
+    // Multiset differences: what mine removed from base and what it added.
+    std::vector<CalendarMark> added = mine, removed;
+    for (const auto& m : base)
+        if (!EraseOne(added, m)) removed.push_back(m);
+    std::vector<CalendarMark> newThere = theirs;
+    for (const auto& m : base) EraseOne(newThere, m);
+
+    std::vector<CalendarMark> result = theirs;
+    for (const auto& m : removed) EraseOne(result, m);
+    for (const auto& a : added) {
+        std::erase_if(newThere, [&](const CalendarMark& t) {
+            const bool overlaps = t.start <= a.end && a.start <= t.end;
+            if (overlaps) EraseOne(result, t);
+            return overlaps;
+        });
+        result.push_back(a);
+    }
+    std::stable_sort(result.begin(), result.end(), ByStart);
+    return result;
+}
+
 void CalendarMarkList::Load(const std::string& folder) {
-    const auto bytes = ReadRegularFile(JoinPath(folder, kCalendarMarkFileName), kMaxFileBytes + 1);
-    loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
-    Assign(bytes ? ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
-                 : std::vector<CalendarMark>{});
+    Assign(ParseFileBytes(file_.Read(JoinPath(folder, kCalendarMarkFileName))));
     changed = false;
 }
 
-bool CalendarMarkList::Save(const std::string& folder) {
-    if (loadedIncompletely_) return false;
+bool CalendarMarkList::ReloadIfChanged(const std::string& folder) {
     const std::string path = JoinPath(folder, kCalendarMarkFileName);
-    const bool ok = marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, FormatCalendarMarks(marks_));
-    if (ok) changed = false;
-    return ok;
+    if (!file_.ChangedOnDisk(path)) return false;
+    const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
+    std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
+    Assign(changed ? MergeCalendarMarks(base, marks_, theirs) : std::move(theirs));
+    return true;
+}
+
+bool CalendarMarkList::Save(const std::string& folder) {
+    lastProblem = MarkSaveProblem::WriteFailed;
+    if (file_.tooLarge) return false;
+    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
+    if (!lock) {
+        lastProblem = MarkSaveProblem::FolderBusy;
+        return false;
+    }
+    const std::string path = JoinPath(folder, kCalendarMarkFileName);
+    if (file_.ChangedOnDisk(path)) {
+        // Another instance wrote meanwhile: its changes stay, ours go on top.
+        const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
+        const std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
+        if (file_.tooLarge) return false;
+        Assign(MergeCalendarMarks(base, marks_, theirs));
+    }
+    std::string bytes = FormatCalendarMarks(marks_);
+    if (!(marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes))) return false;
+    file_.Wrote(path, std::move(bytes));
+    changed = false;
+    lastProblem = MarkSaveProblem::None;
+    return true;
 }
 
 void CalendarMarkList::Assign(std::vector<CalendarMark> marks) {
@@ -54,8 +116,7 @@ void CalendarMarkList::Assign(std::vector<CalendarMark> marks) {
 }
 
 void CalendarMarkList::Reindex() {
-    sorted_ = std::is_sorted(marks_.begin(), marks_.end(),
-                             [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    sorted_ = std::is_sorted(marks_.begin(), marks_.end(), ByStart);
     endPrefixMax_.clear();
     if (!sorted_) return;
     endPrefixMax_.reserve(marks_.size());
@@ -100,10 +161,79 @@ void CalendarMarkList::SaveMarkEntry(DayNumber l, DayNumber m, std::uint32_t col
     } else {
         marks_.push_back({l, m, colour});
     }
-    std::stable_sort(marks_.begin(), marks_.end(),
-                     [](const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; });
+    std::stable_sort(marks_.begin(), marks_.end(), ByStart);
     Reindex();
     changed = true;
+}
+
+namespace {
+
+// Per mark in list order: whether it is the first mark of at least one day.
+std::vector<bool> ShownOf(const std::vector<CalendarMark>& marks) {
+    // A mark shows unless the marks before it in list order cover all its
+    // days. The days covered so far are kept as disjoint runs (first -> last
+    // day), runs that touch merged, so a mark is covered exactly when one
+    // run holds it.
+    std::vector<bool> shown(marks.size());
+    std::map<std::int64_t, std::int64_t> covered;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        std::int64_t first = marks[i].start;
+        std::int64_t last = marks[i].end;
+        if (last < first) continue;  // a damaged record covers no day
+        auto next = covered.upper_bound(first);
+        auto run = next == covered.begin() ? covered.end() : std::prev(next);
+        shown[i] = run == covered.end() || run->second < last;
+        if (!shown[i]) continue;
+        // Merge the mark with every run it touches.
+        if (run != covered.end() && run->second + 1 >= first) {
+            first = run->first;
+            last = std::max(last, run->second);
+            next = covered.erase(run);
+        }
+        while (next != covered.end() && next->first <= last + 1) {
+            last = std::max(last, next->second);
+            next = covered.erase(next);
+        }
+        covered.emplace(first, last);
+    }
+    return shown;
+}
+
+}  // namespace
+
+MarkEntryEffect CalendarMarkList::EffectOfMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour) const {
+    if (m < l) std::swap(l, m);
+    MarkEntryEffect effect;
+    auto changedIndex = FindMarkOfDay(l);
+    if (!changedIndex) changedIndex = FindMarkOfDay(m);
+    if (changedIndex) effect.changed = marks_[*changedIndex];
+
+    // The list as SaveMarkEntry leaves it, each mark with its place now.
+    constexpr std::size_t kNew = static_cast<std::size_t>(-1);
+    std::vector<std::size_t> from(marks_.size());
+    for (std::size_t i = 0; i < from.size(); ++i) from[i] = i;
+    std::vector<CalendarMark> after = marks_;
+    if (changedIndex) {
+        after[*changedIndex] = {l, m, colour};
+    } else {
+        after.push_back({l, m, colour});
+        from.push_back(kNew);
+    }
+    std::vector<std::size_t> order(after.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return ByStart(after[a], after[b]); });
+    std::vector<CalendarMark> sortedAfter;
+    sortedAfter.reserve(order.size());
+    for (const std::size_t i : order) sortedAfter.push_back(after[i]);
+
+    const std::vector<bool> shownBefore = ShownOf(marks_);
+    const std::vector<bool> shownAfter = ShownOf(sortedAfter);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const std::size_t i = from[order[k]];
+        if (i == kNew || (changedIndex && i == *changedIndex)) continue;
+        if (shownBefore[i] && !shownAfter[k]) effect.hidden.push_back(marks_[i]);
+    }
+    return effect;
 }
 
 void CalendarMarkList::DeleteCalendarMarkAt(DayNumber d) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "marks/MarkFiles.h"
 
 namespace sk {
 
@@ -31,16 +32,40 @@ struct CalendarMark {
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes);
 std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks);
 
+// Three-way merge: the marks `mine` removed since `base` leave theirs, the
+// marks mine added join it; an added mark replaces the marks of theirs it
+// overlaps that were new there as well (the later change of the same days
+// wins). Sorted by start, theirs' order kept among equal starts.
+std::vector<CalendarMark> MergeCalendarMarks(const std::vector<CalendarMark>& base,
+                                             const std::vector<CalendarMark>& mine,
+                                             const std::vector<CalendarMark>& theirs);
+
+// What the window's "Speichern" would do to the marks already there.
+struct MarkEntryEffect {
+    // The mark that would be moved and recoloured, as it is now.
+    std::optional<CalendarMark> changed;
+    // Marks that show on some day now and on none afterwards (another mark
+    // covers each of their days first).
+    std::vector<CalendarMark> hidden;
+};
+
 class CalendarMarkList {
 public:
     // Empties the list and reads the file of the folder in file order; a
     // missing file gives no marks. Clears the changed flag.
     void Load(const std::string& folder);
-    // Writes the list (atomically) or deletes the file when the list is
-    // empty. False when that failed, or when the file was larger than could
-    // be loaded (it is then kept, so no mark in it is lost). Clears the
-    // changed flag on success.
+    // Under the folder's mark lock: reads the file again, merges in what
+    // another instance changed since (MergeCalendarMarks), and writes the
+    // list atomically or deletes the file when the list is empty. False when
+    // the lock could not be had, the write failed, or the file was larger
+    // than could be loaded (it is then kept, so no mark in it is lost);
+    // lastProblem says which. Clears the changed flag on success.
     bool Save(const std::string& folder);
+    MarkSaveProblem lastProblem = MarkSaveProblem::None;
+    // When another program changed the file since this list last read or
+    // wrote it (one stat): reads it again, keeping changes not yet saved.
+    // True when the list was read again.
+    bool ReloadIfChanged(const std::string& folder);
 
     const std::vector<CalendarMark>& Marks() const { return marks_; }
     void Assign(std::vector<CalendarMark> marks);
@@ -58,6 +83,8 @@ public:
     // the mark containing l, else the one containing m, is moved there and
     // recoloured; when neither exists a new mark is added. Sorted by start.
     void SaveMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour);
+    // The effect of SaveMarkEntry (l, m, colour), the list left as it is.
+    MarkEntryEffect EffectOfMarkEntry(DayNumber l, DayNumber m, std::uint32_t colour) const;
     // Removes the first mark containing d.
     void DeleteCalendarMarkAt(DayNumber d);
     // Removes every mark that starts on or before d, whatever its end.
@@ -69,7 +96,7 @@ private:
     std::vector<CalendarMark> marks_;
     bool sorted_ = true;
     std::vector<DayNumber> endPrefixMax_;  // max end of marks 0..i, when sorted
-    bool loadedIncompletely_ = false;
+    MarkFileState file_;
 };
 
 }  // namespace sk

@@ -64,11 +64,4 @@ int ShiftColumnInitialCrew(int calendarType, DayNumber day, int preselected) {
     return 0;
 }
 
-std::optional<DayNumber> SelectedMarkDay(const ViewState& view, const CellDates& cells) {
-    const int column = std::clamp(view.cursorColumn, 0, std::min(view.lastColumn, CellDates::kColumns - 1));
-    int day = std::clamp(view.cursorDay, 1, 31);
-    while (day > 28 && cells.At(column, day) == 0) --day;
-    return DayNumberOfNoteDateCode(cells.At(column, day));
-}
-
 }  // namespace sk

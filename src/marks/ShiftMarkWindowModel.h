@@ -1,7 +1,7 @@
 #pragma once
 // The windows "Schichtmarkierung eingeben" and "Schichtspalte eingeben"
 // without the toolkit: which options they offer where, what the heading
-// reads, which crew columns can be chosen, and which day the entry is for.
+// reads and which crew columns can be chosen.
 
 #include <optional>
 #include <string>
@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "calendar/Date.h"
-#include "view/ViewState.h"
 
 namespace sk {
 
@@ -51,10 +50,5 @@ std::vector<ShiftColumnOption> ShiftColumnOptions(int calendarType, DayNumber da
 // The crew the column window starts with: the preselected one, or the first
 // that can be chosen when that one cannot.
 int ShiftColumnInitialCrew(int calendarType, DayNumber day, int preselected);
-
-// The day of the cursor cell as the last repaint recorded it (a row past
-// the end of a shorter month stands for its last day); nothing when the
-// cell holds no date.
-std::optional<DayNumber> SelectedMarkDay(const ViewState& view, const CellDates& cells);
 
 }  // namespace sk

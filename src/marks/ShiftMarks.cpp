@@ -1,6 +1,7 @@
 #include "marks/ShiftMarks.h"
 
 #include <algorithm>
+#include <map>
 
 #include "base/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
@@ -9,9 +10,19 @@
 namespace sk {
 namespace {
 constexpr std::size_t kRecordSize = 6;
-constexpr std::size_t kMaxFileBytes = 16u << 20;
 
 bool ByDay(const ShiftMark& a, const ShiftMark& b) { return a.day < b.day; }
+
+std::vector<ShiftMark> ParseFileBytes(const std::optional<std::string>& bytes) {
+    if (!bytes) return {};
+    return ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / kRecordSize * kRecordSize));
+}
+
+std::map<DayNumber, ShiftMark> MarkPerDay(const std::vector<ShiftMark>& marks) {
+    std::map<DayNumber, ShiftMark> perDay;
+    for (const auto& m : marks) perDay.emplace(m.day, m);
+    return perDay;
+}
 }  // namespace
 
 std::vector<ShiftMark> ParseShiftMarks(std::string_view bytes) {
@@ -38,21 +49,66 @@ std::string FormatShiftMarks(const std::vector<ShiftMark>& marks) {
     return out;
 }
 
+std::vector<ShiftMark> MergeShiftMarks(const std::vector<ShiftMark>& base, const std::vector<ShiftMark>& mine,
+                                       const std::vector<ShiftMark>& theirs) {
+    const auto b = MarkPerDay(base), m = MarkPerDay(mine);
+    auto result = MarkPerDay(theirs);
+    const auto changedDay = [&](DayNumber day) {
+        const auto x = b.find(day), y = m.find(day);
+        if ((x == b.end()) != (y == m.end())) return true;
+        return x != b.end() && !(x->second == y->second);
+    };
+    for (const auto& [day, mark] : m)
+        if (changedDay(day)) result[day] = mark;
+    for (const auto& [day, mark] : b)
+        if (!m.contains(day)) result.erase(day);
+    std::vector<ShiftMark> out;
+    out.reserve(result.size());
+    for (const auto& [day, mark] : result) out.push_back(mark);
+    return out;
+}
+
 void ShiftMarkList::Load(const std::string& folder) {
-    const auto bytes = ReadRegularFile(JoinPath(folder, kShiftMarkFileName), kMaxFileBytes + 1);
-    loadedIncompletely_ = bytes && bytes->size() > kMaxFileBytes;
-    Assign(bytes ? ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxFileBytes / kRecordSize * kRecordSize))
-                 : std::vector<ShiftMark>{});
+    std::vector<ShiftMark> marks = ParseFileBytes(file_.Read(JoinPath(folder, kShiftMarkFileName)));
+    // Every reader finds a day's mark by walking in day order: a file written
+    // out of order (by hand, by another program) would hide marks. Records of
+    // one day keep their order, so the first still counts.
+    std::stable_sort(marks.begin(), marks.end(), ByDay);
+    Assign(std::move(marks));
     changed = false;
 }
 
-bool ShiftMarkList::Save(const std::string& folder) {
-    if (loadedIncompletely_) return false;
+bool ShiftMarkList::ReloadIfChanged(const std::string& folder) {
     const std::string path = JoinPath(folder, kShiftMarkFileName);
-    const std::string bytes = FormatShiftMarks(marks_);
-    const bool ok = bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes);
-    if (ok) changed = false;
-    return ok;
+    if (!file_.ChangedOnDisk(path)) return false;
+    const std::vector<ShiftMark> base = ParseShiftMarks(file_.Base());
+    std::vector<ShiftMark> theirs = ParseFileBytes(file_.Read(path));
+    Assign(changed ? MergeShiftMarks(base, marks_, theirs) : std::move(theirs));
+    return true;
+}
+
+bool ShiftMarkList::Save(const std::string& folder) {
+    lastProblem = MarkSaveProblem::WriteFailed;
+    if (file_.tooLarge) return false;
+    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
+    if (!lock) {
+        lastProblem = MarkSaveProblem::FolderBusy;
+        return false;
+    }
+    const std::string path = JoinPath(folder, kShiftMarkFileName);
+    if (file_.ChangedOnDisk(path)) {
+        // Another instance wrote meanwhile: its changes stay, ours go on top.
+        const std::vector<ShiftMark> base = ParseShiftMarks(file_.Base());
+        const std::vector<ShiftMark> theirs = ParseFileBytes(file_.Read(path));
+        if (file_.tooLarge) return false;
+        Assign(MergeShiftMarks(base, marks_, theirs));
+    }
+    std::string bytes = FormatShiftMarks(marks_);
+    if (!(bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes))) return false;
+    file_.Wrote(path, std::move(bytes));
+    changed = false;
+    lastProblem = MarkSaveProblem::None;
+    return true;
 }
 
 void ShiftMarkList::Assign(std::vector<ShiftMark> marks) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "marks/MarkFiles.h"
 
 namespace sk {
 
@@ -28,15 +29,31 @@ std::vector<ShiftMark> ParseShiftMarks(std::string_view bytes);
 // just before it.
 std::string FormatShiftMarks(const std::vector<ShiftMark>& marks);
 
+// Three-way merge by day: the days where `mine` differs from `base` (a mark
+// added, changed or removed) take mine's state, every other day keeps
+// theirs. The first mark of a day in list order is the one that counts.
+// Sorted by day.
+std::vector<ShiftMark> MergeShiftMarks(const std::vector<ShiftMark>& base, const std::vector<ShiftMark>& mine,
+                                       const std::vector<ShiftMark>& theirs);
+
 class ShiftMarkList {
 public:
-    // Empties the list and reads the folder's file in file order (duplicates
-    // kept); a missing file gives no marks. Clears the changed flag.
+    // Empties the list and reads the folder's file, sorted by day; records of
+    // one day stay in file order (duplicates kept). A missing file gives no
+    // marks. Clears the changed flag.
     void Load(const std::string& folder);
-    // Writes the list atomically, or deletes the file when nothing is left to
-    // write. False when that failed, or when the file was larger than could
-    // be loaded (it is then kept). Clears the changed flag on success.
+    // Under the folder's mark lock: reads the file again, merges in what
+    // another instance changed since (MergeShiftMarks), and writes the result
+    // atomically, or deletes the file when nothing is left to write. False
+    // when the lock could not be had, the write failed, or the file was larger
+    // than could be loaded (it is then kept); lastProblem says which. Clears
+    // the changed flag on success.
     bool Save(const std::string& folder);
+    MarkSaveProblem lastProblem = MarkSaveProblem::None;
+    // When another program changed the file since this list last read or
+    // wrote it (one stat): reads it again, keeping changes not yet saved.
+    // True when the list was read again.
+    bool ReloadIfChanged(const std::string& folder);
 
     const std::vector<ShiftMark>& Marks() const { return marks_; }
     void Assign(std::vector<ShiftMark> marks);
@@ -57,7 +74,7 @@ public:
 private:
     std::vector<ShiftMark> marks_;
     bool sorted_ = true;
-    bool loadedIncompletely_ = false;
+    MarkFileState file_;
 };
 
 // Whether a mark may be entered for this crew column on day d: type 2 has

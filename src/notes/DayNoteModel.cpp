@@ -14,7 +14,7 @@ std::string DateTextOfNoteDateCode(std::int32_t noteDateCode) {
 }
 
 SingleNoteModel::SingleNoteModel(const NoteStore& store, std::string fileName) : fileName_(std::move(fileName)) {
-    edit_.Load(store.ReadNoteFile(fileName_));
+    edit_.LoadFile(store, fileName_);
 }
 
 bool SingleNoteModel::Save(NoteStore& store) const { return store.WriteNoteFile(fileName_, edit_.NoteToStore()); }

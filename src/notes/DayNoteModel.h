@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "notes/NoteClosing.h"
 #include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 
@@ -15,19 +16,20 @@ std::string DateTextOfNoteDateCode(std::int32_t noteDateCode);
 
 // One note in one file: the day note of a cell, and the yearly note of its
 // month and day.
-class SingleNoteModel {
+class SingleNoteModel : public NoteWindowModel {
 public:
     SingleNoteModel(const NoteStore& store, std::string fileName);
 
-    NoteEditModel& Edit() { return edit_; }
+    NoteEditModel& Edit() override { return edit_; }
     const NoteEditModel& Edit() const { return edit_; }
     const std::string& FileName() const { return fileName_; }
 
+    bool HasChanges() const override { return edit_.NeedsSaveQuestion(); }
     // After trimming: whether leaving writes (or deletes) the file.
-    bool WouldSave() const { return edit_.TextChangedOrEmpty(); }
+    bool WouldSave() const override { return edit_.TextChangedOrEmpty(); }
     // Writes the working text (an empty one deletes the file) and rescans;
     // false when the file could not be written.
-    bool Save(NoteStore& store) const;
+    bool Save(NoteStore& store) const override;
 
 private:
     std::string fileName_;

@@ -1,5 +1,7 @@
 #include "notes/NoteEditModel.h"
 
+#include "notes/NoteStore.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -138,6 +140,25 @@ std::string UnstorableCharacterMessage(char32_t character) {
 void NoteEditModel::Load(std::string_view noteText) {
     loaded_ = EditorTextOfNote(noteText);
     working_ = loaded_;
+    store_ = nullptr;
+    fileName_.clear();
+}
+
+void NoteEditModel::LoadFile(const NoteStore& store, std::string fileName) {
+    Load(store.ReadNoteFile(fileName));
+    store_ = &store;
+    fileName_ = std::move(fileName);
+}
+
+void NoteEditModel::LoadNew(const NoteStore& store, std::string fileName) {
+    Load({});
+    store_ = &store;
+    fileName_ = std::move(fileName);
+}
+
+bool NoteEditModel::ChangedElsewhere() const {
+    if (!store_ || fileName_.empty()) return false;
+    return EditorTextOfNote(store_->ReadNoteFile(fileName_)) != loaded_;
 }
 
 bool NoteEditModel::RevertAll() {

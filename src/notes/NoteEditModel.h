@@ -29,8 +29,13 @@ inline constexpr const char* kPreviousTip = "Vorherige Notiz für diesen Tag";
 inline constexpr const char* kNext = " > ";
 inline constexpr const char* kNextTip = "Nächste Notiz für diesen Tag";
 inline constexpr const char* kSaveChangesQuestion = "Sollen die Änderungen gespeichert werden?";
-inline constexpr const char* kWriteFailed = "Die Notiz konnte nicht gespeichert werden!";
+inline constexpr const char* kChangedElsewhereQuestion =
+    "Die Notiz wurde inzwischen von einem anderen Programm geändert.\r\n"
+    "Soll sie mit diesem Text überschrieben werden?\r\n\r\n"
+    "Ja: diesen Text speichern\r\nNein: den anderen Text behalten\r\nAbbrechen: weiter bearbeiten";
 }  // namespace note_texts
+
+class NoteStore;
 
 // File form -> editor form: "\r\n" and a lone "\r" become "\n". A NUL
 // character cannot stand in an editor and is left out.
@@ -64,6 +69,19 @@ class NoteEditModel {
 public:
     // Opening: the note (file form) becomes the working and the loaded text.
     void Load(std::string_view noteText);
+    // Opening the note file `fileName` of the store (missing: an empty text).
+    // The model remembers where the text came from, so that saving can see
+    // whether another program changed the file meanwhile, and a recovery
+    // copy knows where the text belongs.
+    void LoadFile(const NoteStore& store, std::string fileName);
+    // A new note that will be stored as `fileName`; nothing is read.
+    void LoadNew(const NoteStore& store, std::string fileName);
+    // Whether the file now holds another text than when it was loaded.
+    bool ChangedElsewhere() const;
+    // The store and the note file the text belongs to; null / empty when
+    // the model was loaded with a bare text.
+    const NoteStore* Store() const { return store_; }
+    const std::string& FileName() const { return fileName_; }
 
     const std::string& Working() const { return working_; }
 
@@ -78,8 +96,6 @@ public:
 
     // Esc and the close button ask before leaving only when the text changed.
     bool NeedsSaveQuestion() const { return working_ != loaded_; }
-    // The answer "Nein": the changes are dropped.
-    void DiscardChanges() { working_ = loaded_; }
 
     // Closing: trailing blanks go first.
     void TrimForClosing() { working_ = TrimTrailingBlanks(working_); }
@@ -91,6 +107,8 @@ public:
 private:
     std::string working_;
     std::string loaded_;
+    const NoteStore* store_ = nullptr;
+    std::string fileName_;
 };
 
 }  // namespace sk

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "shift/CalendarTypes.h"
+
 namespace sk {
 
 inline constexpr const char* kNoteMenuTitle = "Notiz";
@@ -39,6 +41,6 @@ extern const NoteMenuEntry kNoteMenuEntries[kNoteMenuEntryCount];
 std::optional<NoteMenuChoice> NoteMenuChoiceForKey(char32_t letter);
 
 // The half-year page (calendar type 5) has no days to attach notes to.
-inline bool NoteMenuOpens(int calendarType) { return calendarType != 5; }
+inline bool NoteMenuOpens(int calendarType) { return !IsHalfYearView(calendarType); }
 
 }  // namespace sk

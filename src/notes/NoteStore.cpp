@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/Latin1.h"
 #include "notes/NoteCipher.h"
 #include "notes/NoteFiles.h"
 #include "base/FileIO.h"
@@ -28,8 +29,9 @@ void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday) {
             if (e->d_type != DT_REG && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
             const auto parsed = ParseNoteFileName(e->d_name);
             if (!parsed) continue;
-            // Pipes, folders and the like are no notes, also behind a link.
-            if (e->d_type != DT_REG && !IsRegularFile(PathOf(e->d_name))) continue;
+            // Pipes, folders and the like are no notes, also behind a link;
+            // nor is a link that leads out of the folder.
+            if (e->d_type != DT_REG && !IsRegularFileInItsFolder(PathOf(e->d_name))) continue;
             switch (parsed->kind) {
                 case NoteKind::Day: days.push_back(parsed->code); break;
                 case NoteKind::Periodic: periodics.push_back({parsed->code, parsed->period}); break;
@@ -73,7 +75,17 @@ int NoteStore::ScanWeekdayNotes() {
     ScanKinds(false, false, false, true);
     return static_cast<int>(weekdayNotes_.size());
 }
-void NoteStore::ScanAll() { ScanKinds(true, true, true, true); }
+void NoteStore::ScanAll() {
+    // Stamped before the scan, so a change made during it is seen next time.
+    folderStamp_ = StampOf(folder_.empty() ? "." : folder_);
+    ScanKinds(true, true, true, true);
+}
+
+bool NoteStore::RescanIfFolderChanged() {
+    if (StampOf(folder_.empty() ? "." : folder_) == folderStamp_) return false;
+    ScanAll();
+    return true;
+}
 
 void NoteStore::Rescan(NoteKind kind) {
     ScanKinds(kind == NoteKind::Day, kind == NoteKind::Periodic, kind == NoteKind::Yearly, kind == NoteKind::Weekday);
@@ -82,6 +94,10 @@ void NoteStore::Rescan(NoteKind kind) {
 std::string NoteStore::ReadNoteFile(std::string_view fileName) const {
     if (fileName.empty()) return {};
     return sk::ReadNoteFile(PathOf(fileName), key_);
+}
+
+std::string NoteStore::StoredFormOf(std::string_view utf8Text) const {
+    return EncipherNote(Utf8ToLatin1(utf8Text), key_);
 }
 
 bool NoteStore::WriteNoteFile(std::string_view fileName, std::string_view utf8Text) {
@@ -111,13 +127,17 @@ bool NoteStore::WriteWeekdayNote(DayNumber d, int occurrence, int monthSel, std:
     return WriteNoteFile(WeekdayNoteFileName(WeekdayNoteCode(monthSel, WeekdayIndex(d), occurrence)), text);
 }
 
-std::string NoteStore::ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const {
+int NoteStore::WeekdayNoteCodeOfDay(const DayContext& ctx, bool last, int monthSel) const {
     const int w = WeekdayIndex(ctx.dayNumber);
     const int occurrence = last ? kLastOccurrence : OccurrenceOfDay(ctx.day);
     int code = WeekdayNoteCode(monthSel, w, occurrence);
     if (!HasWeekdayNote(code)) code = WeekdayNoteCode(kEveryMonth, w, occurrence);
-    if (!HasWeekdayNote(code)) return {};
-    return ReadNoteFile(WeekdayNoteFileName(code));
+    return HasWeekdayNote(code) ? code : 0;
+}
+
+std::string NoteStore::ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const {
+    const int code = WeekdayNoteCodeOfDay(ctx, last, monthSel);
+    return code != 0 ? ReadNoteFile(WeekdayNoteFileName(code)) : std::string();
 }
 
 bool NoteStore::HasDayNote(const DayContext& ctx) const {

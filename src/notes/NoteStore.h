@@ -14,6 +14,7 @@
 #include "calendar/Date.h"
 #include "notes/NoteNames.h"
 #include "notes/PeriodicNoteIndex.h"
+#include "base/FileIO.h"
 
 namespace sk {
 
@@ -33,6 +34,9 @@ public:
     int ScanYearlyNotes();
     int ScanWeekdayNotes();
     void ScanAll();  // all four in one pass over the folder
+    // Scans all again when the folder changed since the last ScanAll (one
+    // stat): another instance on a shared folder added or removed notes.
+    bool RescanIfFolderChanged();
 
     // Indexes, ascending (periodic: ascending by file name).
     const std::vector<std::int32_t>& DayNoteIndex() const { return dayNotes_; }
@@ -43,6 +47,8 @@ public:
     // Files by name (a name from the lookups or the name rules).
     std::string PathOf(std::string_view fileName) const;
     std::string ReadNoteFile(std::string_view fileName) const;
+    // The bytes a note file of this text gets (enciphered with the key).
+    std::string StoredFormOf(std::string_view utf8Text) const;
     // Writes or (empty text) deletes, then rescans the index of the file's kind.
     bool WriteNoteFile(std::string_view fileName, std::string_view utf8Text);
 
@@ -58,6 +64,8 @@ public:
     // The note for the day's weekday and occurrence (4 when `last`) in month
     // monthSel, or else the every-month note; empty when neither exists.
     std::string ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const;
+    // The code of the note ReadWeekdayNoteOfDay reads; 0 when there is none.
+    int WeekdayNoteCodeOfDay(const DayContext& ctx, bool last, int monthSel) const;
 
     // Per-day lookups.
     bool HasDayNote(const DayContext& ctx) const;
@@ -85,11 +93,12 @@ private:
 
     std::string folder_;
     std::string key_;
+    FileStamp folderStamp_;
     std::vector<std::int32_t> dayNotes_;
     PeriodicNoteIndex periodic_;
     std::vector<std::int32_t> yearlyNotes_;
     std::vector<std::int32_t> weekdayNotes_;
-    std::bitset<1132> yearlyBits_;                                                     // by month-day code
+    std::bitset<kLastYearlyNoteCode + 1> yearlyBits_;                                   // by month-day code
     std::bitset<kLastWeekdayNoteCode - kFirstWeekdayNoteCode + 1> weekdayBits_;     // by code - 10000
 };
 

@@ -17,10 +17,10 @@ PeriodicNoteModel::PeriodicNoteModel(const NoteStore& store, const DayContext& d
     const std::string first = store.PeriodicNoteFileOfDay(day, 1);
     const auto parsed = ParseNoteFileName(first);
     if (parsed && parsed->kind == NoteKind::Periodic) {
-        edit_.Load(store.ReadNoteFile(first));
+        edit_.LoadFile(store, first);
         period_ = loadedPeriod_ = parsed->period;
     } else {
-        edit_.Load({});
+        edit_.LoadNew(store, PeriodicNoteFileName(PeriodicAnchor(day.dayNumber, period_), period_));
     }
 }
 
@@ -33,15 +33,18 @@ bool PeriodicNoteModel::Step(const NoteStore& store, int delta) {
     const auto parsed = ParseNoteFileName(file);
     if (!parsed || parsed->kind != NoteKind::Periodic) return false;
     k_ = wanted;
-    edit_.Load(store.ReadNoteFile(file));
+    edit_.LoadFile(store, file);
     period_ = loadedPeriod_ = parsed->period;
     return true;
 }
 
 bool PeriodicNoteModel::WouldSave() const { return edit_.TextChangedOrEmpty() || period_ != loadedPeriod_; }
 
-bool PeriodicNoteModel::NeedsOverwriteQuestion(const NoteStore& store) const {
-    return period_ != loadedPeriod_ && store.HasPeriodicNote(PeriodicAnchor(day_.dayNumber, period_), period_);
+bool PeriodicNoteModel::HasChanges() const { return edit_.NeedsSaveQuestion() || period_ != loadedPeriod_; }
+
+std::string PeriodicNoteModel::TargetQuestion(const NoteStore& store) const {
+    if (period_ == loadedPeriod_ || !store.HasPeriodicNote(PeriodicAnchor(day_.dayNumber, period_), period_)) return {};
+    return edit_.Working().empty() ? periodic_texts::kDeleteQuestion : periodic_texts::kOverwriteQuestion;
 }
 
 bool PeriodicNoteModel::Save(NoteStore& store) const {

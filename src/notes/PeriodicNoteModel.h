@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/Date.h"
+#include "notes/NoteClosing.h"
 #include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 
@@ -17,6 +18,8 @@ inline constexpr const char* kPeriodTip = "Eingabe der periodischen Wiederholung
 inline constexpr const char* kDays = "Tage wiederholen";
 inline constexpr const char* kOverwriteQuestion =
     "Eine Datei mit der gewählten Periode existiert bereits!\r\nSoll sie überschrieben werden?";
+inline constexpr const char* kDeleteQuestion =
+    "Eine Datei mit der gewählten Periode existiert bereits!\r\nSoll sie gelöscht werden?";
 }  // namespace periodic_texts
 
 inline constexpr int kFirstPeriod = 1;
@@ -26,13 +29,13 @@ inline constexpr int kDefaultPeriod = 7;
 // "Eintrag 1 von insgesamt 2"
 std::string EntryLabelText(int k, int n);
 
-class PeriodicNoteModel {
+class PeriodicNoteModel : public NoteWindowModel {
 public:
     // Opens on the first periodic note of the day, or an empty text with
     // period 7. noteDateCode is the cell's, for the title.
     PeriodicNoteModel(const NoteStore& store, const DayContext& day, std::int32_t noteDateCode);
 
-    NoteEditModel& Edit() { return edit_; }
+    NoteEditModel& Edit() override { return edit_; }
     const NoteEditModel& Edit() const { return edit_; }
     std::string Title() const { return title_; }
     int Entry() const { return k_; }
@@ -47,13 +50,16 @@ public:
     // the file of the note shown.
     bool Step(const NoteStore& store, int delta);
 
+    // The text or the period changed.
+    bool HasChanges() const override;
     // After trimming: whether leaving writes the note of the chosen period.
-    bool WouldSave() const;
+    bool WouldSave() const override;
     // A note of the chosen period already falls on this day, and it is not
-    // the one shown.
-    bool NeedsOverwriteQuestion(const NoteStore& store) const;
+    // the one shown: asks before overwriting it (or deleting it, when the
+    // text is empty).
+    std::string TargetQuestion(const NoteStore& store) const override;
     // Writes the working text under the chosen period (empty deletes it).
-    bool Save(NoteStore& store) const;
+    bool Save(NoteStore& store) const override;
 
 private:
     DayContext day_;

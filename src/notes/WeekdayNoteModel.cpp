@@ -12,17 +12,17 @@ WeekdayNoteModel::WeekdayNoteModel(const NoteStore& store, const DayContext& day
         LoadEntry(store);
         return;
     }
-    edit_.Load({});
     monthSel_ = day.month;
     const bool lastWeek = day.day > day.CurrentMonthLength() - 7;
     occurrence_ = lastWeek ? kLastOccurrence : OccurrenceOfDay(day.day);
+    edit_.LoadNew(store, WeekdayNoteFileName(WeekdayNoteCode(monthSel_, weekday_, occurrence_)));
     loadedMonthSel_ = monthSel_;
     loadedOccurrence_ = occurrence_;
 }
 
 void WeekdayNoteModel::LoadEntry(const NoteStore& store) {
     const int code = entries_[static_cast<std::size_t>(k_ - 1)];
-    edit_.Load(store.ReadNoteFile(WeekdayNoteFileName(code)));
+    edit_.LoadFile(store, WeekdayNoteFileName(code));
     monthSel_ = (code - kFirstWeekdayNoteCode) / 100;
     occurrence_ = code - kFirstWeekdayNoteCode - monthSel_ * 100 - weekday_ * 10;
     loadedMonthSel_ = monthSel_;
@@ -51,13 +51,13 @@ bool WeekdayNoteModel::Step(const NoteStore& store, int delta) {
     return true;
 }
 
-bool WeekdayNoteModel::WouldSave() const {
-    return edit_.TextChangedOrEmpty() || monthSel_ != loadedMonthSel_ || occurrence_ != loadedOccurrence_;
-}
+bool WeekdayNoteModel::HasChanges() const { return edit_.NeedsSaveQuestion() || ChoicesMoved(); }
 
-bool WeekdayNoteModel::NeedsOverwriteQuestion(const NoteStore& store) const {
-    const bool moved = monthSel_ != loadedMonthSel_ || occurrence_ != loadedOccurrence_;
-    return moved && store.HasWeekdayNote(WeekdayNoteCode(monthSel_, weekday_, occurrence_));
+bool WeekdayNoteModel::WouldSave() const { return edit_.TextChangedOrEmpty() || ChoicesMoved(); }
+
+std::string WeekdayNoteModel::TargetQuestion(const NoteStore& store) const {
+    if (!ChoicesMoved() || !store.HasWeekdayNote(WeekdayNoteCode(monthSel_, weekday_, occurrence_))) return {};
+    return edit_.Working().empty() ? weekday_texts::kDeleteQuestion : weekday_texts::kOverwriteQuestion;
 }
 
 bool WeekdayNoteModel::Save(NoteStore& store) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "notes/NoteClosing.h"
 #include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 
@@ -19,15 +20,17 @@ inline constexpr const char* kEveryMonthItem = "Monat";
 inline constexpr const char* kShow = "anzeigen";
 inline constexpr const char* kOverwriteQuestion =
     "Eine Datei mit der gewählten Wiederholung existiert bereits!\r\nSoll sie überschrieben werden?";
+inline constexpr const char* kDeleteQuestion =
+    "Eine Datei mit der gewählten Wiederholung existiert bereits!\r\nSoll sie gelöscht werden?";
 }  // namespace weekday_texts
 
-class WeekdayNoteModel {
+class WeekdayNoteModel : public NoteWindowModel {
 public:
     // Opens on the first note the day carries, or with the day's own
     // occurrence ("letzten" in the last week of the month) and month.
     WeekdayNoteModel(const NoteStore& store, const DayContext& day);
 
-    NoteEditModel& Edit() { return edit_; }
+    NoteEditModel& Edit() override { return edit_; }
     const NoteEditModel& Edit() const { return edit_; }
     int Entry() const { return k_; }
     int Count() const { return static_cast<int>(entries_.size()); }
@@ -48,12 +51,17 @@ public:
     // becomes the reference for "Alles zurück" and the question on leaving.
     bool Step(const NoteStore& store, int delta);
 
-    bool WouldSave() const;
-    bool NeedsOverwriteQuestion(const NoteStore& store) const;
-    bool Save(NoteStore& store) const;
+    // The text, the occurrence or the month changed.
+    bool HasChanges() const override;
+    bool WouldSave() const override;
+    // Asks before overwriting (or, with an empty text, deleting) another
+    // note than the one loaded.
+    std::string TargetQuestion(const NoteStore& store) const override;
+    bool Save(NoteStore& store) const override;
 
 private:
     void LoadEntry(const NoteStore& store);
+    bool ChoicesMoved() const { return monthSel_ != loadedMonthSel_ || occurrence_ != loadedOccurrence_; }
 
     DayContext day_;
     int weekday_ = 0;

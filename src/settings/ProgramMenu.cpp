@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shift/CalendarTypes.h"
+
 namespace sk {
 
 const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
@@ -25,7 +27,7 @@ std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {
 }
 
 bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType) {
-    return !(action == ProgramMenuAction::kBackground && calendarType == 5);
+    return !(action == ProgramMenuAction::kBackground && IsHalfYearView(calendarType));
 }
 
 ButtonColumnGeometry EightButtonColumn(int u, int r) {

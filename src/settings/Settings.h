@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/ViewState.h"
+#include "shift/CalendarTypes.h"
+
 namespace sk {
 
 inline constexpr const char* kSettingsFileName = "Einstellungen.dat";
@@ -20,12 +23,12 @@ struct Settings {
     bool showWeekNumbers = true;      // "Wochennummer anzeigen"
     std::string userDirectory;        // "Anwenderverzeichnis", shared data folder with trailing "/"
     std::string userName = kDefaultUserName;  // "Anwendername"
-    int calendarType = 0;             // "Schichtart", 0-7
+    int calendarType = 0;             // "Schichtart", 0-7, 8 the own plan
     bool vacationBlockShown = true;   // "UrlaubBlockAnzeige"
     float targetHours38 = 1982.76f;   // "Sollstunden_38"
     float targetHours40 = 2088.0f;    // "Sollstunden_40"
-    std::int32_t vacationStartMonth = 4;  // "UrlaubStartMonat", 1-12
-    std::int32_t vacationStartDay = 25;   // "UrlaubStartTag"
+    std::int32_t vacationStartMonth = kDefaultVacationStartMonth;  // "UrlaubStartMonat", 1-12
+    std::int32_t vacationStartDay = kDefaultVacationStartDay;   // "UrlaubStartTag"
     std::int32_t vacationCycle = 0;       // "UrlaubZyklus"
 
     // Group "Astronomie".
@@ -39,15 +42,19 @@ struct Settings {
     bool showPerihelionAphelion = false;  // "Perihel und Aphel anzeigen"
 };
 
-// Ranges the rest of the program relies on (tables are indexed by these).
-inline constexpr int kMaxLastColumn = 23;
-inline constexpr int kCalendarTypeCount = 8;
+// Ranges the rest of the program relies on; the column count's are
+// kFewestColumnsIndex and kMostColumnsIndex of the view.
+// The own plan (8) is kept as stored; whether it can be shown is decided at
+// start from its file (DecideStartCalendarType).
+inline constexpr int kCalendarTypeCount = kOwnPlanCalendarType + 1;
 inline constexpr int kTwilightKindCount = 3;
+inline constexpr int kSmallestFontSize = 6;
+inline constexpr int kLargestFontSize = 72;
 
-// Brings values that would index outside a table or name no date back into
-// their range: calendar type and twilight kind outside their range take the
-// default, the column count is limited to 0-23, the earliest vacation start
-// becomes a real day of the month (29 February allowed).
-void ClampSettingsToRanges(Settings& s);
+// Brings the values a damaged or hand-edited settings file may hold into the
+// range the program can show: 7-24 columns, a known calendar type and
+// twilight kind, a readable font size (else the default), a real earliest
+// vacation start (29 February allowed), finite coordinates and targets.
+void SanitizeSettings(Settings& s);
 
 }  // namespace sk

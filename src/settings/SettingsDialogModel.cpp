@@ -8,7 +8,6 @@
 #include "base/TrimBlanks.h"
 #include "settings/SettingsFile.h"
 #include "settings/Users.h"
-#include "shift/CalendarTypes.h"
 
 namespace sk {
 
@@ -138,8 +137,8 @@ SettingsForm MakeSettingsForm(const Settings& s) {
 }
 
 void ResetVacationControls(SettingsForm& form) {
-    form.vacationStartMonth = 4;
-    form.vacationStartDay = 25;
+    form.vacationStartMonth = kDefaultVacationStartMonth;
+    form.vacationStartDay = kDefaultVacationStartDay;
     form.vacationOrderIndex = 0;
 }
 

@@ -79,8 +79,8 @@ struct SettingsForm {
     bool showPerihelionAphelion = false;
     bool showWeekNumbers = true;
     bool showSchoolHolidays = true;
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     int vacationOrderIndex = 0;
     std::string hours38Text;
     std::string hours40Text;

@@ -34,6 +34,13 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
+// Font and place names no one types that long would only make the file
+// outgrow its read limit.
+std::string CappedText(std::string_view text) {
+    const std::string line = OneLine(text);
+    return std::string(Utf8Prefix(line, kMaxSettingsNameCharacters));
+}
+
 std::string IntText(long long v) { return std::to_string(v); }
 
 std::optional<std::string> NonFiniteText(double v) {
@@ -212,7 +219,7 @@ Settings ParseSettingsFile(std::string_view bytes, const Settings& defaults) {
     const IniDocument doc = ParseIni(text);
     Settings s;
     const GroupReader p{doc, kProgramGroup};
-    s.fontName = p.Text("Fontname", defaults.fontName);
+    s.fontName = CappedText(p.Text("Fontname", defaults.fontName));
     s.fontSize = p.Int("Fontgröße", defaults.fontSize);
     s.fontStyle = p.Int("Fontstil", defaults.fontStyle);
     s.lastColumn = p.Int("Schichtspalten", defaults.lastColumn);
@@ -233,7 +240,7 @@ Settings ParseSettingsFile(std::string_view bytes, const Settings& defaults) {
     s.longitude = a.Float("Länge", defaults.longitude);
     s.timeZone = a.Float("Zeitzone", defaults.timeZone);
     s.autoSummerTime = a.Flag("Sommerzeit automatisch", defaults.autoSummerTime);
-    s.placeName = a.Text("Ortsname", defaults.placeName);
+    s.placeName = CappedText(a.Text("Ortsname", defaults.placeName));
     s.twilightKind = a.Int("Dämmerung", defaults.twilightKind);
     s.showMoonPhases = a.Flag("Mondphasen anzeigen", defaults.showMoonPhases);
     s.showPerihelionAphelion = a.Flag("Perihel und Aphel anzeigen", defaults.showPerihelionAphelion);
@@ -252,7 +259,7 @@ std::string FormatSettingsFile(const Settings& s) {
     out.append(kUtf8Mark);
     out.push_back('\n');
     out.append("[Programmeinstellungen]\n");
-    line("Fontname", OneLine(s.fontName));
+    line("Fontname", CappedText(s.fontName));
     line("Fontgröße", IntText(s.fontSize));
     line("Fontstil", IntText(s.fontStyle));
     line("Schichtspalten", IntText(s.lastColumn));
@@ -273,7 +280,7 @@ std::string FormatSettingsFile(const Settings& s) {
     line("Länge", FormatFloat64(s.longitude));
     line("Zeitzone", FormatFloat64(s.timeZone));
     line("Sommerzeit automatisch", IntText(s.autoSummerTime));
-    line("Ortsname", OneLine(s.placeName));
+    line("Ortsname", CappedText(s.placeName));
     line("Dämmerung", IntText(s.twilightKind));
     line("Mondphasen anzeigen", IntText(s.showMoonPhases));
     line("Perihel und Aphel anzeigen", IntText(s.showPerihelionAphelion));

@@ -15,6 +15,10 @@
 
 namespace sk {
 
+// "Fontname" and "Ortsname" are cut to this many characters on writing and
+// on reading.
+inline constexpr std::size_t kMaxSettingsNameCharacters = 200;
+
 // The whole file content as the writer produces it.
 std::string FormatSettingsFile(const Settings& s);
 

@@ -29,7 +29,7 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
     // the base folder is never taken from a file.
     if (!IsAcceptableUserName(loaded.userName)) loaded.userName = settings.userName;
     if (loaded.userDirectory.empty()) loaded.userDirectory = baseDataDirectory;
-    ClampSettingsToRanges(loaded);
+    SanitizeSettings(loaded);
     ApplyVacationCycle(tables, currentYear, loaded.vacationCycle);
     settings = std::move(loaded);
 }

@@ -15,7 +15,7 @@ namespace sk {
 // file was read from (so a user whose file is missing is not silently
 // switched to "Programm"), and an empty "Anwenderverzeichnis" means the base
 // data directory. Values outside the ranges the program relies on are
-// brought back into them (ClampSettingsToRanges).
+// brought back into them (SanitizeSettings).
 //
 // The vacation order tables are rebuilt from their constants and the table
 // of the era of `currentYear` is rotated `vacationCycle` times, so the

@@ -71,7 +71,7 @@ bool CopyFile(const std::string& from, const std::string& to) {
         ::close(in);
         return false;
     }
-    const std::string tmp = to + ".tmp-copy-" + std::to_string(::getpid());
+    const std::string tmp = to + ".tmp-c" + std::to_string(::getpid());
     const int out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {
         ::close(in);
@@ -132,8 +132,14 @@ bool Contains(const std::vector<FileId>& ids, const FileId& id) {
 // Copies the contents of `from` into `to` (both ending in "/"), overwriting.
 // Symbolic links and special files are skipped, and so are the folders in
 // `skip` (the target and the folders holding it, when it lies inside the source).
+// What a copy did to the target, so a failed one can be taken back.
+struct CopyRecord {
+    std::vector<std::string> created;  // files and folders, in the order made
+    int replaced = 0;                  // files that existed and were overwritten
+};
+
 bool CopyFolderContents(const std::string& from, const std::string& to, const std::vector<FileId>& skip,
-                        int depth, bool topLevel) {
+                        int depth, bool topLevel, CopyRecord& record) {
     if (depth > kMaxCopyDepth) return false;
     for (const std::string& name : FolderEntries(from)) {
         const std::string src = from + name;
@@ -143,13 +149,25 @@ bool CopyFolderContents(const std::string& from, const std::string& to, const st
         if (S_ISDIR(st.st_mode)) {
             if (Contains(skip, FileId{st.st_dev, st.st_ino})) continue;
             struct stat dt {};
-            if (::lstat(dst.c_str(), &dt) == 0 && !S_ISDIR(dt.st_mode) && ::unlink(dst.c_str()) != 0) return false;
+            const bool existed = ::lstat(dst.c_str(), &dt) == 0;
+            if (existed && !S_ISDIR(dt.st_mode)) {
+                if (::unlink(dst.c_str()) != 0) return false;
+                ++record.replaced;
+            }
             if (!EnsureFolder(dst)) return false;
-            if (!CopyFolderContents(src + "/", dst + "/", skip, depth + 1, false)) return false;
+            if (!existed || !S_ISDIR(dt.st_mode)) record.created.push_back(dst);
+            if (!CopyFolderContents(src + "/", dst + "/", skip, depth + 1, false, record)) return false;
         } else if (S_ISREG(st.st_mode)) {
             // Settings belong to the machine, not to the shared data.
             if (topLevel && name == kSettingsFileName) continue;
+            struct stat dt {};
+            const bool existed = ::lstat(dst.c_str(), &dt) == 0;
             if (!CopyFile(src, dst)) return false;
+            if (existed) {
+                ++record.replaced;
+            } else {
+                record.created.push_back(dst);
+            }
         }
     }
     return true;
@@ -174,6 +192,12 @@ void RemoveStaleNotes(const std::string& source, const std::string& target) {
 }
 
 UserMessage Error(const char* text) { return {user_texts::kErrorTitle, text}; }
+
+std::string CopyPartlyReplacedText(int replaced, const std::string& folder) {
+    return "\r\nDie Kopie brach ab: " + std::to_string(replaced) + (replaced == 1 ? " Datei" : " Dateien") +
+           " in \"" + folder +
+           "\" wurde(n) bereits durch die aktuellen Daten ersetzt, neu angelegte Dateien wurden wieder entfernt.";
+}
 
 }  // namespace
 
@@ -325,9 +349,10 @@ ChangeDirectoryOutcome ChangeDataDirectory(std::string_view folder, Settings& se
     if (!EnsureFolder(target)) return fail();
     const std::string userTarget = target + settings.userName + "/";
     bool copy = false;
+    bool createdTarget = false;
     if (!Exists(userTarget)) {
         if (::mkdir(userTarget.c_str(), 0755) != 0) return fail();
-        copy = true;
+        copy = createdTarget = true;
     } else {
         if (!IsFolder(userTarget)) return fail();
         copy = askOverwrite ? askOverwrite() : false;
@@ -339,7 +364,20 @@ ChangeDirectoryOutcome ChangeDataDirectory(std::string_view folder, Settings& se
     if (!targetId) return fail();
     // Choosing the folder in use: its files are the data, nothing to copy.
     if (copy && sourceId && *sourceId != *targetId) {
-        if (!CopyFolderContents(source, userTarget, FolderAndAncestors(userTarget), 0, true)) return fail();
+        CopyRecord record;
+        if (!CopyFolderContents(source, userTarget, FolderAndAncestors(userTarget), 0, true, record)) {
+            // Take back what this attempt added (a full disk must not leave
+            // half a copy behind); what it replaced is named.
+            for (auto it = record.created.rbegin(); it != record.created.rend(); ++it) {
+                if (::unlink(it->c_str()) != 0) ::rmdir(it->c_str());
+            }
+            if (createdTarget) ::rmdir(userTarget.c_str());
+            outcome = fail();
+            outcome.error->text += record.replaced == 0
+                                       ? user_texts::kCopyTakenBack
+                                       : CopyPartlyReplacedText(record.replaced, userTarget);
+            return outcome;
+        }
         RemoveStaleNotes(source, userTarget);
     }
     settings.userDirectory = ParentFolder(userTarget);

@@ -34,6 +34,8 @@ inline constexpr const char* kNoNewUser = "Es wurde kein neuer Anwender angemeld
 inline constexpr const char* kFolderExists =
     "Das Verzeichnis existiert bereits! Sollen bereits vorhandene Dateien gelöscht und überschrieben werden?";
 inline constexpr const char* kFolderNotOpened = "Das neue Verzeichnis konnte nicht eröffnet werden!";
+inline constexpr const char* kCopyTakenBack =
+    "\r\nDie Kopie brach ab; was davon schon im neuen Verzeichnis stand, wurde wieder entfernt.";
 inline constexpr const char* kTitlePrefix = "Velmo Schichtkalender  - Benutzername: ";
 }  // namespace user_texts
 

@@ -16,7 +16,12 @@ inline constexpr ShiftCode kShiftNight = 3;     // "Nacht", 22.00-6.00
 inline constexpr ShiftCode kShiftOff = 4;       // "frei"
 inline constexpr ShiftCode kShiftVacationOff = 5;  // vacation-block day that would have been off anyway
 
-inline constexpr int kNumberOfCalendarTypes = 8;
+inline constexpr int kNumberOfCalendarTypes = 8;  // the built-in plans 0-7
+// The user's own plan (shift/OwnShiftPlan.h) is chosen as type 8.
+inline constexpr int kOwnPlanCalendarType = 8;
+// Type 5 is not painted as month columns: it shows the half-year plan page.
+inline constexpr int kHalfYearViewType = 5;
+inline constexpr bool IsHalfYearView(int type) { return type == kHalfYearViewType; }
 inline constexpr int kMaxCrews = 5;
 inline constexpr int kPatternRows = 35;
 inline constexpr int kPatternColumns = 8;
@@ -42,8 +47,20 @@ extern const char* const kFourCrewNames[4];            // "Schicht A" ... "Schic
 // Name of a crew in the given type ("Rot", "Schicht B", ...); empty for a crew the type lacks.
 const char* CrewNameOf(int type, int crew);
 
-// Colours as red + green*256 + blue*65536.
-inline constexpr std::array<std::int32_t, kMaxCrews> kCrewColours = {255, 16711680, 65535, 65280, 763883};
+// Colours as red + green*256 + blue*65536, written here as web colours:
+// red, blue, yellow, green, brown.
+inline constexpr std::int32_t CrewColourOfHex(std::uint32_t hex) {
+    return static_cast<std::int32_t>(((hex >> 16) & 0xFF) | (hex & 0xFF00) | ((hex & 0xFF) << 16));
+}
+inline constexpr std::array<std::int32_t, kMaxCrews> kCrewColours = {
+    CrewColourOfHex(0xFF0000), CrewColourOfHex(0x0000FF), CrewColourOfHex(0xFFFF00), CrewColourOfHex(0x00FF00),
+    CrewColourOfHex(0xEBA70B)};
+static_assert(kCrewColours[0] == 255 && kCrewColours[1] == 16711680 && kCrewColours[4] == 763883);
+
+// The earliest day the yearly vacation block may start unless the user
+// chose another: 25 April.
+inline constexpr int kDefaultVacationStartMonth = 4;  // 1-12
+inline constexpr int kDefaultVacationStartDay = 25;
 
 // Five-crew types painted as coloured boxes: 0, 1, 3, 4 (the "UB" toggle is shown only for them).
 bool IsFiveCrewColourType(int type);

@@ -5,49 +5,54 @@
 #include <string>
 
 #include "accounting/AccountMemory.h"
-#include "shift/VacationBlock.h"
+#include "calendar/CalendarGrid.h"
 #include "calendar/Date.h"
+#include "calendar/Today.h"
+#include "calendar/ViewState.h"
+#include "calendar/SchoolHolidays.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
+#include "notes/NoteEditModel.h"
 #include "notes/NoteStore.h"
 #include "settings/Settings.h"
 #include "settings/Users.h"
+#include "shift/CalendarTypes.h"
+#include "shift/VacationBlock.h"
 #include "view/CoreCalendarData.h"
 #include "view/Layout.h"
-#include "view/ViewState.h"
 
 namespace sk {
 
 struct AppState {
     ViewState view;
-    CellDates cells;
-    Settings settings;
+    Settings settings;  // also the owner of the column count, calendar type and "UB"
     VacationOrderTables vacationTables = MakeDefaultVacationOrderTables();
     UserSession session;
     std::string userDataFolder;   // notes, marks and accounts, ending in "/"
     NoteStore notes;
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
+    SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
-    int vacationYear = kFirstYear;  // year of the vacation block last painted
+    // The note editor on screen, so a termination signal can keep its
+    // unsaved text (the window sets and clears it).
+    const NoteEditModel* openNoteEditor = nullptr;
     bool fontTooLarge = false;
     std::string defaultFontFamily = "Sans";  // the desktop's sans font
 
     // The program font as the settings hold it.
     FontChoice Font() const { return FontChoice{settings.fontName, settings.fontSize, settings.fontStyle}; }
     std::string FontDescription() const { return FontDescriptionText(Font(), defaultFontFamily); }
-    PaintOptions Options() const {
-        PaintOptions o;
-        o.showSchoolHolidays = settings.showSchoolHolidays;
-        o.showMoonPhases = settings.showMoonPhases;
-        o.showWeekNumbers = settings.showWeekNumbers;
-        o.showDistanceLetters = settings.showPerihelionAphelion;
-        return o;
-    }
-};
+    PaintOptions Options() const { return PaintOptionsOf(settings); }
 
-// Today's date on the local clock.
-DayContext LocalToday();
+    // The month columns shown now; computed, never stored, so it cannot
+    // fall behind the view or the settings.
+    CalendarGrid Grid() const { return MakeCalendarGrid(view, settings.lastColumn); }
+    bool HalfYearView() const { return IsHalfYearView(settings.calendarType); }
+    // The year whose vacation block the view shows last: the rightmost
+    // month column's, or the half-year page's.
+    int ShownVacationYear() const { return HalfYearView() ? view.firstYear : Grid().LastShownYear(); }
+};
 
 }  // namespace sk

@@ -9,10 +9,12 @@ namespace sk {
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
-    // Repaint with a cursor step; see Redraw of the calendar view.
-    virtual void Redraw(int dx, int dy) = 0;
-    // Resizes and centres the window for the current widthUnits when the
-    // screen is large enough; false (and nothing changed) otherwise.
+    // Repaints the calendar and the status line as the state stands; the
+    // commands have moved the cursor before.
+    virtual void Redraw() = 0;
+    // Resizes and centres the window for the current column count and font
+    // units when the screen is large enough; false (and nothing changed)
+    // otherwise.
     virtual bool FitWindow() = 0;
     virtual void RelayoutControls() = 0;
     virtual void ShowMessage(const std::string& title, const std::string& text) = 0;
@@ -27,7 +29,8 @@ public:
     virtual bool OpenSubsystemWindow(int menuId) = 0;
     // After a login has switched to another user: reads that user's
     // settings, notes and marks and builds the main window for them as at
-    // start (font, size, controls, cursor on today, notes of today).
+    // start (font, size, controls, cursor on today, a kept note text, notes
+    // of today).
     virtual void TakeNewUser() = 0;
     // After the data folder changed: reads notes and marks from it.
     virtual void ReloadUserData() = 0;

@@ -6,6 +6,10 @@ namespace sk {
 
 namespace {
 
+// 31 December 9999: a year-less field steps in the year 2000 and needs no
+// limit of its own.
+constexpr DayNumber kLastFourDigitYearDay = 2932896;
+
 int DigitOfKey(guint key) {
     if (key >= GDK_KEY_0 && key <= GDK_KEY_9) return static_cast<int>(key - GDK_KEY_0);
     if (key >= GDK_KEY_KP_0 && key <= GDK_KEY_KP_9) return static_cast<int>(key - GDK_KEY_KP_0);
@@ -95,7 +99,7 @@ bool DateField::on_key_press_event(GdkEventKey* event) {
         } else {
             // Without a year, the day cycles in the month of a leap year so 29 February can be chosen.
             CivilDate d{2000, date_.month, date_.day};
-            d = StepDatePart(d, part, delta, DateFieldRange{kFirstDay, 2932896});
+            d = StepDatePart(d, part, delta, DateFieldRange{kFirstDay, kLastFourDigitYearDay});
             date_.month = d.month;
             date_.day = d.day;
         }

@@ -47,8 +47,11 @@ inline constexpr int kCopyImage = 142;
 inline constexpr int kTypeX = 143;
 inline constexpr int kRotateVacation = 144;
 inline constexpr int kEarliestVacation = 145;
-// Shift-mark entry for sub-columns 1-4 (keys 4, 1, 2, 3).
+// Shift-mark entry for sub-columns 1-4 (keys 4, 1, 2, 3); a double click
+// on a sub-column of the cursor cell gives the same ids.
 inline constexpr int kShiftMark1 = 1;
+inline constexpr int kShiftMark2 = 2;
+inline constexpr int kShiftMark3 = 3;
 inline constexpr int kShiftMark4 = 4;
 // Windows that only menus and status fields open; no key sends these.
 inline constexpr int kHoursWindow = 150;

@@ -5,9 +5,11 @@
 namespace sk {
 
 bool QuestionDefaultsToNo(std::string_view text) {
-    const bool overwrite = text.find("existiert bereits!") != std::string_view::npos &&
-                           text.find("überschrieben werden?") != std::string_view::npos;
-    return overwrite || text == "Sollen die Notizen wirklich alle gelöscht werden?";
+    // Overwriting, deleting, and going on although something is lost or hidden.
+    for (const std::string_view phrase : {"überschrieben werden?", "gelöscht werden?", "trotzdem"}) {
+        if (text.find(phrase) != std::string_view::npos) return true;
+    }
+    return false;
 }
 
 namespace {
@@ -18,14 +20,17 @@ Gtk::MessageType TypeOfTitle(const std::string& title) {
     return Gtk::MESSAGE_INFO;
 }
 
-int RunBox(Gtk::Window* parent, const std::string& title, const std::string& text, bool question) {
+enum class Buttons { Ok, YesNo, YesNoCancel };
+
+int RunBox(Gtk::Window* parent, const std::string& title, const std::string& text, Buttons buttons) {
     Gtk::MessageDialog box(text, false, TypeOfTitle(title), Gtk::BUTTONS_NONE, true);
     if (parent) box.set_transient_for(*parent);
     box.set_title(title);
     box.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
-    if (question) {
+    if (buttons != Buttons::Ok) {
         box.add_button("Ja", Gtk::RESPONSE_YES);
         box.add_button("Nein", Gtk::RESPONSE_NO);
+        if (buttons == Buttons::YesNoCancel) box.add_button("Abbrechen", Gtk::RESPONSE_CANCEL);
         const int def = QuestionDefaultsToNo(text) ? Gtk::RESPONSE_NO : Gtk::RESPONSE_YES;
         box.set_default_response(def);
         if (Gtk::Widget* w = box.get_widget_for_response(def)) w->grab_focus();
@@ -39,11 +44,19 @@ int RunBox(Gtk::Window* parent, const std::string& title, const std::string& tex
 }  // namespace
 
 void ShowMessage(Gtk::Window* parent, const std::string& title, const std::string& text) {
-    RunBox(parent, title, text, false);
+    RunBox(parent, title, text, Buttons::Ok);
 }
 
 bool AskQuestion(Gtk::Window* parent, const std::string& text) {
-    return RunBox(parent, message_titles::kQuestion, text, true) == Gtk::RESPONSE_YES;
+    return RunBox(parent, message_titles::kQuestion, text, Buttons::YesNo) == Gtk::RESPONSE_YES;
+}
+
+Answer AskYesNoCancel(Gtk::Window* parent, const std::string& text) {
+    switch (RunBox(parent, message_titles::kQuestion, text, Buttons::YesNoCancel)) {
+        case Gtk::RESPONSE_YES: return Answer::Yes;
+        case Gtk::RESPONSE_NO: return Answer::No;
+        default: return Answer::Cancel;
+    }
 }
 
 }  // namespace sk

@@ -7,16 +7,18 @@
 #include <cstdint>
 
 #include "calendar/Date.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
 
 namespace sk {
 
-// Display switches of the settings that decide what a day cell shows.
+// The settings that decide what the calendar image shows.
 struct PaintOptions {
     bool showSchoolHolidays = true;
     bool showMoonPhases = false;
     bool showWeekNumbers = true;
     bool showDistanceLetters = false;  // lunar apogee "F" / perigee "N"
+    int calendarType = 0;
+    bool vacationBlockShown = true;    // the "UB" switch
 };
 
 struct DayFacts {

@@ -100,15 +100,7 @@ bool PaintMoon(DayCell& c, const DayFacts& f, Rgb bg) {
     return drawn;
 }
 
-void PaintDayPart(DayCell& c, CellDates& cells, CalendarData& data, const PaintOptions& options,
-                  const DayContext& ctx, int column) {
-    if (ctx.day == 1) {
-        cells.Set(column, 29, 0);
-        cells.Set(column, 30, 0);
-        cells.Set(column, 31, 0);
-    }
-    cells.Set(column, ctx.day, NoteDateCode(ctx));
-
+void PaintDayPart(DayCell& c, CalendarData& data, const PaintOptions& options, const DayContext& ctx) {
     const DayFacts f = data.FactsOfDay(ctx, options);
     Rgb bg = c.view.backgroundColour;
     if (options.showSchoolHolidays && f.schoolHoliday) {
@@ -141,55 +133,44 @@ void PaintDayPart(DayCell& c, CellDates& cells, CalendarData& data, const PaintO
     }
 }
 
-}  // namespace
-
-void PaintMonthColumn(Canvas& canvas, const ViewState& view, CellDates& cells, CalendarData& data,
-                      const PaintOptions& options, DayContext& ctx, int x, int column) {
+// Paints one month column of the grid.
+void PaintMonthColumn(Canvas& canvas, const ViewState& view, CalendarData& data, const PaintOptions& options,
+                      const GridColumn& column, bool firstColumn) {
+    // Months after the calendar's range stay empty.
+    if (column.days == 0) return;
     const int r = view.rowHeight;
-    SetDayContext(ctx, ctx.dayNumber);
-    const CivilDate civil = CivilOf(ctx.dayNumber);
-    if (civil.year > kLastYear) {
-        // Months after the calendar's range stay empty and hold no dates.
-        cells.code[column].fill(0);
-        ctx = MakeDayContext(ctx.dayNumber + MonthLength(civil.year, civil.month - 1));
-        return;
-    }
-    const bool yearStart = ctx.month == 0 || column == 0;
+    DayContext ctx = MakeDayContext(column.first);
+    const bool yearStart = ctx.month == 0 || firstColumn;
     std::string header = kMonthNames[ctx.month];
-    if (yearStart) {
-        SetDayContextToMonthStart(ctx);
-        header += " " + std::to_string(ctx.year);
-    }
-    canvas.Text(x, 0, header, kBlack);
+    if (yearStart) header += " " + std::to_string(ctx.year);
+    canvas.Text(column.x, 0, header, kBlack);
     data.BeginColumn(ctx, yearStart);
 
-    const int length = ctx.CurrentMonthLength();
     int y = r;
-    for (int day = 1; day <= length; ++day) {
-        SetDayContext(ctx, ctx.dayNumber);
-        DayCell cell{canvas, view, x, y};
-        PaintDayPart(cell, cells, data, options, ctx, column);
-        PaintShiftArea(canvas, view, ctx, data.ShiftsOfDay(ctx, view.calendarType), x + 8 * view.unitWidth, y);
-        ctx.dayNumber += 1;
+    for (int day = 1; day <= column.days; ++day) {
+        DayCell cell{canvas, view, column.x, y};
+        PaintDayPart(cell, data, options, ctx);
+        PaintShiftArea(canvas, view, options, ctx, data.ShiftsOfDay(ctx, options.calendarType),
+                       column.x + 8 * view.unitWidth, y);
+        SetDayContext(ctx, ctx.dayNumber + 1);
         y += r;
     }
-    SetDayContext(ctx, ctx.dayNumber);
 }
 
-int PaintCalendar(Canvas& canvas, ViewState& view, CellDates& cells, CalendarData& data,
-                  const PaintOptions& options, int dx, int dy, int mouseX, int mouseY) {
+}  // namespace
+
+void PaintCalendar(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                   const PaintOptions& options) {
     const int u = view.unitWidth;
     const int r = view.rowHeight;
-    canvas.FillRect(0, 0, u * view.widthUnits, 40 * r - 2, view.backgroundColour);
-    DayContext ctx = MakeDayContext(DayNumberOf(view.firstYear, view.firstMonth + 1, 1));
-    for (int c = 0; c <= view.lastColumn; ++c) {
-        PaintMonthColumn(canvas, view, cells, data, options, ctx, ColumnX(view, c), c);
+    canvas.FillRect(0, 0, u * grid.WidthUnits(), 40 * r - 2, view.backgroundColour);
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
     }
-    int hit = 0;
-    if (dx == 0 && dy == 0) hit = HitTest(view, cells, mouseX, mouseY);
-    else MoveCursor(view, cells, dx, dy);
-    canvas.RoundedRectOutline(18 * u * view.cursorColumn, view.cursorDay * r - 1, 18 * u, r + 1, 5, kBlack);
-    return hit;
+    if (SelectedDay(view, grid)) {
+        canvas.RoundedRectOutline(kColumnUnits * u * view.cursorColumn, view.cursorDay * r - 1, kColumnUnits * u,
+                                  r + 1, 5, kBlack);
+    }
 }
 
 }  // namespace sk

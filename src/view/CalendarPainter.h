@@ -1,10 +1,11 @@
 #pragma once
 // Paints the month columns of the calendar image and the cursor.
 
+#include "calendar/CalendarGrid.h"
 #include "calendar/Date.h"
+#include "calendar/ViewState.h"
 #include "view/CalendarData.h"
 #include "view/Canvas.h"
-#include "view/ViewState.h"
 
 namespace sk {
 
@@ -27,17 +28,10 @@ inline constexpr Rgb kWeekNumber = PackRgb(112, 104, 54);
 // the packed value of RGB 20, 20, 20 (a channel below 20 borrows).
 Rgb DarkenedMarkColour(Rgb mark);
 
-// Paints one month column at x (the column's painted start). `ctx` must
-// stand on the first day of the column's month; it is left on the first
-// day of the next month. Records the column's dates in `cells`.
-void PaintMonthColumn(Canvas& canvas, const ViewState& view, CellDates& cells, CalendarData& data,
-                      const PaintOptions& options, DayContext& ctx, int x, int column);
-
-// The painting part of a repaint: background, every month column from the
-// first displayed month, the cursor step and the cursor frame. The cursor
-// step is MoveCursor(dx, dy), or HitTest at (mouseX, mouseY) for (0, 0),
-// whose result is returned.
-int PaintCalendar(Canvas& canvas, ViewState& view, CellDates& cells, CalendarData& data,
-                  const PaintOptions& options, int dx, int dy, int mouseX = 0, int mouseY = 0);
+// Paints the calendar image of the grid: background, every month column
+// and the cursor frame around the selected day. The painter only paints:
+// the cursor and the grid are the caller's, settled before.
+void PaintCalendar(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                   const PaintOptions& options);
 
 }  // namespace sk

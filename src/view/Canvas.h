@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "view/TextStamps.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
 
 namespace sk {
 

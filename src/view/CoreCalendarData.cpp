@@ -9,6 +9,27 @@
 
 namespace sk {
 
+PaintOptions PaintOptionsOf(const Settings& s) {
+    PaintOptions o;
+    o.showSchoolHolidays = s.showSchoolHolidays;
+    o.showMoonPhases = s.showMoonPhases;
+    o.showWeekNumbers = s.showWeekNumbers;
+    o.showDistanceLetters = s.showPerihelionAphelion;
+    o.calendarType = s.calendarType;
+    o.vacationBlockShown = s.vacationBlockShown;
+    return o;
+}
+
+void TakeSettings(CoreSources& sources, const Settings& s) {
+    sources.vacationStartMonth = s.vacationStartMonth;
+    sources.vacationStartDay = s.vacationStartDay;
+    sources.observer.latitude = s.latitude;
+    sources.observer.longitude = s.longitude;
+    sources.observer.zone = s.timeZone;
+    sources.observer.autoSummerTime = s.autoSummerTime;
+    sources.observer.twilightKind = s.twilightKind;
+}
+
 void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart) {
     if (yearStart && sources_.vacationTables) {
         block_ = ComputeVacationBlock(monthStart.year, sources_.vacationStartMonth, sources_.vacationStartDay,
@@ -22,7 +43,8 @@ void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart)
 DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions& options) {
     DayFacts f;
     f.publicHoliday = IsPublicHoliday(ctx);
-    if (options.showSchoolHolidays) f.schoolHoliday = IsSchoolHoliday(ctx);
+    if (options.showSchoolHolidays)
+        f.schoolHoliday = (sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn()).Contains(ctx);
     if (sources_.calendarMarks) f.markColour = sources_.calendarMarks->MarkColourOfDay(ctx.dayNumber);
     if (const NoteStore* notes = sources_.notes) {
         f.dayNote = notes->HasDayNote(ctx);

@@ -7,6 +7,9 @@
 #include "shift/VacationBlock.h"
 #include "astro/AstroDayMarks.h"
 #include "astro/Observer.h"
+#include "calendar/SchoolHolidays.h"
+#include "settings/Settings.h"
+#include "shift/CalendarTypes.h"
 #include "view/CalendarData.h"
 
 namespace sk {
@@ -18,13 +21,21 @@ class ShiftMarkList;
 // What the answers depend on; the pointers may be null (nothing of that kind).
 struct CoreSources {
     const VacationOrderTables* vacationTables = nullptr;
-    int vacationStartMonth = 4;
-    int vacationStartDay = 25;
+    int vacationStartMonth = kDefaultVacationStartMonth;
+    int vacationStartDay = kDefaultVacationStartDay;
     Observer observer;
     const NoteStore* notes = nullptr;
     const CalendarMarkList* calendarMarks = nullptr;
     const ShiftMarkList* shiftMarks = nullptr;
+    // Built-in plus stored school holidays; null reads the built-in table alone.
+    const SchoolHolidayCalendar* schoolHolidays = nullptr;
 };
+
+// What the painting reads of the settings: the display switches, and the
+// sources' earliest vacation start and observing place. The one place the
+// settings reach the painter.
+PaintOptions PaintOptionsOf(const Settings& s);
+void TakeSettings(CoreSources& sources, const Settings& s);
 
 class CoreCalendarData : public CalendarData {
 public:

@@ -211,18 +211,10 @@ void PaintTitleAndLegend(Page& p) {
     }
 }
 
-// Index of the first table entry of the year's block, or -1.
-int SchoolHolidayBlockOf(int year) {
-    constexpr int kBlockEntries = kSchoolHolidayPairsPerYear * 2;
-    for (int i = 0; i < kSchoolHolidayEntries; i += kBlockEntries) {
-        if (SchoolHolidayTable[i] / 10000 == year) return i;
-    }
-    return -1;
-}
-
-std::string RangeOfEntry(int block, int entry) {
-    if (block < 0) return HalfYearHolidayRange(0, 0);
-    return HalfYearHolidayRange(SchoolHolidayTable[block + entry], SchoolHolidayTable[block + entry + 1]);
+std::string RangeOfEntry(const SchoolHolidayBlock* block, int slot) {
+    if (!block) return HalfYearHolidayRange(0, 0);
+    const HolidayDates& d = (*block)[static_cast<std::size_t>(slot)];
+    return HalfYearHolidayRange(d.first, d.last);
 }
 
 std::string TwoDigitYear(int year) {
@@ -230,7 +222,7 @@ std::string TwoDigitYear(int year) {
     return (yy < 10 ? "0" : "") + std::to_string(yy);
 }
 
-void PaintSchoolHolidays(Page& p) {
+void PaintSchoolHolidays(Page& p, const SchoolHolidayCalendar& holidays) {
     PagePainter& pp = p.painter;
     pp.Outline(RoundHalfEven(p.g.x0 + p.g.gridWidth - 14.5 * p.g.cw), p.Y(34.9), RoundHalfEven(14.1 * p.g.cw),
                RoundHalfEven(4.7 * p.g.ch), kBlack);
@@ -238,19 +230,19 @@ void PaintSchoolHolidays(Page& p) {
     const int headingTop = p.g.y0 + RoundHalfEven(0.88 * p.g.gridHeight);
     pp.Text(p.g.x0 + 34 * p.g.cw, headingTop, kSchoolHolidayHeading, size, kBlack, true);
 
-    const int block = SchoolHolidayBlockOf(p.year);
-    const int previous = SchoolHolidayBlockOf(p.year - 1);
+    const SchoolHolidayBlock* block = holidays.BlockOf(p.year);
+    const SchoolHolidayBlock* previous = holidays.BlockOf(p.year - 1);
     using Entry = std::pair<std::string, std::string>;
     const std::vector<Entry> left = {
-        {"Weihn. " + TwoDigitYear(p.year - 1), RangeOfEntry(previous, 12)},
-        {"Fasching", RangeOfEntry(block, 0)},
-        {"Ostern", RangeOfEntry(block, 2)},
+        {"Weihn. " + TwoDigitYear(p.year - 1), RangeOfEntry(previous, kSlotChristmas)},
+        {"Fasching", RangeOfEntry(block, kSlotWinter)},
+        {"Ostern", RangeOfEntry(block, kSlotEaster)},
     };
     const std::vector<Entry> right = {
-        {"Pfingsten", RangeOfEntry(block, 4)},
-        {"Sommer", RangeOfEntry(block, 6)},
-        {"Herbst", RangeOfEntry(block, 8)},
-        {"Weihn. " + TwoDigitYear(p.year), RangeOfEntry(block, 12)},
+        {"Pfingsten", RangeOfEntry(block, kSlotWhitsun)},
+        {"Sommer", RangeOfEntry(block, kSlotSummer)},
+        {"Herbst", RangeOfEntry(block, kSlotAutumn)},
+        {"Weihn. " + TwoDigitYear(p.year), RangeOfEntry(block, kSlotChristmas)},
     };
     auto column = [&](const std::vector<Entry>& entries, int x) {
         int nameWidth = 0;
@@ -374,7 +366,7 @@ void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const 
     PaintPicture(page);
     PaintHeader(page);
     PaintTitleAndLegend(page);
-    PaintSchoolHolidays(page);
+    PaintSchoolHolidays(page, sources.schoolHolidays ? *sources.schoolHolidays : SchoolHolidayCalendar::BuiltIn());
 
     VacationBlock block;
     const VacationBlock* vacation = nullptr;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "view/CoreCalendarData.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
 
 namespace sk {
 

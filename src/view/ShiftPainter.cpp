@@ -22,6 +22,7 @@ Rgb CrewTextColour(Rgb crewColour) {
 struct RowPainter {
     Canvas& canvas;
     const ViewState& view;
+    const PaintOptions& options;
     const ShiftRow& row;
     int a;
     int y;
@@ -43,7 +44,7 @@ struct RowPainter {
     // Letter centred in the 2u wide sub-column starting at `left`.
     void Letter(int left, const std::string& text, Rgb colour) { canvas.TextCentred(left, 2 * u, y, text, colour); }
 
-    std::string MarkText() const { return std::string(ShiftMarkLetter(view.calendarType, row.markCode)); }
+    std::string MarkText() const { return std::string(ShiftMarkLetter(options.calendarType, row.markCode)); }
 };
 
 void PaintFiveCrew(RowPainter& p, const DayContext& ctx) {
@@ -76,7 +77,7 @@ void PaintFiveCrew(RowPainter& p, const DayContext& ctx) {
         const Rgb col = row.colours[i];
         const Rgb text = CrewTextColour(col);
         if (!row.onRhythm && i == 0) {
-            if (!p.view.vacationBlockShown) continue;
+            if (!p.options.vacationBlockShown) continue;
             if (c >= 1 && c <= 3) {
                 p.Box(a, 2 * u, col);
                 p.Letter(a, std::to_string(c), text);
@@ -110,7 +111,7 @@ void PaintFiveCrew(RowPainter& p, const DayContext& ctx) {
             case 0:
                 if (!row.onRhythm) break;
                 if (row.inVacationWindow) {
-                    if (p.view.vacationBlockShown) {
+                    if (p.options.vacationBlockShown) {
                         p.Box(a, 2 * u, col);
                         p.Letter(a, "U", text);
                     }
@@ -167,7 +168,7 @@ void PaintTwoShift(RowPainter& p) {
 void PaintFourCrew(RowPainter& p, const DayContext& ctx) {
     const ShiftRow& row = p.row;
     const int u = p.u;
-    const bool type6 = p.view.calendarType == 6;
+    const bool type6 = p.options.calendarType == 6;
     for (int crew = 0; crew < 4; ++crew) {
         const int s = row.fourCrewCodes[crew];
         const int j = 2 * crew + 1;
@@ -198,10 +199,10 @@ void PaintFourCrew(RowPainter& p, const DayContext& ctx) {
 
 }  // namespace
 
-void PaintShiftArea(Canvas& canvas, const ViewState& view, const DayContext& ctx, const ShiftRow& row, int a,
-                    int y) {
-    RowPainter p{canvas, view, row, a, y};
-    switch (view.calendarType) {
+void PaintShiftArea(Canvas& canvas, const ViewState& view, const PaintOptions& options, const DayContext& ctx,
+                    const ShiftRow& row, int a, int y) {
+    RowPainter p{canvas, view, options, row, a, y};
+    switch (options.calendarType) {
         case 0: case 1: case 3: case 4: PaintFiveCrew(p, ctx); break;
         case 2: PaintTwoShift(p); break;
         case 6: case 7: PaintFourCrew(p, ctx); break;

@@ -4,12 +4,12 @@
 #include "calendar/Date.h"
 #include "view/CalendarData.h"
 #include "view/Canvas.h"
-#include "view/ViewState.h"
+#include "calendar/ViewState.h"
 
 namespace sk {
 
 // Paints the shift area of one row at (a, y), a = column x + 8u.
-void PaintShiftArea(Canvas& canvas, const ViewState& view, const DayContext& ctx, const ShiftRow& row, int a,
-                    int y);
+void PaintShiftArea(Canvas& canvas, const ViewState& view, const PaintOptions& options, const DayContext& ctx,
+                    const ShiftRow& row, int a, int y);
 
 }  // namespace sk

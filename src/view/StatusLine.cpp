@@ -1,26 +1,8 @@
 #include "view/StatusLine.h"
 
-#include <algorithm>
-
 #include "calendar/Holidays.h"
 
 namespace sk {
-
-namespace {
-
-std::int32_t CursorCode(const ViewState& view, const CellDates& cells) {
-    const int column = std::clamp(view.cursorColumn, 0, CellDates::kColumns - 1);
-    const int day = std::clamp(view.cursorDay, 1, 31);
-    return cells.At(column, day);
-}
-
-}  // namespace
-
-std::optional<DayContext> CursorDay(const ViewState& view, const CellDates& cells) {
-    const std::optional<DayNumber> d = DayNumberOfNoteDateCode(CursorCode(view, cells));
-    if (!d) return std::nullopt;
-    return MakeDayContext(*d);
-}
 
 std::string DayInfoText(const DayContext& ctx) {
     std::string text = LongDateText(ctx);

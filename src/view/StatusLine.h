@@ -1,19 +1,14 @@
 #pragma once
 // Texts of the status fields that describe the cursor day.
 
-#include <optional>
 #include <string>
 
 #include "calendar/Date.h"
-#include "view/ViewState.h"
 
 namespace sk {
 
 // Between the parts of the day info: no-break space, "-", no-break space.
 inline constexpr const char* kDayInfoSeparator = "\u00A0-\u00A0";
-
-// The day of the cursor cell, or nothing when the cell holds no date.
-std::optional<DayContext> CursorDay(const ViewState& view, const CellDates& cells);
 
 // "Sonntag, 24. Dezember 2017", the day's name if any, its name days.
 std::string DayInfoText(const DayContext& ctx);

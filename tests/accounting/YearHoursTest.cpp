@@ -36,7 +36,7 @@ TEST(YearHours, MonthTotalsOutsideTheVacationWindow) {
 TEST(YearHours, VacationDaysOfTheBlockCount) {
     const YearHours t = Count(2024, 1);
     ASSERT_EQ(t.crews, 5);
-    EXPECT_FALSE(t.twoShift);
+    EXPECT_FALSE(t.decimalHours);
     EXPECT_EQ(t.hours[0][4], 16 * 8 + 12 + 5 * 8);
     // Inside the window the standby crew works the vacation crew's shifts on
     // top of the vacation crew's paid days, so the month holds more hours.
@@ -49,7 +49,7 @@ TEST(YearHours, VacationDaysOfTheBlockCount) {
 TEST(YearHours, PlanKinds) {
     const YearHours two = Count(2024, 2);
     EXPECT_EQ(two.crews, 3);
-    EXPECT_TRUE(two.twoShift);
+    EXPECT_TRUE(two.decimalHours);
     EXPECT_EQ(two.hours[3][12], 0.0);
     // Crews of the two-shift plan rotate evenly: 2 of 3 days in 21.
     EXPECT_NEAR(two.hours[0][12] + two.hours[1][12] + two.hours[2][12], 366 * 17.0, 1e-9);
@@ -78,7 +78,7 @@ TEST(YearHours, ListTexts) {
 
     YearHours two;
     two.crews = 3;
-    two.twoShift = true;
+    two.decimalHours = true;
     two.hours[0][1] = 212.5;
     two.hours[0][12] = 2001.5;
     const auto twoRows = YearHoursRows(two, 1982.76f);

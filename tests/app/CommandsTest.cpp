@@ -14,13 +14,13 @@ namespace {
 class RecordingHost : public CommandHost {
 public:
     bool fits = true;
-    std::vector<std::pair<int, int>> redraws;
+    int redraws = 0;
     std::vector<std::string> messages;
     std::vector<int> subsystem;
     int enterDate = 0, font = 0, background = 0, earliest = 0, relayouts = 0;
     std::optional<bool> toggleVisible;
 
-    void Redraw(int dx, int dy) override { redraws.push_back({dx, dy}); }
+    void Redraw() override { ++redraws; }
     bool FitWindow() override { return fits; }
     void RelayoutControls() override { ++relayouts; }
     void ShowMessage(const std::string&, const std::string& text) override { messages.push_back(text); }
@@ -41,7 +41,7 @@ AppState StateAt(int year, int month, int type = 0) {
     AppState s;
     s.view.firstYear = year;
     s.view.firstMonth = month;
-    s.view.calendarType = type;
+    s.settings.calendarType = type;
     s.view.cursorDay = 10;
     return s;
 }
@@ -78,23 +78,26 @@ TEST(CalendarTypeKeys, ToggleAndSelect) {
         AppState state = StateAt(2024, 0, c.from);
         RecordingHost host;
         DispatchMenu(state, host, c.menu);
-        EXPECT_EQ(state.view.calendarType, c.to) << c.menu << " from " << c.from;
-        EXPECT_EQ(state.settings.calendarType, c.to);
+        EXPECT_EQ(state.settings.calendarType, c.to) << c.menu << " from " << c.from;
         EXPECT_EQ(host.toggleVisible, c.to == 0 || c.to == 1 || c.to == 3 || c.to == 4);
-        EXPECT_EQ(host.redraws.size(), 1u);
+        EXPECT_EQ(host.redraws, 1);
     }
 }
 
-TEST(HalfYearView, IgnoresMovesAndPagesByHalfYears) {
+TEST(HalfYearView, IgnoresMovesAndDayKeysAndPagesByHalfYears) {
+    // The page shows no cursor: keys that act on a day do nothing.
     for (int id : {menu::kRight, menu::kLeft, menu::kUp, menu::kDown, menu::kMonthBack, menu::kMonthForward,
-                   menu::kMoreColumns, menu::kFewerColumns, menu::kBackground}) {
+                   menu::kMoreColumns, menu::kFewerColumns, menu::kBackground, menu::kDayNote,
+                   menu::kPeriodicNote, menu::kYearlyNote, menu::kWeekdayNote, menu::kCalendarMark,
+                   menu::kShiftMark1, menu::kShiftMark2, menu::kShiftMark3, menu::kShiftMark4}) {
         AppState state = StateAt(2025, 0, 5);
         RecordingHost host;
         DispatchMenu(state, host, id);
-        EXPECT_TRUE(host.redraws.empty()) << id;
+        EXPECT_EQ(host.redraws, 0) << id;
+        EXPECT_TRUE(host.subsystem.empty()) << id;
         EXPECT_EQ(host.background, 0);
         EXPECT_EQ(state.view.firstMonth, 0);
-        EXPECT_EQ(state.view.lastColumn, 6);
+        EXPECT_EQ(state.settings.lastColumn, 6);
     }
     struct Case { int id; int type; int year; int month; };
     const Case cases[] = {
@@ -109,22 +112,23 @@ TEST(HalfYearView, IgnoresMovesAndPagesByHalfYears) {
         DispatchMenu(state, host, c.id);
         EXPECT_EQ(state.view.firstYear, c.year) << c.id << " type " << c.type;
         EXPECT_EQ(state.view.firstMonth, c.month) << c.id << " type " << c.type;
-        ASSERT_EQ(host.redraws.size(), 1u);
-        EXPECT_EQ(host.redraws[0], std::make_pair(-1, -1));
+        EXPECT_EQ(host.redraws, 1);
     }
 }
 
 TEST(Dispatch, CursorKeysQuitAndLaterWindows) {
     AppState state = StateAt(2025, 0);
     RecordingHost host;
+    state.view.cursorColumn = 1;  // 10 February 2025
     DispatchMenu(state, host, menu::kDown);
     DispatchMenu(state, host, menu::kLeft);
-    EXPECT_EQ(host.redraws, (std::vector<std::pair<int, int>>{{0, 1}, {-1, 0}}));
+    EXPECT_EQ(host.redraws, 2);
+    EXPECT_EQ(SelectedDay(state.view, state.Grid()), DayNumberOf(2025, 1, 11));  // moved before the repaint
     for (int id : {menu::kDayNote, menu::kNotesMenu, menu::kCopyImage, menu::kLogin, 2, 1}) {
         DispatchMenu(state, host, id);
     }
     EXPECT_EQ(host.subsystem, (std::vector<int>{124, 114, 142, 133, 2, 1}));
-    EXPECT_EQ(host.redraws.size(), 2u);  // nothing opened, nothing repainted
+    EXPECT_EQ(host.redraws, 2);  // nothing opened, nothing repainted
     DispatchMenu(state, host, menu::kEnterDateD);
     DispatchMenu(state, host, menu::kEnterDate);
     EXPECT_EQ(host.enterDate, 2);
@@ -141,18 +145,16 @@ TEST(ChangeColumns, GrowsWhenItFitsAndComplainsOtherwise) {
     };
     for (const Case& c : cases) {
         AppState state = StateAt(2025, 0);
-        state.view.lastColumn = c.last;
-        state.view.widthUnits = WidthUnitsOf(c.last);
+        state.settings.lastColumn = c.last;
         RecordingHost host;
         host.fits = c.fits;
         ChangeColumns(state, host, c.delta);
-        EXPECT_EQ(state.view.lastColumn, c.want) << c.last << " " << c.delta;
-        EXPECT_EQ(state.view.widthUnits, WidthUnitsOf(c.want));
+        EXPECT_EQ(state.settings.lastColumn, c.want) << c.last << " " << c.delta;
         EXPECT_EQ(host.messages.size(), c.message ? 1u : 0u);
         if (c.message) {
             EXPECT_EQ(host.messages[0], texts::kTooManyColumns);
         }
-        EXPECT_EQ(host.redraws.size(), (!c.message && c.want != c.last) ? 1u : 0u);
+        EXPECT_EQ(host.redraws, (!c.message && c.want != c.last) ? 1 : 0);
     }
 }
 
@@ -163,9 +165,8 @@ TEST(GoToToday, PutsTodayFirstWithTheCursorOnIt) {
     GoToToday(state, host, MakeDayContext(DayNumberOf(2026, 12, 31)));
     EXPECT_EQ(state.view.firstYear, 2026);
     EXPECT_EQ(state.view.firstMonth, 11);
-    EXPECT_EQ(state.view.cursorColumn, 0);
-    EXPECT_EQ(state.view.cursorDay, 0);
-    EXPECT_EQ(host.redraws, (std::vector<std::pair<int, int>>{{0, 31}}));
+    EXPECT_EQ(SelectedDay(state.view, state.Grid()), DayNumberOf(2026, 12, 31));
+    EXPECT_EQ(host.redraws, 1);
 }
 
 TEST(EnterDate, StartsOnTheCursorDateAndTakesTheChosenOne) {
@@ -195,6 +196,38 @@ TEST(EnterDate, StartsOnTheCursorDateAndTakesTheChosenOne) {
     EXPECT_EQ(state.view.firstMonth, 2);
     EXPECT_EQ(state.view.cursorColumn, 0);
     EXPECT_EQ(state.view.cursorDay, 17);
+}
+
+// Keypad "-" with the cursor in a column that goes: the cursor moves into
+// the last remaining column, so the frame, the status line and T, P, J, W,
+// 1-4 and K all name the same shown day.
+TEST(ChangeColumns, FewerColumnsKeepTheCursorOnAShownDay) {
+    AppState state = StateAt(2027, 2);  // March 2027 ...
+    state.settings.lastColumn = 10;
+    state.view.cursorColumn = 10;  // 11 January 2028
+    state.view.cursorDay = 11;
+    ASSERT_EQ(SelectedDay(state.view, state.Grid()), DayNumberOf(2028, 1, 11));
+    RecordingHost host;
+    for (int i = 0; i < 4; ++i) DispatchMenu(state, host, menu::kFewerColumns);
+    EXPECT_EQ(state.settings.lastColumn, 6);
+    EXPECT_EQ(state.view.cursorColumn, 6);
+    EXPECT_EQ(SelectedDay(state.view, state.Grid()), DayNumberOf(2027, 9, 11));
+
+    // Paging onto a shorter month keeps the cursor on a day as well.
+    state.view.cursorColumn = 0;
+    state.view.cursorDay = 31;  // 31 March 2027
+    DispatchMenu(state, host, menu::kMonthBack);
+    EXPECT_EQ(SelectedDay(state.view, state.Grid()), DayNumberOf(2027, 2, 28));
+}
+
+TEST(VacationYear, IsTheRightmostColumnsOrThePagesYear) {
+    AppState state = StateAt(2024, 8);  // September 2024, 7 columns up to March 2025
+    EXPECT_EQ(state.ShownVacationYear(), 2025);
+    state.settings.lastColumn = 2;
+    EXPECT_EQ(state.ShownVacationYear(), 2024);
+    state.settings.calendarType = kHalfYearViewType;
+    state.settings.lastColumn = 6;
+    EXPECT_EQ(state.ShownVacationYear(), 2024);
 }
 
 TEST(SanitizeSettings, BringsDamagedValuesIntoRange) {

@@ -63,7 +63,11 @@ TEST(MessageBox, QuestionsThatDestroyDataDefaultToNo) {
         {"Eine Datei mit der gewählten Periode existiert bereits!\r\nSoll sie überschrieben werden?", true},
         {"Eine Datei mit der gewählten Wiederholung existiert bereits!\r\nSoll sie überschrieben werden?", true},
         {"Das Verzeichnis existiert bereits! Sollen bereits vorhandene Dateien gelöscht und überschrieben werden?", true},
+        {"Eine Datei mit der gewählten Periode existiert bereits!\r\nSoll sie gelöscht werden?", true},
+        {"Die Notiz konnte nicht gespeichert werden!\r\nSoll das Fenster trotzdem geschlossen werden?", true},
+        {"Die Kalendermarkierung vom 15.01.2027 bis 25.01.2027 ...\r\nSoll trotzdem gespeichert werden?", true},
         {"Soll der Kalender in die Zwischenablage kopiert werden?", false},
+        {"Sollen die Änderungen gespeichert werden?", false},
     };
     for (const Case& c : cases) EXPECT_EQ(QuestionDefaultsToNo(c.text), c.no) << c.text;
 }

@@ -16,13 +16,13 @@ TEST(SchoolHolidayWindowModel, RowsOrANoteForTheYear) {
         {2011, "Frühjahr", "7. März - 11. März", "27. Dezember - 5. Januar", ""},
         {2016, "Frühjahr", "8. Februar - 12. Februar", "24. Dezember - 8. Januar", ""},
         {2024, "Frühjahr", "10. Februar - 18. Februar", "? - ?", ""},
-        {2010, nullptr, nullptr, nullptr, "Keine Termine für 2010 vorhanden"},
-        {2025, nullptr, nullptr, nullptr, "Keine Termine für 2025 vorhanden"},
-        {2036, nullptr, nullptr, nullptr, "Keine Termine für 2036 vorhanden"},
+        {2010, nullptr, nullptr, nullptr, "Keine Termine für 2010 vorhanden – Termine mit „Aus Datei laden…“ ergänzen"},
+        {2025, nullptr, nullptr, nullptr, "Keine Termine für 2025 vorhanden – Termine mit „Aus Datei laden…“ ergänzen"},
+        {2036, nullptr, nullptr, nullptr, "Keine Termine für 2036 vorhanden – Termine mit „Aus Datei laden…“ ergänzen"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.year);
-        const SchoolHolidayListContent content = SchoolHolidayListFor(c.year);
+        const SchoolHolidayListContent content = SchoolHolidayListFor(SchoolHolidayCalendar::BuiltIn(), c.year);
         EXPECT_EQ(content.note, c.note);
         if (!c.firstPeriod) {
             EXPECT_TRUE(content.rows.empty());

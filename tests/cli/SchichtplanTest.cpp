@@ -8,6 +8,7 @@
 
 #include "cli/PlanExport.h"
 #include "cli/PlanOptions.h"
+#include "common/TempFolder.h"
 
 namespace sk {
 namespace {
@@ -40,6 +41,29 @@ std::vector<std::string> Fields(const std::string& line) {
         fields.push_back(line.substr(start, p - start));
     fields.push_back(line.substr(start));
     return fields;
+}
+
+// Output that cannot be written ends the run with status 1 at once; what
+// could be written is the start of the whole output.
+TEST(Schichtplan, StopsWhenTheOutputCannotBeWritten) {
+    for (const std::string format : {"csv", "text"}) {
+        SCOPED_TRACE(format);
+        std::vector<std::string> args = {"--from", "2020-01-01", "--to", "2022-12-31", "--format", format};
+        const CliRun whole = RunWith(args);
+        ASSERT_EQ(whole.status, kExitOk) << whole.err;
+        int pieces = 0;
+        std::string written;
+        std::string err;
+        const int status = RunSchichtplan(args, kToday, [&](std::string_view piece) {
+            if (++pieces > 1) return false;
+            written += piece;
+            return true;
+        }, err);
+        EXPECT_EQ(status, kExitWriteFailed);
+        EXPECT_EQ(pieces, 2);
+        EXPECT_FALSE(written.empty());
+        EXPECT_TRUE(whole.out.starts_with(written));
+    }
 }
 
 TEST(Schichtplan, KnownDayLines) {
@@ -218,6 +242,45 @@ TEST(Schichtplan, TextFormat) {
     // One line per day plus the title and a heading per month.
     const CliRun year = RunWith({"--format", "text", "--from", "2023-01-01", "--to", "2023-12-31"});
     EXPECT_EQ(Lines(year.out).size(), 1u + 365u + 2u * 12u);
+}
+
+// School holidays from the shipped file, from a data folder's stored periods,
+// or not at all; a bad file stops the run before anything is written.
+TEST(Schichtplan, SchoolHolidaysFromFileAndDataFolder) {
+    const std::string shipped = std::string(SK_SOURCE_DIR) + "/data/school-holidays/schulferien-bayern.ics";
+    const std::vector<std::string> range = {"--from", "2026-09-14", "--to", "2026-09-15"};
+    auto with = [&](std::vector<std::string> more) {
+        more.insert(more.end(), range.begin(), range.end());
+        return RunWith(more);
+    };
+    auto column = [](const CliRun& r, std::size_t line) { return Fields(Lines(r.out).at(line)).at(5); };
+
+    const CliRun plain = with({});
+    EXPECT_EQ(column(plain, 1), "0");
+    const CliRun file = with({"--school-holidays", shipped});
+    ASSERT_EQ(file.status, kExitOk) << file.err;
+    EXPECT_EQ(file.err, "");
+    EXPECT_EQ(column(file, 1), "1");
+    EXPECT_EQ(column(file, 2), "0");
+
+    testing::TempFolder data;
+    EXPECT_EQ(column(with({"--data", data.Path()}), 1), "0");
+    testing::WriteFile(data.Dir() + "Schulferien.dat", "2026-08-03 2026-09-14 Sommer\n");
+    EXPECT_EQ(column(with({"--data", data.Path()}), 1), "1");
+
+    const CliRun text = with({"--school-holidays", shipped, "--format", "text"});
+    EXPECT_NE(Lines(text.out).at(3).find("Schulferien"), std::string::npos) << text.out;
+    EXPECT_EQ(Lines(text.out).at(4).find("Schulferien"), std::string::npos) << text.out;
+    EXPECT_EQ(with({"--format", "text"}).out.find("Schulferien"), std::string::npos);
+    const CliRun ics = with({"--school-holidays", shipped, "--format", "ics", "--crew", "1"});
+    EXPECT_NE(ics.out.find("SUMMARY:Schulferien Sommer 2026"), std::string::npos);
+    EXPECT_NE(ics.out.find("DTEND;VALUE=DATE:20260915"), std::string::npos);
+
+    testing::WriteFile(data.Dir() + "bad.ics", "keine Kalenderdatei");
+    const CliRun bad = with({"--school-holidays", data.Dir() + "bad.ics"});
+    EXPECT_EQ(bad.status, kExitBadInput);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("keine iCalendar-Datei"), std::string::npos) << bad.err;
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks what a desktop needs:
 # the programs, the menu entry, the icons of the hicolor theme and the
-# AppStream metainfo, each validated by the desktop's own tools, and nothing
-# else (no libraries, headers or test programs).
+# AppStream metainfo, each validated by the desktop's own tools, the shipped
+# school-holiday file, and nothing else (no libraries, headers or test programs).
 # Arguments: build folder, source folder, 1 when the desktop program is built.
 set -euo pipefail
 build=$1
@@ -27,7 +27,8 @@ png_size() {
   echo "$(( (b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3] ))x$(( (b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7] ))"
 }
 
-expected=(bin/schichtplan)
+holidays=share/schichtkalender/school-holidays/schulferien-bayern.ics
+expected=(bin/schichtplan "$holidays")
 if [ "$with_app" = 1 ]; then
   expected+=(bin/schichtkalender
              "share/applications/$id.desktop"
@@ -44,6 +45,11 @@ done
 # The installed command line runs on its own and writes a calendar.
 "$prefix/bin/schichtplan" --format ics --crew 1 --from 2027-03-01 --to 2027-03-07 | grep -q '^BEGIN:VCALENDAR' ||
   fail "schichtplan --format ics liefert keinen Kalender"
+# The shipped school holidays are the published file and fill the years after the built-in table.
+cmp -s "$prefix/$holidays" "$source/data/school-holidays/schulferien-bayern.ics" ||
+  fail "$holidays weicht von der Datei im Quellbaum ab"
+"$prefix/bin/schichtplan" --school-holidays "$prefix/$holidays" --from 2026-09-14 --to 2026-09-15 |
+  grep -q '^2026-09-14;Montag;38;0;[^;]*;1;' || fail "schichtplan --school-holidays liest die mitgelieferte Datei nicht"
 
 if [ "$with_app" = 1 ]; then
   desktop="$prefix/share/applications/$id.desktop"

@@ -68,6 +68,55 @@ TEST(CalendarMarkWindowModel, LeavingTheWindowSavesMovesDeletesOrKeeps) {
     }
 }
 
+TEST(CalendarMarkWindowModel, AsksBeforeReshapingOrHidingAnotherMark) {
+    const DayNumber jan = DayNumberOf(2027, 1, 1) - 1;  // jan + d is d January 2027
+    struct Case {
+        const char* what;
+        Marks marks;
+        DayNumber openedOn, startField, endField;
+        std::vector<const char*> named;  // the lines of the question before its last one
+    };
+    const Case cases[] = {
+        {"a new mark over the start of another", {{jan + 15, jan + 25, kBlue}}, jan + 10, jan + 10, jan + 17,
+         {"Die Kalendermarkierung vom 15.01.2027 bis 25.01.2027 wird auf 10.01.2027 bis 17.01.2027 geändert."}},
+        {"a new mark around another", {{jan + 12, jan + 14, kBlue}}, jan + 10, jan + 10, jan + 17,
+         {"Die Kalendermarkierung vom 12.01.2027 bis 14.01.2027 wird ganz verdeckt und ist danach nicht mehr zu "
+          "sehen."}},
+        {"the shown mark moved, nothing else touched", {{jan + 15, jan + 25, kBlue}, {jan + 1, jan + 5, kGreen}},
+         jan + 20, jan + 15, jan + 30, {}},
+        {"the shown mark moved onto another", {{jan + 15, jan + 25, kBlue}, {jan + 1, jan + 5, kGreen}}, jan + 20,
+         jan + 3, jan + 25,
+         {"Die Kalendermarkierung vom 01.01.2027 bis 05.01.2027 wird auf 03.01.2027 bis 25.01.2027 geändert.",
+          "Die Kalendermarkierung vom 15.01.2027 bis 25.01.2027 wird ganz verdeckt und ist danach nicht mehr zu "
+          "sehen."}},
+        {"the shown mark grown over another", {{jan + 15, jan + 25, kBlue}, {jan + 27, jan + 28, kGreen}}, jan + 20,
+         jan + 15, jan + 30,
+         {"Die Kalendermarkierung vom 27.01.2027 bis 28.01.2027 wird ganz verdeckt und ist danach nicht mehr zu "
+          "sehen."}},
+        {"a mark hidden before stays unmentioned", {{jan + 1, jan + 20, kBlue}, {jan + 5, jan + 6, kGreen}}, jan + 10,
+         jan + 1, jan + 21, {}},
+        {"partly covered is still shown", {{jan + 15, jan + 25, kBlue}}, jan + 1, jan + 1, jan + 14, {}},
+        {"a new mark elsewhere", {{jan + 15, jan + 25, kBlue}}, jan + 1, jan + 1, jan + 5, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CalendarMarkList list;
+        list.Assign(c.marks);
+        const CalendarMarkWindowModel model(list, c.openedOn);
+        const std::string question = model.SaveQuestion(list, c.startField, c.endField);
+        std::string want;
+        for (const char* line : c.named) want += std::string(line) + "\r\n";
+        if (!want.empty()) want += calendar_mark_texts::kSaveAnywayQuestion;
+        EXPECT_EQ(question, want);
+        // "Ja" stores what the window stored before it asked.
+        CalendarMarkList plain;
+        plain.Assign(c.marks);
+        plain.SaveMarkEntry(std::min(c.startField, c.endField), std::max(c.startField, c.endField), model.Colour());
+        model.Finish(list, CalendarMarkEnding::Save, c.startField, c.endField);
+        EXPECT_EQ(list.Marks(), plain.Marks());
+    }
+}
+
 TEST(CalendarMarkWindowModel, ChosenColoursArePackedAndBlackStillPaints) {
     struct Case { double r, g, b; std::uint32_t want; };
     const Case cases[] = {

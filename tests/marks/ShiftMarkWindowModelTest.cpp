@@ -67,27 +67,5 @@ TEST(ShiftMarkWindowModel, ColumnWindowOffersOnlyColumnsThatCanBeMarked) {
     }
 }
 
-TEST(ShiftMarkWindowModel, SelectedDayComesFromTheCursorCell) {
-    CellDates cells;
-    // Column 0: January 2023, column 1: February 2023 (28 days).
-    for (int d = 1; d <= 31; ++d) cells.Set(0, d, 20230000 + d);
-    for (int d = 1; d <= 28; ++d) cells.Set(1, d, 20230100 + d);
-    struct Case { int column, day, lastColumn; std::optional<DayNumber> want; };
-    const Case cases[] = {
-        {0, 15, 6, DayNumberOf(2023, 1, 15)},
-        {1, 31, 6, DayNumberOf(2023, 2, 28)},   // a row past the month's end: its last day
-        {1, 0, 6, DayNumberOf(2023, 2, 1)},
-        {9, 3, 1, DayNumberOf(2023, 2, 3)},     // a column right of the last one: the last one
-        {2, 5, 6, std::nullopt},                // a column the repaint left empty
-    };
-    for (const Case& c : cases) {
-        ViewState v;
-        v.cursorColumn = c.column;
-        v.cursorDay = c.day;
-        v.lastColumn = c.lastColumn;
-        EXPECT_EQ(SelectedMarkDay(v, cells), c.want) << c.column << "/" << c.day;
-    }
-}
-
 }  // namespace
 }  // namespace sk

@@ -107,6 +107,24 @@ TEST(ShiftMarks, LoadSaveDeleteUpTo) {
     EXPECT_FALSE(dir.Exists(kShiftMarkFileName));
 }
 
+TEST(ShiftMarks, AnUnsortedFileIsReadInDayOrder) {
+    TempFolder dir;
+    // 15., 14., 13. January 2024, and a second record of the 14th further on.
+    const DayNumber d13 = DayNumberOf(2024, 1, 13);
+    dir.Put(kShiftMarkFileName,
+            FormatShiftMarks({{d13 + 2, 2, 1}}) + FormatShiftMarks({{d13 + 1, 4, 4}}) +
+                FormatShiftMarks({{d13, 1, 2}}) + FormatShiftMarks({{d13 + 1, 3, 0}}));
+    ShiftMarkList list;
+    list.Load(dir.Path());
+    EXPECT_EQ(list.Marks(), (std::vector<ShiftMark>{{d13, 1, 2}, {d13 + 1, 4, 4}, {d13 + 1, 3, 0}, {d13 + 2, 2, 1}}));
+    for (DayNumber d : {d13, d13 + 1, d13 + 2}) EXPECT_NE(list.ShiftMarkOfDay(d), nullptr) << d;
+    EXPECT_EQ(CurrentShiftMarkCode(list, 0, d13 + 1), 4);  // "Krank", the first record of the day
+    // Taking the window's answer replaces that mark instead of adding one.
+    EnterShiftMark(list, 0, d13 + 1, 4, [](int current, int) { return current; });
+    ASSERT_TRUE(list.Save(dir.Path()));
+    EXPECT_EQ(dir.Get(kShiftMarkFileName), FormatShiftMarks({{d13, 1, 2}, {d13 + 1, 4, 4}, {d13 + 2, 2, 1}}));
+}
+
 TEST(ShiftMarkCodes, TextsLettersAndKeys) {
     EXPECT_EQ(ShiftMarkOptionTexts(0).size(), 7u);
     EXPECT_EQ(ShiftMarkOptionTexts(7).size(), 9u);

@@ -72,20 +72,18 @@ TEST(NoteEditModel, WhenLeavingAsksAndSaves) {
         const char* name;
         std::string loaded;
         std::optional<std::string> typed;
-        bool revert, clear, answerNo;
+        bool revert, clear;
         bool question, save;
         std::string stored;
     } cases[] = {
-        {"unchanged note", "abc", std::nullopt, false, false, false, false, false, "abc"},
-        {"new text, Ja", "", "neu", false, false, false, true, true, "neu"},
-        {"new text, Nein", "", "neu", false, false, true, true, true, ""},  // empty: deletes a missing file
-        {"edited, Nein", "alt", "neu", false, false, true, true, false, "alt"},
-        {"revert after edit", "alt", "neu", true, false, false, false, false, "alt"},
-        {"revert without a loaded text", "", "neu", true, false, false, true, true, "neu"},
-        {"only blanks", "   ", std::nullopt, false, false, false, false, true, ""},
-        {"trailing blanks", "abc", "abc  ", false, false, false, true, false, "abc"},
-        {"cleared", "abc", std::nullopt, false, true, false, true, true, ""},
-        {"line breaks kept", "a\r\nb", "a\nb\nc", false, false, false, true, true, "a\r\nb\r\nc"},
+        {"unchanged note", "abc", std::nullopt, false, false, false, false, "abc"},
+        {"new text, Ja", "", "neu", false, false, true, true, "neu"},
+        {"revert after edit", "alt", "neu", true, false, false, false, "alt"},
+        {"revert without a loaded text", "", "neu", true, false, true, true, "neu"},
+        {"only blanks", "   ", std::nullopt, false, false, false, true, ""},
+        {"trailing blanks", "abc", "abc  ", false, false, true, false, "abc"},
+        {"cleared", "abc", std::nullopt, false, true, true, true, ""},
+        {"line breaks kept", "a\r\nb", "a\nb\nc", false, false, true, true, "a\r\nb\r\nc"},
     };
     for (const auto& c : cases) {
         NoteEditModel m;
@@ -94,7 +92,6 @@ TEST(NoteEditModel, WhenLeavingAsksAndSaves) {
         if (c.revert) m.RevertAll();
         if (c.clear) m.ClearText();
         EXPECT_EQ(m.NeedsSaveQuestion(), c.question) << c.name;
-        if (c.question && c.answerNo) m.DiscardChanges();
         m.TrimForClosing();
         EXPECT_EQ(m.TextChangedOrEmpty(), c.save) << c.name;
         EXPECT_EQ(m.NoteToStore(), c.stored) << c.name;

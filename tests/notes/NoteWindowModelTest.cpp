@@ -117,10 +117,10 @@ TEST(PeriodicNoteModel, OpensStepsAndKeepsOtherPeriods) {
     // The first note moved to period 14, where this day already has one.
     m.SetPeriod(14);
     EXPECT_TRUE(m.WouldSave());
-    EXPECT_TRUE(m.NeedsOverwriteQuestion(store));
+    EXPECT_FALSE(m.TargetQuestion(store).empty());
     // To period 30 nothing is in the way: a copy, the old note stays.
     m.SetPeriod(30);
-    EXPECT_FALSE(m.NeedsOverwriteQuestion(store));
+    EXPECT_EQ(m.TargetQuestion(store), "");
     m.Save(store);
     EXPECT_EQ(folder.Get("57.30.tnt"), "sieben");  // 19737 mod 30 = 27
     EXPECT_EQ(folder.Get("11.7.tnt"), "sieben");
@@ -200,7 +200,7 @@ TEST(WeekdayNoteModel, SavesStepsAndAsksBeforeOverwriting) {
         EXPECT_EQ(m.Edit().Working(), "Versammlung");
         m.ChooseMonthItem(1);
         EXPECT_EQ(m.MonthSel(), kEveryMonth);
-        EXPECT_FALSE(m.NeedsOverwriteQuestion(store));
+        EXPECT_EQ(m.TargetQuestion(store), "");
         ASSERT_TRUE(m.WouldSave());
         m.Edit().SetWorking("Monatlich");
         m.Save(store);
@@ -218,10 +218,10 @@ TEST(WeekdayNoteModel, SavesStepsAndAsksBeforeOverwriting) {
     EXPECT_FALSE(m.Step(store, +1));
     ASSERT_TRUE(m.Step(store, -1));
     m.ChooseMonthItem(1);  // onto the every-month note that exists
-    EXPECT_TRUE(m.NeedsOverwriteQuestion(store));
+    EXPECT_FALSE(m.TargetQuestion(store).empty());
     m.ChooseMonthItem(0);
     m.ChooseOccurrence(3);  // "vierten" Tuesday of May
-    EXPECT_FALSE(m.NeedsOverwriteQuestion(store));
+    EXPECT_EQ(m.TargetQuestion(store), "");
     m.Save(store);
     EXPECT_EQ(folder.Get("10423.wmt"), "Versammlung");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -260,6 +262,12 @@ TEST_F(UserFolders, StoredSharedFolderIsChecked) {
     EXPECT_EQ(settings.userDirectory, base);
 }
 
+std::set<std::string> Entries(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    return names;
+}
+
 class ChangeFolder : public UserFolders {
 protected:
     void SetUp() override {
@@ -359,6 +367,29 @@ TEST_F(ChangeFolder, LinksInTheTargetAreReplacedNotWrittenThrough) {
     EXPECT_EQ(ReadFile(outside), "fremd");
     EXPECT_FALSE(fs::is_symlink(userTarget + "Schichtmarkierung.dat"));
     EXPECT_FALSE(fs::exists(fs::symlink_status(userTarget + "99.jnt")));
+}
+
+TEST_F(ChangeFolder, ACopyThatBreaksOffTakesBackWhatItAdded) {
+    // A folder where the source has a note makes the copy fail part way
+    // (as a full disk would); the order of the copy is the folder's.
+    for (int i = 1; i <= 20; ++i) WriteFile(source + "2025" + std::to_string(1000 + i) + ".txt", "n");
+    WriteFile(source + "20240302.txt", "neu");
+    for (const bool hadNote : {false, true}) {
+        SCOPED_TRACE(hadNote);
+        const std::string userTarget = tmp.Dir() + "ziel/SKDaten/Programm/";
+        fs::remove_all(tmp.Dir() + "ziel/SKDaten");
+        fs::create_directories(userTarget + "20240302.txt/innen");
+        if (hadNote) WriteFile(userTarget + "20240301.txt", "alt");
+        const std::set<std::string> before = Entries(userTarget);
+        const auto out = Change(tmp.Dir() + "ziel", true);
+        EXPECT_FALSE(out.changed);
+        ASSERT_TRUE(out.error);
+        EXPECT_EQ(Entries(userTarget), before);
+        const bool replaced = hadNote && ReadFile(userTarget + "20240301.txt") == "Tagesnotiz";
+        EXPECT_NE(out.error->text.find(replaced ? "1 Datei in" : "wurde wieder entfernt"), std::string::npos)
+            << out.error->text;
+        EXPECT_EQ(settings.userDirectory, base);
+    }
 }
 
 TEST_F(ChangeFolder, FailuresKeepTheOldFolder) {

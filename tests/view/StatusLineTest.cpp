@@ -30,18 +30,5 @@ TEST(StatusLine, DayInfoText) {
     EXPECT_EQ(common.substr(common.rfind(kSep)), leap.substr(leap.rfind(kSep)));
 }
 
-TEST(StatusLine, CursorDayReadsTheCell) {
-    ViewState view;
-    CellDates cells;
-    cells.Set(3, 30, 20170330);  // 30 April 2017
-    view.cursorColumn = 3;
-    view.cursorDay = 30;
-    const DateValue cursorDate = static_cast<DateValue>(CursorDay(view, cells)->dayNumber) * 86400;
-    EXPECT_EQ(FormatDate("%dd.%mm.%yyyy", cursorDate), "30.04.2017");
-    EXPECT_EQ(CursorDay(view, cells)->dayNumber, DayNumberOf(2017, 4, 30));
-    view.cursorColumn = 99;  // clamped to the last column, which holds no date
-    EXPECT_FALSE(CursorDay(view, cells).has_value());
-}
-
 }  // namespace
 }  // namespace sk

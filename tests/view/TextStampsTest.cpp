@@ -57,26 +57,26 @@ public:
 
 struct Calendar {
     ViewState view;
-    CellDates cells;
+    int calendarType;
     Cairo::RefPtr<Cairo::ImageSurface> surface;
 
-    Calendar(int year, int month, int calendarType, Rgb background) {
+    Calendar(int year, int month, int calendarType_, Rgb background) : calendarType(calendarType_) {
         const FontMetrics m = MeasureFont(kFont);
         view.unitWidth = m.unitWidth;
         view.rowHeight = m.rowHeight;
-        view.lastColumn = 23;
-        view.widthUnits = WidthUnitsOf(23);
         view.firstYear = year;
         view.firstMonth = month;
         view.cursorDay = 15;
         view.cursorColumn = 3;
-        view.calendarType = calendarType;
         view.backgroundColour = background;
-        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, ImageWidth(view), ImageHeight(view));
+        const CalendarGrid grid = MakeCalendarGrid(view, kMostColumnsIndex);
+        surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, grid.ImageWidth(), grid.ImageHeight());
     }
     void Paint(Canvas& canvas) {
         EverythingData data;
-        PaintCalendar(canvas, view, cells, data, PaintOptions{true, true, true, true}, -1, -1);
+        PaintOptions options{true, true, true, true};
+        options.calendarType = calendarType;
+        PaintCalendar(canvas, view, MakeCalendarGrid(view, kMostColumnsIndex), data, options);
     }
 };
 

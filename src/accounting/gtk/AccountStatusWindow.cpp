@@ -31,7 +31,7 @@ void SetBalanceColour(Gtk::Entry& field, std::int32_t rgb) {
 
 void ShowAccountStatus(AppState& state, Gtk::Entry& hoursField, Gtk::Entry& vacationField) {
     const AccountStatus status =
-        ComputeAccountStatus(state.userDataFolder, state.accounts.For(state.userDataFolder), state.shiftMarks.Marks(), state.view.calendarType,
+        ComputeAccountStatus(state.userDataFolder, state.accounts.For(state.userDataFolder), state.shiftMarks.Marks(), state.settings.calendarType,
                              LocalToday().year, state.sources.vacationStartMonth, state.sources.vacationStartDay,
                              state.vacationTables);
     hoursField.set_text(status.hoursBalance);

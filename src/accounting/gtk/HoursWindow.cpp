@@ -11,7 +11,7 @@ namespace sk {
 
 bool OpenHoursWindow(WindowContext& context) {
     AppState& state = context.state;
-    if (!HasAccounts(state.view.calendarType)) return false;
+    if (!HasAccounts(state.settings.calendarType)) return false;
     HoursRecord& record = state.accounts.For(state.userDataFolder).hours;
     HoursForm form = OpenHoursForm(state.userDataFolder, record);
 

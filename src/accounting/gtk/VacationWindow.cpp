@@ -19,7 +19,7 @@ bool IsReturnKey(const GdkEventKey* event) {
 
 bool OpenVacationWindow(WindowContext& context) {
     AppState& state = context.state;
-    if (!HasAccounts(state.view.calendarType)) return false;
+    if (!HasAccounts(state.settings.calendarType)) return false;
     const int currentYear = LocalToday().year;
     AccountFiles& files = state.accounts.For(state.userDataFolder);
     VacationForm form = OpenVacationForm(state.userDataFolder, files, currentYear);

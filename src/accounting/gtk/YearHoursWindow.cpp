@@ -8,10 +8,10 @@ namespace sk {
 
 bool OpenYearHoursWindow(WindowContext& context) {
     AppState& state = context.state;
-    const YearHoursVariant variant = YearHoursVariantOf(state.view.calendarType);
+    const YearHoursVariant variant = YearHoursVariantOf(state.settings.calendarType);
     if (variant == YearHoursVariant::kNone) return false;
     YearHoursSettings settings;
-    settings.calendarType = state.view.calendarType;
+    settings.calendarType = state.settings.calendarType;
     settings.vacationStartMonth = state.sources.vacationStartMonth;
     settings.vacationStartDay = state.sources.vacationStartDay;
     settings.tables = &state.vacationTables;

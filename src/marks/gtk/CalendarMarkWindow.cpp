@@ -1,8 +1,10 @@
 #include "marks/gtk/CalendarMarkWindow.h"
 
 #include "marks/CalendarMarkWindowModel.h"
+#include "marks/gtk/ShiftMarkWindow.h"
 #include "marks/ShiftMarkWindowModel.h"
 #include "ui/DateField.h"
+#include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {
@@ -48,7 +50,7 @@ DayNumber DayOf(DateField& field) {
 bool OpenCalendarMarkWindow(WindowContext& context) {
     using namespace calendar_mark_texts;
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     if (!day) return false;
     CalendarMarkWindowModel model(state.calendarMarks, *day);
 
@@ -84,15 +86,32 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     cancelButton.signal_clicked().connect([&] { window.response(kCancelResponse); });
 
     endField.grab_focus();
-    const int response = window.run();
-    const DayNumber startDay = DayOf(startField);
-    const DayNumber endDay = DayOf(endField);
-    window.hide();
-
     CalendarMarkEnding ending = CalendarMarkEnding::Cancel;  // Esc, "Abbruch" and closing the window
-    if (response == kSaveResponse) ending = CalendarMarkEnding::Save;
-    if (response == kDeleteResponse) ending = CalendarMarkEnding::Delete;
-    model.Finish(state.calendarMarks, ending, startDay, endDay);
+    DayNumber startDay = model.Start(), endDay = model.End();
+    for (;;) {
+        const int response = window.run();
+        startDay = DayOf(startField);
+        endDay = DayOf(endField);
+        ending = CalendarMarkEnding::Cancel;
+        if (response == kDeleteResponse) ending = CalendarMarkEnding::Delete;
+        if (response != kSaveResponse || state.view.quitRequested) break;
+        // A save that reshapes or hides another mark happens only when the user says so.
+        const std::string question = model.SaveQuestion(state.calendarMarks, startDay, endDay);
+        const bool save = question.empty() || AskQuestion(&window, question);
+        if (state.view.quitRequested) break;
+        if (save) {
+            ending = CalendarMarkEnding::Save;
+            break;
+        }
+        endField.grab_focus();
+    }
+    window.hide();
+    if (model.Finish(state.calendarMarks, ending, startDay, endDay) && state.calendarMarks.changed) {
+        // Saved at once, so neither a lost session nor another instance on
+        // the shared folder can take the mark away.
+        const bool saved = state.calendarMarks.Save(state.userDataFolder);
+        ReportMarkSave(context.parent, saved, state.calendarMarks.lastProblem);
+    }
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 
+#include "ui/MessageBox.h"
+
 #include <gdk/gdkkeysyms.h>
 
 #include <deque>
@@ -50,7 +52,7 @@ int ActiveOption(const std::deque<Gtk::RadioButton>& options) {
 }  // namespace
 
 int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kMarkTitle, context.units, 33, 18);
     window.set_name("sk-main");  // the program font and background of the main window
 
@@ -99,7 +101,7 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
 }
 
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
-    const int type = context.state.view.calendarType;
+    const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kColumnTitle, context.units, 26, 10);
     window.set_name("sk-main");
 
@@ -134,19 +136,30 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
     return chosen < 0 ? 0 : chosen + 1;
 }
 
+void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem) {
+    if (!saved) ShowMessage(&parent, message_titles::kError, MarkSaveMessage(problem));
+}
+
 bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
-    const int type = state.view.calendarType;
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
+    const int type = state.settings.calendarType;
     if (!day || !ShiftMarkEntryAllowed(type, *day, crew)) return false;
-    EnterShiftMark(state.shiftMarks, type, *day, crew,
-                   [&](int currentCode, int k) { return ShiftMarkWindow(context, currentCode, k, *day); });
+    const bool entered = EnterShiftMark(state.shiftMarks, type, *day, crew, [&](int currentCode, int k) {
+        return ShiftMarkWindow(context, currentCode, k, *day);
+    });
+    // Saved at once, so neither a lost session nor another instance on the
+    // shared folder can take the mark away.
+    if (entered) {
+        const bool saved = state.shiftMarks.Save(state.userDataFolder);
+        ReportMarkSave(context.parent, saved, state.shiftMarks.lastProblem);
+    }
     return true;
 }
 
 bool OpenShiftColumnChoice(WindowContext& context) {
     AppState& state = context.state;
-    const std::optional<DayNumber> day = SelectedMarkDay(state.view, state.cells);
+    const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     if (!day) return false;
     const int crew = ChooseShiftColumn(context, 1, *day);
     if (crew == 0) return true;

@@ -2,6 +2,7 @@
 // The windows "Schichtmarkierung eingeben" and "Schichtspalte eingeben", and
 // the shift-mark entry for the selected day that they serve.
 
+#include "marks/MarkFiles.h"
 #include "ui/WindowContext.h"
 
 namespace sk {
@@ -17,6 +18,8 @@ bool OpenShiftColumnChoice(WindowContext& context);
 
 // The mark window: the chosen code 0-8, or -1 when cancelled.
 int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber day);
+// Tells the user when saving a changed mark list failed.
+void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem);
 // The column window: the chosen crew column 1-4, or 0 when cancelled.
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day);
 

@@ -5,13 +5,13 @@
 namespace sk {
 
 bool OpenDayNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     DayNoteModel model(store, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 29, model.Edit(), 1.0);
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] { return !model.WouldSave() || ReportNoteWrite(window, model.Save(store)); });
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 

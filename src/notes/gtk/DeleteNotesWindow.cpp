@@ -1,6 +1,7 @@
 #include "notes/NoteDeletion.h"
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
+#include "marks/gtk/ShiftMarkWindow.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramStyle.h"
@@ -17,12 +18,12 @@ constexpr const char* kCancel = "Abbruch";
 constexpr const char* kCancelTip = "Verlässt das Eingabefenster ohne Löschen";
 constexpr int kDeleteResponse = 1;
 // The field accepts 1 January 1970 to 31 July 2037.
-constexpr DayNumber kLastDeletableDay = 24683;
+constexpr DayNumber kLastDeletableDay = kLastFirstMonthDay;
 }  // namespace
 
 bool OpenDeleteNotesWindow(WindowContext& context) {
     AppState& state = context.state;
-    const std::optional<SelectedDay> selected = SelectedNoteDay(state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(state);
     if (!selected) return false;
     const Units& un = context.units;
     ModalWindow window(&context.parent, kTitle, un, 47, RoundHalfEven(20.5 * un.r) / double(un.r));
@@ -68,6 +69,12 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
             const CivilDate chosen = date.Date();
             const DayNumber d = DayNumberOf(chosen.year, chosen.month, chosen.day);
             DeleteNotesAndMarks(choice, d, state.notes, state.calendarMarks, state.shiftMarks, state.userDataFolder);
+            // A list still marked as changed could not be saved.
+            if (choice.shiftMarks && state.shiftMarks.changed) {
+                ReportMarkSave(window, false, state.shiftMarks.lastProblem);
+            } else if (choice.calendarMarks && state.calendarMarks.changed) {
+                ReportMarkSave(window, false, state.calendarMarks.lastProblem);
+            }
             window.hide();
             return true;
         }

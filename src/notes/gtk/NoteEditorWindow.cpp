@@ -1,7 +1,5 @@
 #include "notes/gtk/NoteEditorWindow.h"
 
-#include <algorithm>
-
 #include "notes/gtk/NoteWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/MessageBox.h"
@@ -13,10 +11,6 @@ constexpr int kSaveResponse = 1;
 constexpr int kDeleteNoteResponse = 2;
 }  // namespace
 
-bool ReportNoteWrite(Gtk::Window& window, bool written) {
-    if (!written) ShowMessage(&window, message_titles::kError, note_texts::kWriteFailed);
-    return written;
-}
 
 void SetUpLabel(Gtk::Label& label, const std::string& text) {
     label.set_text(text);
@@ -24,18 +18,13 @@ void SetUpLabel(Gtk::Label& label, const std::string& text) {
     label.set_yalign(0.0f);
 }
 
-std::optional<SelectedDay> SelectedNoteDay(AppState& state) {
-    ViewState& v = state.view;
-    v.cursorColumn = std::clamp(v.cursorColumn, 0, std::min(v.lastColumn, CellDates::kColumns - 1));
-    v.cursorDay = std::clamp(v.cursorDay, 1, 31);
-    // A row past the end of a shorter month stands for that month's last day.
-    while (v.cursorDay > 28 && state.cells.At(v.cursorColumn, v.cursorDay) == 0) --v.cursorDay;
-    const std::int32_t code = state.cells.At(v.cursorColumn, v.cursorDay);
-    const std::optional<DayNumber> d = DayNumberOfNoteDateCode(code);
+std::optional<NoteDay> OpenNotesOfSelectedDay(AppState& state) {
+    const std::optional<DayNumber> d = SelectedDay(state.view, state.Grid());
     if (!d) return std::nullopt;
     // New notes are enciphered with the password of the user logged in now.
     state.notes.SetPassword(state.session.userPassword);
-    return SelectedDay{MakeDayContext(*d), code};
+    const DayContext day = MakeDayContext(*d);
+    return NoteDay{day, NoteDateCode(day)};
 }
 
 NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
@@ -124,11 +113,20 @@ void NoteEditorWindow::PlaceEntrySteps(int y, const std::function<bool(int)>& st
     next_.signal_clicked().connect([stepBy] { stepBy(+1); });
 }
 
-void NoteEditorWindow::ShowWorking() {
-    settingText_ = true;
-    editor_.get_buffer()->set_text(edit_.Working());
-    settingText_ = false;
-    editor_.get_buffer()->place_cursor(editor_.get_buffer()->begin());
+void NoteEditorWindow::ShowWorking(Caret caret) {
+    const Glib::RefPtr<Gtk::TextBuffer> buffer = editor_.get_buffer();
+    const int offset = buffer->get_insert()->get_iter().get_offset();
+    if (buffer->get_text(true).raw() != edit_.Working()) {
+        settingText_ = true;
+        buffer->set_text(edit_.Working());
+        settingText_ = false;
+    }
+    switch (caret) {
+        case Caret::Start: buffer->place_cursor(buffer->begin()); break;
+        case Caret::Kept: buffer->place_cursor(buffer->get_iter_at_offset(std::min(offset, buffer->get_char_count()))); break;
+        case Caret::End: buffer->place_cursor(buffer->end()); break;
+    }
+    editor_.scroll_to(buffer->get_insert());
     editor_.grab_focus();
 }
 
@@ -156,28 +154,37 @@ void NoteEditorWindow::CheckLength() {
     editor_.grab_focus();
 }
 
-void NoteEditorWindow::RunEditor(const std::function<bool()>& wouldSave, const std::function<bool()>& finish) {
+void NoteEditorWindow::RunEditor(NoteWindowModel& model, NoteStore& store, const std::function<void()>& takeChoices,
+                                 const std::function<bool()>& quitting) {
     fixed_.set_focus_chain(focusOrder_);
     show();
     editor_.grab_focus();
+    const NoteDialogs dialogs{
+        [this](const std::string& question) { return AskQuestion(this, question); },
+        [this](const std::string& text) { ShowMessage(this, message_titles::kError, text); },
+        quitting,
+        [this](const std::string& question) {
+            switch (AskYesNoCancel(this, question)) {
+                case Answer::Yes: return NoteConflictChoice::KeepMine;
+                case Answer::No: return NoteConflictChoice::TakeTheirs;
+                case Answer::Cancel: break;
+            }
+            return NoteConflictChoice::BackToEditing;
+        },
+    };
     for (;;) {
         const int answer = run();
-        if (lengthCheck_.connected()) CheckLength();
-        if (answer != kSaveResponse && answer != kDeleteNoteResponse && edit_.NeedsSaveQuestion()) {
-            if (!AskQuestion(this, note_texts::kSaveChangesQuestion)) edit_.DiscardChanges();
-        }
-        edit_.TrimForClosing();
-        if (wouldSave()) {
-            if (const std::optional<char32_t> c = FirstUnstorableCharacter(edit_.Working())) {
-                // Storing would change the character: the user decides what to write instead.
-                ShowMessage(this, message_titles::kError, UnstorableCharacterMessage(*c));
-                ShowWorking();
-                continue;
-            }
-        }
-        if (finish()) break;
-        ShowWorking();
+        // On a termination signal the text is not written: nothing may wait
+        // for the user then (the length message included).
+        if (lengthCheck_.connected() && !quitting()) CheckLength();
+        const NoteExit exit = answer == kSaveResponse         ? NoteExit::Save
+                              : answer == kDeleteNoteResponse ? NoteExit::DeleteNote
+                                                              : NoteExit::Close;
+        takeChoices();
+        if (CloseNoteWindow(model, store, exit, dialogs) == NoteClosing::Close) break;
+        ShowWorking(Caret::Kept);
     }
+    lengthCheck_.disconnect();
     hide();
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "notes/NoteClosing.h"
 #include "notes/NoteEditModel.h"
 #include "ui/ModalWindow.h"
 
@@ -20,14 +21,18 @@ public:
                      double heightRows, NoteEditModel& edit, double buttonGap);
     ~NoteEditorWindow() override { lengthCheck_.disconnect(); }
 
-    // Runs until the window is left. wouldSave tells whether leaving now
-    // writes a file (after trimming); finish then asks what else must be
-    // asked and saves; it returns false to keep the window open (a failed
-    // write).
-    void RunEditor(const std::function<bool()>& wouldSave, const std::function<bool()>& finish);
+    // Runs until the window is left by the closing rules of the model.
+    // takeChoices hands the window's own controls (period, occurrence, month)
+    // to the model before it decides; quitting tells that the program is
+    // being ended, which closes the window at once.
+    void RunEditor(NoteWindowModel& model, NoteStore& store, const std::function<void()>& takeChoices,
+                   const std::function<bool()>& quitting);
 
+    // Where the caret stands after ShowWorking: at the start (another note
+    // was loaded), where it was (the text stays), or after the last character.
+    enum class Caret { Start, Kept, End };
     // The editor shows the model's working text and gets the focus.
-    void ShowWorking();
+    void ShowWorking(Caret caret = Caret::Start);
     void FocusEditor() { editor_.grab_focus(); }
 
     // Pixel helpers of the layout: b, h and the inner width W.
@@ -63,10 +68,6 @@ private:
     sigc::connection lengthCheck_;
 };
 
-
-// The result of a note write: true when it worked, else the user is told
-// (the window then stays open with the text).
-bool ReportNoteWrite(Gtk::Window& window, bool written);
 
 // A label of the note windows: left-aligned, one row high.
 void SetUpLabel(Gtk::Label& label, const std::string& text);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "ui/WindowContext.h"
 
@@ -18,13 +20,31 @@ bool OpenWeekdayNoteWindow(WindowContext& context);
 bool OpenNotesOverview(WindowContext& context);
 bool OpenDeleteNotesWindow(WindowContext& context);
 
-// The day under the cursor, the cursor first pulled into the displayed grid:
-// its context and the NoteDateCode its cell holds. Nothing when the cell
-// holds no date.
-struct SelectedDay {
+// Tells the program which note editor is on screen while it exists.
+class OpenNoteEditorMark {
+public:
+    OpenNoteEditorMark(AppState& state, const NoteEditModel& edit) : state_(state) { state_.openNoteEditor = &edit; }
+    ~OpenNoteEditorMark() { state_.openNoteEditor = nullptr; }
+    OpenNoteEditorMark(const OpenNoteEditorMark&) = delete;
+    OpenNoteEditorMark& operator=(const OpenNoteEditorMark&) = delete;
+
+private:
+    AppState& state_;
+};
+
+// A window of notes to read (the overview, the notes of a day), 60u x 33r:
+// the text (file form) in the look of the main window, its background also
+// behind the text. wrapWords breaks long lines at words.
+void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::string_view notes,
+                   bool wrapWords);
+
+// The selected day for a note window: its context and NoteDateCode, with
+// the note store set to encipher with the current user's password. Nothing
+// when no day is selected.
+struct NoteDay {
     DayContext day;
     std::int32_t cellCode;
 };
-std::optional<SelectedDay> SelectedNoteDay(AppState& state);
+std::optional<NoteDay> OpenNotesOfSelectedDay(AppState& state);
 
 }  // namespace sk

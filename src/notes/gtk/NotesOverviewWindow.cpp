@@ -11,26 +11,31 @@ namespace {
 constexpr const char* kOverviewTitle = "Übersicht der Notizen für die angezeigten Monate";
 }  // namespace
 
-bool OpenNotesOverview(WindowContext& context) {
-    AppState& state = context.state;
-    state.notes.SetPassword(state.session.userPassword);
-    const ViewState& v = state.view;
-    const std::string text =
-        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, v.lastColumn + 1, NoteDateCode(LocalToday()));
-    if (text.empty()) {
-        ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
-        return false;
-    }
-    ModalWindow window(&context.parent, kOverviewTitle, context.units, 60, 33);
+void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::string_view notes, bool wrapWords) {
+    ModalWindow window(&parent, title, units, 60, 33);
     StyleLikeMainWindow(window);
     Gtk::ScrolledWindow scroller;
     Gtk::TextView view;
-    SetUpReadOnlyText(scroller, view, EditorTextOfNote(text));
+    SetUpReadOnlyText(scroller, view, EditorTextOfNote(notes));
+    if (wrapWords) view.set_wrap_mode(Gtk::WRAP_WORD);
     // The field takes the calendar's background, like the main window.
     UseCalendarBackground(view);
     window.Place(scroller, 1, 1, 58, 31);
     view.grab_focus();
     window.run();
+}
+
+bool OpenNotesOverview(WindowContext& context) {
+    AppState& state = context.state;
+    state.notes.SetPassword(state.session.userPassword);
+    const ViewState& v = state.view;
+    const std::string text =
+        BuildNotesOverview(state.notes, v.firstYear, v.firstMonth, state.settings.lastColumn + 1, NoteDateCode(LocalToday()));
+    if (text.empty()) {
+        ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
+        return false;
+    }
+    ShowNotesText(context.parent, kOverviewTitle, context.units, text, false);
     return false;
 }
 

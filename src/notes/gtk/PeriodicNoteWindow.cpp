@@ -1,16 +1,16 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/PeriodicNoteModel.h"
-#include "ui/MessageBox.h"
 
 namespace sk {
 
 bool OpenPeriodicNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     PeriodicNoteModel model(store, selected->day, selected->cellCode);
     NoteEditorWindow window(&context.parent, model.Title(), context.units, 62, 33, model.Edit(), 1.5);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
 
     const Units& un = context.units;
     const int h = window.ButtonHeight(), W = window.InnerWidth();
@@ -39,18 +39,12 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     });
 
     window.RunEditor(
+        model, store,
         [&] {
             period.update();
             model.SetPeriod(period.get_value_as_int());
-            return model.WouldSave();
         },
-        [&] {
-            if (!model.WouldSave()) return true;
-            if (model.NeedsOverwriteQuestion(store) && !AskQuestion(&window, periodic_texts::kOverwriteQuestion)) {
-                return true;
-            }
-            return ReportNoteWrite(window, model.Save(store));
-        });
+        [&] { return context.state.view.quitRequested; });
     return true;
 }
 

@@ -1,16 +1,16 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/WeekdayNoteModel.h"
-#include "ui/MessageBox.h"
 
 namespace sk {
 
 bool OpenWeekdayNoteWindow(WindowContext& context) {
-    const std::optional<SelectedDay> selected = SelectedNoteDay(context.state);
+    const std::optional<NoteDay> selected = OpenNotesOfSelectedDay(context.state);
     if (!selected) return false;
     NoteStore& store = context.state.notes;
     WeekdayNoteModel model(store, selected->day);
     NoteEditorWindow window(&context.parent, weekday_texts::kTitle, context.units, 64, 33, model.Edit(), 1.5);
+    const OpenNoteEditorMark onScreen(context.state, model.Edit());
 
     const Units& un = context.units;
     const int h = window.ButtonHeight(), W = window.InnerWidth();
@@ -47,15 +47,7 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     window.PlaceEntrySteps(
         y3, [&](int delta) { return model.Step(store, delta); }, [&] { return model.EntryLabel(); }, showChoices);
 
-    window.RunEditor([&] { return model.WouldSave(); },
-                     [&] {
-                         if (!model.WouldSave()) return true;
-                         if (model.NeedsOverwriteQuestion(store) &&
-                             !AskQuestion(&window, weekday_texts::kOverwriteQuestion)) {
-                             return true;
-                         }
-                         return ReportNoteWrite(window, model.Save(store));
-                     });
+    window.RunEditor(model, store, [] {}, [&] { return context.state.view.quitRequested; });
     return true;
 }
 

@@ -104,10 +104,6 @@ bool Login(WindowContext& context) {
     const std::optional<LoginAnswer> answer = RunLoginWindow(context);
     if (!answer || answer->name.empty()) return false;
     AppState& state = context.state;
-    // What the view changed since the last save belongs to the old user.
-    state.settings.lastColumn = state.view.lastColumn;
-    state.settings.calendarType = state.view.calendarType;
-    state.settings.vacationBlockShown = state.view.vacationBlockShown;
     const LoginOutcome outcome = SwitchUser(answer->name, answer->password, state.settings, state.session,
                                             state.userDataFolder, state.calendarMarks, state.shiftMarks);
     if (!outcome.loggedIn) {

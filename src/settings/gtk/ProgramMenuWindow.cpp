@@ -10,7 +10,7 @@ bool ShowProgramMenu(WindowContext& context) {
     std::vector<ButtonColumnItem> items;
     for (const ProgramMenuEntry& e : kProgramMenuEntries) {
         items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key,
-                                         ProgramMenuEntryEnabled(e.action, context.state.view.calendarType)});
+                                         ProgramMenuEntryEnabled(e.action, context.state.settings.calendarType)});
     }
     const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19, items);
     // The key of the main window repaints afterwards in every case.

@@ -50,19 +50,6 @@ struct OptionPair {
     }
 };
 
-// The settings the painting reads from its own copy.
-void PointPaintingAtSettings(AppState& state) {
-    const Settings& s = state.settings;
-    CoreSources& src = state.sources;
-    src.vacationStartMonth = s.vacationStartMonth;
-    src.vacationStartDay = s.vacationStartDay;
-    src.observer.latitude = s.latitude;
-    src.observer.longitude = s.longitude;
-    src.observer.zone = s.timeZone;
-    src.observer.autoSummerTime = s.autoSummerTime;
-    src.observer.twilightKind = s.twilightKind;
-}
-
 // "Koordinaten": place name, longitude, latitude, time zone, summer time.
 // The place name is taken into the settings as it is typed; coordinates and
 // the time zone are normalised when their field is left.
@@ -270,7 +257,7 @@ bool EditSettings(WindowContext& context) {
     Settings& settings = state.settings;
     const int u = context.units.u, r = context.units.r;
     const SettingsForm initial = MakeSettingsForm(settings);
-    const int vacationYear = state.vacationYear;
+    const int vacationYear = state.ShownVacationYear();
 
     Gtk::Dialog window(settings_texts::kWindowTitle, context.parent, true);
     window.set_resizable(false);
@@ -330,11 +317,8 @@ bool EditSettings(WindowContext& context) {
     vacation.TakeInto(form);
     hours.TakeInto(form);
     ApplySettingsForm(form, vacationYear, settings, state.vacationTables);
-    settings.lastColumn = state.view.lastColumn;
-    settings.calendarType = state.view.calendarType;
-    settings.vacationBlockShown = state.view.vacationBlockShown;
     SaveSettings(settings, state.session.baseDataDirectory);
-    PointPaintingAtSettings(state);
+    TakeSettings(state.sources, settings);
     return true;
 }
 

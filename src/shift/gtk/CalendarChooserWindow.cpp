@@ -16,11 +16,9 @@ bool ChooseCalendarType(WindowContext& context) {
     AppState& state = context.state;
     if (chosen) {
         const int type = kCalendarChooserTypes[static_cast<std::size_t>(*chosen)];
-        state.view.calendarType = type;
         state.settings.calendarType = type;
-        state.vacationYear = state.view.firstYear;
     }
-    context.host.SetVacationToggleVisible(ShowsVacationToggle(state.view.calendarType));
+    context.host.SetVacationToggleVisible(ShowsVacationToggle(state.settings.calendarType));
     return true;
 }
 
