@@ -93,8 +93,6 @@ int CalendarTypeForMenu(int menuId, int currentType) {
     }
 }
 
-bool ShowsVacationToggle(int calendarType) { return IsFiveCrewColourType(calendarType); }
-
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today) {
     PlaceCursorOn(state.view, today.dayNumber);
     host.Redraw();

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 
 namespace sk {
 

@@ -2,9 +2,9 @@
 
 #include "calendar/SchoolHolidayStore.h"
 #include "calendar/SchoolHolidayWindowModel.h"
-#include "calendar/gtk/TextListWindow.h"
 #include "ical/SchoolHolidayIcs.h"
 #include "ui/MessageBox.h"
+#include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {
