@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchFolders.h"
 #include "cli/PlanExport.h"
 #include "cli/PlanOptions.h"
 
@@ -37,5 +38,19 @@ void BM_ExportWholeRangeCsvWithAstronomy(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExportWholeRangeCsvWithAstronomy)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+
+// The astronomy column against its floor, the same CSV without it.
+void BM_CsvAstronomyAgainstPlainCsv(benchmark::State& state) {
+    sk::PlanOptions options;
+    options.from = sk::kFirstDay;
+    options.to = sk::kLastDay;
+    options.format = sk::PlanFormat::Csv;
+    sk::PlanOptions plain = options;
+    plain.withAstronomy = false;
+    skbench::AgainstFloor(
+        state, [&] { benchmark::DoNotOptimize(sk::ExportPlanCsv(plain).size()); },
+        [&] { benchmark::DoNotOptimize(sk::ExportPlanCsv(options).size()); });
+}
+BENCHMARK(BM_CsvAstronomyAgainstPlainCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

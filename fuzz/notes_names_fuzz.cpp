@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     index.Assign(entries);
     for (const sk::DayNumber d : {0, 1, 17000, 24000, 24837, 30000, -5}) {
         int count = 0;
-        for (const auto& e : entries) {
-            const long long diff = static_cast<long long>(d) - e.anchor;
-            if (((diff % e.period) + e.period) % e.period == 0) ++count;
-        }
+        // The rule as it reads: D mod P = anchor mod P, with the remainder of
+        // a negative day negative (so such a day matches only remainder 0).
+        for (const auto& e : entries)
+            if (d % e.period == e.anchor % e.period) ++count;
         if (index.CountOfDay(d) != count) std::abort();
         if (count > 0 && !index.EntryOfDay(d, count)) std::abort();
         if (index.EntryOfDay(d, count + 1)) std::abort();

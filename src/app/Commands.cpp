@@ -93,8 +93,6 @@ int CalendarTypeForMenu(int menuId, int currentType) {
     }
 }
 
-bool ShowsVacationToggle(int calendarType) { return IsFiveCrewColourType(calendarType); }
-
 WindowPlace PlaceInWorkArea(int w, int h, const WorkArea& area) {
     WindowPlace place;
     place.fits = w > 0 && h > 0 && w <= area.width && h <= area.height;

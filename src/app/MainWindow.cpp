@@ -15,10 +15,12 @@
 #include "notes/NoteRecovery.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/NotesOfDay.h"
+#include "shift/CalendarTypes.h"
 #include "astro/AstronomyLine.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/ProgramStyle.h"
 #include "view/CalendarPainter.h"
 #include "view/HalfYearPage.h"
 #include "view/Canvas.h"
@@ -79,12 +81,6 @@ constexpr const char* kHalfYearAstronomy =
     "Die Größe des Kalenders kann mit der Schriftartgröße (Taste 'S' oder unter 'Prog.' -> 'Schriftart') "
     "angepasst werden.";
 
-std::string CssColour(Rgb c) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "#%02x%02x%02x", RedOf(c), GreenOf(c), BlueOf(c));
-    return buf;
-}
-
 std::optional<DayContext> ContextOf(std::optional<DayNumber> d) {
     if (!d) return std::nullopt;
     return MakeDayContext(*d);
@@ -112,9 +108,7 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     set_title(kStartTitle);
     set_resizable(false);
     add(fixed_);
-    css_ = Gtk::CssProvider::create();
-    Gtk::StyleContext::add_provider_for_screen(Gdk::Screen::get_default(), css_,
-                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    StyleLikeMainWindow(*this);
     ApplyStyle();
     signal_key_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnKey), false);
     signal_delete_event().connect(sigc::mem_fun(*this, &MainWindow::OnDelete));
@@ -122,19 +116,7 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
 }
 
 void MainWindow::ApplyStyle() {
-    const Settings& s = state_.settings;
-    const std::string family = s.fontName.empty() ? state_.defaultFontFamily : s.fontName;
-    std::string css = "#sk-main, #sk-main entry { background-color: " + CssColour(state_.view.backgroundColour) +
-                      "; background-image: none; }\n";
-    css += "#sk-main button, #sk-main entry { font-family: \"" + family + "\"; font-size: " +
-           std::to_string(s.fontSize) + "pt; font-weight: " + ((s.fontStyle & 1) ? "bold" : "normal") +
-           "; font-style: " + ((s.fontStyle & 2) ? "italic" : "normal") + "; padding: 0; min-height: 0; }\n";
-    set_name("sk-main");
-    try {
-        css_->load_from_data(css);
-    } catch (const Glib::Error&) {
-        // A font name the style parser rejects keeps the toolkit's font.
-    }
+    ApplyProgramStyle(state_.Font(), state_.defaultFontFamily, state_.view.backgroundColour);
 }
 
 void MainWindow::BuildStatusFields() {
@@ -169,8 +151,7 @@ void MainWindow::BuildStatusFields() {
             if (ignoreFieldFocus_) return false;
             Glib::signal_idle().connect_once([this, f] {
                 fields_[kDayInfo].grab_focus();
-                WindowContext context{state_, *this, *this, Units{state_.view.unitWidth, state_.view.rowHeight}};
-                if (f == kHours ? OpenHoursWindow(context) : OpenVacationWindow(context)) {
+                if (OpenSubsystemWindow(f == kHours ? menu::kHoursWindow : menu::kVacationWindow)) {
                     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
                 }
             });
@@ -290,10 +271,17 @@ bool MainWindow::FitWindow() {
 }
 
 void MainWindow::BuildContent() {
+    BuildStatusFields();
+    BuildButtons();
+    ShowUser();
+}
+
+void MainWindow::ShowUser() {
     ViewState& v = state_.view;
     const FontMetrics m = MeasureFont(state_.FontDescription());
     v.unitWidth = m.unitWidth;
     v.rowHeight = m.rowHeight;
+    state_.fontTooLarge = false;
     if (!FitWindow()) {
         if (state_.settings.lastColumn > kFewestColumnsIndex) {
             state_.settings.lastColumn = kFewestColumnsIndex;
@@ -302,8 +290,6 @@ void MainWindow::BuildContent() {
             state_.fontTooLarge = true;
         }
     }
-    BuildStatusFields();
-    BuildButtons();
     // A size nobody chose (the default on a small screen) quietly becomes
     // the largest that fits; a chosen one is asked about after the start.
     if (state_.fontTooLarge && state_.settings.fontSize == Settings{}.fontSize && state_.settings.fontName.empty()) {
@@ -483,7 +469,7 @@ void MainWindow::ShowNotesOfDay(bool complain) {
     }
     const Units units{state_.view.unitWidth, state_.view.rowHeight};
     const std::string date = FormatDate("%dd.%mm.%yyyy", static_cast<DateValue>(day->dayNumber) * 86400);
-    ShowNotesText(*this, "Notizen für den " + date, units, state_.view.backgroundColour, text, true);
+    ShowNotesText(*this, "Notizen für den " + date, units, text, true);
 }
 
 void MainWindow::ShowMessage(const std::string& title, const std::string& text) {
@@ -563,9 +549,8 @@ void MainWindow::FallBackToFittingFont() {
         v.unitWidth = m.unitWidth;
         v.rowHeight = m.rowHeight;
         if (FitWindow()) return true;
-        if (v.lastColumn <= kFewestColumnsIndex) return false;
-        v.lastColumn = kFewestColumnsIndex;  // fewer columns before a smaller font
-        s.lastColumn = v.lastColumn;
+        if (s.lastColumn <= kFewestColumnsIndex) return false;
+        s.lastColumn = kFewestColumnsIndex;  // fewer columns before a smaller font
         return FitWindow();
     };
     const int size = LargestFittingFontSize(s.fontSize, kSmallestFontSize, fits);
@@ -573,7 +558,7 @@ void MainWindow::FallBackToFittingFont() {
     s.fontSize = size;
     ApplyStyle();
     RelayoutControls();
-    Redraw(-1, -1);
+    Redraw();
 }
 
 void MainWindow::ChangeBackground() {
@@ -612,14 +597,25 @@ void MainWindow::OfferNoteRecovery() {
     Redraw();
 }
 
-void MainWindow::AfterUserChange() {
-    OfferNoteRecovery();
+void MainWindow::TakeNewUser() {
+    set_title(MainWindowTitle(state_.settings.userName));
+    const std::optional<std::string> folderMessage = LoadUserSettings(state_, LocalToday().year);
+    LoadUserData(state_);
     ApplyStyle();
+    ShowUser();
+    OfferNoteRecovery();
     ShowNotesOfDay(false);
+    if (folderMessage) ShowMessage(texts::kError, *folderMessage);
+    if (state_.fontTooLarge) {
+        ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
+        ChangeFont();
+    }
 }
 
+void MainWindow::ReloadUserData() { LoadUserData(state_); }
+
 bool MainWindow::OpenSubsystemWindow(int menuId) {
-    WindowContext context{state_, *this, *this, Units{state_.view.unitWidth, state_.view.rowHeight}};
+    WindowContext context = MainWindowContext(state_, *this, *this);
     return sk::OpenSubsystemWindow(context, menuId);
 }
 

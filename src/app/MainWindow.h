@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/Commands.h"
 #include "view/TextStamps.h"
 
@@ -45,7 +45,8 @@ public:
     void ChangeBackground() override;
     void EditEarliestVacationStart() override;
     bool OpenSubsystemWindow(int menuId) override;
-    void AfterUserChange() override;
+    void TakeNewUser() override;
+    void ReloadUserData() override;
 
     Glib::RefPtr<Gdk::Pixbuf> CalendarPixbuf() const;
 
@@ -54,6 +55,10 @@ private:
                   kNote, kProg, kName, kInfo, kMinus, kButtonCount };
     enum Field { kDayInfo, kNotes, kAstronomy, kHours, kVacation, kFieldCount };
 
+    // The current user's font units, the window fitted to them (fewer
+    // columns first when it is too wide), the cursor on today and the first
+    // paint: at start and after a change of user.
+    void ShowUser();
     void BuildStatusFields();
     void BuildButtons();
     void ApplyStyle();
@@ -83,7 +88,6 @@ private:
     Gtk::Image image_;
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
-    Glib::RefPtr<Gtk::CssProvider> css_;
     std::unique_ptr<TextStamps> stamps_;
     bool updatingToggle_ = false;
     bool ignoreFieldFocus_ = false;

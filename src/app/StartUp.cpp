@@ -53,13 +53,4 @@ bool RereadChangedData(AppState& state) {
 
 void PlaceCursorOnToday(AppState& state, const DayContext& today) { PlaceCursorOn(state.view, today.dayNumber); }
 
-std::vector<std::string> SaveSessionData(AppState& state) {
-    std::vector<std::string> failed = SaveChangedMarks(state.userDataFolder, state.calendarMarks, state.shiftMarks);
-    const Settings& s = state.settings;
-    if (!SaveSettings(s, state.session.baseDataDirectory)) {
-        failed.push_back(SettingsFolder(state.session.baseDataDirectory, s.userName) + kSettingsFileName);
-    }
-    return failed;
-}
-
 }  // namespace sk

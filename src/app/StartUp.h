@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
+#include "ui/SessionSave.h"
 
 namespace sk {
 
@@ -29,10 +30,5 @@ bool RereadChangedData(AppState& state);
 
 // First displayed month and the cursor on today.
 void PlaceCursorOnToday(AppState& state, const DayContext& today);
-
-// Saves the marks that changed and the settings (with what the view changed
-// in them). The paths of the files that could not be written; a file that
-// failed keeps its data in memory, so the save can be tried again.
-std::vector<std::string> SaveSessionData(AppState& state);
 
 }  // namespace sk

@@ -1,17 +1,22 @@
 #include "app/SubsystemWindows.h"
 
+#include "accounting/gtk/HoursWindow.h"
+#include "accounting/gtk/VacationWindow.h"
+#include "accounting/gtk/YearHoursWindow.h"
 #include "app/ClipboardCopy.h"
+#include "calendar/gtk/HolidayListWindow.h"
+#include "calendar/gtk/SchoolHolidayListWindow.h"
 #include "help/gtk/HelpTextWindow.h"
 #include "help/gtk/InfoMenuWindow.h"
-
-#include "notes/gtk/NoteWindow.h"
-#include "notes/NoteMenu.h"
 #include "marks/gtk/CalendarMarkWindow.h"
 #include "marks/gtk/ShiftMarkWindow.h"
-
+#include "notes/NoteMenu.h"
+#include "notes/gtk/NoteWindow.h"
+#include "settings/gtk/DataDirectoryWindow.h"
 #include "settings/gtk/LoginWindow.h"
 #include "settings/gtk/ProgramMenuWindow.h"
 #include "settings/gtk/SettingsWindow.h"
+#include "shift/gtk/CalendarChooserWindow.h"
 
 namespace sk {
 
@@ -34,6 +39,13 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kProgramMenu: return ShowProgramMenu(context);
         case menu::kSettingsDialog: return EditSettings(context);
         case menu::kLogin: case menu::kLoginF11: return Login(context);
+        case menu::kHoursWindow: return OpenHoursWindow(context);
+        case menu::kVacationWindow: return OpenVacationWindow(context);
+        case menu::kCalendarChooser: return ChooseCalendarType(context);
+        case menu::kDataDirectory: return ChooseAndChangeDataDirectory(context);
+        case menu::kYearHours: return OpenYearHoursWindow(context);
+        case menu::kSchoolHolidayList: return OpenSchoolHolidayWindow(context);
+        case menu::kHolidayList: return OpenHolidayListWindow(context);
 
         // Half-year page, clipboard, info menu and help texts.
         case menu::kCopyImage: return CopyCalendarImage(context, false);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/ClipboardCopy.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"

@@ -27,8 +27,8 @@ std::string AstronomyLine(const DayContext& ctx, const Observer& obs, LunarInsta
     if (phase.eclipseMark == kLunarCandidate) append(LunarEclipseText(ctx, obs, cache));
     append(ApogeeText(ctx, obs, cache));
     append(PerigeeText(ctx, obs, cache));
-    append(AphelionText(ctx, obs));
-    append(PerihelionText(ctx, obs));
+    append(AphelionText(ctx, obs, cache));
+    append(PerihelionText(ctx, obs, cache));
     return line;
 }
 

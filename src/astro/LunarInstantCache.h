@@ -1,6 +1,6 @@
 #pragma once
 // Instants of the lunar series (phases, perigee, apogee, eclipses) kept by
-// lunation number. The day searches visit the same few lunations again and
+// lunation number, and of the Earth's orbit by year. The day searches visit the same few lunations again and
 // again; painting many days shares one cache, and the results are the very
 // same doubles the series give.
 
@@ -20,6 +20,10 @@ enum class LunarSeries : int {
     kSolarAnnular,
     kLunarPartial,
     kLunarTotal,
+    // The Earth's perihelion and aphelion, kept by year - 2000 instead of a
+    // lunation: each is refined once and asked on the days around it.
+    kPerihelion,
+    kAphelion,
     kCount
 };
 

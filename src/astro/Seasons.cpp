@@ -169,11 +169,15 @@ double RefineOrbitExtreme(double meanJde, bool aphelion) {
     return 0.5 * (lo + hi);
 }
 
-std::string OrbitText(const DayContext& ctx, const Observer& obs, bool aphelion) {
+std::string OrbitText(const DayContext& ctx, const Observer& obs, bool aphelion, LunarInstantCache* cache) {
     const double mean = OrbitExtremeMeanInstant(ctx.year, aphelion);
     if (!(std::fabs(mean - 2440587.0 - ctx.dayNumber) < 2.0)) return {};
     if (!HasUsableZone(obs)) return {};
-    const std::string time = EventTimeText(RefineOrbitExtreme(mean, aphelion), ctx, obs);
+    const auto refine = [&] { return RefineOrbitExtreme(mean, aphelion); };
+    const double instant =
+        cache ? cache->Get(aphelion ? LunarSeries::kAphelion : LunarSeries::kPerihelion, ctx.year - 2000, refine)
+              : refine();
+    const std::string time = EventTimeText(instant, ctx, obs);
     if (time.empty()) return {};
     return (aphelion ? "Sonnenferne: " : "Sonnennähe: ") + time;
 }
@@ -227,7 +231,11 @@ double AphelionMeanInstant(int year) { return OrbitExtremeMeanInstant(year, true
 double RefinedPerihelion(double meanJde) { return RefineOrbitExtreme(meanJde, false); }
 double RefinedAphelion(double meanJde) { return RefineOrbitExtreme(meanJde, true); }
 
-std::string PerihelionText(const DayContext& ctx, const Observer& obs) { return OrbitText(ctx, obs, false); }
-std::string AphelionText(const DayContext& ctx, const Observer& obs) { return OrbitText(ctx, obs, true); }
+std::string PerihelionText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    return OrbitText(ctx, obs, false, cache);
+}
+std::string AphelionText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
+    return OrbitText(ctx, obs, true, cache);
+}
 
 }  // namespace sk

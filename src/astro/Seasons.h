@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "astro/LunarInstantCache.h"
 #include "astro/Observer.h"
 #include "calendar/Date.h"
 
@@ -26,7 +27,8 @@ double AphelionMeanInstant(int year);
 double RefinedPerihelion(double meanJde);
 double RefinedAphelion(double meanJde);
 
-std::string PerihelionText(const DayContext& ctx, const Observer& obs);
-std::string AphelionText(const DayContext& ctx, const Observer& obs);
+// `cache` (may be null) keeps the refined instant of each year.
+std::string PerihelionText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
+std::string AphelionText(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache = nullptr);
 
 }  // namespace sk

@@ -102,29 +102,106 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += '\n';
 }
 
-void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx) {
-    const std::string notes = WithPlainBlanks(StatusLineNotesOfDay(store, ctx));
-    if (notes.find_first_of(";\"") == std::string::npos) {
-        out += notes;
-        return;
-    }
-    // A note with ";" or a quote would split the line: quote the field.
-    out += '"';
-    for (const char c : notes) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
+namespace {
+
+constexpr std::string_view kNoBreakSpace = "\u00A0";
+constexpr std::string_view kLineBreakWithBlanks = " \u00BB ";  // kStatusLineBreak with plain blanks
+constexpr std::string_view kNoteSeparatorWithBlanks = " | ";     // kStatusNoteSeparator with plain blanks
+static_assert(kStatusLineBreak == "\u00A0\u00BB\u00A0" && kStatusNoteSeparator == "\u00A0|\u00A0");
+
+bool NeedsQuotes(std::string_view text) {
+    return text.find(';') != std::string_view::npos || text.find('"') != std::string_view::npos;
 }
 
-std::string ExportPlanCsv(const PlanOptions& options) {
-    std::string out;
-    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 64 + 128);
+// One pass that does what ReplaceLineBreaks and WithPlainBlanks do one after
+// the other: a line break becomes the status line's "»" separator, every
+// no-break space a blank; a quote is doubled (it makes the field quoted).
+void AppendFieldText(std::string& out, std::string_view notes) {
+    std::size_t copied = 0;
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        const char c = notes[i];
+        if (c != '\r' && c != '\n' && c != '"' && c != kNoBreakSpace[0]) continue;
+        out.append(notes, copied, i - copied);
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < notes.size() && notes[i + 1] == '\n') ++i;
+            out += kLineBreakWithBlanks;
+        } else if (c == '"') {
+            out += "\"\"";
+        } else if (i + 1 < notes.size() && notes[i + 1] == kNoBreakSpace[1]) {
+            out += ' ';
+            ++i;
+        } else {
+            out += c;
+        }
+        copied = i + 1;
+    }
+    out.append(notes, copied);
+}
+
+}  // namespace
+
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx, NoteTextCache* cache) {
+    const std::string notes = NotesOfDay(store, ctx, NotesForm::StatusLine, cache);
+    // A note with ";" or a quote would split the line: quote the field.
+    const bool quoted = NeedsQuotes(notes);
+    if (quoted) out += '"';
+    AppendFieldText(out, notes);
+    if (quoted) out += '"';
+}
+
+NotesColumn::NotesColumn(const NoteStore& store)
+    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()) {}
+
+void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
+    // Line breaks, no-break spaces and quotes never reach across the
+    // separator between two notes, so the field is the notes' field texts
+    // joined. Only the dropping of separators at the end can reach into a
+    // note: when the last note is empty or ends in a no-break space (as the
+    // separator does), the field is made from the joined text.
+    const std::size_t count = NotesOfDayInOrder(store_, ctx, texts_, notes_);
+    if (count == 0) return;
+    std::string_view last = notes_[count - 1].Text();
+    while (!last.empty() && last.back() == '\0') last.remove_suffix(1);
+    if (last.empty() || last.back() == kNoBreakSpace.back()) {
+        AppendNotesField(out, store_, ctx, &texts_);
+        return;
+    }
+    field_.clear();
+    bool quoted = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        const NoteOfDay& note = notes_[i];
+        if (i > 0) field_ += kNoteSeparatorWithBlanks;
+        if (note.periodicEntry < 0) {
+            quoted = quoted || NeedsQuotes(note.Text());
+            AppendFieldText(field_, note.Text());
+            continue;
+        }
+        PeriodicField& f = periodic_[static_cast<std::size_t>(note.periodicEntry)];
+        if (!f.made) {
+            std::string text(note.Text());
+            std::erase(text, '\0');  // NotesOfDay leaves NULs out
+            AppendFieldText(f.text, text);
+            f.quoted = NeedsQuotes(text);
+            f.made = true;
+        }
+        quoted = quoted || f.quoted;
+        field_ += f.text;
+    }
+    if (quoted) out += '"';
+    out += field_;
+    if (quoted) out += '"';
+}
+
+bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
+    ChunkedOutput output(sink);
+    std::string& out = output.Buffer();
     out += kCsvHeader;
     std::optional<NoteStore> notes;
+    std::optional<NotesColumn> notesColumn;
     if (!options.dataFolder.empty()) {
         notes.emplace(options.dataFolder, options.password);
         notes->ScanAll();
+        notesColumn.emplace(*notes);
         out += ";notizen";
     }
     out += '\n';
@@ -133,20 +210,21 @@ std::string ExportPlanCsv(const PlanOptions& options) {
     std::optional<LunarInstantCache> lunarCache;
     if (options.withAstronomy) lunarCache.emplace();
     DayContext ctx;
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
         AppendCsvDay(out, ctx, options, blocks.For(ctx.year), lunarCache ? &*lunarCache : nullptr);
         if (notes) {
             out.back() = ';';  // the notes column goes before the line's end
-            AppendNotesField(out, *notes, ctx);
+            notesColumn->AppendField(out, ctx);
             out += '\n';
         }
+        output.EndOfLine();
     }
-    return out;
+    return output.Flush();
 }
 
-std::string ExportPlanText(const PlanOptions& options) {
-    if (options.calendarType == kOwnPlanCalendarType && options.ownPlan) return ExportOwnPlanText(options);
+bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
+    if (options.calendarType == kOwnPlanCalendarType && options.ownPlan) return sink(ExportOwnPlanText(options));
     const int type = options.calendarType;
     const bool fourCrews = IsFourCrewType(type);
     const int crews = fourCrews ? 4 : CrewCountOf(type);
@@ -154,8 +232,8 @@ std::string ExportPlanText(const PlanOptions& options) {
     static const char* const kShiftNames[3] = {"Früh", "Spät", "Nacht"};
     const std::size_t crewWidth = fourCrews ? 22 : 14;
 
-    std::string out;
-    out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * 110 + 256);
+    ChunkedOutput output(sink);
+    std::string& out = output.Buffer();
     DayContext ctx;
     SetDayContext(ctx, options.from);
     out += "Schichtplan „";
@@ -168,7 +246,7 @@ std::string ExportPlanText(const PlanOptions& options) {
     out += '\n';
 
     VacationBlockOfYear blocks(options);
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
         if (d == options.from || ctx.day == 1) {
             out += '\n';
@@ -219,8 +297,13 @@ std::string ExportPlanText(const PlanOptions& options) {
         }
         while (!out.empty() && out.back() == ' ') out.pop_back();
         out += '\n';
+        output.EndOfLine();
     }
-    return out;
+    return output.Flush();
+}
+
+bool ExportPlan(const PlanOptions& options, const OutputSink& sink) {
+    return options.format == PlanFormat::Text ? ExportPlanText(options, sink) : ExportPlanCsv(options, sink);
 }
 
 std::string ExportOwnPlanText(const PlanOptions& options) {
@@ -285,7 +368,19 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
 }
 
 std::string ExportPlan(const PlanOptions& options) {
-    return options.format == PlanFormat::Text ? ExportPlanText(options) : ExportPlanCsv(options);
+    std::string out;
+    ExportPlan(options, AppendTo(out));
+    return out;
+}
+std::string ExportPlanCsv(const PlanOptions& options) {
+    std::string out;
+    ExportPlanCsv(options, AppendTo(out));
+    return out;
+}
+std::string ExportPlanText(const PlanOptions& options) {
+    std::string out;
+    ExportPlanText(options, AppendTo(out));
+    return out;
 }
 
 }  // namespace sk

@@ -2,17 +2,26 @@
 // The plan of a date range as text: one CSV line per day, or a readable table.
 
 #include <string>
+#include <vector>
 
 #include "astro/LunarInstantCache.h"
 #include "cli/PlanOptions.h"
+#include "cli/PlanOutput.h"
 #include "notes/NoteStore.h"
+#include "notes/NotesOfDay.h"
 
 namespace sk {
 
 inline constexpr const char* kCsvHeader =
     "datum;wochentag;kw;feiertag;tagesname;schulferien;schichten;astronomie";
 
-// The whole export for the options' range and type, ready for one write.
+// The whole export for the options' range and type, written to the sink line
+// by line as it is made; false when the sink could not take it (the export
+// then stops).
+bool ExportPlan(const PlanOptions& options, const OutputSink& sink);
+bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink);
+bool ExportPlanText(const PlanOptions& options, const OutputSink& sink);
+// The same in one string.
 std::string ExportPlan(const PlanOptions& options);
 std::string ExportPlanCsv(const PlanOptions& options);
 std::string ExportPlanText(const PlanOptions& options);
@@ -31,9 +40,32 @@ void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
                   LunarInstantCache* cache);
 
-// The notes field of a day's CSV line (with --data): the status line's notes
-// text with plain blanks, quoted when it holds ";" or a quote.
-void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx);
+// The notes field of a day's CSV line (with --data): the notes in the status
+// line's form, whole, with plain blanks, quoted when it holds ";" or a quote.
+// `cache` (may be null) keeps the texts of repeating notes across the days.
+void AppendNotesField(std::string& out, const NoteStore& store, const DayContext& ctx,
+                      NoteTextCache* cache = nullptr);
+
+// The notes column of a whole export: the same fields as AppendNotesField,
+// with every note file read once and the field text of every periodic note
+// made once. Valid while the store's indexes are not rescanned.
+class NotesColumn {
+public:
+    explicit NotesColumn(const NoteStore& store);
+    void AppendField(std::string& out, const DayContext& ctx);
+
+private:
+    struct PeriodicField {
+        std::string text;
+        bool quoted = false;
+        bool made = false;
+    };
+    const NoteStore& store_;
+    NoteTextCache texts_;
+    std::vector<PeriodicField> periodic_;  // by position in the periodic index
+    std::vector<NoteOfDay> notes_;
+    std::string field_;
+};
 
 // The astronomy field of a day's CSV line.
 void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observer& observer,

@@ -11,14 +11,12 @@
 
 namespace sk {
 
-int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
-    out.clear();
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err) {
     err.clear();
     const ParsedArguments parsed = ParsePlanArguments(args, today);
     switch (parsed.outcome) {
         case ParsedArguments::Outcome::Help:
-            out = kPlanUsage;
-            return kExitOk;
+            return out(kPlanUsage) ? kExitOk : kExitWriteFailed;
         case ParsedArguments::Outcome::Error:
             err = parsed.error + "\n";
             return kExitBadInput;
@@ -37,10 +35,18 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
         return kExitBadInput;
     }
     if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
-    if (options.format == PlanFormat::Ics)
-        return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
-    out = ExportPlan(options);
-    return kExitOk;
+    if (options.format == PlanFormat::Ics) {
+        std::string text;
+        const int status = RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), text, err);
+        if (status != kExitOk || text.empty()) return status;
+        return out(text) ? kExitOk : kExitWriteFailed;
+    }
+    return ExportPlan(options, out) ? kExitOk : kExitWriteFailed;
+}
+
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
+    out.clear();
+    return RunSchichtplan(args, today, AppendTo(out), err);
 }
 
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {

@@ -1,17 +1,22 @@
 #pragma once
-// One run of schichtplan, without touching the process's streams: the caller
-// writes `out` and `err` and exits with the returned status.
+// One run of schichtplan, without touching the process's streams: the output
+// goes to a sink as it is made, an error text to `err`; the caller writes
+// `err` and exits with the returned status.
 
 #include <string>
 #include <vector>
 
 #include "calendar/Date.h"
+#include "cli/PlanOutput.h"
 
 namespace sk {
 
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitBadInput = 2;
 
+int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err);
+// The same with the whole output collected in `out`.
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err);
 
 struct PlanOptions;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calendar/Today.h"
@@ -9,11 +10,12 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    std::string out;
     std::string err;
-    int status = sk::RunSchichtplan(args, sk::LocalToday().dayNumber, out, err);
+    const sk::OutputSink toStdout = [](std::string_view piece) {
+        return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    };
+    int status = sk::RunSchichtplan(args, sk::LocalToday().dayNumber, toStdout, err);
     if (!err.empty()) std::fwrite(err.data(), 1, err.size(), stderr);
-    if (!out.empty() && std::fwrite(out.data(), 1, out.size(), stdout) != out.size()) status = 1;
-    if (std::fflush(stdout) != 0) status = 1;
+    if (std::fflush(stdout) != 0 && status == sk::kExitOk) status = sk::kExitWriteFailed;
     return status;
 }

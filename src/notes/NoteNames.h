@@ -20,6 +20,7 @@ enum class NoteKind { Day, Periodic, Yearly, Weekday };
 
 inline constexpr int kEveryMonth = 12;       // monthSel of a weekday note for every month
 inline constexpr int kLastOccurrence = 4;    // "letzten"
+inline constexpr int kLastYearlyNoteCode = 1131;  // 31 December (months count from 0)
 inline constexpr int kFirstWeekdayNoteCode = 10000;
 inline constexpr int kLastWeekdayNoteCode = 11264;
 inline constexpr int kMaxNoteCharacters = 8191;  // what the editors accept

@@ -127,13 +127,17 @@ bool NoteStore::WriteWeekdayNote(DayNumber d, int occurrence, int monthSel, std:
     return WriteNoteFile(WeekdayNoteFileName(WeekdayNoteCode(monthSel, WeekdayIndex(d), occurrence)), text);
 }
 
-std::string NoteStore::ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const {
+int NoteStore::WeekdayNoteCodeOfDay(const DayContext& ctx, bool last, int monthSel) const {
     const int w = WeekdayIndex(ctx.dayNumber);
     const int occurrence = last ? kLastOccurrence : OccurrenceOfDay(ctx.day);
     int code = WeekdayNoteCode(monthSel, w, occurrence);
     if (!HasWeekdayNote(code)) code = WeekdayNoteCode(kEveryMonth, w, occurrence);
-    if (!HasWeekdayNote(code)) return {};
-    return ReadNoteFile(WeekdayNoteFileName(code));
+    return HasWeekdayNote(code) ? code : 0;
+}
+
+std::string NoteStore::ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const {
+    const int code = WeekdayNoteCodeOfDay(ctx, last, monthSel);
+    return code != 0 ? ReadNoteFile(WeekdayNoteFileName(code)) : std::string();
 }
 
 bool NoteStore::HasDayNote(const DayContext& ctx) const {

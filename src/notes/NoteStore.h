@@ -64,6 +64,8 @@ public:
     // The note for the day's weekday and occurrence (4 when `last`) in month
     // monthSel, or else the every-month note; empty when neither exists.
     std::string ReadWeekdayNoteOfDay(const DayContext& ctx, bool last, int monthSel) const;
+    // The code of the note ReadWeekdayNoteOfDay reads; 0 when there is none.
+    int WeekdayNoteCodeOfDay(const DayContext& ctx, bool last, int monthSel) const;
 
     // Per-day lookups.
     bool HasDayNote(const DayContext& ctx) const;
@@ -96,7 +98,7 @@ private:
     PeriodicNoteIndex periodic_;
     std::vector<std::int32_t> yearlyNotes_;
     std::vector<std::int32_t> weekdayNotes_;
-    std::bitset<1132> yearlyBits_;                                                     // by month-day code
+    std::bitset<kLastYearlyNoteCode + 1> yearlyBits_;                                   // by month-day code
     std::bitset<kLastWeekdayNoteCode - kFirstWeekdayNoteCode + 1> weekdayBits_;     // by code - 10000
 };
 

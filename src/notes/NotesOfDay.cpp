@@ -1,37 +1,149 @@
 #include "notes/NotesOfDay.h"
 
+#include <utility>
+
 #include "notes/YearMarkers.h"
 
 namespace sk {
 
-std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form) {
-    const std::string_view sep = form == NotesForm::Overview ? kOverviewNoteSeparator : kStatusNoteSeparator;
-    std::string out;
-    const auto add = [&](std::string_view note) {
-        // A NUL byte is no character of a text field: every place that shows
-        // notes leaves it out, as the editor does.
-        for (const char c : note)
-            if (c != '\0') out += c;
-        out += sep;
-    };
-    if (store.HasDayNote(ctx)) add(store.ReadDayNote(ctx));
-    const int periodic = store.CountPeriodicNotesOfDay(ctx);
-    for (int k = 1; k <= periodic; ++k) add(store.ReadNoteFile(store.PeriodicNoteFileOfDay(ctx, k)));
-    if (store.HasYearlyNote(ctx)) add(InsertYears(store.ReadYearlyNote(ctx), ctx.year));
+NoteTextCache::NoteTextCache(const NoteStore& store)
+    : store_(store),
+      periodic_(store.Periodic().Entries().size()),
+      yearly_(static_cast<std::size_t>(kLastYearlyNoteCode + 1)),
+      weekday_(static_cast<std::size_t>(kLastWeekdayNoteCode - kFirstWeekdayNoteCode + 1)) {}
 
-    const std::string t1 = store.ReadWeekdayNoteOfDay(ctx, false, ctx.month);
-    const std::string t2 = store.ReadWeekdayNoteOfDay(ctx, false, kEveryMonth);
-    if (!t1.empty()) add(t1);
-    if (!t2.empty() && t2 != t1) add(t2);
+// The file name is made only when the file is read.
+template <class FileName>
+const std::string& NoteTextCache::Get(Texts& texts, std::size_t slot, FileName&& fileName) {
+    if (!texts.read[slot]) {
+        texts.text[slot] = store_.ReadNoteFile(fileName());
+        texts.read[slot] = true;
+    }
+    return texts.text[slot];
+}
+
+const std::string& NoteTextCache::PeriodicText(std::uint32_t entry) {
+    return Get(periodic_, entry, [&] { return store_.Periodic().Entries()[entry].FileName(); });
+}
+const std::string& NoteTextCache::YearlyText(int noteMonthDayCode) {
+    return Get(yearly_, static_cast<std::size_t>(noteMonthDayCode), [&] { return YearlyNoteFileName(noteMonthDayCode); });
+}
+const std::string& NoteTextCache::WeekdayText(int weekdayNoteCode) {
+    return Get(weekday_, static_cast<std::size_t>(weekdayNoteCode - kFirstWeekdayNoteCode),
+               [&] { return WeekdayNoteFileName(weekdayNoteCode); });
+}
+
+namespace {
+
+// Hands the notes of a day in their order to the sink: Add(text, entry) for
+// each, entry being a periodic note's position in the index (else -1); a
+// periodic note the sink no longer wants the text of (WantsText() false) is
+// only counted with Skip(), its file not read.
+template <class Sink>
+void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink) {
+    constexpr std::int64_t kNotPeriodic = -1;
+    if (store.HasDayNote(ctx)) sink.Add(store.ReadDayNote(ctx), kNotPeriodic);
+    for (const std::uint32_t entry : store.Periodic().EntriesOfDay(ctx.dayNumber)) {
+        if (!sink.WantsText())
+            sink.Skip();
+        else if (cache)
+            sink.Add(cache->PeriodicText(entry), entry);
+        else
+            sink.Add(store.ReadNoteFile(store.Periodic().Entries()[entry].FileName()), entry);
+    }
+    if (store.HasYearlyNote(ctx)) {
+        const int code = NoteMonthDayCodeOf(NoteDateCode(ctx));
+        sink.Add(InsertYears(cache ? cache->YearlyText(code) : store.ReadYearlyNote(ctx), ctx.year), kNotPeriodic);
+    }
+
+    const auto weekdayText = [&](bool last, int monthSel) -> std::string {
+        const int code = store.WeekdayNoteCodeOfDay(ctx, last, monthSel);
+        if (code == 0) return {};
+        return cache ? cache->WeekdayText(code) : store.ReadNoteFile(WeekdayNoteFileName(code));
+    };
+    const std::string t1 = weekdayText(false, ctx.month);
+    const std::string t2 = weekdayText(false, kEveryMonth);
+    if (!t1.empty()) sink.Add(t1, kNotPeriodic);
+    if (!t2.empty() && t2 != t1) sink.Add(t2, kNotPeriodic);
     const int state = store.WeekdayNoteStateOfDay(ctx);
     if (state == 2 || state == 3) {
-        const std::string t3 = store.ReadWeekdayNoteOfDay(ctx, true, ctx.month);
-        const std::string t4 = store.ReadWeekdayNoteOfDay(ctx, true, kEveryMonth);
-        add(t3);
-        if (!t4.empty() && t4 != t3) add(t4);
+        const std::string t3 = weekdayText(true, ctx.month);
+        const std::string t4 = weekdayText(true, kEveryMonth);
+        sink.Add(t3, kNotPeriodic);
+        if (!t4.empty() && t4 != t3) sink.Add(t4, kNotPeriodic);
     }
-    while (out.ends_with(sep)) out.resize(out.size() - sep.size());
-    return out;
+}
+
+// A NUL byte is no character of a text field: every place that shows notes
+// leaves it out, as the editor does.
+void AppendWithoutNul(std::string& out, std::string_view note) {
+    for (std::size_t nul; (nul = note.find('\0')) != std::string_view::npos; note.remove_prefix(nul + 1))
+        out.append(note.substr(0, nul));
+    out.append(note);
+}
+
+void DropTrailingSeparators(std::string& text, std::string_view sep) {
+    while (text.ends_with(sep)) text.resize(text.size() - sep.size());
+}
+
+// Every note, each followed by the separator.
+struct JoinedNotes {
+    std::string_view sep;
+    std::string out;
+    bool WantsText() const { return true; }
+    void Skip() {}
+    void Add(std::string_view note, std::int64_t) {
+        AppendWithoutNul(out, note);
+        out += sep;
+    }
+};
+
+std::size_t CharacterCount(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The status line's notes until the text is longer than the line shows;
+// the notes after that are counted.
+struct StatusLineNotes {
+    std::string out;
+    std::size_t characters = 0;
+    int notShown = 0;
+    // A note is shown when it starts within the line's characters.
+    bool WantsText() const { return characters < kStatusLineNoteCharacters; }
+    void Skip() { ++notShown; }
+    void Add(std::string_view note, std::int64_t) {
+        if (!WantsText()) {
+            Skip();
+            return;
+        }
+        std::string text;
+        AppendWithoutNul(text, note);
+        const std::string shown = ReplaceLineBreaks(text, kStatusLineBreak);
+        out += shown;
+        out += kStatusNoteSeparator;
+        characters += CharacterCount(shown) + CharacterCount(kStatusNoteSeparator);
+    }
+};
+
+// The first `characters` characters of a UTF-8 text.
+std::string_view FirstCharacters(std::string_view utf8, std::size_t characters) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80) continue;
+        if (n++ == characters) break;
+    }
+    return utf8.substr(0, i);
+}
+
+}  // namespace
+
+std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form, NoteTextCache* cache) {
+    JoinedNotes notes{form == NotesForm::Overview ? kOverviewNoteSeparator : kStatusNoteSeparator, {}};
+    CollectNotesOfDay(store, ctx, cache, notes);
+    DropTrailingSeparators(notes.out, notes.sep);
+    return std::move(notes.out);
 }
 
 namespace {
@@ -44,6 +156,31 @@ bool ParseTwoDigits(std::string_view s, int& v) {
     return true;
 }
 }  // namespace
+
+std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
+                              std::vector<NoteOfDay>& notes) {
+    struct InOrder {
+        NoteTextCache& cache;
+        std::vector<NoteOfDay>& notes;
+        std::size_t count = 0;
+        bool WantsText() const { return true; }
+        void Skip() {}
+        void Add(std::string_view note, std::int64_t entry) {
+            if (count == notes.size()) notes.emplace_back();
+            NoteOfDay& n = notes[count++];
+            n.periodicEntry = entry;
+            if (entry >= 0) {
+                n.cached = &cache.PeriodicText(static_cast<std::uint32_t>(entry));
+            } else {
+                n.cached = nullptr;
+                n.own.clear();
+                AppendWithoutNul(n.own, note);
+            }
+        }
+    } inOrder{cache, notes};
+    CollectNotesOfDay(store, ctx, &cache, inOrder);
+    return inOrder.count;
+}
 
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form) {
     int day = 0, month = 0, year = 0;
@@ -71,7 +208,18 @@ std::string ReplaceLineBreaks(std::string_view text, std::string_view replacemen
 }
 
 std::string StatusLineNotesOfDay(const NoteStore& store, const DayContext& ctx) {
-    return ReplaceLineBreaks(NotesOfDay(store, ctx, NotesForm::StatusLine), kStatusLineBreak);
+    StatusLineNotes notes;
+    CollectNotesOfDay(store, ctx, nullptr, notes);
+    DropTrailingSeparators(notes.out, kStatusNoteSeparator);
+    if (CharacterCount(notes.out) <= kStatusLineNoteCharacters && notes.notShown == 0) return std::move(notes.out);
+    std::string text(FirstCharacters(notes.out, kStatusLineNoteCharacters));
+    text += kStatusLineCut;
+    if (notes.notShown > 0) {
+        text += kMoreNotesPrefix;
+        text += std::to_string(notes.notShown);
+        text += notes.notShown == 1 ? kOneMoreNote : kMoreNotes;
+    }
+    return text;
 }
 
 }  // namespace sk

@@ -4,8 +4,10 @@
 // every file system. A note shows on day D when D mod period = anchor mod period.
 //
 // The painter asks for every painted day, so the counts of all days of
-// 1970-2038 are kept in a table built with the index; other days are counted
-// by walking the entries.
+// 1970-2038 are kept in a table built with the index. The notes of one day
+// are found through the groups of notes with the same period and residue, so
+// a lookup costs the number of distinct periods plus the notes of that day,
+// not a walk over every note.
 
 #include <cstdint>
 #include <string>
@@ -31,12 +33,37 @@ public:
     bool Contains(std::int32_t anchor, std::int32_t period) const;
 
     int CountOfDay(DayNumber d) const;
+    // Positions in Entries() of the notes showing on day d, ascending (index order).
+    std::vector<std::uint32_t> EntriesOfDay(DayNumber d) const;
     // The k-th (from 1) entry showing on day d, in index order; nullptr when
     // there are fewer than k.
     const PeriodicNoteEntry* EntryOfDay(DayNumber d, int k) const;
 
 private:
+    // One note in its group: notes with equal period and residue show on the same days.
+    struct GroupMember {
+        std::int32_t period;
+        std::int32_t residue;
+        std::uint32_t entry;  // position in entries_
+    };
+    // Calls visit(first, last) for the members showing on day d, group by group.
+    template <class Visit>
+    void ForEachGroupOfDay(DayNumber d, Visit&& visit) const;
+
+    // The members of one period: members_[begin, end). Where the period is
+    // short against its number of notes, residueStarts_[direct + r] says
+    // where residue r begins (r = 0 ... period), so a day looks it up at once.
+    struct Period {
+        std::int32_t period;
+        std::uint32_t begin, end;
+        std::uint32_t direct;  // kNoDirect: search the members instead
+    };
+    static constexpr std::uint32_t kNoDirect = 0xFFFFFFFF;
+
     std::vector<PeriodicNoteEntry> entries_;
+    std::vector<GroupMember> members_;  // by period, residue, entry
+    std::vector<Period> periods_;
+    std::vector<std::uint32_t> residueStarts_;
     std::vector<std::uint32_t> dayCounts_;  // per day number 0 ... kTableDays-1
 };
 

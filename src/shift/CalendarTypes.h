@@ -64,6 +64,7 @@ inline constexpr int kDefaultVacationStartDay = 25;
 
 // Five-crew types painted as coloured boxes: 0, 1, 3, 4 (the "UB" toggle is shown only for them).
 bool IsFiveCrewColourType(int type);
+inline bool ShowsVacationToggle(int type) { return IsFiveCrewColourType(type); }
 // Types whose shifts get the vacation-block overlay: 0, 1, 3, 4, 5.
 bool HasVacationBlock(int type);
 bool IsFourCrewType(int type);  // 6, 7

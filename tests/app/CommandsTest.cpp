@@ -33,6 +33,8 @@ public:
         subsystem.push_back(id);
         return false;
     }
+    void TakeNewUser() override {}
+    void ReloadUserData() override {}
 };
 
 AppState StateAt(int year, int month, int type = 0) {

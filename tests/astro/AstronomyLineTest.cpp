@@ -44,6 +44,22 @@ TEST(AstronomyLine, OrbitExtremeShowsOnItsDay) {
     int days = 0;
     for (int d = 1; d <= 6; ++d) days += Contains(AstronomyLine(Day(2017, 1, d), Observer{}), "Sonnennähe: ");
     EXPECT_EQ(days, 1);
+    // One cache over the days around both events of several years, as an
+    // export keeps it: the very same lines.
+    LunarInstantCache cache;
+    for (const int year : {1970, 2017, 2018, 2037}) {
+        int perihelia = 0, aphelia = 0;
+        for (const int month : {1, 7}) {
+            for (int d = 1; d <= 8; ++d) {
+                const std::string line = AstronomyLine(Day(year, month, d), Observer{}, &cache);
+                EXPECT_EQ(line, AstronomyLine(Day(year, month, d), Observer{})) << year << "-" << month << "-" << d;
+                perihelia += Contains(line, "Sonnennähe: ");
+                aphelia += Contains(line, "Sonnenferne: ");
+            }
+        }
+        EXPECT_EQ(perihelia, 1) << year;
+        EXPECT_EQ(aphelia, 1) << year;
+    }
 }
 
 TEST(AstronomyLine, DamagedPlaceStillGivesALine) {

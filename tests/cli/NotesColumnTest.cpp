@@ -6,7 +6,9 @@
 #include "cli/PlanExport.h"
 #include "cli/Schichtplan.h"
 #include "notes/NoteCipher.h"
+#include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
+#include "notes/NotesOfDay.h"
 #include "common/TempFolder.h"
 
 namespace sk {
@@ -90,6 +92,40 @@ TEST(NotesColumn, FieldsThatWouldSplitTheLineAreQuoted) {
     ASSERT_TRUE(store.WriteDayNote(MakeDayContext(DayNumberOf(2017, 3, 1)), "a;b \"c\""));
     const PlanRun r = Plan({"--from", "2017-03-01", "--to", "2017-03-01", "--data", dir.Path()});
     EXPECT_EQ(NinthField(LineOf(r.out, "2017-03-01")), "\"a;b \"\"c\"\"\"");
+}
+
+// The field is the status line's notes text with plain blanks, quoted when
+// needed: built in one pass, it must equal those steps one after the other.
+TEST(NotesColumn, FieldEqualsTheStatusLineTextWithPlainBlanks) {
+    const auto reference = [](const NoteStore& store, const DayContext& ctx) {
+        std::string text = ReplaceLineBreaks(NotesOfDay(store, ctx, NotesForm::StatusLine), kStatusLineBreak);
+        for (std::size_t p; (p = text.find("\u00A0")) != std::string::npos;) text.replace(p, 2, " ");
+        if (text.find_first_of(";\"") == std::string::npos) return text;
+        std::string quoted = "\"";
+        for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return quoted + "\"";
+    };
+    const char* const texts[] = {
+        "\xA0\xA0|\xA0", "a\r\n\r\nb\n\rc\r", "\r\n", "\"", ";", "x\xA0;\r\n\"y\"", "\xC2\xA0\n", "", "\n\xA0", "z\xA0",
+    };
+    TempFolder dir;
+    const DayNumber first = DayNumberOf(2017, 3, 1);
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        dir.Put(DayNoteFileName(NoteDateCodeOf(first + static_cast<DayNumber>(i))), texts[i]);
+        dir.Put(std::to_string(i + 2) + "." + std::to_string(i + 2) + ".tnt", texts[(i + 3) % std::size(texts)]);
+    }
+    NoteStore store(dir.Path());
+    store.ScanAll();
+    NoteTextCache cache(store);
+    NotesColumn column(store);
+    for (DayNumber d = first - 1; d < first + 20; ++d) {
+        const DayContext ctx = MakeDayContext(d);
+        std::string field, columnField;
+        AppendNotesField(field, store, ctx, &cache);
+        column.AppendField(columnField, ctx);
+        EXPECT_EQ(field, reference(store, ctx)) << d;
+        EXPECT_EQ(columnField, field) << d;
+    }
 }
 
 TEST(NotesColumn, BadArguments) {

@@ -43,6 +43,29 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
+// Output that cannot be written ends the run with status 1 at once; what
+// could be written is the start of the whole output.
+TEST(Schichtplan, StopsWhenTheOutputCannotBeWritten) {
+    for (const std::string format : {"csv", "text"}) {
+        SCOPED_TRACE(format);
+        std::vector<std::string> args = {"--from", "2020-01-01", "--to", "2022-12-31", "--format", format};
+        const CliRun whole = RunWith(args);
+        ASSERT_EQ(whole.status, kExitOk) << whole.err;
+        int pieces = 0;
+        std::string written;
+        std::string err;
+        const int status = RunSchichtplan(args, kToday, [&](std::string_view piece) {
+            if (++pieces > 1) return false;
+            written += piece;
+            return true;
+        }, err);
+        EXPECT_EQ(status, kExitWriteFailed);
+        EXPECT_EQ(pieces, 2);
+        EXPECT_FALSE(written.empty());
+        EXPECT_TRUE(whole.out.starts_with(written));
+    }
+}
+
 TEST(Schichtplan, KnownDayLines) {
     struct Case {
         const char* day;

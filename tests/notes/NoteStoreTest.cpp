@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <random>
+
 #include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
 #include "common/TempFolder.h"
@@ -184,6 +187,43 @@ TEST(NoteStore, PerDayLookups) {
     EXPECT_EQ(store.PeriodicNoteFileOfDay(MakeDayContext(17000), 1), "11.7.tnt");
     EXPECT_EQ(store.PeriodicNoteFileOfDay(MakeDayContext(17000), 2), "2.1.tnt");
     EXPECT_EQ(store.PeriodicNoteFileOfDay(MakeDayContext(17000), 3), "");
+}
+
+// The index against the plain reading of its rules: sorted as the file names
+// sort byte by byte, and a note on every day where D mod P = anchor mod P.
+TEST(PeriodicNoteIndex, AgreesWithNamesAndRuleOnManyNotes) {
+    std::mt19937 rng(5);
+    std::vector<PeriodicNoteEntry> entries;
+    for (const std::int32_t period : {1, 2, 7, 9, 10, 11, 99, 100, 101, 365, 1000, 123456789})
+        for (int i = 0; i < 6; ++i) entries.push_back({PeriodicAnchor(static_cast<DayNumber>(rng() % 30000), period), period});
+    entries.push_back({999999999, 1});
+    entries.push_back(entries[3]);  // the same file twice counts once
+    PeriodicNoteIndex index;
+    index.Assign(entries);
+
+    std::vector<std::string> names;
+    for (const auto& e : entries) names.push_back(e.FileName());
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    ASSERT_EQ(index.Entries().size(), names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(index.Entries()[i].FileName(), names[i]) << i;
+
+    for (const DayNumber d : {-30000, -3, -1, 0, 1, 6, 17000, 25201, 25202, 90000, 123456789}) {
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t i = 0; i < index.Entries().size(); ++i) {
+            const auto& e = index.Entries()[i];
+            if (d % e.period == e.anchor % e.period) expected.push_back(i);
+        }
+        EXPECT_EQ(index.EntriesOfDay(d), expected) << d;
+        EXPECT_EQ(index.CountOfDay(d), static_cast<int>(expected.size())) << d;
+        for (std::size_t k = 0; k <= expected.size(); ++k) {
+            const PeriodicNoteEntry* e = index.EntryOfDay(d, static_cast<int>(k + 1));
+            EXPECT_EQ(e, k < expected.size() ? &index.Entries()[expected[k]] : nullptr);
+        }
+    }
+    for (const auto& e : entries) EXPECT_TRUE(index.Contains(e.anchor, e.period));
+    EXPECT_FALSE(index.Contains(entries[0].anchor + entries[0].period, entries[0].period));
+    EXPECT_FALSE(index.Contains(1, 999999999));
 }
 
 TEST(NoteStore, WeekdayEntriesAndFallbackToEveryMonth) {

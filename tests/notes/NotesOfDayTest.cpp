@@ -79,6 +79,51 @@ TEST_F(NotesOfDayTest, StatusLineLineBreaksAndTrailingSeparators) {
     EXPECT_EQ(ReplaceLineBreaks("\r\r\n\n", "|"), "|||");
 }
 
+TEST_F(NotesOfDayTest, StatusLineShowsTheStartOfManyNotes) {
+    // 1 Jan 2017: a day note of 26 characters as shown ("Tag » " and 20 x),
+    // then 40 periodic notes of 8 characters, each after a 3-character
+    // separator: periodic note j starts at character 29 + 11 j, so notes
+    // 0-24 start within the first 300 characters and 15 are left out.
+    static_assert(kStatusLineNoteCharacters == 300);
+    Put("20170001.txt", "Tag\r\n" + std::string(20, 'x'));
+    for (int p = 1; p <= 40; ++p)
+        Put(PeriodicNoteFileName(PeriodicAnchor(DayNumberOf(2017, 1, 1), p), p), "Notiz " + std::to_string(p + 10));
+    store.ScanAll();
+    const DayContext day = Day(2017, 1, 1);
+    const std::string whole = ReplaceLineBreaks(NotesOfDay(store, day, NotesForm::StatusLine), kStatusLineBreak);
+    std::size_t bytes = 0;
+    for (std::size_t characters = 0; characters < 300; ++bytes) characters += (whole[bytes] & 0xC0) != 0x80;
+    while ((whole[bytes] & 0xC0) == 0x80) ++bytes;
+    EXPECT_EQ(StatusLineNotesOfDay(store, day), whole.substr(0, bytes) + "\u2026 und 15 weitere Notizen");
+
+    // One long note: cut, nothing left out; one note left out: singular.
+    TempFolder other;
+    other.Put("20170001.txt", std::string(1000, 'a'));
+    NoteStore single(other.Path());
+    single.ScanAll();
+    EXPECT_EQ(StatusLineNotesOfDay(single, day), std::string(kStatusLineNoteCharacters, 'a') + "\u2026");
+    other.Put("1.1.tnt", "b");
+    single.ScanAll();
+    EXPECT_EQ(StatusLineNotesOfDay(single, day),
+              std::string(kStatusLineNoteCharacters, 'a') + "\u2026 und 1 weitere Notiz");
+}
+
+TEST_F(NotesOfDayTest, CachedTextsGiveTheSameNotes) {
+    Put("20170128.txt", "Tag");
+    Put("12.7.tnt", "sieben");
+    Put("1.1.tnt", "");
+    Put("128.jnt", "Max <1980>");
+    Put("10123.wmt", "vierter Dienstag");
+    Put("11224.wmt", "letzter Dienstag");
+    store.ScanAll();
+    NoteTextCache cache(store);
+    for (DayNumber d = DayNumberOf(2017, 1, 1); d <= DayNumberOf(2019, 3, 31); ++d) {
+        const DayContext ctx = MakeDayContext(d);
+        ASSERT_EQ(NotesOfDay(store, ctx, NotesForm::StatusLine, &cache), NotesOfDay(store, ctx, NotesForm::StatusLine))
+            << d;
+    }
+}
+
 TEST_F(NotesOfDayTest, NulBytesAreLeftOutInEveryForm) {
     Put("20170001.txt", std::string("vor\0nach", 8));
     Put("1.1.tnt", std::string("\0\0Rest\0", 7));

@@ -211,7 +211,7 @@ TEST(DayPart, WeekNumbersKeepAGapAtSmallFonts) {
         with.Paint(data);
         without.Paint(data, off);
         const int u = with.u(), r = with.r();
-        const int x = ColumnX(with.view, 0), shiftArea = x + 8 * u;
+        const int x = with.ColumnX(0), shiftArea = x + 8 * u;
         for (int day : {1, 3, 24}) {  // Saturday the 1st (week 44), Mondays in weeks 45 and 48
             int lastWeekday = -1, firstWeek = 1 << 20, lastWeek = -1;
             for (int xx = x + 2 * u; xx < shiftArea; ++xx) {

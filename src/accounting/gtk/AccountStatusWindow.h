@@ -4,7 +4,7 @@
 
 #include <gtkmm.h>
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 
 namespace sk {
 

@@ -2,7 +2,7 @@
 // The window "Stunden eingeben": the balance of minus and plus hours on a
 // start day, its notation, the home crew and the vacation-block choice.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -2,7 +2,7 @@
 // The window "Urlaub eingeben": remaining vacation days on a start day and
 // the home crew.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -1,7 +1,7 @@
 #include "accounting/gtk/YearHoursWindow.h"
 
 #include "accounting/YearHoursWindowModel.h"
-#include "calendar/gtk/TextListWindow.h"
+#include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {

@@ -2,7 +2,7 @@
 // The window "Jahresstunden": the working hours of every crew per month of
 // a year, their sum, the target and the difference.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

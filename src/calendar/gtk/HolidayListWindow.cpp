@@ -1,7 +1,7 @@
 #include "calendar/gtk/HolidayListWindow.h"
 
 #include "calendar/Holidays.h"
-#include "calendar/gtk/TextListWindow.h"
+#include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {

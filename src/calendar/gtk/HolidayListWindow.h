@@ -2,7 +2,7 @@
 // The window "Feiertage": the public holidays and movable feasts of the
 // year shown in the first month column.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -2,9 +2,9 @@
 
 #include "calendar/SchoolHolidayStore.h"
 #include "calendar/SchoolHolidayWindowModel.h"
-#include "calendar/gtk/TextListWindow.h"
 #include "ical/SchoolHolidayIcs.h"
 #include "ui/MessageBox.h"
+#include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {
@@ -133,7 +133,7 @@ bool OpenSchoolHolidayWindow(WindowContext& context) {
         if (!LoadFromFile(context, window)) return;
         changed = true;
         ShowYear(holidays, yearSpin.get_value_as_int(), list, note);
-        context.host.Redraw(0, 0);  // the stripes behind this window
+        context.host.Redraw();  // the stripes behind this window
     });
 
     yearSpin.grab_focus();

@@ -2,7 +2,7 @@
 // The window "Ferientermine": the Bavarian school holidays of one year,
 // chosen with a year field.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 #include "help/HelpTexts.h"
 
 namespace sk {

@@ -4,11 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "accounting/gtk/YearHoursWindow.h"
-#include "calendar/gtk/HolidayListWindow.h"
-#include "calendar/gtk/SchoolHolidayListWindow.h"
 #include "help/gtk/HelpTextWindow.h"
 #include "ui/ModalWindow.h"
+#include "ui/ProgramStyle.h"
 
 namespace sk {
 
@@ -34,7 +32,6 @@ bool ShowInfoMenu(WindowContext& context) {
     const Units units = context.units;
     const int u = units.u, r = units.r;
     ModalWindow window(&context.parent, kInfoMenuTitle, units, kInfoMenuWidthUnits, kInfoMenuHeightRows);
-    const Pango::FontDescription font(context.state.FontDescription());
     const int buttonHeight = units.Y(1.8);
     std::optional<int> chosen;
 
@@ -60,8 +57,7 @@ bool ShowInfoMenu(WindowContext& context) {
         const int k = indexInGroup[e.group]++;
         auto button = std::make_unique<Gtk::Button>(e.label);
         button->set_tooltip_text(e.tooltip);
-        button->override_font(font);
-        if (auto* label = dynamic_cast<Gtk::Label*>(button->get_child())) label->override_font(font);
+        UseProgramFont(*button);
         area.put(*button, units.X(kFrameX + kButtonX), frameTop[e.group - 1] + (2 * k + 1) * r - r / 3);
         button->set_size_request(kInfoMenuButtonWidthUnits * u, buttonHeight);
         button->signal_clicked().connect([&window, &chosen, i] {
@@ -97,9 +93,9 @@ bool ShowInfoMenu(WindowContext& context) {
 
 void RunInfoMenuAction(WindowContext& context, InfoMenuAction action) {
     switch (action) {
-        case InfoMenuAction::kYearHours: OpenYearHoursWindow(context); return;
-        case InfoMenuAction::kSchoolHolidays: OpenSchoolHolidayWindow(context); return;
-        case InfoMenuAction::kPublicHolidays: OpenHolidayListWindow(context); return;
+        case InfoMenuAction::kYearHours: OpenWindow(context, menu::kYearHours); return;
+        case InfoMenuAction::kSchoolHolidays: OpenWindow(context, menu::kSchoolHolidayList); return;
+        case InfoMenuAction::kPublicHolidays: OpenWindow(context, menu::kHolidayList); return;
         default: break;
     }
     if (const HelpText* help = HelpTextOfAction(action)) {

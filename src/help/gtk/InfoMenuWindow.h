@@ -2,7 +2,7 @@
 // The info menu "Info" (button "Info", key F12): two framed groups of
 // buttons, the three lists and the eight help texts, each with its key.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 #include "help/HelpTexts.h"
 
 namespace sk {

@@ -1,7 +1,7 @@
 #pragma once
 // The window "Eingabe einer Kalendermarkierung" for the selected day.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -2,8 +2,8 @@
 // The windows "Schichtmarkierung eingeben" and "Schichtspalte eingeben", and
 // the shift-mark entry for the selected day that they serve.
 
-#include "app/SubsystemWindows.h"
 #include "marks/MarkFiles.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -4,6 +4,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramStyle.h"
 
 namespace sk {
 

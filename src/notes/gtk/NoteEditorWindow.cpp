@@ -1,6 +1,7 @@
 #include "notes/gtk/NoteEditorWindow.h"
 
 #include "notes/gtk/NoteWindow.h"
+#include "ui/ProgramStyle.h"
 #include "ui/MessageBox.h"
 
 namespace sk {
@@ -10,7 +11,6 @@ constexpr int kSaveResponse = 1;
 constexpr int kDeleteNoteResponse = 2;
 }  // namespace
 
-void StyleLikeMainWindow(Gtk::Window& window) { window.set_name("sk-main"); }
 
 void SetUpLabel(Gtk::Label& label, const std::string& text) {
     label.set_text(text);

@@ -68,8 +68,6 @@ private:
     sigc::connection lengthCheck_;
 };
 
-// Gives a dialog the background and the font of the main window.
-void StyleLikeMainWindow(Gtk::Window& window);
 
 // A label of the note windows: left-aligned, one row high.
 void SetUpLabel(Gtk::Label& label, const std::string& text);

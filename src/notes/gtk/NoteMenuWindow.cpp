@@ -1,10 +1,10 @@
 #include <gdk/gdkkeysyms.h>
 
-#include "app/Commands.h"
 #include "help/gtk/HelpTextWindow.h"
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/NoteMenu.h"
 #include "notes/gtk/NoteWindow.h"
+#include "ui/ProgramStyle.h"
 
 namespace sk {
 
@@ -56,8 +56,8 @@ bool OpenNoteMenu(WindowContext& context) {
         case NoteMenuChoice::PeriodicNote: return OpenPeriodicNoteWindow(context);
         case NoteMenuChoice::YearlyNote: return OpenYearlyNoteWindow(context);
         case NoteMenuChoice::WeekdayNote: return OpenWeekdayNoteWindow(context);
-        case NoteMenuChoice::CalendarMark: return OpenSubsystemWindow(context, menu::kCalendarMark);
-        case NoteMenuChoice::ShiftMark: return OpenSubsystemWindow(context, kShiftMarkFromNoteMenu);
+        case NoteMenuChoice::CalendarMark: return OpenWindow(context, menu::kCalendarMark);
+        case NoteMenuChoice::ShiftMark: return OpenWindow(context, kShiftMarkFromNoteMenu);
         case NoteMenuChoice::Delete: return OpenDeleteNotesWindow(context);
         case NoteMenuChoice::Overview: return OpenNotesOverview(context);
         case NoteMenuChoice::Info: ShowHelpText(context, helptitle::kNotes); return true;

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 
@@ -35,8 +35,8 @@ private:
 // A window of notes to read (the overview, the notes of a day), 60u x 33r:
 // the text (file form) in the look of the main window, its background also
 // behind the text. wrapWords breaks long lines at words.
-void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::uint32_t background,
-                   std::string_view notes, bool wrapWords);
+void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::string_view notes,
+                   bool wrapWords);
 
 // The selected day for a note window: its context and NoteDateCode, with
 // the note store set to encipher with the current user's password. Nothing

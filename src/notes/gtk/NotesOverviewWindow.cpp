@@ -1,8 +1,7 @@
-#include <cstdio>
-
 #include "notes/NoteEditModel.h"
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
+#include "ui/ProgramStyle.h"
 #include "notes/NotesOverview.h"
 #include "ui/MessageBox.h"
 
@@ -12,8 +11,7 @@ namespace {
 constexpr const char* kOverviewTitle = "Übersicht der Notizen für die angezeigten Monate";
 }  // namespace
 
-void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::uint32_t background,
-                   std::string_view notes, bool wrapWords) {
+void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, std::string_view notes, bool wrapWords) {
     ModalWindow window(&parent, title, units, 60, 33);
     StyleLikeMainWindow(window);
     Gtk::ScrolledWindow scroller;
@@ -21,12 +19,7 @@ void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, s
     SetUpReadOnlyText(scroller, view, EditorTextOfNote(notes));
     if (wrapWords) view.set_wrap_mode(Gtk::WRAP_WORD);
     // The field takes the calendar's background, like the main window.
-    char css[96];
-    std::snprintf(css, sizeof css, "textview text { background-color: #%02x%02x%02x; }", RedOf(background),
-                  GreenOf(background), BlueOf(background));
-    auto provider = Gtk::CssProvider::create();
-    provider->load_from_data(css);
-    view.get_style_context()->add_provider(provider, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    UseCalendarBackground(view);
     window.Place(scroller, 1, 1, 58, 31);
     view.grab_focus();
     window.run();
@@ -42,7 +35,7 @@ bool OpenNotesOverview(WindowContext& context) {
         ShowMessage(&context.parent, message_titles::kInformation, std::string(kNoNotesInViewText));
         return false;
     }
-    ShowNotesText(context.parent, kOverviewTitle, context.units, v.backgroundColour, text, false);
+    ShowNotesText(context.parent, kOverviewTitle, context.units, text, false);
     return false;
 }
 

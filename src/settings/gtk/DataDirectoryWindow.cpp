@@ -1,8 +1,7 @@
 #include "settings/gtk/DataDirectoryWindow.h"
 
-#include "app/StartUp.h"
 #include "settings/DataDirectoryModel.h"
-#include "settings/gtk/DialogFontWindow.h"
+#include "ui/ProgramStyle.h"
 #include "settings/LoginModel.h"
 #include "settings/Users.h"
 #include "ui/MessageBox.h"
@@ -117,7 +116,7 @@ std::string ChooseDataDirectory(WindowContext& context) {
         tree.grab_focus();
     });
 
-    UseProgramFont(*window.get_content_area(), context.state.FontDescription());
+    UseProgramFont(*window.get_content_area());
     tree.expand_row(store->get_path(root), false);
     tree.get_selection()->select(root);
     tree.grab_focus();
@@ -142,7 +141,7 @@ bool ChangeDataDirectory(WindowContext& context, const std::string& folder) {
         return false;
     }
     state.userDataFolder = outcome.userDataFolder;
-    LoadUserData(state);
+    context.host.ReloadUserData();
     return true;
 }
 

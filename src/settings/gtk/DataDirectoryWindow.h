@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

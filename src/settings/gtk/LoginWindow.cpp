@@ -1,10 +1,11 @@
 #include "settings/gtk/LoginWindow.h"
 
-#include "app/StartUp.h"
 #include "help/gtk/HelpTextWindow.h"
-#include "settings/gtk/DialogFontWindow.h"
+#include "ui/Accessible.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/ProgramStyle.h"
+#include "ui/SessionSave.h"
 
 namespace sk {
 
@@ -12,29 +13,6 @@ namespace {
 
 void Show(Gtk::Window& owner, const std::vector<UserMessage>& messages) {
     for (const UserMessage& m : messages) ShowMessage(&owner, m.title, m.text);
-}
-
-// The main window after a change of user: the new font's units, the window
-// fitted to them (fewer columns first when it is too wide), the cursor on
-// today and the "UB" toggle for the user's calendar type.
-void RebuildMainWindow(WindowContext& context) {
-    AppState& state = context.state;
-    ViewState& v = state.view;
-    const FontMetrics m = MeasureFont(state.FontDescription());
-    v.unitWidth = m.unitWidth;
-    v.rowHeight = m.rowHeight;
-    state.fontTooLarge = false;
-    if (!context.host.FitWindow()) {
-        if (state.settings.lastColumn > kFewestColumnsIndex) {
-            state.settings.lastColumn = kFewestColumnsIndex;
-            if (!context.host.FitWindow()) state.fontTooLarge = true;
-        } else {
-            state.fontTooLarge = true;
-        }
-    }
-    context.host.RelayoutControls();
-    PlaceCursorOnToday(state, LocalToday());
-    context.host.SetVacationToggleVisible(ShowsVacationToggle(state.settings.calendarType));
 }
 
 }  // namespace
@@ -56,6 +34,8 @@ std::optional<LoginAnswer> RunLoginWindow(WindowContext& context) {
     Gtk::Entry passwordField;
     passwordField.set_visibility(false);
     passwordField.set_tooltip_text("Passworteingabe nur zum Verschlüsseln der Notizen notwendig");
+    NameForScreenReaders(nameField, "Benutzername:");
+    NameForScreenReaders(passwordField, "Passwort:");
     Gtk::Button loginButton("Anmelden");
     loginButton.set_tooltip_text("Übernimmt den neuen Benutzernamen");
     Gtk::Button infoButton("Info");
@@ -108,12 +88,12 @@ std::optional<LoginAnswer> RunLoginWindow(WindowContext& context) {
     nameField.signal_activate().connect(accept);
     passwordField.signal_activate().connect(accept);
     infoButton.signal_clicked().connect([&] {
-        WindowContext over{context.state, window, context.host, units};
+        WindowContext over = context.Over(window);
         ShowHelpText(over, helptitle::kUserAndPassword);
     });
     cancelButton.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
 
-    UseProgramFont(*window.get_content_area(), context.state.FontDescription());
+    UseProgramFont(*window.get_content_area());
     nameField.grab_focus();
     window.run();
     window.hide();
@@ -138,17 +118,7 @@ bool Login(WindowContext& context) {
         if (outcome.error) context.host.ShowMessage(outcome.error->title, outcome.error->text);
         return false;
     }
-    context.parent.set_title(MainWindowTitle(state.settings.userName));
-    const std::optional<std::string> folderMessage = LoadUserSettings(state, LocalToday().year);
-    LoadUserData(state);
-    RebuildMainWindow(context);
-    context.host.Redraw();
-    context.host.AfterUserChange();
-    if (folderMessage) context.host.ShowMessage(user_texts::kErrorTitle, *folderMessage);
-    if (state.fontTooLarge) {
-        context.host.ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
-        context.host.ChangeFont();
-    }
+    context.host.TakeNewUser();
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 #include "settings/LoginModel.h"
 
 namespace sk {

@@ -1,13 +1,8 @@
 #include "settings/gtk/ProgramMenuWindow.h"
 
-#include "accounting/gtk/HoursWindow.h"
-#include "accounting/gtk/VacationWindow.h"
 #include "help/gtk/HelpTextWindow.h"
-#include "settings/gtk/ButtonColumnWindow.h"
-#include "settings/gtk/DataDirectoryWindow.h"
 #include "settings/ProgramMenu.h"
-#include "settings/gtk/SettingsWindow.h"
-#include "shift/gtk/CalendarChooserWindow.h"
+#include "ui/ButtonColumnWindow.h"
 
 namespace sk {
 
@@ -21,13 +16,13 @@ bool ShowProgramMenu(WindowContext& context) {
     // The key of the main window repaints afterwards in every case.
     if (!chosen) return true;
     switch (kProgramMenuEntries[*chosen].action) {
-        case ProgramMenuAction::kCalendarType: ChooseCalendarType(context); break;
+        case ProgramMenuAction::kCalendarType: OpenWindow(context, menu::kCalendarChooser); break;
         case ProgramMenuAction::kFont: context.host.ChangeFont(); break;
         case ProgramMenuAction::kBackground: context.host.ChangeBackground(); break;
-        case ProgramMenuAction::kHours: OpenHoursWindow(context); break;
-        case ProgramMenuAction::kVacation: OpenVacationWindow(context); break;
-        case ProgramMenuAction::kDataDirectory: ChooseAndChangeDataDirectory(context); break;
-        case ProgramMenuAction::kSettings: EditSettings(context); break;
+        case ProgramMenuAction::kHours: OpenWindow(context, menu::kHoursWindow); break;
+        case ProgramMenuAction::kVacation: OpenWindow(context, menu::kVacationWindow); break;
+        case ProgramMenuAction::kDataDirectory: OpenWindow(context, menu::kDataDirectory); break;
+        case ProgramMenuAction::kSettings: OpenWindow(context, menu::kSettingsDialog); break;
         case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;
     }
     return true;

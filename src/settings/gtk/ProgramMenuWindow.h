@@ -1,7 +1,7 @@
 #pragma once
 // The program menu "Programm".
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -1,14 +1,16 @@
 #include "settings/gtk/SettingsWindow.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "help/gtk/HelpTextWindow.h"
-#include "settings/gtk/DialogFontWindow.h"
 #include "settings/SettingsDialogModel.h"
 #include "settings/SettingsStorage.h"
 #include "settings/Users.h"
+#include "ui/Accessible.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
+#include "ui/ProgramStyle.h"
 
 namespace sk {
 
@@ -17,6 +19,14 @@ namespace {
 Gtk::Label* NewLabel(const char* text) {
     auto* label = Gtk::make_managed<Gtk::Label>(text);
     label->set_xalign(0);
+    return label;
+}
+
+// A field beside its label, named like it for screen readers.
+Gtk::Label* LabelFor(const char* text, Gtk::Widget& field) {
+    Gtk::Label* label = NewLabel(text);
+    label->set_mnemonic_widget(field);
+    NameForScreenReaders(field, text);
     return label;
 }
 
@@ -42,6 +52,206 @@ struct OptionPair {
     }
 };
 
+// "Koordinaten": place name, longitude, latitude, time zone, summer time.
+// The place name is taken into the settings as it is typed; coordinates and
+// the time zone are normalised when their field is left.
+struct CoordinatesGroup {
+    Gtk::Entry placeField;
+    Gtk::Label placeCounter;
+    Gtk::Entry longitudeField, latitudeField, zoneField;
+    OptionPair longitudeSide, latitudeSide, zoneSide;
+    Gtk::CheckButton summerTime{"Sommerzeit automatisch"};
+    bool puttingBack = false;
+
+    explicit CoordinatesGroup(const SettingsForm& initial)
+        : placeCounter(PlaceNameCounterText(initial.placeName)),
+          longitudeSide("Ost", "West", initial.longitudeEast),
+          latitudeSide("Nord", "Süd", initial.latitudeNorth),
+          zoneSide("Ost", "West", initial.timeZoneEast) {
+        placeField.set_text(initial.placeName);
+        placeField.set_width_chars(28);
+        placeCounter.set_xalign(0);
+        longitudeField.set_text(initial.longitudeText);
+        latitudeField.set_text(initial.latitudeText);
+        zoneField.set_text(initial.timeZoneText);
+        summerTime.set_active(initial.autoSummerTime);
+    }
+
+    Gtk::Frame* Build(int u, int r) {
+        Gtk::Grid* g = nullptr;
+        Gtk::Frame* frame = NewGroup("Koordinaten", g, u, r);
+        g->attach(*LabelFor("Name:", placeField), 0, 0);
+        g->attach(placeField, 1, 0, 2, 1);
+        g->attach(placeCounter, 3, 0, 2, 1);
+        struct { const char* label; Gtk::Entry* field; OptionPair* side; } rows[] = {
+            {"Länge:", &longitudeField, &longitudeSide},
+            {"Breite:", &latitudeField, &latitudeSide},
+            {"Zeitzone:", &zoneField, &zoneSide},
+        };
+        for (int i = 0; i < 3; ++i) {
+            rows[i].field->set_width_chars(8);
+            g->attach(*LabelFor(rows[i].label, *rows[i].field), 0, i + 1);
+            g->attach(*rows[i].field, 1, i + 1);
+            g->attach(rows[i].side->first, 2, i + 1);
+            g->attach(rows[i].side->second, 3, i + 1);
+        }
+        g->attach(summerTime, 0, 4, 4, 1);
+        return frame;
+    }
+
+    void Connect(Gtk::Window& window, Settings& settings) {
+        placeField.signal_changed().connect([this, &window, &settings] {
+            if (puttingBack) return;
+            const PlaceNameEdit edit = CheckPlaceNameEdit(placeField.get_text().raw());
+            if (edit.cut) {
+                puttingBack = true;
+                placeField.set_text(edit.text);
+                placeField.set_position(-1);
+                puttingBack = false;
+            }
+            if (settings.placeName != edit.text) settings.placeName = edit.text;
+            placeCounter.set_text(PlaceNameCounterText(edit.text));
+            if (edit.cut) ShowMessage(&window, settings_texts::kInfoTitle, settings_texts::kPlaceNameCut);
+        });
+        longitudeField.signal_focus_out_event().connect([this](GdkEventFocus*) {
+            longitudeField.set_text(NormalizeCoordinateField(longitudeField.get_text().raw(), kLongitudeLimit));
+            return false;
+        });
+        latitudeField.signal_focus_out_event().connect([this](GdkEventFocus*) {
+            latitudeField.set_text(NormalizeCoordinateField(latitudeField.get_text().raw(), kLatitudeLimit));
+            return false;
+        });
+        zoneField.signal_focus_out_event().connect([this](GdkEventFocus*) {
+            zoneField.set_text(NormalizeTimeZoneField(zoneField.get_text().raw()));
+            return false;
+        });
+    }
+
+    void TakeInto(SettingsForm& form, const Settings& settings) const {
+        form.placeName = settings.placeName;
+        form.longitudeText = longitudeField.get_text().raw();
+        form.longitudeEast = longitudeSide.first.get_active();
+        form.latitudeText = latitudeField.get_text().raw();
+        form.latitudeNorth = latitudeSide.first.get_active();
+        form.timeZoneText = zoneField.get_text().raw();
+        form.timeZoneEast = zoneSide.first.get_active();
+        form.autoSummerTime = summerTime.get_active();
+    }
+};
+
+// "Bildschirmausgabe": twilight kind and what the calendar shows.
+struct DisplayGroup {
+    Gtk::RadioButton civil{"bürgerlich"}, nautical{"nautisch"}, astronomical{"astronomisch"};
+    Gtk::CheckButton moonPhases{"Mondphasen anzeigen"};
+    Gtk::CheckButton distances{"Mondferne und Mondnähe anzeigen"};
+    Gtk::CheckButton weekNumbers{"Wochennummer anzeigen"};
+    Gtk::CheckButton schoolHolidays{"Schulferien anzeigen"};
+
+    explicit DisplayGroup(const SettingsForm& initial) {
+        nautical.join_group(civil);
+        astronomical.join_group(civil);
+        Gtk::RadioButton* twilight[3] = {&civil, &nautical, &astronomical};
+        twilight[initial.twilightKind]->set_active(true);
+        moonPhases.set_active(initial.showMoonPhases);
+        distances.set_active(initial.showPerihelionAphelion);
+        weekNumbers.set_active(initial.showWeekNumbers);
+        schoolHolidays.set_active(initial.showSchoolHolidays);
+    }
+
+    Gtk::Frame* Build(int u, int r) {
+        Gtk::Grid* g = nullptr;
+        Gtk::Frame* frame = NewGroup("Bildschirmausgabe", g, u, r);
+        g->attach(*NewLabel("Dämmerung:"), 0, 0);
+        g->attach(civil, 1, 0);
+        g->attach(nautical, 2, 0);
+        g->attach(astronomical, 3, 0);
+        g->attach(moonPhases, 0, 1, 4, 1);
+        g->attach(distances, 0, 2, 4, 1);
+        g->attach(weekNumbers, 0, 3, 4, 1);
+        g->attach(schoolHolidays, 0, 4, 4, 1);
+        return frame;
+    }
+
+    void TakeInto(SettingsForm& form) const {
+        form.twilightKind = nautical.get_active() ? 1 : astronomical.get_active() ? 2 : 0;
+        form.showMoonPhases = moonPhases.get_active();
+        form.showPerihelionAphelion = distances.get_active();
+        form.showWeekNumbers = weekNumbers.get_active();
+        form.showSchoolHolidays = schoolHolidays.get_active();
+    }
+};
+
+// "Blockurlaubsberechnung": earliest vacation start and the shift order of
+// the vacation block of `vacationYear`.
+struct VacationGroup {
+    const int vacationYear;
+    DateField startField{false, DateFieldRange{}};
+    Gtk::Button resetButton{"Urlaub zurücksetzen"};
+    Gtk::ComboBoxText orderList;
+
+    VacationGroup(const SettingsForm& initial, int year) : vacationYear(year) {
+        startField.SetDate(CivilDate{vacationYear, initial.vacationStartMonth, initial.vacationStartDay});
+        startField.set_width_chars(8);
+        resetButton.set_tooltip_text("Die Werte der Urlaubsberechnung auf die Programmeinstellungen zurücksetzen");
+        for (const std::string& entry : VacationOrderEntries(vacationYear)) orderList.append(entry);
+        orderList.set_active(initial.vacationOrderIndex);
+    }
+
+    Gtk::Frame* Build(int u, int r) {
+        Gtk::Grid* g = nullptr;
+        Gtk::Frame* frame = NewGroup("Blockurlaubsberechnung", g, u, r);
+        g->attach(*LabelFor("Frühester Urlaubsbeginn:", startField), 0, 0);
+        g->attach(startField, 1, 0);
+        g->attach(resetButton, 2, 0);
+        g->attach(*LabelFor("Reihenfolge der Schichten:", orderList), 0, 1);
+        g->attach(orderList, 1, 1, 2, 1);
+        return frame;
+    }
+
+    void Connect() {
+        resetButton.signal_clicked().connect([this] {
+            SettingsForm f;
+            ResetVacationControls(f);
+            startField.SetDate(CivilDate{vacationYear, f.vacationStartMonth, f.vacationStartDay});
+            orderList.set_active(f.vacationOrderIndex);
+        });
+    }
+
+    void TakeInto(SettingsForm& form) {
+        const CivilDate start = startField.Date();
+        form.vacationStartMonth = start.month;
+        form.vacationStartDay = start.day;
+        form.vacationOrderIndex = std::max(0, orderList.get_active_row_number());
+    }
+};
+
+// "Stundenberechnung": the contracted hours of the 38- and 40-hour weeks.
+struct HoursGroup {
+    Gtk::Entry hours38Field, hours40Field;
+
+    explicit HoursGroup(const SettingsForm& initial) {
+        hours38Field.set_text(initial.hours38Text);
+        hours40Field.set_text(initial.hours40Text);
+        hours38Field.set_width_chars(10);
+        hours40Field.set_width_chars(10);
+    }
+
+    Gtk::Frame* Build(int u, int r) {
+        Gtk::Grid* g = nullptr;
+        Gtk::Frame* frame = NewGroup("Stundenberechnung", g, u, r);
+        g->attach(*LabelFor("Sollstunden bei einer 38 Stundenwoche:", hours38Field), 0, 0);
+        g->attach(hours38Field, 1, 0);
+        g->attach(*LabelFor("Sollstunden bei einer 40 Stundenwoche:", hours40Field), 0, 1);
+        g->attach(hours40Field, 1, 1);
+        return frame;
+    }
+
+    void TakeInto(SettingsForm& form) const {
+        form.hours38Text = hours38Field.get_text().raw();
+        form.hours40Text = hours40Field.get_text().raw();
+    }
+};
+
 }  // namespace
 
 bool EditSettings(WindowContext& context) {
@@ -49,6 +259,7 @@ bool EditSettings(WindowContext& context) {
     Settings& settings = state.settings;
     const int u = context.units.u, r = context.units.r;
     const SettingsForm initial = MakeSettingsForm(settings);
+    const int vacationYear = state.ShownVacationYear();
 
     Gtk::Dialog window(settings_texts::kWindowTitle, context.parent, true);
     window.set_resizable(false);
@@ -60,92 +271,14 @@ bool EditSettings(WindowContext& context) {
     column.set_margin_bottom(r / 2);
     window.get_content_area()->pack_start(column, true, true);
 
-    // Koordinaten.
-    Gtk::Grid* g = nullptr;
-    column.pack_start(*NewGroup("Koordinaten", g, u, r), false, false);
-    Gtk::Entry placeField;
-    placeField.set_text(initial.placeName);
-    placeField.set_width_chars(28);
-    Gtk::Label placeCounter(PlaceNameCounterText(initial.placeName));
-    placeCounter.set_xalign(0);
-    Gtk::Entry longitudeField, latitudeField, zoneField;
-    longitudeField.set_text(initial.longitudeText);
-    latitudeField.set_text(initial.latitudeText);
-    zoneField.set_text(initial.timeZoneText);
-    OptionPair longitudeSide("Ost", "West", initial.longitudeEast);
-    OptionPair latitudeSide("Nord", "Süd", initial.latitudeNorth);
-    OptionPair zoneSide("Ost", "West", initial.timeZoneEast);
-    Gtk::CheckButton summerTime("Sommerzeit automatisch");
-    summerTime.set_active(initial.autoSummerTime);
-    g->attach(*NewLabel("Name:"), 0, 0);
-    g->attach(placeField, 1, 0, 2, 1);
-    g->attach(placeCounter, 3, 0, 2, 1);
-    struct { const char* label; Gtk::Entry* field; OptionPair* side; } rows[] = {
-        {"Länge:", &longitudeField, &longitudeSide},
-        {"Breite:", &latitudeField, &latitudeSide},
-        {"Zeitzone:", &zoneField, &zoneSide},
-    };
-    for (int i = 0; i < 3; ++i) {
-        rows[i].field->set_width_chars(8);
-        g->attach(*NewLabel(rows[i].label), 0, i + 1);
-        g->attach(*rows[i].field, 1, i + 1);
-        g->attach(rows[i].side->first, 2, i + 1);
-        g->attach(rows[i].side->second, 3, i + 1);
-    }
-    g->attach(summerTime, 0, 4, 4, 1);
-
-    // Bildschirmausgabe.
-    column.pack_start(*NewGroup("Bildschirmausgabe", g, u, r), false, false);
-    Gtk::RadioButton civil("bürgerlich"), nautical("nautisch"), astronomical("astronomisch");
-    nautical.join_group(civil);
-    astronomical.join_group(civil);
-    Gtk::RadioButton* twilight[3] = {&civil, &nautical, &astronomical};
-    twilight[initial.twilightKind]->set_active(true);
-    Gtk::CheckButton moonPhases("Mondphasen anzeigen");
-    Gtk::CheckButton distances("Mondferne und Mondnähe anzeigen");
-    Gtk::CheckButton weekNumbers("Wochennummer anzeigen");
-    Gtk::CheckButton schoolHolidays("Schulferien anzeigen");
-    moonPhases.set_active(initial.showMoonPhases);
-    distances.set_active(initial.showPerihelionAphelion);
-    weekNumbers.set_active(initial.showWeekNumbers);
-    schoolHolidays.set_active(initial.showSchoolHolidays);
-    g->attach(*NewLabel("Dämmerung:"), 0, 0);
-    g->attach(civil, 1, 0);
-    g->attach(nautical, 2, 0);
-    g->attach(astronomical, 3, 0);
-    g->attach(moonPhases, 0, 1, 4, 1);
-    g->attach(distances, 0, 2, 4, 1);
-    g->attach(weekNumbers, 0, 3, 4, 1);
-    g->attach(schoolHolidays, 0, 4, 4, 1);
-
-    // Blockurlaubsberechnung.
-    column.pack_start(*NewGroup("Blockurlaubsberechnung", g, u, r), false, false);
-    const int vacationYear = state.ShownVacationYear();
-    DateField startField(false, DateFieldRange{});
-    startField.SetDate(CivilDate{vacationYear, initial.vacationStartMonth, initial.vacationStartDay});
-    startField.set_width_chars(8);
-    Gtk::Button resetButton("Urlaub zurücksetzen");
-    resetButton.set_tooltip_text("Die Werte der Urlaubsberechnung auf die Programmeinstellungen zurücksetzen");
-    Gtk::ComboBoxText orderList;
-    for (const std::string& entry : VacationOrderEntries(vacationYear)) orderList.append(entry);
-    orderList.set_active(initial.vacationOrderIndex);
-    g->attach(*NewLabel("Frühester Urlaubsbeginn:"), 0, 0);
-    g->attach(startField, 1, 0);
-    g->attach(resetButton, 2, 0);
-    g->attach(*NewLabel("Reihenfolge der Schichten:"), 0, 1);
-    g->attach(orderList, 1, 1, 2, 1);
-
-    // Stundenberechnung.
-    column.pack_start(*NewGroup("Stundenberechnung", g, u, r), false, false);
-    Gtk::Entry hours38Field, hours40Field;
-    hours38Field.set_text(initial.hours38Text);
-    hours40Field.set_text(initial.hours40Text);
-    hours38Field.set_width_chars(10);
-    hours40Field.set_width_chars(10);
-    g->attach(*NewLabel("Sollstunden bei einer 38 Stundenwoche:"), 0, 0);
-    g->attach(hours38Field, 1, 0);
-    g->attach(*NewLabel("Sollstunden bei einer 40 Stundenwoche:"), 0, 1);
-    g->attach(hours40Field, 1, 1);
+    CoordinatesGroup coordinates(initial);
+    DisplayGroup display(initial);
+    VacationGroup vacation(initial, vacationYear);
+    HoursGroup hours(initial);
+    column.pack_start(*coordinates.Build(u, r), false, false);
+    column.pack_start(*display.Build(u, r), false, false);
+    column.pack_start(*vacation.Build(u, r), false, false);
+    column.pack_start(*hours.Build(u, r), false, false);
 
     // Buttons: left, centre, right.
     Gtk::Box buttonRow(Gtk::ORIENTATION_HORIZONTAL, 0);
@@ -160,48 +293,17 @@ bool EditSettings(WindowContext& context) {
     column.pack_start(buttonRow, false, false, r / 2);
 
     // The place name is taken at once, also when the dialog is cancelled.
-    bool puttingBack = false;
-    placeField.signal_changed().connect([&] {
-        if (puttingBack) return;
-        const PlaceNameEdit edit = CheckPlaceNameEdit(placeField.get_text().raw());
-        if (edit.cut) {
-            puttingBack = true;
-            placeField.set_text(edit.text);
-            placeField.set_position(-1);
-            puttingBack = false;
-        }
-        if (settings.placeName != edit.text) settings.placeName = edit.text;
-        placeCounter.set_text(PlaceNameCounterText(edit.text));
-        if (edit.cut) ShowMessage(&window, settings_texts::kInfoTitle, settings_texts::kPlaceNameCut);
-    });
-    // Coordinates and the time zone are read and written back on leaving.
-    longitudeField.signal_focus_out_event().connect([&](GdkEventFocus*) {
-        longitudeField.set_text(NormalizeCoordinateField(longitudeField.get_text().raw(), kLongitudeLimit));
-        return false;
-    });
-    latitudeField.signal_focus_out_event().connect([&](GdkEventFocus*) {
-        latitudeField.set_text(NormalizeCoordinateField(latitudeField.get_text().raw(), kLatitudeLimit));
-        return false;
-    });
-    zoneField.signal_focus_out_event().connect([&](GdkEventFocus*) {
-        zoneField.set_text(NormalizeTimeZoneField(zoneField.get_text().raw()));
-        return false;
-    });
-    resetButton.signal_clicked().connect([&] {
-        SettingsForm f;
-        ResetVacationControls(f);
-        startField.SetDate(CivilDate{vacationYear, f.vacationStartMonth, f.vacationStartDay});
-        orderList.set_active(f.vacationOrderIndex);
-    });
+    coordinates.Connect(window, settings);
+    vacation.Connect();
     infoButton.signal_clicked().connect([&] {
-        WindowContext over{state, window, context.host, context.units};
+        WindowContext over = context.Over(window);
         ShowHelpText(over, helptitle::kSettings);
     });
     bool saved = false;
     saveButton.signal_clicked().connect([&] {
         // Target hours that are no number in range are refused; the dialog stays.
         const std::pair<Gtk::Entry*, const NumberFieldRule*> numberFields[] = {
-            {&hours38Field, &kTargetHours38Rule}, {&hours40Field, &kTargetHours40Rule}};
+            {&hours.hours38Field, &kTargetHours38Rule}, {&hours.hours40Field, &kTargetHours40Rule}};
         for (const auto& [field, rule] : numberFields) {
             if (const std::optional<std::string> refused = CheckNumberField(field->get_text().raw(), *rule)) {
                 ShowMessage(&window, message_titles::kError, *refused);
@@ -214,33 +316,18 @@ bool EditSettings(WindowContext& context) {
     });
     cancelButton.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
 
-    UseProgramFont(column, state.FontDescription());
+    UseProgramFont(column);
     column.show_all();
-    placeField.grab_focus();
+    coordinates.placeField.grab_focus();
     window.run();
     window.hide();
     if (!saved) return true;
 
     SettingsForm form;
-    form.placeName = settings.placeName;
-    form.longitudeText = longitudeField.get_text().raw();
-    form.longitudeEast = longitudeSide.first.get_active();
-    form.latitudeText = latitudeField.get_text().raw();
-    form.latitudeNorth = latitudeSide.first.get_active();
-    form.timeZoneText = zoneField.get_text().raw();
-    form.timeZoneEast = zoneSide.first.get_active();
-    form.autoSummerTime = summerTime.get_active();
-    form.twilightKind = nautical.get_active() ? 1 : astronomical.get_active() ? 2 : 0;
-    form.showMoonPhases = moonPhases.get_active();
-    form.showPerihelionAphelion = distances.get_active();
-    form.showWeekNumbers = weekNumbers.get_active();
-    form.showSchoolHolidays = schoolHolidays.get_active();
-    const CivilDate start = startField.Date();
-    form.vacationStartMonth = start.month;
-    form.vacationStartDay = start.day;
-    form.vacationOrderIndex = std::max(0, orderList.get_active_row_number());
-    form.hours38Text = hours38Field.get_text().raw();
-    form.hours40Text = hours40Field.get_text().raw();
+    coordinates.TakeInto(form, settings);
+    display.TakeInto(form);
+    vacation.TakeInto(form);
+    hours.TakeInto(form);
     ApplySettingsForm(form, vacationYear, settings, state.vacationTables);
     if (!SaveSettings(settings, state.session.baseDataDirectory)) {
         ReportFailedSave(&context.parent,

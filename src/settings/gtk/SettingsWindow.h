@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog "Programmeinstellungen".
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

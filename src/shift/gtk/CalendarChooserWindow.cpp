@@ -1,6 +1,6 @@
 #include "shift/gtk/CalendarChooserWindow.h"
 
-#include "settings/gtk/ButtonColumnWindow.h"
+#include "ui/ButtonColumnWindow.h"
 #include "shift/CalendarChooser.h"
 #include "shift/CalendarTypes.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The chooser "Kalender": eight buttons, one per calendar type.
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SubsystemWindows.h"
+#include "ui/WindowContext.h"
 
 namespace sk {
 

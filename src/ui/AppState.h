@@ -1,5 +1,6 @@
 #pragma once
-// The process-wide records of the program, owned by main and passed on.
+// The process-wide records of the program, owned by main and passed on to
+// the commands and every window.
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "settings/gtk/ButtonColumnWindow.h"
+#include "ui/ButtonColumnWindow.h"
 
 #include <memory>
 
-#include "settings/gtk/DialogFontWindow.h"
+#include "ui/ProgramStyle.h"
 #include "settings/ProgramMenu.h"
 #include "ui/ModalWindow.h"
 
@@ -64,7 +64,7 @@ std::optional<int> RunButtonColumnMenu(WindowContext& context, const std::string
             return false;
         },
         false);
-    UseProgramFont(area, context.state.FontDescription());
+    UseProgramFont(area);
     if (!buttons.empty()) {
         for (auto& b : buttons) {
             if (b->get_sensitive()) {

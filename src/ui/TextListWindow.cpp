@@ -1,4 +1,4 @@
-#include "calendar/gtk/TextListWindow.h"
+#include "ui/TextListWindow.h"
 
 #include <algorithm>
 
