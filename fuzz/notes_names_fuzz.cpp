@@ -1,6 +1,7 @@
 // Any file name in a notes folder: what the name rules take for a note must
 // come back from the name of its kind unchanged, and the periodic index built
 // from such names must count every day as a plain walk over the entries does.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -35,7 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (NameOf(*parsed) != name) std::abort();
         if (parsed->kind == sk::NoteKind::Periodic) {
             if (parsed->period < 1) std::abort();
-            entries.push_back({parsed->code, parsed->period});
+            // One file per name: a name listed twice is one note.
+            const bool listed = std::any_of(entries.begin(), entries.end(), [&](const sk::PeriodicNoteEntry& e) {
+                return e.anchor == parsed->code && e.period == parsed->period;
+            });
+            if (!listed) entries.push_back({parsed->code, parsed->period});
         }
     }
     if (entries.size() > 64) return 0;
