@@ -600,19 +600,27 @@ void MainWindow::OfferNoteRecovery() {
 void MainWindow::TakeNewUser() {
     set_title(MainWindowTitle(state_.settings.userName));
     const std::optional<std::string> folderMessage = LoadUserSettings(state_, LocalToday().year);
+    const std::optional<std::string> planMessage = LoadOwnPlan(state_);
     LoadUserData(state_);
     ApplyStyle();
     ShowUser();
     OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (folderMessage) ShowMessage(texts::kError, *folderMessage);
+    if (planMessage) ShowMessage(texts::kError, *planMessage);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
         ChangeFont();
     }
 }
 
-void MainWindow::ReloadUserData() { LoadUserData(state_); }
+void MainWindow::ReloadUserData() {
+    // The own plan belongs to the data folder as the notes do.
+    const std::optional<std::string> planMessage = LoadOwnPlan(state_);
+    LoadUserData(state_);
+    SetVacationToggleVisible(ShowsVacationToggle(state_.settings.calendarType));
+    if (planMessage) ShowMessage(texts::kError, *planMessage);
+}
 
 bool MainWindow::OpenSubsystemWindow(int menuId) {
     WindowContext context = MainWindowContext(state_, *this, *this);

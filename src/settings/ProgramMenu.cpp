@@ -8,6 +8,8 @@ namespace sk {
 
 const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Kalender", "Wähle die Art des Schichtkalenders", 'K', ProgramMenuAction::kCalendarType},
+    {"Eigener Schichtplan", "Einen eigenen Schichtplan festlegen: Schichtfolge, Schichtzeiten und Schichten", 'G',
+     ProgramMenuAction::kOwnPlan},
     {"Schriftart", "Neue Schriftart wählen", 'S', ProgramMenuAction::kFont},
     {"Hintergrundfarbe", "Hintergrundfarbe zum Ausdrucken einer Bilschirmkopie ändern", 'H',
      ProgramMenuAction::kBackground},
@@ -30,12 +32,12 @@ bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType) {
     return !(action == ProgramMenuAction::kBackground && IsHalfYearView(calendarType));
 }
 
-ButtonColumnGeometry EightButtonColumn(int u, int r) {
+ButtonColumnGeometry ButtonColumn(int u, int r, int buttons) {
     ButtonColumnGeometry g{};
     g.frameX = u;
     g.frameY = r;
     g.frameWidth = static_cast<int>(std::nearbyint(22.5 * u));
-    g.frameHeight = static_cast<int>(std::nearbyint(17.5 * r - r / 3.0));
+    g.frameHeight = static_cast<int>(std::nearbyint((2.0 * buttons + 1.5) * r - r / 3.0));
     g.buttonX = u;
     g.buttonWidth = 21 * u;
     g.buttonHeight = static_cast<int>(std::nearbyint(1.8 * r));

@@ -12,11 +12,12 @@ bool ShowProgramMenu(WindowContext& context) {
         items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key,
                                          ProgramMenuEntryEnabled(e.action, context.state.settings.calendarType)});
     }
-    const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19, items);
+    const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19 + 2 * (kProgramMenuEntryCount - 8), items);
     // The key of the main window repaints afterwards in every case.
     if (!chosen) return true;
     switch (kProgramMenuEntries[*chosen].action) {
         case ProgramMenuAction::kCalendarType: OpenWindow(context, menu::kCalendarChooser); break;
+        case ProgramMenuAction::kOwnPlan: OpenWindow(context, menu::kOwnPlanWindow); break;
         case ProgramMenuAction::kFont: context.host.ChangeFont(); break;
         case ProgramMenuAction::kBackground: context.host.ChangeBackground(); break;
         case ProgramMenuAction::kHours: OpenWindow(context, menu::kHoursWindow); break;
