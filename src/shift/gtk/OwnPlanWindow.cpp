@@ -328,7 +328,7 @@ bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
     const DayNumber first = PreviewFirstDay(plan);
     const OwnPlanPreview preview = drawable ? PreviewOwnPlan(plan, first) : OwnPlanPreview{first, {}};
     const int nameWidth = 12 * u;
-    const int cell = std::max(2 * u, r);
+    const int cell = std::max(3 * u, r);
     const int width = preview_.get_allocated_width(), height = preview_.get_allocated_height();
     if (width <= 0 || height <= 0) return true;
     auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
@@ -384,7 +384,7 @@ bool OwnPlanEditor::Run() {
     top.pack_start(BuildCrews(u, r), false, false);
     column.pack_start(top, false, false);
 
-    preview_.set_size_request(12 * u + kOwnPlanPreviewDays * std::max(2 * u, r), (3 + kMaxOwnCrews) * r);
+    preview_.set_size_request(12 * u + kOwnPlanPreviewDays * std::max(3 * u, r), (3 + kMaxOwnCrews) * r);
     preview_.signal_draw().connect(sigc::mem_fun(*this, &OwnPlanEditor::PaintPreview));
     column.pack_start(preview_, false, false);
     findings_.set_xalign(0);
