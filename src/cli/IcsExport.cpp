@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "cli/IcsTimeZone.h"
@@ -70,12 +72,15 @@ class CalendarBuilder {
 public:
     // `crewName` and `planName` name the crew and the plan in the calendar's
     // name and in every shift's description ("Rot, Haldenau PM 1").
-    CalendarBuilder(const PlanOptions& options, DateValue stamp, std::string crewName, std::string planName)
+    // The calendar's head goes out at once, each event as it is added.
+    CalendarBuilder(const PlanOptions& options, DateValue stamp, std::string crewName, std::string planName,
+                    const OutputSink& sink)
         : type_(options.calendarType),
           crew_(options.crew),
           planText_(crewName + ", " + planName),
           calendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)),
-          zone_(icaltimezone_new()) {
+          zone_(icaltimezone_new()),
+          output_(sink) {
         icalcomponent* vtimezone = NewBerlinTimeZoneComponent();
         icalcomponent_add_component(calendar_.get(), icalcomponent_new_clone(vtimezone));
         icaltimezone_set_component(zone_.get(), vtimezone);  // the zone owns it from here
@@ -93,6 +98,11 @@ public:
         icalproperty* calZone = icalproperty_new_x(kIcsTimeZoneId);
         icalproperty_set_x_name(calZone, "X-WR-TIMEZONE");
         icalcomponent_add_property(cal, calZone);
+        // A calendar is written as its properties, then its components: the
+        // text up to the end line is the head, whatever follows it.
+        std::string head = TextOf(cal);
+        if (head.size() >= kCalendarEnd.size()) head.resize(head.size() - kCalendarEnd.size());
+        output_.Buffer() = std::move(head);
     }
 
     // A shift from startMinute on day d; an end at or before the start is on the next day.
@@ -102,7 +112,7 @@ public:
         icalcomponent_set_dtstart(event, LocalTimeOf(d, startMinute, zone_.get()));
         icalcomponent_set_dtend(event, LocalTimeOf(endDay, endMinute, zone_.get()));
         icalcomponent_add_property(event, icalproperty_new_description(planText_.c_str()));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
     // A whole day; DTEND is the following day (exclusive end).
@@ -115,17 +125,33 @@ public:
         icalcomponent_set_dtstart(event, DateOf(first));
         icalcomponent_set_dtend(event, DateOf(last + 1));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
-    std::string Text() const {
-        char* text = icalcomponent_as_ical_string_r(calendar_.get());
+    // Ends the calendar; false when any part could not be written.
+    bool Finish() {
+        output_.Buffer() += kCalendarEnd;
+        return output_.Flush();
+    }
+    bool Ok() const { return output_.Ok(); }
+
+private:
+    static constexpr std::string_view kCalendarEnd = "END:VCALENDAR\r\n";
+
+    static std::string TextOf(icalcomponent* c) {
+        char* text = icalcomponent_as_ical_string_r(c);
         std::string result = text != nullptr ? text : "";
         icalmemory_free_buffer(text);
         return result;
     }
 
-private:
+    // One event goes out and is freed: a long range is never held whole.
+    void Write(icalcomponent* event) {
+        const ComponentPtr owned(event);
+        output_.Buffer() += TextOf(event);
+        output_.EndOfLine();
+    }
+
     icalcomponent* NewEvent(DayNumber d, const char* kind, const char* summary) {
         const CivilDate c = CivilOf(d);
         char uid[96];
@@ -144,6 +170,7 @@ private:
     ComponentPtr calendar_;
     ZonePtr zone_;
     icaltimetype stamp_{};
+    ChunkedOutput output_;
 };
 
 }  // namespace
@@ -190,13 +217,13 @@ void AddMarkOfDay(CalendarBuilder& calendar, const ShiftMarkList* marks, const s
     calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
 }
 
-std::string ExportOwnPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+bool ExportOwnPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink) {
     const OwnShiftPlan& plan = *options.ownPlan;
     const int crew = options.crew;
-    if (crew < 0 || crew >= plan.CrewCount()) return {};
-    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name);
+    if (crew < 0 || crew >= plan.CrewCount()) return true;
+    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name, sink);
     const auto markTexts = ShiftMarkOptionTexts(options.calendarType);
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
         const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
         if (kind >= 0) {
             const ShiftKindTimes& t = plan.kindTimes[kind];
@@ -205,23 +232,23 @@ std::string ExportOwnPlanIcs(const PlanOptions& options, const ShiftMarkList* ma
         // The user's marks are on the own crew's shift columns: every mark counts.
         AddMarkOfDay(calendar, marks, markTexts, options.calendarType, crew, d);
     }
-    return calendar.Text();
+    return calendar.Finish();
 }
 
 }  // namespace
 
-std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink) {
     const int type = options.calendarType;
     const int crew = options.crew;
-    if (type == kOwnPlanCalendarType) return options.ownPlan ? ExportOwnPlanIcs(options, marks, stamp) : std::string();
-    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return {};
+    if (type == kOwnPlanCalendarType) return !options.ownPlan || ExportOwnPlanIcs(options, marks, stamp, sink);
+    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return true;
 
-    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label);
+    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label, sink);
     const auto markTexts = ShiftMarkOptionTexts(type);
     const bool fourCrews = IsFourCrewType(type);
     VacationBlockOfYear blocks(options);
 
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
         ShiftCode code = kShiftOff;
         bool vacationDay = false;
         if (fourCrews) {
@@ -249,23 +276,32 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
             calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
         }
     }
-    return calendar.Text();
+    return calendar.Finish();
+}
+
+std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
+    std::string out;
+    ExportPlanIcs(options, marks, stamp, AppendTo(out));
+    return out;
+}
+
+int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
+    std::optional<ShiftMarkList> marks;
+    if (!options.dataFolder.empty()) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(options.dataFolder, ec)) {
+            err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+            return kExitBadInput;
+        }
+        marks.emplace();
+        marks->Load(options.dataFolder);
+    }
+    return ExportPlanIcs(options, marks ? &*marks : nullptr, stamp, out) ? kExitOk : kExitWriteFailed;
 }
 
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err) {
-    if (options.dataFolder.empty()) {
-        out = ExportPlanIcs(options, nullptr, stamp);
-        return kExitOk;
-    }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.dataFolder, ec)) {
-        err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
-        return kExitBadInput;
-    }
-    ShiftMarkList marks;
-    marks.Load(options.dataFolder);
-    out = ExportPlanIcs(options, &marks, stamp);
-    return kExitOk;
+    out.clear();
+    return RunIcsExport(options, stamp, AppendTo(out), err);
 }
 
 }  // namespace sk

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calendar/Date.h"
+#include "cli/PlanOutput.h"
 
 namespace sk {
 
@@ -31,11 +32,16 @@ inline constexpr const char* kVacationBlockEventName = "Urlaubsblock";
 // `marks` (may be null) are the user's shift marks: in types 6 and 7 those in
 // the crew's column count, in the other types the column is a shift column of
 // the user's own crew, so every mark counts. `stamp` becomes every DTSTAMP.
+// Written piece by piece to `sink`, so a long range is never held whole;
+// false when a piece could not be written. A crew the type does not have
+// gives nothing.
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink);
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp);
 
 // The ics run of schichtplan: reads the shift marks of `options.dataFolder`
 // (when given) and exports. A data folder that is not a folder is a German
 // error in `err` with exit status 2.
+int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err);
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err);
 
 }  // namespace sk
