@@ -32,6 +32,25 @@ enum class Notes {
     k100000,
 };
 
+// 2,000 calendar marks of up to 20 days spread over 1970-2035, sorted.
+inline std::vector<sk::CalendarMark> BenchCalendarMarks() {
+    std::mt19937 rng(11);
+    std::vector<sk::CalendarMark> calendar;
+    for (int i = 0; i < 2000; ++i) {
+        const auto start = static_cast<sk::DayNumber>(rng() % 24000);
+        calendar.push_back({start, start + static_cast<sk::DayNumber>(rng() % 20), 0x123456});
+    }
+    std::sort(calendar.begin(), calendar.end(), [](auto& a, auto& b) { return a.start < b.start; });
+    return calendar;
+}
+
+// 2,000 shift marks, one every third day from 1997 on.
+inline std::vector<sk::ShiftMark> BenchShiftMarks() {
+    std::vector<sk::ShiftMark> shifts;
+    for (int i = 0; i < 2000; ++i) shifts.push_back({static_cast<sk::DayNumber>(10000 + i * 3), 1, 2});
+    return shifts;
+}
+
 class DataFolder {
 public:
     explicit DataFolder(Notes notes) {
@@ -85,20 +104,11 @@ private:
         for (int period = 1; files_ < 100000; ++period)
             for (int anchor = period; anchor < 2 * period && files_ < 100000; ++anchor)
                 Put(sk::PeriodicNoteFileName(anchor, period));
-        std::mt19937 rng(11);
-        std::vector<sk::CalendarMark> calendar;
-        for (int i = 0; i < 2000; ++i) {
-            const auto start = static_cast<sk::DayNumber>(rng() % 24000);
-            calendar.push_back({start, start + static_cast<sk::DayNumber>(rng() % 20), 0x123456});
-        }
-        std::sort(calendar.begin(), calendar.end(), [](auto& a, auto& b) { return a.start < b.start; });
         sk::CalendarMarkList calendarMarks;
-        calendarMarks.Assign(calendar);
+        calendarMarks.Assign(BenchCalendarMarks());
         calendarMarks.Save(path_);
-        std::vector<sk::ShiftMark> shifts;
-        for (int i = 0; i < 2000; ++i) shifts.push_back({static_cast<sk::DayNumber>(10000 + i * 3), 1, 2});
         sk::ShiftMarkList shiftMarks;
-        shiftMarks.Assign(shifts);
+        shiftMarks.Assign(BenchShiftMarks());
         shiftMarks.Save(path_);
     }
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "BenchFolders.h"
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
 #include "notes/NoteNames.h"
@@ -62,19 +63,10 @@ BENCHMARK(BM_ScanAll20000Notes)->Unit(benchmark::kMillisecond);
 void BM_RepaintLookups744Days(benchmark::State& state) {
     sk::NoteStore store(TheFolder().path);
     store.ScanAll();
-    std::mt19937 rng(11);
-    std::vector<sk::CalendarMark> calendar;
-    for (int i = 0; i < 2000; ++i) {
-        const auto start = static_cast<sk::DayNumber>(rng() % 24000);
-        calendar.push_back({start, start + static_cast<sk::DayNumber>(rng() % 20), 0x123456});
-    }
-    std::sort(calendar.begin(), calendar.end(), [](auto& a, auto& b) { return a.start < b.start; });
     sk::CalendarMarkList calendarMarks;
-    calendarMarks.Assign(calendar);
-    std::vector<sk::ShiftMark> shifts;
-    for (int i = 0; i < 2000; ++i) shifts.push_back({static_cast<sk::DayNumber>(10000 + i * 3), 1, 2});
+    calendarMarks.Assign(skbench::BenchCalendarMarks());
     sk::ShiftMarkList shiftMarks;
-    shiftMarks.Assign(shifts);
+    shiftMarks.Assign(skbench::BenchShiftMarks());
 
     const sk::DayNumber first = sk::DayNumberOf(2016, 1, 1);
     for (auto _ : state) {

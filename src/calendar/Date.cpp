@@ -1,5 +1,7 @@
 #include "calendar/Date.h"
 
+#include <cstdio>
+
 namespace sk {
 
 const char* const kWeekdayNames[7] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
@@ -111,6 +113,13 @@ std::string LongDateText(const DayContext& ctx) {
 
 std::string ShortDateText(int day, int monthIndex) {
     return std::to_string(day) + ". " + kMonthNames[monthIndex];
+}
+
+std::string IsoDateText(DayNumber d) {
+    const CivilDate c = CivilOf(d);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
+    return buf;
 }
 
 }  // namespace sk

@@ -157,5 +157,7 @@ std::string FormatDate(std::string_view pattern, DateValue t);
 std::string LongDateText(const DayContext& ctx);
 // "6. Januar"
 std::string ShortDateText(int day, int monthIndex);
+// "2026-12-07", as files and the command line write dates.
+std::string IsoDateText(DayNumber d);
 
 }  // namespace sk

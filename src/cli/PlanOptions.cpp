@@ -312,14 +312,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     }
     if (!haveTo) o.to = std::min(LastDayOfMonthAfter(o.from, 11), kLastDay);
     if (o.from > o.to) {
-        auto iso = [](DayNumber d) {
-            const CivilDate c = CivilOf(d);
-            char buf[16];
-            std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
-            return std::string(buf);
-        };
-        return fail("Das Startdatum " + Quoted(haveFrom ? fromText : iso(o.from)) + " liegt nach dem Enddatum " +
-                    Quoted(haveTo ? toText : iso(o.to)) + ".");
+        return fail("Das Startdatum " + Quoted(haveFrom ? fromText : IsoDateText(o.from)) + " liegt nach dem Enddatum " +
+                    Quoted(haveTo ? toText : IsoDateText(o.to)) + ".");
     }
     return result;
 }

@@ -95,13 +95,6 @@ bool ParseIsoDay(std::string_view s, DayNumber& day) {
     return true;
 }
 
-std::string IsoDayText(DayNumber d) {
-    const CivilDate c = CivilOf(d);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
-    return buf;
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -408,7 +401,7 @@ std::string FormatOwnShiftPlan(const OwnShiftPlan& plan) {
         line(base + kSuffixPaid, PaidHoursText(t.paidMinutes));
     }
     line(kKeyCycle, plan.cycle);
-    line(kKeyCycleStart, IsoDayText(plan.cycleStart));
+    line(kKeyCycleStart, IsoDateText(plan.cycleStart));
     line(kKeyWorkOnHolidays, plan.workOnHolidays ? kYes : kNo);
     line(kKeyCountedHolidays, kHolidayRuleNames[static_cast<int>(plan.countedHolidays)]);
     line(kKeyCrewCount, std::to_string(plan.CrewCount()));
