@@ -15,13 +15,17 @@
 
 namespace sk {
 
-enum class PlanFormat { Csv, Text, Ics };
+enum class PlanFormat { Csv, Text, Ics, Pdf };
+// Pages of the PDF: the half-year plan page (the default of type 5) or
+// twelve month columns a page (the default of the other types).
+enum class PlanLayout { Default, HalfYear, Months };
 
 struct PlanOptions {
     DayNumber from = 0;
     DayNumber to = 0;
     int calendarType = 0;
     PlanFormat format = PlanFormat::Csv;
+    PlanLayout layout = PlanLayout::Default;
     // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line);
     // 0-5 for the own plan.
     int crew = -1;
