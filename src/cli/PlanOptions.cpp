@@ -39,6 +39,8 @@ const char* const kPlanUsage =
     "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
     "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7),\n"
     "                Nummer oder Name einer Schicht des eigenen Plans (Schichtart 8)\n"
+    "  --vacation-block  0 oder 1: Urlaubsblocktage als ganztägige Termine im ics (Vorgabe 1)\n"
+    "  --marks     0 oder 1: Schichtmarkierungen aus --data als ganztägige Termine im ics (Vorgabe 1)\n"
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
@@ -131,6 +133,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string toText;
     std::string crewText;
     bool haveCrew = false;
+    bool haveMarksSwitch = false, haveVacationSwitch = false;
     bool havePassword = false;
     bool haveType = false;
     std::string cycleText;
@@ -163,7 +166,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
-                                             "--school-holidays", "--layout"};
+                                             "--school-holidays", "--layout", "--vacation-block", "--marks"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -238,6 +241,12 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             if (!ParseSmallInt(value, 0, 1, v))
                 return fail("Ungültiger Wert " + Quoted(value) + " für --dst (erlaubt sind 0 und 1).");
             o.observer.autoSummerTime = v == 1;
+        } else if (name == "--vacation-block" || name == "--marks") {
+            int v = 0;
+            if (!ParseSmallInt(value, 0, 1, v))
+                return fail("Ungültiger Wert " + QuotedShort(value) + " für " + name + " (erlaubt sind 0 und 1).");
+            (name == "--marks" ? o.icsMarks : o.icsVacationBlock) = v == 1;
+            (name == "--marks" ? haveMarksSwitch : haveVacationSwitch) = true;
         } else if (name == "--crew") {
             crewText = value;  // checked below, once the type is known
             haveCrew = true;
@@ -312,6 +321,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                         std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
 
+    if ((haveMarksSwitch || haveVacationSwitch) && o.format != PlanFormat::Ics)
+        return fail(std::string(haveMarksSwitch ? "Die Option --marks" : "Die Option --vacation-block") +
+                    " gilt nur zusammen mit --format ics.");
     if (o.layout != PlanLayout::Default && o.format != PlanFormat::Pdf)
         return fail("Die Option --layout gilt nur zusammen mit --format pdf.");
     if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");

@@ -35,6 +35,9 @@ struct PlanOptions {
     std::optional<OwnShiftPlan> ownPlan;
     std::string planFile;
     std::string crewText;
+    // What the iCalendar export holds besides the shifts (--vacation-block, --marks).
+    bool icsVacationBlock = true;
+    bool icsMarks = true;
     // A user data folder (--data): its shift marks go into the iCalendar export,
     // its notes into a ninth CSV column.
     std::string dataFolder;

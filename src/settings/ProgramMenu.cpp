@@ -16,6 +16,9 @@ const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Verzeichnis", "Ein neues Programmverzeichnis wählen", 'V', ProgramMenuAction::kDataDirectory},
     {"Einstellungen", "Ändern der Programmeinstellungen", 'E', ProgramMenuAction::kSettings},
     {"Info", "Informationstext zur Programmbedienung", 'I', ProgramMenuAction::kInfo},
+    {"Drucken", "Den angezeigten Kalender drucken oder als PDF speichern (Strg+P)", 'D', ProgramMenuAction::kPrint},
+    {"Für Kalender-App exportieren...", "Die Schichten einer Schicht als Kalenderdatei (.ics) für Handy und "
+     "Kalenderprogramme speichern", 'X', ProgramMenuAction::kPhoneExport},
 };
 
 std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {
@@ -30,12 +33,12 @@ bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType) {
     return !(action == ProgramMenuAction::kBackground && IsHalfYearView(calendarType));
 }
 
-ButtonColumnGeometry EightButtonColumn(int u, int r) {
+ButtonColumnGeometry ButtonColumn(int u, int r, int buttons) {
     ButtonColumnGeometry g{};
     g.frameX = u;
     g.frameY = r;
     g.frameWidth = static_cast<int>(std::nearbyint(22.5 * u));
-    g.frameHeight = static_cast<int>(std::nearbyint(17.5 * r - r / 3.0));
+    g.frameHeight = static_cast<int>(std::nearbyint((2.0 * buttons + 1.5) * r - r / 3.0));
     g.buttonX = u;
     g.buttonWidth = 21 * u;
     g.buttonHeight = static_cast<int>(std::nearbyint(1.8 * r));

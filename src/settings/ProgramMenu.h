@@ -16,6 +16,8 @@ enum class ProgramMenuAction {
     kDataDirectory,  // choose and change the data folder
     kSettings,       // "Programmeinstellungen"
     kInfo,           // help text "Programm"
+    kPrint,          // print dialog for the calendar shown
+    kPhoneExport,    // window "Für Kalender-App exportieren"
 };
 
 struct ProgramMenuEntry {
@@ -25,7 +27,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 8;
+inline constexpr int kProgramMenuEntryCount = 10;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 
@@ -38,13 +40,17 @@ std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key);
 // no meaning on the half-year page (its key still works).
 bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType);
 
-// Geometry of the eight-button menus ("Programm", "Kalender") in pixels for
-// the units u and r: a frame around a column of buttons 21u wide.
+// Geometry of the button-column menus ("Programm", "Kalender") in pixels for
+// the units u and r: a frame around a column of buttons 21u wide, two rows
+// per button.
 struct ButtonColumnGeometry {
     int frameX, frameY, frameWidth, frameHeight;
     int buttonX, buttonWidth, buttonHeight;
     int ButtonY(int k, int r) const { return (2 * k + 1) * r - r / 3; }
 };
-ButtonColumnGeometry EightButtonColumn(int u, int r);
+ButtonColumnGeometry ButtonColumn(int u, int r, int buttons);
+inline ButtonColumnGeometry EightButtonColumn(int u, int r) { return ButtonColumn(u, r, 8); }
+// The window height in rows for a column of that many buttons.
+inline double ButtonColumnWindowRows(int buttons) { return 2.0 * buttons + 3.5; }
 
 }  // namespace sk

@@ -12,7 +12,7 @@ std::optional<int> RunButtonColumnMenu(WindowContext& context, const std::string
                                        const std::vector<ButtonColumnItem>& items) {
     const Units units = context.units;
     ModalWindow window(&context.parent, title, units, 25, heightRows);
-    const ButtonColumnGeometry g = EightButtonColumn(units.u, units.r);
+    const ButtonColumnGeometry g = ButtonColumn(units.u, units.r, static_cast<int>(items.size()));
     std::optional<int> chosen;
 
     Gtk::Fixed area;

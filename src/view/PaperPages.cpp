@@ -184,6 +184,30 @@ std::vector<DayNumber> HalfYearsOf(DayNumber first, DayNumber last) {
     return halves;
 }
 
+PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, const std::string& typeName) {
+    PrintJob job;
+    DayNumber first = DayNumberOf(view.firstYear, view.firstMonth + 1, 1);
+    DayNumber last = first;
+    if (IsHalfYearView(calendarType)) {
+        job.halfYear = true;
+        job.halfYearMonth = view.firstMonth + 1;
+        job.halfYearYear = view.firstYear;
+        first = DayNumberOf(view.firstYear, HalfYearFirstMonth(view.firstMonth + 1) + 1, 1);
+        last = DayNumberOf(view.firstYear, HalfYearFirstMonth(view.firstMonth + 1) + 6, 1);
+    } else {
+        for (const GridColumn& c : grid.columns)
+            if (c.days > 0) last = c.first;
+        if (!grid.columns.empty()) first = grid.columns.front().first;
+        MonthSheet pattern;
+        pattern.typeName = typeName;
+        pattern.options.calendarType = calendarType;
+        job.sheets = MonthSheetsOf(first, last, pattern);
+    }
+    job.name = PaperHeaderText(typeName, first, last);
+    job.fileName = job.name + ".pdf";
+    return job;
+}
+
 std::string PdfOfPages(int pageCount, const PaperPagePainter& paintPage, const std::string& title) {
     Pango::init();
     std::string pdf;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/CalendarGrid.h"
 #include "calendar/Date.h"
 #include "view/CalendarData.h"
 #include "view/CoreCalendarData.h"
@@ -58,6 +59,19 @@ std::vector<MonthSheet> MonthSheetsOf(DayNumber first, DayNumber last, const Mon
 
 // The first days of the half years (1 January, 1 July) that meet first ... last.
 std::vector<DayNumber> HalfYearsOf(DayNumber first, DayNumber last);
+
+// What printing the main window's view puts on paper: its half-year page,
+// or its month columns on sheets of twelve.
+struct PrintJob {
+    std::string name;      // the job name, also the header of the first sheet
+    std::string fileName;  // the PDF "print to file" writes
+    bool halfYear = false;
+    int halfYearMonth = 1;  // 1-12, with the year below
+    int halfYearYear = kFirstYear;
+    std::vector<MonthSheet> sheets;  // month view: one per sheet
+    int PageCount() const { return halfYear ? 1 : static_cast<int>(sheets.size()); }
+};
+PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, const std::string& typeName);
 
 // A PDF of A4 landscape pages, made by painting each page on the context
 // given to `paintPage(cr, area, pageIndex)`. Empty when cairo fails.

@@ -12,7 +12,7 @@ bool ShowProgramMenu(WindowContext& context) {
         items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key,
                                          ProgramMenuEntryEnabled(e.action, context.state.settings.calendarType)});
     }
-    const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19, items);
+    const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19 + 2 * (kProgramMenuEntryCount - 8), items);
     // The key of the main window repaints afterwards in every case.
     if (!chosen) return true;
     switch (kProgramMenuEntries[*chosen].action) {
@@ -24,6 +24,8 @@ bool ShowProgramMenu(WindowContext& context) {
         case ProgramMenuAction::kDataDirectory: OpenWindow(context, menu::kDataDirectory); break;
         case ProgramMenuAction::kSettings: OpenWindow(context, menu::kSettingsDialog); break;
         case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;
+        case ProgramMenuAction::kPrint: OpenWindow(context, menu::kPrint); break;
+        case ProgramMenuAction::kPhoneExport: OpenWindow(context, menu::kPhoneExport); break;
     }
     return true;
 }
