@@ -13,6 +13,7 @@
 
 #include "ui/AppState.h"
 #include "app/ClipboardCopy.h"
+#include "app/IdleAnswer.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     });
     Termination termination{state, window};
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) g_unix_signal_add(sig, OnTerminate, &termination);
+    sk::AnswerIdleQueries();
 
     app->run(toolkitArgc, toolkitArgvPtr);
     sk::KeepClipboardAfterExit();

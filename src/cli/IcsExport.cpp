@@ -1,6 +1,7 @@
 #include "cli/IcsExport.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "cli/PlanOptions.h"
@@ -26,24 +27,33 @@ PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList*
     return r;
 }
 
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink) {
+    return PlanIcs(PlanIcsRequestOf(options, marks), stamp, sink);
+}
+
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
     return PlanIcs(PlanIcsRequestOf(options, marks), stamp);
 }
 
+int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
+    std::optional<ShiftMarkList> marks;
+    if (!options.dataFolder.empty()) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(options.dataFolder, ec)) {
+            err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+            return kExitBadInput;
+        }
+        if (options.icsMarks) {
+            marks.emplace();
+            marks->Load(options.dataFolder);
+        }
+    }
+    return ExportPlanIcs(options, marks ? &*marks : nullptr, stamp, out) ? kExitOk : kExitWriteFailed;
+}
+
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err) {
-    if (options.dataFolder.empty() || !options.icsMarks) {
-        out = ExportPlanIcs(options, nullptr, stamp);
-        return kExitOk;
-    }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.dataFolder, ec)) {
-        err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
-        return kExitBadInput;
-    }
-    ShiftMarkList marks;
-    marks.Load(options.dataFolder);
-    out = ExportPlanIcs(options, &marks, stamp);
-    return kExitOk;
+    out.clear();
+    return RunIcsExport(options, stamp, AppendTo(out), err);
 }
 
 }  // namespace sk

@@ -14,12 +14,15 @@ struct PlanOptions;
 // The request the options describe, with `marks` (may be null) as the user's shift marks.
 PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList* marks);
 
-// The calendar of crew `options.crew` for the options' range and type.
+// The calendar of crew `options.crew` for the options' range and type,
+// written piece by piece to `sink` (false when a piece could not be written).
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink);
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp);
 
 // Reads the shift marks of `options.dataFolder` (when given and asked for)
 // and exports. A data folder that is not a folder is a German error in
-// `err` with exit status 2.
+// `err` with exit status 2; a failed write exit status 1.
+int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err);
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err);
 
 }  // namespace sk

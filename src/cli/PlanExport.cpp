@@ -223,6 +223,39 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     return output.Flush();
 }
 
+namespace {
+
+// "Schichtplan „name“ vom <from> bis <to>": the first line of a text plan.
+void AppendTextTitle(std::string& out, std::string_view planName, const PlanOptions& options) {
+    out += "Schichtplan „";
+    out += planName;
+    out += "“ vom ";
+    AppendGermanDate(out, MakeDayContext(options.from));
+    out += " bis ";
+    AppendGermanDate(out, MakeDayContext(options.to));
+    out += '\n';
+}
+
+// A day's line up to its shifts: date, weekday, week number; a month
+// heading before the first day shown and every first of a month.
+void AppendTextDayHead(std::string& out, const DayContext& ctx, bool firstShown) {
+    if (firstShown || ctx.day == 1) {
+        out += '\n';
+        out += kMonthNames[ctx.month];
+        out += ' ';
+        AppendInt(out, ctx.year);
+        out += '\n';
+    }
+    AppendGermanDate(out, ctx);
+    out += "  ";
+    AppendPadded(out, kWeekdayNames[WeekdayIndex(ctx.dayNumber)], 11);
+    out += "KW ";
+    AppendInt(out, WeekNumber(ctx), 2);
+    out += "  ";
+}
+
+}  // namespace
+
 bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
     if (options.calendarType == kOwnPlanCalendarType && options.ownPlan) return sink(ExportOwnPlanText(options));
     const int type = options.calendarType;
@@ -235,32 +268,12 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
     ChunkedOutput output(sink);
     std::string& out = output.Buffer();
     DayContext ctx;
-    SetDayContext(ctx, options.from);
-    out += "Schichtplan „";
-    out += CalendarTypeInfoOf(type).label;
-    out += "“ vom ";
-    AppendGermanDate(out, ctx);
-    out += " bis ";
-    DayContext last = MakeDayContext(options.to);
-    AppendGermanDate(out, last);
-    out += '\n';
+    AppendTextTitle(out, CalendarTypeInfoOf(type).label, options);
 
     VacationBlockOfYear blocks(options);
     for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
-        if (d == options.from || ctx.day == 1) {
-            out += '\n';
-            out += kMonthNames[ctx.month];
-            out += ' ';
-            AppendInt(out, ctx.year);
-            out += '\n';
-        }
-        AppendGermanDate(out, ctx);
-        out += "  ";
-        AppendPadded(out, kWeekdayNames[WeekdayIndex(d)], 11);
-        out += "KW ";
-        AppendInt(out, WeekNumber(ctx), 2);
-        out += "  ";
+        AppendTextDayHead(out, ctx, d == options.from);
 
         // Shift code of every crew, then who works which shift.
         ShiftCode codes[kMaxCrews];
@@ -317,14 +330,7 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
     std::string out;
     out.reserve(static_cast<std::size_t>(options.to - options.from + 1) * (40 + columns.size() * cellWidth) + 256);
     DayContext ctx;
-    SetDayContext(ctx, options.from);
-    out += "Schichtplan „";
-    out += plan.name;
-    out += "“ vom ";
-    AppendGermanDate(out, ctx);
-    out += " bis ";
-    AppendGermanDate(out, MakeDayContext(options.to));
-    out += '\n';
+    AppendTextTitle(out, plan.name, options);
     for (const OwnPlanSubColumn& c : columns) {
         out += kShiftKindNames[static_cast<int>(c.kind)];
         out += ": ";
@@ -334,19 +340,7 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
 
     for (DayNumber d = options.from; d <= options.to; ++d) {
         SetDayContext(ctx, d);
-        if (d == options.from || ctx.day == 1) {
-            out += '\n';
-            out += kMonthNames[ctx.month];
-            out += ' ';
-            AppendInt(out, ctx.year);
-            out += '\n';
-        }
-        AppendGermanDate(out, ctx);
-        out += "  ";
-        AppendPadded(out, kWeekdayNames[WeekdayIndex(d)], 11);
-        out += "KW ";
-        AppendInt(out, WeekNumber(ctx), 2);
-        out += "  ";
+        AppendTextDayHead(out, ctx, d == options.from);
         const OwnPlanDay day = OwnPlanDayOf(plan, d);
         for (const OwnPlanSubColumn& c : columns) {
             std::string names;

@@ -36,12 +36,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
         return kExitBadInput;
     }
     if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
-    if (options.format == PlanFormat::Ics) {
-        std::string text;
-        const int status = RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), text, err);
-        if (status != kExitOk || text.empty()) return status;
-        return out(text) ? kExitOk : kExitWriteFailed;
-    }
+    if (options.format == PlanFormat::Ics) return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
     if (options.format == PlanFormat::Pdf) {
         std::string pdf;
         const int status = RunPdfExport(options, pdf, err);

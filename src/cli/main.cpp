@@ -17,5 +17,7 @@ int main(int argc, char** argv) {
     int status = sk::RunSchichtplan(args, sk::LocalToday().dayNumber, toStdout, err);
     if (!err.empty()) std::fwrite(err.data(), 1, err.size(), stderr);
     if (std::fflush(stdout) != 0 && status == sk::kExitOk) status = sk::kExitWriteFailed;
+    // A full disk or a closed pipe must not pass for a complete plan.
+    if (status == sk::kExitWriteFailed) std::fputs("schichtplan: Die Ausgabe konnte nicht geschrieben werden.\n", stderr);
     return status;
 }

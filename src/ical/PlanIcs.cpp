@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string_view>
 
 #include "ical/IcsTimeZone.h"
 #include "marks/ShiftMarkCodes.h"
@@ -66,12 +67,15 @@ class CalendarBuilder {
 public:
     // `crewName` and `planName` name the crew and the plan in the calendar's
     // name and in every shift's description ("Rot, Haldenau PM 1").
-    CalendarBuilder(const PlanIcsRequest& options, DateValue stamp, std::string crewName, std::string planName)
+    // The calendar's head goes out at once, each event as it is added.
+    CalendarBuilder(const PlanIcsRequest& options, DateValue stamp, std::string crewName, std::string planName,
+                    const OutputSink& sink)
         : type_(options.calendarType),
           crew_(options.crew),
           planText_(crewName + ", " + planName),
           calendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)),
-          zone_(icaltimezone_new()) {
+          zone_(icaltimezone_new()),
+          output_(sink) {
         icalcomponent* vtimezone = NewBerlinTimeZoneComponent();
         icalcomponent_add_component(calendar_.get(), icalcomponent_new_clone(vtimezone));
         icaltimezone_set_component(zone_.get(), vtimezone);  // the zone owns it from here
@@ -89,6 +93,11 @@ public:
         icalproperty* calZone = icalproperty_new_x(kIcsTimeZoneId);
         icalproperty_set_x_name(calZone, "X-WR-TIMEZONE");
         icalcomponent_add_property(cal, calZone);
+        // A calendar is written as its properties, then its components: the
+        // text up to the end line is the head, whatever follows it.
+        std::string head = TextOf(cal);
+        if (head.size() >= kCalendarEnd.size()) head.resize(head.size() - kCalendarEnd.size());
+        output_.Buffer() = std::move(head);
     }
 
     // A shift from startMinute on day d; an end at or before the start is on the next day.
@@ -98,7 +107,7 @@ public:
         icalcomponent_set_dtstart(event, LocalTimeOf(d, startMinute, zone_.get()));
         icalcomponent_set_dtend(event, LocalTimeOf(endDay, endMinute, zone_.get()));
         icalcomponent_add_property(event, icalproperty_new_description(planText_.c_str()));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
     // A whole day; DTEND is the following day (exclusive end).
@@ -111,17 +120,33 @@ public:
         icalcomponent_set_dtstart(event, DateOf(first));
         icalcomponent_set_dtend(event, DateOf(last + 1));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        icalcomponent_add_component(calendar_.get(), event);
+        Write(event);
     }
 
-    std::string Text() const {
-        char* text = icalcomponent_as_ical_string_r(calendar_.get());
+    // Ends the calendar; false when any part could not be written.
+    bool Finish() {
+        output_.Buffer() += kCalendarEnd;
+        return output_.Flush();
+    }
+    bool Ok() const { return output_.Ok(); }
+
+private:
+    static constexpr std::string_view kCalendarEnd = "END:VCALENDAR\r\n";
+
+    static std::string TextOf(icalcomponent* c) {
+        char* text = icalcomponent_as_ical_string_r(c);
         std::string result = text != nullptr ? text : "";
         icalmemory_free_buffer(text);
         return result;
     }
 
-private:
+    // One event goes out and is freed: a long range is never held whole.
+    void Write(icalcomponent* event) {
+        const ComponentPtr owned(event);
+        output_.Buffer() += TextOf(event);
+        output_.EndOfLine();
+    }
+
     icalcomponent* NewEvent(DayNumber d, const char* kind, const char* summary) {
         const CivilDate c = CivilOf(d);
         char uid[96];
@@ -140,6 +165,7 @@ private:
     ComponentPtr calendar_;
     ZonePtr zone_;
     icaltimetype stamp_{};
+    ChunkedOutput output_;
 };
 
 }  // namespace
@@ -186,13 +212,14 @@ void AddMarkOfDay(CalendarBuilder& calendar, const ShiftMarkList* marks, const s
     calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
 }
 
-std::string ExportOwnPlanIcs(const PlanIcsRequest& options, const ShiftMarkList* marks, DateValue stamp) {
+bool ExportOwnPlanIcs(const PlanIcsRequest& options, const ShiftMarkList* marks, DateValue stamp,
+                      const OutputSink& sink) {
     const OwnShiftPlan& plan = *options.ownPlan;
     const int crew = options.crew;
-    if (crew < 0 || crew >= plan.CrewCount()) return {};
-    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name);
+    if (crew < 0 || crew >= plan.CrewCount()) return true;
+    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name, sink);
     const auto markTexts = ShiftMarkOptionTexts(options.calendarType);
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
         const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
         if (kind >= 0) {
             const ShiftKindTimes& t = plan.kindTimes[kind];
@@ -201,25 +228,25 @@ std::string ExportOwnPlanIcs(const PlanIcsRequest& options, const ShiftMarkList*
         // The user's marks are on the own crew's shift columns: every mark counts.
         AddMarkOfDay(calendar, marks, markTexts, options.calendarType, crew, d);
     }
-    return calendar.Text();
+    return calendar.Finish();
 }
 
 }  // namespace
 
-std::string PlanIcs(const PlanIcsRequest& options, DateValue stamp) {
+bool PlanIcs(const PlanIcsRequest& options, DateValue stamp, const OutputSink& sink) {
     const ShiftMarkList* marks = options.marks;
     const int type = options.calendarType;
     const int crew = options.crew;
-    if (type == kOwnPlanCalendarType) return options.ownPlan ? ExportOwnPlanIcs(options, marks, stamp) : std::string();
-    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return {};
+    if (type == kOwnPlanCalendarType) return !options.ownPlan || ExportOwnPlanIcs(options, marks, stamp, sink);
+    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return true;
 
-    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label);
+    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label, sink);
     const auto markTexts = ShiftMarkOptionTexts(type);
     const bool fourCrews = IsFourCrewType(type);
     VacationBlock block;
     bool haveBlock = false;
 
-    for (DayNumber d = options.from; d <= options.to; ++d) {
+    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
         ShiftCode code = kShiftOff;
         bool vacationDay = false;
         if (fourCrews) {
@@ -252,7 +279,13 @@ std::string PlanIcs(const PlanIcsRequest& options, DateValue stamp) {
             calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
         }
     }
-    return calendar.Text();
+    return calendar.Finish();
+}
+
+std::string PlanIcs(const PlanIcsRequest& request, DateValue stamp) {
+    std::string out;
+    PlanIcs(request, stamp, AppendTo(out));
+    return out;
 }
 
 }  // namespace sk

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/PlanOutput.h"
 #include "calendar/Date.h"
 #include "calendar/SchoolHolidays.h"
 #include "shift/CalendarTypes.h"
@@ -50,7 +51,10 @@ struct PlanIcsRequest {
     const SchoolHolidayCalendar* schoolHolidays = nullptr;
 };
 
-// The calendar text; `stamp` becomes every DTSTAMP. Empty for a crew the type lacks.
+// The calendar; `stamp` becomes every DTSTAMP. Written piece by piece to
+// `sink`, so a long range is never held whole; false when a piece could not
+// be written. A crew the type does not have gives nothing.
+bool PlanIcs(const PlanIcsRequest& request, DateValue stamp, const OutputSink& sink);
 std::string PlanIcs(const PlanIcsRequest& request, DateValue stamp);
 
 }  // namespace sk

@@ -11,11 +11,6 @@ namespace sk {
 namespace {
 constexpr std::size_t kRecordSize = 12;
 
-std::vector<CalendarMark> ParseFileBytes(const std::optional<std::string>& bytes) {
-    if (!bytes) return {};
-    return ParseCalendarMarks(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / kRecordSize * kRecordSize));
-}
-
 bool ByStart(const CalendarMark& a, const CalendarMark& b) { return a.start < b.start; }
 
 // Removes the first equal mark; true when there was one.
@@ -72,41 +67,27 @@ std::vector<CalendarMark> MergeCalendarMarks(const std::vector<CalendarMark>& ba
     return result;
 }
 
+const MarkFormat<CalendarMark> kCalendarMarkFile{kCalendarMarkFileName, kRecordSize, ParseCalendarMarks, FormatCalendarMarks,
+                                                 MergeCalendarMarks};
+
 void CalendarMarkList::Load(const std::string& folder) {
-    Assign(ParseFileBytes(file_.Read(JoinPath(folder, kCalendarMarkFileName))));
+    Assign(ReadMarkFile(file_, JoinPath(folder, kCalendarMarkFileName), kCalendarMarkFile));
     changed = false;
 }
 
 bool CalendarMarkList::ReloadIfChanged(const std::string& folder) {
-    const std::string path = JoinPath(folder, kCalendarMarkFileName);
-    if (!file_.ChangedOnDisk(path)) return false;
-    const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
-    std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
-    Assign(changed ? MergeCalendarMarks(base, marks_, theirs) : std::move(theirs));
+    std::optional<std::vector<CalendarMark>> now =
+        ReadOthersChanges(file_, JoinPath(folder, kCalendarMarkFileName), marks_, changed, kCalendarMarkFile);
+    if (!now) return false;
+    Assign(std::move(*now));
     return true;
 }
 
 bool CalendarMarkList::Save(const std::string& folder) {
-    lastProblem = MarkSaveProblem::WriteFailed;
-    if (file_.tooLarge) return false;
-    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
-    if (!lock) {
-        lastProblem = MarkSaveProblem::FolderBusy;
-        return false;
-    }
-    const std::string path = JoinPath(folder, kCalendarMarkFileName);
-    if (file_.ChangedOnDisk(path)) {
-        // Another instance wrote meanwhile: its changes stay, ours go on top.
-        const std::vector<CalendarMark> base = ParseCalendarMarks(file_.Base());
-        const std::vector<CalendarMark> theirs = ParseFileBytes(file_.Read(path));
-        if (file_.tooLarge) return false;
-        Assign(MergeCalendarMarks(base, marks_, theirs));
-    }
-    std::string bytes = FormatCalendarMarks(marks_);
-    if (!(marks_.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes))) return false;
-    file_.Wrote(path, std::move(bytes));
+    lastProblem = SaveMarkFile(file_, folder, marks_, kCalendarMarkFile);
+    Assign(std::move(marks_));  // the save may have merged another instance's marks in
+    if (lastProblem != MarkSaveProblem::None) return false;
     changed = false;
-    lastProblem = MarkSaveProblem::None;
     return true;
 }
 

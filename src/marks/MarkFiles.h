@@ -7,6 +7,8 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/FileIO.h"
 
@@ -47,5 +49,61 @@ private:
     FileStamp stamp_;
     std::string base_;
 };
+
+// How one kind of mark is read, merged and written.
+template <class Mark>
+struct MarkFormat {
+    const char* fileName;
+    std::size_t recordSize;
+    std::vector<Mark> (*parse)(std::string_view bytes);
+    std::string (*format)(const std::vector<Mark>& marks);
+    // Three-way: what another instance changed since `base` and what this one did.
+    std::vector<Mark> (*merge)(const std::vector<Mark>& base, const std::vector<Mark>& mine,
+                               const std::vector<Mark>& theirs);
+};
+
+// The list in the file; empty when it is missing. Of a file beyond the
+// limit the whole records up to it are read (and it is never replaced).
+template <class Mark>
+std::vector<Mark> ReadMarkFile(MarkFileState& file, const std::string& path, const MarkFormat<Mark>& f) {
+    const std::optional<std::string> bytes = file.Read(path);
+    if (!bytes) return {};
+    return f.parse(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / f.recordSize * f.recordSize));
+}
+
+// What another instance wrote since this one last read or wrote the file,
+// with this instance's unsaved changes (when `mineChanged`) on top; nothing
+// when the file is as last seen.
+template <class Mark>
+std::optional<std::vector<Mark>> ReadOthersChanges(MarkFileState& file, const std::string& path,
+                                                   const std::vector<Mark>& mine, bool mineChanged,
+                                                   const MarkFormat<Mark>& f) {
+    if (!file.ChangedOnDisk(path)) return std::nullopt;
+    const std::vector<Mark> base = f.parse(file.Base());
+    std::vector<Mark> theirs = ReadMarkFile(file, path, f);
+    if (!mineChanged) return theirs;
+    return f.merge(base, mine, theirs);
+}
+
+// Saves `marks` under the folder's lock. When another instance wrote
+// meanwhile, its changes stay and ours go on top: `marks` then holds the
+// merged list. An empty list removes the file.
+template <class Mark>
+MarkSaveProblem SaveMarkFile(MarkFileState& file, const std::string& folder, std::vector<Mark>& marks,
+                             const MarkFormat<Mark>& f) {
+    if (file.tooLarge) return MarkSaveProblem::WriteFailed;
+    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
+    if (!lock) return MarkSaveProblem::FolderBusy;
+    const std::string path = JoinPath(folder, f.fileName);
+    if (std::optional<std::vector<Mark>> merged = ReadOthersChanges(file, path, marks, true, f)) {
+        if (file.tooLarge) return MarkSaveProblem::WriteFailed;
+        marks = std::move(*merged);
+    }
+    std::string bytes = f.format(marks);
+    if (!(bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes)))
+        return MarkSaveProblem::WriteFailed;
+    file.Wrote(path, std::move(bytes));
+    return MarkSaveProblem::None;
+}
 
 }  // namespace sk

@@ -13,11 +13,6 @@ constexpr std::size_t kRecordSize = 6;
 
 bool ByDay(const ShiftMark& a, const ShiftMark& b) { return a.day < b.day; }
 
-std::vector<ShiftMark> ParseFileBytes(const std::optional<std::string>& bytes) {
-    if (!bytes) return {};
-    return ParseShiftMarks(std::string_view(*bytes).substr(0, kMaxMarkFileBytes / kRecordSize * kRecordSize));
-}
-
 std::map<DayNumber, ShiftMark> MarkPerDay(const std::vector<ShiftMark>& marks) {
     std::map<DayNumber, ShiftMark> perDay;
     for (const auto& m : marks) perDay.emplace(m.day, m);
@@ -68,8 +63,11 @@ std::vector<ShiftMark> MergeShiftMarks(const std::vector<ShiftMark>& base, const
     return out;
 }
 
+const MarkFormat<ShiftMark> kShiftMarkFile{kShiftMarkFileName, kRecordSize, ParseShiftMarks, FormatShiftMarks,
+                                           MergeShiftMarks};
+
 void ShiftMarkList::Load(const std::string& folder) {
-    std::vector<ShiftMark> marks = ParseFileBytes(file_.Read(JoinPath(folder, kShiftMarkFileName)));
+    std::vector<ShiftMark> marks = ReadMarkFile(file_, JoinPath(folder, kShiftMarkFileName), kShiftMarkFile);
     // Every reader finds a day's mark by walking in day order: a file written
     // out of order (by hand, by another program) would hide marks. Records of
     // one day keep their order, so the first still counts.
@@ -79,35 +77,18 @@ void ShiftMarkList::Load(const std::string& folder) {
 }
 
 bool ShiftMarkList::ReloadIfChanged(const std::string& folder) {
-    const std::string path = JoinPath(folder, kShiftMarkFileName);
-    if (!file_.ChangedOnDisk(path)) return false;
-    const std::vector<ShiftMark> base = ParseShiftMarks(file_.Base());
-    std::vector<ShiftMark> theirs = ParseFileBytes(file_.Read(path));
-    Assign(changed ? MergeShiftMarks(base, marks_, theirs) : std::move(theirs));
+    std::optional<std::vector<ShiftMark>> now =
+        ReadOthersChanges(file_, JoinPath(folder, kShiftMarkFileName), marks_, changed, kShiftMarkFile);
+    if (!now) return false;
+    Assign(std::move(*now));
     return true;
 }
 
 bool ShiftMarkList::Save(const std::string& folder) {
-    lastProblem = MarkSaveProblem::WriteFailed;
-    if (file_.tooLarge) return false;
-    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
-    if (!lock) {
-        lastProblem = MarkSaveProblem::FolderBusy;
-        return false;
-    }
-    const std::string path = JoinPath(folder, kShiftMarkFileName);
-    if (file_.ChangedOnDisk(path)) {
-        // Another instance wrote meanwhile: its changes stay, ours go on top.
-        const std::vector<ShiftMark> base = ParseShiftMarks(file_.Base());
-        const std::vector<ShiftMark> theirs = ParseFileBytes(file_.Read(path));
-        if (file_.tooLarge) return false;
-        Assign(MergeShiftMarks(base, marks_, theirs));
-    }
-    std::string bytes = FormatShiftMarks(marks_);
-    if (!(bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes))) return false;
-    file_.Wrote(path, std::move(bytes));
+    lastProblem = SaveMarkFile(file_, folder, marks_, kShiftMarkFile);
+    Assign(std::move(marks_));  // the save may have merged another instance's marks in
+    if (lastProblem != MarkSaveProblem::None) return false;
     changed = false;
-    lastProblem = MarkSaveProblem::None;
     return true;
 }
 

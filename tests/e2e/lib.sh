@@ -24,7 +24,7 @@ FAILS=0
 cleanup() {
   if [ -n "$APP" ] && kill -0 "$APP" 2>/dev/null; then kill "$APP"; wait "$APP" 2>/dev/null; fi
   [ -n "${SK_E2E_KEEP:-}" ] && cp -r "$WORK" "$SK_E2E_KEEP/"
-  rm -rf "$WORK"
+  rm -rf "$WORK" "$IDLE_DIR"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
@@ -34,6 +34,11 @@ finish() {
   exit 0
 }
 cd "$WORK" || exit 1
+
+# The program answers "idle?" through this file (see settle); kept apart
+# from the working folder, whose files the scripts check.
+IDLE_DIR=$(mktemp -d)
+export SK_IDLE_FILE="$IDLE_DIR/idle"
 
 FAKELIB=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -1)
 [ -n "$FAKELIB" ] || { echo "libfaketime is missing (package faketime)"; exit 1; }
@@ -48,7 +53,7 @@ start_app() {
   WID=$(timeout 15 xdotool search --sync --onlyvisible --name '^Velmo Schichtkalender' | head -1)
   [ -n "$WID" ] || { fail "main window did not appear"; return 1; }
   xdotool windowfocus --sync "$WID" 2>/dev/null
-  sleep 0.4
+  settle
   main_units
 }
 # Units of the main window (seven columns of 18 units, 40 rows): U, R, and
@@ -69,10 +74,34 @@ stop_app() {
   [ $rc -eq 0 ] || fail "exit status $rc"
 }
 
+# settle: waits until the program has handled all it was sent so far and
+# painted its windows (it answers a SIGUSR1 through $SK_IDLE_FILE). A program
+# that does not answer (not started by start_app, another user) gets the
+# fraction of a second such a step takes instead.
+settle() {
+  local before
+  before=$(cat "$SK_IDLE_FILE" 2>/dev/null)
+  if [ -z "$APP" ] || [ "${before%% *}" != "$APP" ] || ! kill -USR1 "$APP" 2>/dev/null; then
+    sleep 0.3
+    return
+  fi
+  for _ in $(seq 500); do
+    [ "$(cat "$SK_IDLE_FILE" 2>/dev/null)" != "$before" ] && return
+    running || return   # the keys ended the program
+    sleep 0.01
+  done
+}
+# running: the program has not ended (an ended one not yet waited for is a zombie).
+running() {
+  local state
+  state=$(awk '{print $3}' "/proc/$APP/stat" 2>/dev/null)
+  [ -n "$state" ] && [ "$state" != Z ]
+}
+
 # --- windows, keys and clicks ---------------------------------------------
-keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
-main_focus() { xdotool windowfocus --sync "$WID" 2>/dev/null; sleep 0.3; }
+keys() { local k; for k in "$@"; do xdotool key "$k"; settle; done; }
+type_text() { xdotool type --delay 40 "$1"; settle; }
+main_focus() { xdotool windowfocus --sync "$WID" 2>/dev/null; settle; }
 # window_id 'title regex' [seconds]: id of the newest visible such window,
 # waiting for it (8 s unless given); fails when none appears.
 window_id() {
@@ -86,7 +115,7 @@ focus_window() {
   local id
   id=$(window_id "$1" "${2:-8}") || { fail "window '$1' did not appear"; return 1; }
   xdotool windowfocus --sync "$id" 2>/dev/null
-  sleep 0.3
+  settle
   FOCUSED=$id
 }
 # window_size id: WIDTHxHEIGHT of a window.
@@ -119,11 +148,11 @@ answer() {
 }
 # click_in window x y: a left click at a pixel of a window, then the pointer
 # leaves the windows.
-click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; xdotool mousemove 1590 990; }
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; settle; xdotool mousemove 1590 990; settle; }
 
 # --- pictures -----------------------------------------------------------------
 # shot file [window]: a screenshot of the window (the main window unless given).
-shot() { mkdir -p "$(dirname "$1")"; sleep 0.3; import -window "${2:-$WID}" "$1"; }
+shot() { mkdir -p "$(dirname "$1")"; settle; import -window "${2:-$WID}" "$1"; }
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }   # image x y w h out
 size_of() { identify -format '%wx%h' "$1"; }

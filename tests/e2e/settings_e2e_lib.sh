@@ -8,13 +8,13 @@
 notes_of_cursor_day() {
   main_units
   xdotool mousemove --window "$WID" $((5 * U)) $(( (364 * R + 5) / 10 + R / 2 )) click 1
-  sleep 0.6; xdotool mousemove 1590 990
+  settle; xdotool mousemove 1590 990
   local dlg
   dlg=$(window_id '^(Notizen für den .*|Information)$' 5) || { echo "<no window>"; return; }
-  xdotool windowfocus --sync "$dlg" 2>/dev/null; sleep 0.2
+  xdotool windowfocus --sync "$dlg" 2>/dev/null; settle
   if [ "$(xdotool getwindowname "$dlg")" = "Information" ]; then keys Return; main_focus; echo ""; return; fi
   printf '' | xclip -selection clipboard -i
-  xdotool key ctrl+a; sleep 0.1; xdotool key ctrl+c; sleep 0.3
+  keys ctrl+a ctrl+c
   timeout 3 xclip -selection clipboard -o 2>/dev/null
   keys Escape
   main_focus

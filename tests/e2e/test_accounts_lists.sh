@@ -45,7 +45,7 @@ keys v
 main_focus; keys F12
 focus_window '^Info$' && keys m
 gone '^Info$' || fail "info menu stayed open"
-sleep 0.5
+settle
 xdotool search --onlyvisible --name '^Jahresstunden$' >/dev/null 2>&1 && fail "Jahresstunden opened in a four-crew plan"
 keys n
 

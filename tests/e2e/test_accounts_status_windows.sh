@@ -11,9 +11,9 @@ start_app 2024-01-15 || exit 1
 # Both fields sit at the right end of the status lines.
 HOURS_X=$((U * (126 - 9))); HOURS_Y=$(( (R * 346 + 5) / 10 ))
 VAC_X=$((U * (126 - 6)));   VAC_Y=$(( (R * 364 + 5) / 10 ))
-click_main() { xdotool mousemove --window "$WID" "$1" "$2" click 1; sleep 0.3; }
+click_main() { xdotool mousemove --window "$WID" "$1" "$2" click 1; settle; }
 # click_at x y: a click at (x/10 u, y/10 r) inside the focused window.
-click_at() { xdotool mousemove --window "$FOCUSED" "$(( $1 * U / 10 ))" "$(( $2 * R / 10 ))" click 1; sleep 0.2; }
+click_at() { xdotool mousemove --window "$FOCUSED" "$(( $1 * U / 10 ))" "$(( $2 * R / 10 ))" click 1; settle; }
 # Pixels of the hours field in a colour: dark red r>=120,g<60 or dark green g>=120,r<60.
 hours_field() { convert "$SHOTS/$1.png" -crop "$((8 * U - 6))x$((R - 2))+$((HOURS_X + 3))+$((HOURS_Y + 3))" +repage "$SHOTS/$1-hours.png"; }
 count_pixels() {  # count_pixels image fx-condition

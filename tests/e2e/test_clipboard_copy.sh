@@ -18,7 +18,7 @@ same_as_screen() {  # clipboard copy, screen area
 right_click() {  # on a day cell of the image
   main_focus
   xdotool mousemove --window "$WID" $((9 * U)) $((12 * R)) click 3
-  sleep 0.3
+  settle
 }
 
 # --- Z: no question, the information, then the image ------------------------

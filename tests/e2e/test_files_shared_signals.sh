@@ -45,4 +45,14 @@ expect_missing "$DATA/20240015.txt"
 [ -f "$DATA/Einstellungen.dat" ] || fail "settings not saved at SIGTERM"
 
 ls "$DATA" | grep -q '\.tmp-' && fail "temporary files left: $(ls "$DATA")"
+
+# The next start offers the copy; "Ja" makes it the note and drops the copy.
+start_app 2024-01-15 || exit 1
+focus_window '^Frage$' || exit 1
+answer Ja
+expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
+expect_missing "$RECOVERY"
+# The restored note is one of today's notes, shown as at every start.
+focus_window "$NOTE_TITLE" 3 && keys Escape
+stop_app
 finish

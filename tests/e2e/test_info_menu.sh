@@ -15,12 +15,11 @@ keys F12
 MENU=$(window_id '^Info$') || fail "F12 did not open \"Info\""
 if [ -n "$MENU" ]; then
   [ "$(size_of_window Info)" = "$((25 * U))x$((27 * R))" ] || fail "\"Info\" is $(size_of_window Info), expected $((25 * U))x$((27 * R))"
-  xdotool mousemove 0 0; sleep 0.5   # no tooltip over the buttons
+  xdotool mousemove 0 0; settle   # no tooltip over the buttons
   shot "$WORK/info_menu.png" "$MENU"
   # Esc chooses nothing: the menu closes and no other window opens.
   press_in '^Info$' Escape
-  sleep 0.3
-  shown '^Info$' && fail "Esc did not close \"Info\""
+  gone '^Info$' || fail "Esc did not close \"Info\""
 fi
 
 # Each key of the second group opens its text; the menu is closed first.
@@ -35,8 +34,7 @@ check_key() {  # key, title, height in rows
   [ "$(size_of_window "$title")" = "$((98 * U))x$((rows * R))" ] ||
     fail "\"$title\" is $(size_of_window "$title"), expected $((98 * U))x$((rows * R))"
   press_in "^$title\$" Escape
-  sleep 0.3
-  shown "^$title\$" && fail "Esc did not close \"$title\""
+  gone "^$title\$" || fail "Esc did not close \"$title\""
 }
 check_key p Programminfo 22
 check_key t Tastaturbelegung 38
@@ -59,8 +57,7 @@ press_in '^Info$' Escape
 main_focus
 keys i
 press_in '^Programminfo$' Escape
-sleep 0.3
-shown '^Programminfo$' && fail "Esc did not close \"Programminfo\""
+gone '^Programminfo$' || fail "Esc did not close \"Programminfo\""
 stop_app
 
 # The first group opens the three lists; each closes with Esc and the
@@ -71,8 +68,7 @@ check_list() {  # key, title
   press_in '^Info$' "$1" || { stop_app; return; }
   if window_id "^$2\$" >/dev/null; then
     press_in "^$2\$" Escape
-    sleep 0.3
-    shown "^$2\$" && fail "Esc did not close \"$2\""
+    gone "^$2\$" || fail "Esc did not close \"$2\""
   else
     fail "key $1 did not open \"$2\""
   fi

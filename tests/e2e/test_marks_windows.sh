@@ -15,7 +15,7 @@ click_on() {
   focus_window "$1" || return 1
   xdotool mousemove --window "$FOCUSED" "$(python3 -c "print(round($2 * $U))")" \
     "$(python3 -c "print(round($3 * $R))")" click 1
-  sleep 0.3
+  settle
 }
 CAL_TITLE='^Eingabe einer Kalendermarkierung$'
 MARK_TITLE='^Schichtmarkierung eingeben$'
@@ -60,7 +60,7 @@ cell_after=$(area_sum "$SHOTS/main-with-shift-mark.png" $((15 * U)) "$ROW15" $((
 # Sundays have no late shift; key 3 (the night column) still opens the window.
 keys Down Down Down Down Down Down     # 21 January 2024, a Sunday
 keys 2
-sleep 1
+settle
 xdotool search --onlyvisible --name "$MARK_TITLE" >/dev/null 2>&1 && {
   fail "2 on a Sunday opened the mark window"; focus_window "$MARK_TITLE" && keys Escape; }
 main_focus

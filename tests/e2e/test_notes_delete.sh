@@ -34,7 +34,7 @@ tick_and_delete() {
 open_delete || exit 1
 shot "$SHOTS/delete-window.png" "$FOCUSED"
 tick_and_delete ''
-sleep 0.3
+settle
 xdotool search --onlyvisible --name '^Frage$' >/dev/null && fail "asked with no box ticked"
 xdotool search --onlyvisible --name '^Lösche Notizen' >/dev/null || fail "window closed with no box ticked"
 focus_window '^Lösche Notizen' && keys Escape

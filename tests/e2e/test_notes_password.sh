@@ -29,7 +29,6 @@ main_focus
 keys t
 focus_window '^Notizen für den 15\.01\.2024$' || exit 1
 keys ctrl+a ctrl+c
-sleep 0.2
 [ "$(xclip -selection clipboard -o 2>/dev/null)" = 'äb' ] || fail "editor shows '$(xclip -selection clipboard -o)'"
 keys Escape
 gone '^Notizen für den' || fail "unchanged window asked or stayed open"

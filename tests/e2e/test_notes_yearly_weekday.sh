@@ -55,7 +55,6 @@ keys u
 focus_window '^Übersicht der Notizen' || exit 1
 shot "$SHOTS/overview.png" "$FOCUSED"
 keys ctrl+a ctrl+c
-sleep 0.3
 xclip -selection clipboard -o >"$WORK/overview.txt" 2>/dev/null
 printf '26.05.2015\nUrlaub beantragen\n35. Geburtstag\nVersammlung' >"$WORK/overview-want.txt"
 cmp -s "$WORK/overview.txt" "$WORK/overview-want.txt" || fail "overview reads: $(cat -A "$WORK/overview.txt")"

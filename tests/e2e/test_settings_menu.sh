@@ -38,8 +38,7 @@ reaches U "Urlaub eingeben"
 
 # Info opens the help text "Programm", 98 widths wide, after the menu closed.
 menu i
-sleep 0.5
-HELP=$(xdotool search --onlyvisible --name '^Programm$' | tail -1)
+HELP=$(window_id '^Programm$')
 geom=$(window_size "$HELP")
 [ "${geom%x*}" -ge $((97 * U)) ] || fail "help window width ${geom%x*}, u=$U"
 xdotool windowfocus --sync "$HELP"; keys Escape
@@ -60,7 +59,7 @@ focus_window '^Hintergrundfarbe$' || fail "H in the menu did not open the colour
 keys Escape
 main_focus
 keys h
-sleep 0.5
+settle
 xdotool search --onlyvisible --name '^Hintergrundfarbe$' >/dev/null && fail "main-window H worked in type 5"
 keys v   # leave the half-year page: type 6
 
