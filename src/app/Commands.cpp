@@ -60,6 +60,7 @@ std::optional<int> MenuIdForKey(unsigned keyval) {
         case GDK_KEY_Z: return kCopyImage;
         case GDK_KEY_Y: return kRotateVacation;
         case GDK_KEY_F: return kEarliestVacation;
+        case GDK_KEY_G: return kTypeOwn;
         default: return std::nullopt;
     }
 }
@@ -89,6 +90,7 @@ int CalendarTypeForMenu(int menuId, int currentType) {
         case kTypeX: return kHalfYearViewType;
         case kTypeV: return 6;
         case kTypeC: return 7;
+        case kTypeOwn: return kOwnPlanCalendarType;
         default: return currentType;
     }
 }
@@ -191,6 +193,10 @@ void DispatchMenu(AppState& state, CommandHost& host, int menuId) {
         case kBackground: host.ChangeBackground(); return;
         case kTypeN: case kTypeM: case kTypeB: case kTypeX: case kTypeV: case kTypeC:
             SelectCalendarType(state, host, CalendarTypeForMenu(menuId, state.settings.calendarType));
+            return;
+        case kTypeOwn:
+            if (state.ownPlan) SelectCalendarType(state, host, kOwnPlanCalendarType);
+            else host.ShowMessage(texts::kInformation, texts::kNoOwnPlan);
             return;
         case kRotateVacation:
             RotateVacationOrder(state.vacationTables, state.ShownVacationYear(), 1);

@@ -28,6 +28,10 @@ int CalendarTypeForMenu(int menuId, int currentType);
 
 namespace texts {
 inline constexpr const char* kError = "Fehler";
+inline constexpr const char* kInformation = "Information";
+inline constexpr const char* kNoOwnPlan =
+    "Es ist noch kein gültiger eigener Schichtplan festgelegt. Im Menü „Programm“ (F10) lässt er sich unter "
+    "„Eigener Schichtplan“ festlegen.";
 inline constexpr const char* kTooManyColumns = "Der gewählte Anzahl der Kolumnen war für den Bildschirm zu groß!";
 inline constexpr const char* kFontTooLargeAtStart = "Der Zeichensatz ist für den Bildschirm zu groß!";
 inline constexpr const char* kChosenFontTooLarge = "Der gewählte Zeichensatz war für den Bildschirm zu groß!";

@@ -17,6 +17,7 @@
 #include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "astro/AstronomyLine.h"
+#include "ui/Accessible.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
@@ -52,6 +53,12 @@ const ButtonText kButtons[] = {
     {"Info", "[F12] Verschiedene Infos zum Kalender und Programm", menu::kInfoMenu},
     {"-", "[-] Weniger Monate anzeigen", menu::kFewerColumns},
 };
+
+// "[F1] Ein Jahr zurück" -> "Ein Jahr zurück".
+std::string TooltipWithoutKey(std::string_view tooltip) {
+    const std::size_t end = tooltip.find("] ");
+    return std::string(end == std::string_view::npos ? tooltip : tooltip.substr(end + 2));
+}
 
 const char* const kFieldTooltips[] = {
     "Infos zum Tag und Programmstatus",
@@ -126,6 +133,7 @@ void MainWindow::ApplyStyle() {
 void MainWindow::BuildStatusFields() {
     imageBox_.add(image_);
     imageBox_.set_can_focus(true);
+    NameForScreenReaders(imageBox_, "Kalender");
     imageBox_.add_events(Gdk::BUTTON_PRESS_MASK);
     imageBox_.signal_button_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnImageButton));
     fixed_.put(imageBox_, 0, 0);
@@ -135,6 +143,8 @@ void MainWindow::BuildStatusFields() {
         Gtk::Entry& f = fields_[i];
         f.set_editable(false);
         f.set_tooltip_text(kFieldTooltips[i]);
+        // The fields have no label beside them: their tooltip says what they show.
+        NameForScreenReaders(f, kFieldTooltips[i]);
         f.set_has_frame(true);
         fixed_.put(f, 0, 0);
         f.show();
@@ -169,6 +179,8 @@ void MainWindow::BuildButtons() {
         Gtk::Button& b = buttons_[i];
         b.set_label(kButtons[i].caption);
         b.set_tooltip_text(kButtons[i].tooltip);
+        // "+" or "<Jahr" read aloud say little: the tooltip says what the button does.
+        NameForScreenReaders(b, TooltipWithoutKey(kButtons[i].tooltip));
         b.set_can_focus(false);
         const int id = kButtons[i].menuId;
         b.signal_clicked().connect([this, id] { RunCommand(id); });
@@ -177,6 +189,7 @@ void MainWindow::BuildButtons() {
     }
     vacationToggle_.set_label("UB");
     vacationToggle_.set_tooltip_text("Urlaubsblockanzeige ein- und ausschalten");
+    NameForScreenReaders(vacationToggle_, "Urlaubsblockanzeige");
     vacationToggle_.set_can_focus(false);
     vacationToggle_.set_active(state_.settings.vacationBlockShown);
     vacationToggle_.signal_toggled().connect([this] {
@@ -634,19 +647,27 @@ void MainWindow::OfferNoteRecovery() {
 void MainWindow::TakeNewUser() {
     set_title(MainWindowTitle(state_.settings.userName));
     const std::optional<std::string> folderMessage = LoadUserSettings(state_, LocalToday().year);
+    const std::optional<std::string> planMessage = LoadOwnPlan(state_);
     LoadUserData(state_);
     ApplyStyle();
     ShowUser();
     OfferNoteRecovery();
     ShowNotesOfDay(false);
     if (folderMessage) ShowMessage(texts::kError, *folderMessage);
+    if (planMessage) ShowMessage(texts::kError, *planMessage);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
         ChangeFont();
     }
 }
 
-void MainWindow::ReloadUserData() { LoadUserData(state_); }
+void MainWindow::ReloadUserData() {
+    // The own plan belongs to the data folder as the notes do.
+    const std::optional<std::string> planMessage = LoadOwnPlan(state_);
+    LoadUserData(state_);
+    SetVacationToggleVisible(ShowsVacationToggle(state_.settings.calendarType));
+    if (planMessage) ShowMessage(texts::kError, *planMessage);
+}
 
 bool MainWindow::OpenSubsystemWindow(int menuId) {
     WindowContext context = MainWindowContext(state_, *this, *this);

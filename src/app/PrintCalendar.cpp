@@ -19,8 +19,10 @@ Glib::RefPtr<Gtk::PrintSettings>& KeptSettings() {
 
 bool PrintCalendar(WindowContext& context) {
     const AppState& state = context.state;
-    const PrintJob job = PrintJobOf(state.view, state.Grid(), state.settings.calendarType,
-                                   CalendarTypeInfoOf(state.settings.calendarType).label);
+    const int type = state.settings.calendarType;
+    const std::string typeName =
+        type == kOwnPlanCalendarType && state.OwnPlan() ? state.OwnPlan()->name : CalendarTypeInfoOf(type).label;
+    const PrintJob job = PrintJobOf(state.view, state.Grid(), type, typeName);
     auto operation = Gtk::PrintOperation::create();
     operation->set_job_name(job.name);
     operation->set_n_pages(job.PageCount());

@@ -4,6 +4,7 @@
 #include "base/FileIO.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "settings/SettingsStorage.h"
+#include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
 
@@ -17,13 +18,21 @@ bool EnterDataDirectory(AppState& state, const std::string& workingDirectory) {
 
 std::optional<std::string> LoadUserSettings(AppState& state, int currentYear) {
     LoadSettings(state.settings, state.session.baseDataDirectory, state.vacationTables, currentYear);
-    // The window shows the built-in plans only; a stored own plan is kept in
-    // the file but not shown.
-    if (!IsValidCalendarType(state.settings.calendarType)) state.settings.calendarType = Settings{}.calendarType;
     std::optional<std::string> message = CheckUserDirectory(state.settings, state.session.baseDataDirectory);
     if (message) SaveSettings(state.settings, state.session.baseDataDirectory);
     state.userDataFolder = UserDataFolder(state.settings, state.session.baseDataDirectory);
     return message;
+}
+
+std::optional<std::string> LoadOwnPlan(AppState& state) {
+    StartCalendarType start = DecideStartCalendarType(state.settings.calendarType, state.userDataFolder);
+    state.settings.calendarType = start.calendarType;
+    // Also when another type is shown: the chooser offers the plan only when
+    // there is a valid one.
+    state.ownPlan = start.plan ? std::move(start.plan) : LoadOwnShiftPlan(state.userDataFolder).plan;
+    state.sources.ownPlan = &state.ownPlan;
+    if (start.message.empty()) return std::nullopt;
+    return start.message;
 }
 
 void LoadUserData(AppState& state) {
@@ -41,6 +50,7 @@ void LoadUserData(AppState& state) {
     src.calendarMarks = &state.calendarMarks;
     src.shiftMarks = &state.shiftMarks;
     src.vacationTables = &state.vacationTables;
+    src.ownPlan = &state.ownPlan;
     TakeSettings(src, state.settings);
 }
 

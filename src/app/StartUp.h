@@ -19,6 +19,11 @@ bool EnterDataDirectory(AppState& state, const std::string& workingDirectory);
 // missing (the settings are then already saved with the base folder).
 std::optional<std::string> LoadUserSettings(AppState& state, int currentYear);
 
+// Reads the own shift plan of the user data folder. A stored own plan type
+// without a valid plan file falls back to type 0; the message says why
+// (the file is left as it is).
+std::optional<std::string> LoadOwnPlan(AppState& state);
+
 // Loads notes and marks of the user data folder and points the painting
 // sources at them.
 void LoadUserData(AppState& state);

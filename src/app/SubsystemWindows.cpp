@@ -19,6 +19,7 @@
 #include "settings/gtk/ProgramMenuWindow.h"
 #include "settings/gtk/SettingsWindow.h"
 #include "shift/gtk/CalendarChooserWindow.h"
+#include "shift/gtk/OwnPlanWindow.h"
 
 namespace sk {
 
@@ -44,6 +45,7 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kHoursWindow: return OpenHoursWindow(context);
         case menu::kVacationWindow: return OpenVacationWindow(context);
         case menu::kCalendarChooser: return ChooseCalendarType(context);
+        case menu::kOwnPlanWindow: return EditOwnShiftPlan(context);
         case menu::kDataDirectory: return ChooseAndChangeDataDirectory(context);
         case menu::kYearHours: return OpenYearHoursWindow(context);
         case menu::kSchoolHolidayList: return OpenSchoolHolidayWindow(context);

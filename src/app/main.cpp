@@ -108,6 +108,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::optional<std::string> folderMessage = sk::LoadUserSettings(state, today.year);
+    const std::optional<std::string> planMessage = sk::LoadOwnPlan(state);
     sk::LoadUserData(state);
 
     sk::MainWindow window(state);
@@ -124,6 +125,7 @@ int main(int argc, char** argv) {
                 window.set_icon_name(kApplicationId);
             }
             if (folderMessage) window.ShowMessage("Fehler", *folderMessage);
+            if (planMessage) window.ShowMessage("Fehler", *planMessage);
             window.AfterFirstShow();
             if (state.view.quitRequested) window.RequestQuit();
         });

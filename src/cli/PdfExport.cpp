@@ -19,10 +19,6 @@ constexpr int kPaperFontSize = 10;
 
 int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err) {
     const int type = options.calendarType;
-    if (type == kOwnPlanCalendarType) {
-        err = "schichtplan: Das PDF gibt es für die Schichtarten 0 bis 7.\n";
-        return kExitBadInput;
-    }
     const bool halfYear = options.layout == PlanLayout::HalfYear ||
                           (options.layout == PlanLayout::Default && IsHalfYearView(type));
     if (halfYear && !IsHalfYearView(type)) {
@@ -37,6 +33,7 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
     sources.vacationStartDay = options.vacationStartDay;
     sources.observer = options.observer;
     sources.schoolHolidays = &options.schoolHolidays;
+    sources.ownPlan = &options.ownPlan;
     ShiftMarkList shiftMarks;
     CalendarMarkList calendarMarks;
     if (!options.dataFolder.empty()) {
@@ -45,7 +42,8 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
         sources.shiftMarks = &shiftMarks;
         sources.calendarMarks = &calendarMarks;
     }
-    const std::string typeName = CalendarTypeInfoOf(type).label;
+    const std::string typeName =
+        type == kOwnPlanCalendarType && options.ownPlan ? options.ownPlan->name : CalendarTypeInfoOf(type).label;
 
     if (halfYear) {
         const std::vector<DayNumber> halves = HalfYearsOf(options.from, options.to);

@@ -31,7 +31,16 @@ const char* const kProgramMenuText =
     "'B' = Haldenau Zweischicht, das Zweischichtsystem mit drei Schichtbesatzungen.\r\n"
     "'V' = Velmo Kessbach, das Vierschichtsystem in Kessbach.\r\n"
     "'C' = Olmer Karton, das Vierschichtsystem von Olmer Karton.\r\n"
+    "'G' = Eigener Plan, der unter 'Eigener Schichtplan' festgelegte Schichtplan.\r\n"
+    "Die Schaltfläche 'Eigener Plan' ist gesperrt, solange kein gültiger eigener Schichtplan festgelegt ist.\r\n"
     "Der gewählte Kalender wird beim Beenden des Programms gespeichert.\r\n"
+    "\r\n"
+    "Eigener Schichtplan\r\n"
+    "Festlegen eines eigenen Schichtplans: Name, die verwendeten Schichten Früh, Spät, Nacht und Tag mit\r\n"
+    "Beginn, Ende und bezahlten Stunden, 1 bis 6 Schichten mit Name und Farbe, der Zyklus als Folge von\r\n"
+    "Buchstaben (F, S, N, T und - für frei, 1 bis 84 Tage), sein erster Tag und je Schicht der Versatz in\r\n"
+    "Tagen. Die Vorschau zeigt die ersten vier Wochen, Fehler und Hinweise stehen darunter. Der Plan wird\r\n"
+    "im Datenordner in der Datei 'Eigener Schichtplan.txt' gespeichert; im Menü auch mit der Taste 'G'.\r\n"
     "\r\n"
     "Schriftart\r\n"
     "Wahl der Schriftart und Schriftgröße für den Kalender und alle Fenster, im Hauptfenster auch mit der\r\n"
@@ -59,7 +68,8 @@ const char* const kProgramMenuText =
     "Stammschicht abgezogen, außer an Feiertagen. Mit dem neuen Jahr beginnt die Zählung am 1. Januar\r\n"
     "wieder mit 0 Tagen. Das Fenster öffnet sich auch mit einem Mausklick auf die Urlaubsanzeige rechts\r\n"
     "unten im Hauptfenster.\r\n"
-    "In den Kalendern Velmo Kessbach und Olmer Karton gibt es keine Stunden- und Urlaubsberechnung.\r\n"
+    "In den Kalendern Velmo Kessbach und Olmer Karton gibt es keine Stunden- und Urlaubsberechnung. Im\r\n"
+    "eigenen Plan zählen die bezahlten Stunden seiner Schichten; einen Urlaubsblock gibt es dort nicht.\r\n"
     "\r\n"
     "Verzeichnis\r\n"
     "Wahl eines neuen Programmverzeichnisses, z. B. auf einem Netzlaufwerk, damit mehrere Rechner dieselben\r\n"
@@ -76,8 +86,8 @@ const char* const kProgramMenuText =
     "Die Schaltfläche 'Info' im Fenster 'Programmeinstellungen' erklärt die einzelnen Eingaben.\r\n"
     "\r\n"
     "Info\r\n"
-    "Zeigt diesen Text an. Die Menüpunkte können auch mit den Tasten 'K', 'S', 'H', 'P', 'U', 'V', 'E' und\r\n"
-    "'I' gewählt werden.";
+    "Zeigt diesen Text an. Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E'\r\n"
+    "und 'I' gewählt werden.";
 
 const char* const kCalendarMarksText =
     "Die Wahl des Menüs erfolgt mit der Taste 'K' oder über das Menü 'Notiz' und 'Kalendermarkierung'. Damit\r\n"
@@ -334,10 +344,41 @@ const char* const kKeyboardText =
     "'X' = Kalender Haldenau Standard, der Schichtplan eines Halbjahres.\r\n"
     "'V' = Kalender Velmo Kessbach.\r\n"
     "'C' = Kalender Olmer Karton.\r\n"
+    "'G' = Kalender Eigener Plan, der unter 'Prog.', 'Eigener Schichtplan' festgelegte Schichtplan.\r\n"
     "'Z' = Kopiert den Kalender ohne Abfrage als Bild in die Zwischenablage.\r\n"
     "'Y' = Andere Reihenfolge der Schichten im Urlaubsblock. Die Änderung wird nicht gespeichert.\r\n"
     "'F' = Frühest möglicher Beginn des Blockurlaubes. Die Änderung wird nicht gespeichert";
 }  // namespace
+
+const char* const kOwnPlanText =
+    "Ein eigener Schichtplan für beliebige Schichtfolgen, angezeigt als Kalender 'Eigener Plan' (Taste 'G').\r\n"
+    "\r\n"
+    "Schichtfolge\r\n"
+    "Der Name erscheint in der Auswahl der Kalender und in den Ausgaben. Der Zyklus ist eine Folge von 1 bis\r\n"
+    "84 Buchstaben, einer je Tag: F = Früh, S = Spät, N = Nacht, T = Tag und - = frei, z. B. FFSSNN---- für\r\n"
+    "zwei Früh-, zwei Spät-, zwei Nachtschichten und vier freie Tage. Der Zyklusbeginn ist der Tag, an dem\r\n"
+    "eine Schicht mit dem Versatz 0 den ersten Buchstaben arbeitet.\r\n"
+    "\r\n"
+    "Schichtarten\r\n"
+    "Angehakt werden die Schichten, die der Plan verwendet, mit Beginn und Ende (z. B. 6:00 und 14:00, ein\r\n"
+    "Ende vor dem Beginn liegt am nächsten Tag) und den bezahlten Stunden (z. B. 8, 7:30 oder 7,5). Die\r\n"
+    "bezahlten Stunden folgen der Dauer der Schicht, solange sie nicht geändert werden.\r\n"
+    "\r\n"
+    "Schichten\r\n"
+    "1 bis 6 Schichten mit Name, Farbe und Versatz: um so viele Tage später beginnt die Schicht den Zyklus.\r\n"
+    "Solange kein Versatz eingegeben wird, verteilen sich die Schichten gleichmäßig über den Zyklus; die\r\n"
+    "Schaltfläche 'Versatz verteilen' stellt das wieder her.\r\n"
+    "\r\n"
+    "Feiertage\r\n"
+    "Ohne 'An Feiertagen arbeiten' haben an gesetzlichen Feiertagen alle Schichten frei. 'Feiertage für die\r\n"
+    "Konten' legt fest, an welchen Feiertagen Urlaub und Freizeit nicht gezählt werden.\r\n"
+    "\r\n"
+    "Prüfung\r\n"
+    "Fehler (ein falscher Buchstabe, ein Versatz außerhalb des Zyklus, keine Schicht) verhindern das\r\n"
+    "Speichern. Hinweise (zwei Schichten zugleich auf einer Schicht, eine Schicht ohne Besatzung) sind\r\n"
+    "erlaubt, denn manche Pläne sind so gemeint.";
+
+const HelpText kOwnPlanHelp = {"Eigener Schichtplan", 30, kOwnPlanText};
 
 const HelpText kHelpTexts[kHelpTextCount] = {
     {helptitle::kUserAndPassword, 13, kUserAndPasswordText},

@@ -32,6 +32,9 @@ inline constexpr const char* kShiftMarks = "Schichtmarkierung";
 inline constexpr const char* kKeyboard = "Tastaturbelegung";
 }  // namespace helptitle
 
+// The help of the window "Eigener Schichtplan" (its button "Info").
+extern const HelpText kOwnPlanHelp;
+
 // The text of that exact title; nullptr when there is none.
 const HelpText* FindHelpText(std::string_view title);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/FileIO.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -19,9 +20,13 @@ std::string PhoneExportFileName(const std::string& crewName, int year) {
     return "Schichtplan-" + name + "-" + std::to_string(year) + ".ics";
 }
 
-PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year, const std::string& homeDir) {
+PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year, const std::string& homeDir,
+                                       const OwnShiftPlan* ownPlan) {
     PhoneExportForm form;
-    if (IsValidCalendarType(calendarType)) {
+    if (calendarType == kOwnPlanCalendarType) {
+        if (ownPlan)
+            for (int k = 0; k < ownPlan->CrewCount(); ++k) form.crewNames.push_back(ownPlan->crews[k].name);
+    } else if (IsValidCalendarType(calendarType)) {
         const int crews = IsFourCrewType(calendarType) ? 4 : CrewCountOf(calendarType);
         for (int k = 0; k < crews; ++k) form.crewNames.emplace_back(CrewNameOf(calendarType, k));
     }

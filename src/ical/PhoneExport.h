@@ -28,9 +28,10 @@ inline constexpr const char* kPhoneExportTitle = "Für Kalender-App exportieren"
 // out of the name ("Grün" gives "Gruen", "Schicht A" "Schicht_A").
 std::string PhoneExportFileName(const std::string& crewName, int year);
 
-// The crews of the type, the home crew (kept inside them), the whole year
-// and its file in the home folder `homeDir`. No crews for the own plan.
-PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year, const std::string& homeDir);
+// The crews of the type (of `ownPlan` for the own plan type), the home crew
+// (kept inside them), the whole year and its file in the home folder `homeDir`.
+PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year, const std::string& homeDir,
+                                       const OwnShiftPlan* ownPlan = nullptr);
 
 // The file for the form: `base` brings the type, vacation settings and the
 // user's shift marks; the form decides crew, range and what goes in.

@@ -1,5 +1,7 @@
 #include "marks/ShiftMarkCodes.h"
 
+#include "shift/CalendarTypes.h"
+
 namespace sk {
 namespace {
 
@@ -14,8 +16,11 @@ constexpr std::string_view kFourCrewOptions[] = {
 constexpr std::string_view kLettersType0To4[] = {"X", "F", "U", "L", "K", "A", " "};
 constexpr std::string_view kLettersType6[] = {"1", "2", "3", "f", "U", "L", "K", "A", " "};
 constexpr std::string_view kLettersType7[] = {"F", "S", "N", "-", "U", "L", "K", "A", " "};
-constexpr std::string_view kFourCrewNames[] = {"Schicht A", "Schicht B", "Schicht C", "Schicht D"};
+constexpr std::string_view kFourCrewColumnNames[] = {"Schicht A", "Schicht B", "Schicht C", "Schicht D"};
 constexpr std::string_view kFiveCrewNames[] = {"Verfügung", "Frühschicht", "Spätschicht", "Nachtschicht"};
+// The own plan keeps its day shift in the column of the standby crew.
+constexpr std::string_view kOwnPlanNames[] = {"Tagschicht", "Frühschicht", "Spätschicht", "Nachtschicht"};
+constexpr std::string_view kOwnPlanMarkNames[] = {" Tagschicht", " Frühschicht", " Spätschicht", " Nachtschicht"};
 constexpr std::string_view kFourCrewMarkNames[] = {" Schicht A", " Schicht B", " Schicht C", " Schicht D"};
 constexpr std::string_view kFiveCrewMarkNames[] = {" Verfügung", " Frühschicht", " Spätschicht", " Nachtschicht"};
 
@@ -32,7 +37,7 @@ std::string_view ShiftMarkLetter(int calendarType, int code) {
     if (code < 0 || code > ShiftMarkDeleteCode(calendarType)) return {};
     if (calendarType == 6) return kLettersType6[code];
     if (calendarType == 7) return kLettersType7[code];
-    if (calendarType >= 0 && calendarType <= 4) return kLettersType0To4[code];
+    if ((calendarType >= 0 && calendarType <= 4) || calendarType == kOwnPlanCalendarType) return kLettersType0To4[code];
     return {};
 }
 
@@ -53,7 +58,8 @@ int ShiftMarkCodeOfKey(int calendarType, char key) {
 
 std::string_view CrewColumnName(int calendarType, int crew, bool markWindow) {
     if (crew < 1 || crew > 4) return {};
-    if (FourCrewType(calendarType)) return (markWindow ? kFourCrewMarkNames : kFourCrewNames)[crew - 1];
+    if (FourCrewType(calendarType)) return (markWindow ? kFourCrewMarkNames : kFourCrewColumnNames)[crew - 1];
+    if (calendarType == kOwnPlanCalendarType) return (markWindow ? kOwnPlanMarkNames : kOwnPlanNames)[crew - 1];
     return (markWindow ? kFiveCrewMarkNames : kFiveCrewNames)[crew - 1];
 }
 

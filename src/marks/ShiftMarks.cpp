@@ -5,6 +5,7 @@
 
 #include "base/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
+#include "shift/CalendarTypes.h"
 #include "base/FileIO.h"
 
 namespace sk {
@@ -141,6 +142,8 @@ bool ShiftMarkEntryAllowed(int calendarType, DayNumber d, int crew) {
         case 3:
         case 4:
         case 5: return crew >= 1 && crew <= 4 && !(crew == 3 && WeekdayIndex(d) == 0);
+        // Which columns the own plan uses is the plan's; its window checks that.
+        case kOwnPlanCalendarType: return crew >= 1 && crew <= 4;
         default: return false;
     }
 }

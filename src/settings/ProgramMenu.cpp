@@ -8,6 +8,8 @@ namespace sk {
 
 const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Kalender", "Wähle die Art des Schichtkalenders", 'K', ProgramMenuAction::kCalendarType},
+    {"Eigener Schichtplan", "Einen eigenen Schichtplan festlegen: Schichtfolge, Schichtzeiten und Schichten", 'G',
+     ProgramMenuAction::kOwnPlan},
     {"Schriftart", "Neue Schriftart wählen", 'S', ProgramMenuAction::kFont},
     {"Hintergrundfarbe", "Hintergrundfarbe zum Ausdrucken einer Bilschirmkopie ändern", 'H',
      ProgramMenuAction::kBackground},

@@ -9,6 +9,7 @@ namespace sk {
 
 enum class ProgramMenuAction {
     kCalendarType,   // chooser "Kalender"
+    kOwnPlan,        // window "Eigener Schichtplan"
     kFont,           // font chooser of the main window
     kBackground,     // background colour chooser
     kHours,          // minus and plus hours entry
@@ -27,7 +28,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 10;
+inline constexpr int kProgramMenuEntryCount = 11;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 

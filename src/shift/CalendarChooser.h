@@ -9,5 +9,10 @@ namespace sk {
 
 inline constexpr const char* kCalendarChooserTitle = "Kalender";
 inline constexpr std::array<int, 8> kCalendarChooserTypes = {0, 1, 5, 2, 3, 4, 6, 7};
+// Below them a ninth button for the own plan (kOwnPlanLabel), which can only
+// be chosen while a valid plan is defined.
+inline constexpr const char* kOwnPlanChooserTooltip = "Der eigene Schichtplan";
+inline constexpr const char* kNoOwnPlanTooltip =
+    "Noch kein eigener Schichtplan festgelegt: Programm (F10), „Eigener Schichtplan“";
 
 }  // namespace sk

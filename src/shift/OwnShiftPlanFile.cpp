@@ -85,45 +85,6 @@ bool ParseDigits(std::string_view s, int maxDigits, int& value) {
     return true;
 }
 
-// "H:MM" or "HH:MM", 00:00 to 23:59.
-bool ParseClock(std::string_view s, int& minute) {
-    const std::size_t colon = s.find(':');
-    if (colon == std::string_view::npos || s.size() - colon != 3) return false;
-    int h = 0, m = 0;
-    if (!ParseDigits(s.substr(0, colon), 2, h) || !ParseDigits(s.substr(colon + 1), 2, m)) return false;
-    if (h > 23 || m > 59) return false;
-    minute = h * 60 + m;
-    return true;
-}
-
-// Paid time: "8", "7:30", "7,5" or "7.5" hours, 0 to 24.
-bool ParsePaidHours(std::string_view s, int& minutes) {
-    int h = 0;
-    if (const std::size_t colon = s.find(':'); colon != std::string_view::npos) {
-        int m = 0;
-        if (s.size() - colon != 3 || !ParseDigits(s.substr(0, colon), 2, h) || !ParseDigits(s.substr(colon + 1), 2, m) ||
-            m > 59)
-            return false;
-        minutes = h * 60 + m;
-    } else if (const std::size_t sep = s.find_first_of(",."); sep != std::string_view::npos) {
-        int fraction = 0;
-        const std::string_view decimals = s.substr(sep + 1);
-        if (!ParseDigits(s.substr(0, sep), 2, h) || !ParseDigits(decimals, 2, fraction)) return false;
-        const int hundredths = decimals.size() == 1 ? fraction * 10 : fraction;
-        minutes = h * 60 + static_cast<int>(std::lround(hundredths * 60 / 100.0));
-    } else {
-        if (!ParseDigits(s, 2, h)) return false;
-        minutes = h * 60;
-    }
-    return minutes <= kMinutesPerDay;
-}
-
-std::string PaidHoursText(int minutes) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%d:%02d", minutes / 60, minutes % 60);
-    return buf;
-}
-
 bool ParseIsoDay(std::string_view s, DayNumber& day) {
     int y = 0, m = 0, d = 0;
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
@@ -252,6 +213,46 @@ void ReadKindTimes(PlanReader& in, OwnShiftPlan& plan, int kind) {
 }
 
 }  // namespace
+
+// "H:MM" or "HH:MM", 00:00 to 23:59.
+bool ParseClock(std::string_view s, int& minute) {
+    const std::size_t colon = s.find(':');
+    if (colon == std::string_view::npos || s.size() - colon != 3) return false;
+    int h = 0, m = 0;
+    if (!ParseDigits(s.substr(0, colon), 2, h) || !ParseDigits(s.substr(colon + 1), 2, m)) return false;
+    if (h > 23 || m > 59) return false;
+    minute = h * 60 + m;
+    return true;
+}
+
+// Paid time: "8", "7:30", "7,5" or "7.5" hours, 0 to 24.
+bool ParsePaidHours(std::string_view s, int& minutes) {
+    int h = 0;
+    if (const std::size_t colon = s.find(':'); colon != std::string_view::npos) {
+        int m = 0;
+        if (s.size() - colon != 3 || !ParseDigits(s.substr(0, colon), 2, h) || !ParseDigits(s.substr(colon + 1), 2, m) ||
+            m > 59)
+            return false;
+        minutes = h * 60 + m;
+    } else if (const std::size_t sep = s.find_first_of(",."); sep != std::string_view::npos) {
+        int fraction = 0;
+        const std::string_view decimals = s.substr(sep + 1);
+        if (!ParseDigits(s.substr(0, sep), 2, h) || !ParseDigits(decimals, 2, fraction)) return false;
+        const int hundredths = decimals.size() == 1 ? fraction * 10 : fraction;
+        minutes = h * 60 + static_cast<int>(std::lround(hundredths * 60 / 100.0));
+    } else {
+        if (!ParseDigits(s, 2, h)) return false;
+        minutes = h * 60;
+    }
+    return minutes <= kMinutesPerDay;
+}
+
+std::string PaidHoursText(int minutes) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%d:%02d", minutes / 60, minutes % 60);
+    return buf;
+}
+
 
 OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
     if (bytes.size() > kMaxOwnPlanFileBytes) return Refused("Die Datei ist zu groß für einen Schichtplan.");

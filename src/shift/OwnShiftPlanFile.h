@@ -28,6 +28,13 @@ OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes);
 // The file's text for a plan (only meaningful for a plan without errors).
 std::string FormatOwnShiftPlan(const OwnShiftPlan& plan);
 
+// The value forms of the file, also what the plan window accepts: a clock
+// time "H:MM" or "HH:MM" (00:00 to 23:59); paid hours "8", "7:30", "7,5" or
+// "7.5" (0 to 24); and paid minutes written as "H:MM".
+bool ParseClock(std::string_view s, int& minute);
+bool ParsePaidHours(std::string_view s, int& minutes);
+std::string PaidHoursText(int minutes);
+
 // The path of the plan file in a folder.
 std::string OwnPlanPath(std::string_view folder);
 // Reads the plan file of a folder; a missing file is an error with its own text.

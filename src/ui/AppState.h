@@ -2,6 +2,7 @@
 // The process-wide records of the program, owned by main and passed on to
 // the commands and every window.
 
+#include <optional>
 #include <string>
 
 #include "accounting/AccountMemory.h"
@@ -17,6 +18,7 @@
 #include "settings/Settings.h"
 #include "settings/Users.h"
 #include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
 #include "shift/VacationBlock.h"
 #include "view/CoreCalendarData.h"
 #include "view/Layout.h"
@@ -33,6 +35,9 @@ struct AppState {
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
     SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
+    // The own shift plan of the user data folder when its file is valid;
+    // calendar type 8 is only chosen while there is one.
+    std::optional<OwnShiftPlan> ownPlan;
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     // The note editor on screen, so a termination signal can keep its
@@ -49,6 +54,7 @@ struct AppState {
     // The month columns shown now; computed, never stored, so it cannot
     // fall behind the view or the settings.
     CalendarGrid Grid() const { return MakeCalendarGrid(view, settings.lastColumn); }
+    const OwnShiftPlan* OwnPlan() const { return ownPlan ? &*ownPlan : nullptr; }
     bool HalfYearView() const { return IsHalfYearView(settings.calendarType); }
     // The year whose vacation block the view shows last: the rightmost
     // month column's, or the half-year page's.

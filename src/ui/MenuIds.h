@@ -47,6 +47,7 @@ inline constexpr int kCopyImage = 142;
 inline constexpr int kTypeX = 143;
 inline constexpr int kRotateVacation = 144;
 inline constexpr int kEarliestVacation = 145;
+inline constexpr int kTypeOwn = 146;  // key G: the own shift plan
 // Shift-mark entry for sub-columns 1-4 (keys 4, 1, 2, 3); a double click
 // on a sub-column of the cursor cell gives the same ids.
 inline constexpr int kShiftMark1 = 1;
@@ -61,6 +62,7 @@ inline constexpr int kDataDirectory = 153;
 inline constexpr int kYearHours = 154;
 inline constexpr int kSchoolHolidayList = 155;
 inline constexpr int kHolidayList = 156;
+inline constexpr int kOwnPlanWindow = 157;
 inline constexpr int kPrint = 158;        // also Ctrl+P in the main window
 inline constexpr int kPhoneExport = 159;
 }  // namespace menu

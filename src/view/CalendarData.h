@@ -8,6 +8,7 @@
 
 #include "calendar/Date.h"
 #include "calendar/ViewState.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -42,6 +43,7 @@ struct ShiftRow {
     bool onRhythm = true;            // false in the 2015 transition of types 0 and 3
     bool inVacationWindow = false;   // block start <= day < block start + 140
     std::array<bool, 4> highHoliday{};  // index 1-3: IsHighHoliday(level)
+    OwnPlanRow ownPlan;              // type 8: the crew on each shift sub-column
     int markColumn = 0;              // shift mark of the day: crew column 1-4, 0 = none
     int markCode = -1;
 };

@@ -75,6 +75,9 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
     for (int i = 0; i < 5; ++i) row.colours[i] = static_cast<Rgb>(kCrewColours[i]);
     if (IsFourCrewType(calendarType)) {
         for (int crew = 0; crew < 4; ++crew) row.fourCrewCodes[crew] = ShiftOfFourCrewType(calendarType, crew, d);
+    } else if (calendarType == kOwnPlanCalendarType) {
+        if (const OwnShiftPlan* plan = sources_.OwnPlan()) row.ownPlan = OwnPlanRowOf(*plan, d);
+        for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHoliday(ctx, level);
     } else {
         const CrewShiftResult result = ComputeCrewShifts(calendarType, d, &block_);
         for (int i = 0; i < 5; ++i) row.codes[i] = result.table.Code(i);

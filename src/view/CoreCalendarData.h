@@ -2,6 +2,7 @@
 // The painter's questions answered from the core: holidays, school
 // holidays, notes, calendar and shift marks, astronomy and shift plans.
 
+#include <optional>
 #include <vector>
 
 #include "shift/VacationBlock.h"
@@ -10,6 +11,7 @@
 #include "calendar/SchoolHolidays.h"
 #include "settings/Settings.h"
 #include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
 #include "view/CalendarData.h"
 
 namespace sk {
@@ -29,6 +31,9 @@ struct CoreSources {
     const ShiftMarkList* shiftMarks = nullptr;
     // Built-in plus stored school holidays; null reads the built-in table alone.
     const SchoolHolidayCalendar* schoolHolidays = nullptr;
+    // The own plan (type 8); no plan paints no shifts.
+    const std::optional<OwnShiftPlan>* ownPlan = nullptr;
+    const OwnShiftPlan* OwnPlan() const { return ownPlan && *ownPlan ? &**ownPlan : nullptr; }
 };
 
 // What the painting reads of the settings: the display switches, and the

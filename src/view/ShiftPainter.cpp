@@ -197,6 +197,27 @@ void PaintFourCrew(RowPainter& p, const DayContext& ctx) {
     }
 }
 
+// One sub-column per shift kind the plan uses, at the place the built-in
+// plans give that shift (the day shift in the standby column); each in the
+// colour of the crew on it, as a circle on the holidays the built-in plans
+// mark so. Crews off are not shown.
+void PaintOwnPlan(RowPainter& p) {
+    const ShiftRow& row = p.row;
+    const int u = p.u;
+    const std::string mark = row.markColumn != 0 ? p.MarkText() : std::string();
+    for (int i = 0; i < row.ownPlan.columnCount; ++i) {
+        const OwnPlanCell& cell = row.ownPlan.cells[static_cast<std::size_t>(i)];
+        const int left = p.a + 2 * u * (cell.markColumn - 1);
+        const Rgb col = static_cast<Rgb>(cell.colour);
+        const int level = cell.kind == ShiftKind::kDay ? 1 : cell.markColumn - 1;
+        if (cell.crew >= 0) {
+            if (row.highHoliday[static_cast<std::size_t>(level)]) p.Circle(left + u, col);
+            else p.Box(left, 2 * u, col);
+        }
+        if (row.markColumn == cell.markColumn) p.Letter(left, mark, cell.crew >= 0 ? CrewTextColour(col) : kBlack);
+    }
+}
+
 }  // namespace
 
 void PaintShiftArea(Canvas& canvas, const ViewState& view, const PaintOptions& options, const DayContext& ctx,
@@ -206,6 +227,7 @@ void PaintShiftArea(Canvas& canvas, const ViewState& view, const PaintOptions& o
         case 0: case 1: case 3: case 4: PaintFiveCrew(p, ctx); break;
         case 2: PaintTwoShift(p); break;
         case 6: case 7: PaintFourCrew(p, ctx); break;
+        case kOwnPlanCalendarType: PaintOwnPlan(p); break;
         default: break;  // the half-year page is painted as a whole
     }
 }

@@ -59,6 +59,10 @@ TEST(PdfExport, PagesCarrySearchableText) {
         {{"--format", "pdf", "--type", "7", "--layout", "months", "--from", "2026-01-01", "--to", "2026-01-31"},
          1,
          {"Schichtplan Olmer Karton Januar 2026 - Januar 2026", "31 Sa"}},
+        {{"--format", "pdf", "--cycle", "FFSSNN----", "--cycle-start", "2026-01-01", "--from", "2026-01-01", "--to",
+          "2026-01-31"},
+         1,
+         {"Januar 2026 - Januar 2026", "31 Sa"}},
     };
     for (const Case& c : cases) {
         int status = -1;
@@ -124,7 +128,7 @@ TEST(PdfExport, RefusesWhatHasNoPages) {
         {"--format", "pdf", "--type", "1", "--layout", "halfyear"},
         {"--format", "pdf", "--layout", "weeks"},
         {"--format", "csv", "--layout", "months"},
-        {"--format", "pdf", "--type", "8", "--cycle", "FFSSNN----", "--cycle-start", "2026-01-01"},
+        {"--format", "pdf", "--type", "8", "--layout", "halfyear", "--cycle", "FFSSNN----", "--cycle-start", "2026-01-01"},
     };
     for (const auto& args : bad) {
         int status = -1;

@@ -6,10 +6,18 @@
 # With SK_E2E_KEEP naming a folder the working folder is copied there at the end;
 # SK_E2E_SCREEN (set before sourcing) gives another screen, e.g. 1024x600x24.
 set -u
+# SK_E2E_ATSPI=1 (set before sourcing) gives the program a session bus with
+# the accessibility registry, so press_named can reach controls by name.
 if [ -z "${SK_E2E_INNER:-}" ]; then
-  export SK_E2E_INNER=1 GDK_BACKEND=x11 NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled: GDK_GL=disable
+  export SK_E2E_INNER=1 GDK_BACKEND=x11 GDK_GL=disable
+  if [ "${SK_E2E_ATSPI:-0}" = 1 ]; then
+    unset NO_AT_BRIDGE DBUS_SESSION_BUS_ADDRESS
+    exec xvfb-run -a -s "-screen 0 ${SK_E2E_SCREEN:-1600x1000x24}" dbus-run-session -- bash "$0" "$@"
+  fi
+  export NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled:
   exec xvfb-run -a -s "-screen 0 ${SK_E2E_SCREEN:-1600x1000x24}" bash "$0" "$@"
 fi
+E2E_DIR=$(cd "$(dirname "$0")" && pwd)
 
 BUILD=${SK_BUILD_DIR:?SK_BUILD_DIR must name the build folder}
 APP_BIN="$BUILD/schichtkalender"
@@ -145,6 +153,12 @@ answer() {
   else keys Return; fi
   gone '^Frage$' || fail "question box stayed open"
   main_focus
+}
+# press_named 'window title regex' button|check|radio 'name': presses a
+# control by its accessible name (needs SK_E2E_ATSPI=1).
+press_named() {
+  /usr/bin/python3 "$E2E_DIR/atspi_press.py" "$@" || { fail "no $2 '$3' in '$1'"; return 1; }
+  settle
 }
 # click_in window x y: a left click at a pixel of a window, then the pointer
 # leaves the windows.

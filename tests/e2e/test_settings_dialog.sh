@@ -2,17 +2,13 @@
 # The settings dialog: coordinates typed the way people type them, saved to
 # the settings file, and the calendar follows at once; "Abbruch" keeps the
 # file but not the place name.
+# Buttons and check boxes are pressed by their names, as a screen reader does.
+SK_E2E_ATSPI=1
 source "$(dirname "$0")/lib.sh"
 
 FILE=$(settings_of Programm)
-# Points inside the dialog, from its bottom-left and bottom-right corners for
-# the buttons; the check boxes sit at fixed rows of the default font.
-dialog_size() {
-  local geom; geom=$(window_size "$FOCUSED")
-  DW=${geom%x*}; DH=${geom#*x}
-}
-press_save() { dialog_size; click_in "$FOCUSED" 50 $((DH - 36)); }
-press_cancel() { dialog_size; click_in "$FOCUSED" $((DW - 50)) $((DH - 36)); }
+press_save() { press_named '^Programmeinstellungen$' button Speichern; }
+press_cancel() { press_named '^Programmeinstellungen$' button Abbruch; }
 astro_field() {  # crop of the astronomy status field out of a main-window shot
   main_units
   convert "$WORK/$1" -crop "$((100 * U))x$R+$U+$(( (382 * R + 5) / 10 ))" +repage "$WORK/$2"
@@ -47,9 +43,9 @@ same_image "$WORK/astro_before.png" "$WORK/astro_after.png" && fail "astronomy f
 # --- display options: moon phases on, week numbers off, astronomical -------
 keys e
 focus_window '^Programmeinstellungen$'
-click_in "$FOCUSED" 32 292    # Mondphasen anzeigen
-click_in "$FOCUSED" 32 344    # Wochennummer anzeigen
-click_in "$FOCUSED" 316 266   # astronomisch
+press_named '^Programmeinstellungen$' check 'Mondphasen anzeigen'
+press_named '^Programmeinstellungen$' check 'Wochennummer anzeigen'
+press_named '^Programmeinstellungen$' radio 'astronomisch'
 shot "$WORK/settings_options.png" "$FOCUSED"
 press_save
 gone '^Programmeinstellungen$' || fail "second Speichern"
@@ -65,7 +61,7 @@ cp "$FILE" "$WORK/saved.dat"
 keys e
 focus_window '^Programmeinstellungen$'
 type_text "Neustadt an der Waldnaab"   # the name field has the focus, its text selected
-click_in "$FOCUSED" 374 438   # Urlaub zurücksetzen
+press_named '^Programmeinstellungen$' button 'Urlaub zurücksetzen'
 keys Tab ctrl+a; type_text "1"
 press_cancel
 gone '^Programmeinstellungen$' || fail "Abbruch did not close the dialog"

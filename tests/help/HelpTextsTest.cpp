@@ -118,7 +118,7 @@ TEST(HelpTexts, OnlyCrLfBreaksAndLinesFitTheWindow) {
 TEST(HelpTexts, LongTextsStartWithTheirFirstLineAndHoldTheirHeadingsInOrder) {
     struct Case { const char* title; std::vector<std::string> lines; };  // first line, then the headings
     const Case cases[] = {
-        {"Programm", {"Kalender", "Schriftart", "Hintergrundfarbe", "Stunden", "Urlaub", "Verzeichnis",
+        {"Programm", {"Kalender", "Eigener Schichtplan", "Schriftart", "Hintergrundfarbe", "Stunden", "Urlaub", "Verzeichnis",
                       "Einstellungen", "Info"}},
         {"Programmeinstellungen",
          {"Um die Auf- und Untergangszeiten berechnen zu können, sind die Koordinaten des Ortes notwendig.",
@@ -165,7 +165,7 @@ TEST(HelpTexts, KeyboardTextNamesExactlyTheMainWindowKeys) {
         {"W", "Wochentag im Monat"}, {"U", "Übersicht"}, {"K", "Kalendermarkierung"}, {"L", "Löschen"},
         {"I", "Programminfo"}, {"A", "Anmelden"}, {"D", "Datum"}, {"S", "Schriftart"},
         {"E", "Programmeinstellungen"}, {"H", "Hintergrundfarbe"}, {"N", ""}, {"M", ""}, {"B", ""}, {"X", ""},
-        {"V", ""}, {"C", ""}, {"Z", "Zwischenablage"}, {"Y", "Reihenfolge der Schichten"},
+        {"V", ""}, {"C", ""}, {"G", "Eigener Plan"}, {"Z", "Zwischenablage"}, {"Y", "Reihenfolge der Schichten"},
         {"F", "Blockurlaub"}};
     std::set<std::string> seen;
     for (const std::string& line : Lines(TextOf("Tastaturbelegung"))) {

@@ -31,7 +31,8 @@ TEST(ShiftMarks, EntryRules) {
     } cases[] = {
         {0, monday, 3, true},  {0, sunday, 3, false}, {4, sunday, 3, false}, {5, sunday, 3, false},
         {0, sunday, 4, true},  {2, monday, 3, true},  {2, monday, 4, false}, {6, sunday, 3, true},
-        {7, monday, 4, true},  {1, monday, 0, false}, {1, monday, 5, false}, {8, monday, 1, false},
+        {7, monday, 4, true},  {1, monday, 0, false}, {1, monday, 5, false}, {8, monday, 1, true},
+        {8, sunday, 3, true},  {8, monday, 5, false}, {9, monday, 1, false},
     };
     for (const auto& c : cases) EXPECT_EQ(ShiftMarkEntryAllowed(c.type, c.d, c.crew), c.allowed) << c.type << " " << c.crew;
 }

@@ -14,7 +14,8 @@ namespace {
 
 TEST(ProgramMenuModel, EveryEntryHasItsOwnKeyInEitherCase) {
     const std::pair<char, ProgramMenuAction> keys[] = {
-        {'K', ProgramMenuAction::kCalendarType}, {'S', ProgramMenuAction::kFont},
+        {'K', ProgramMenuAction::kCalendarType}, {'G', ProgramMenuAction::kOwnPlan},
+        {'S', ProgramMenuAction::kFont},
         {'H', ProgramMenuAction::kBackground},   {'P', ProgramMenuAction::kHours},
         {'U', ProgramMenuAction::kVacation},     {'V', ProgramMenuAction::kDataDirectory},
         {'E', ProgramMenuAction::kSettings},     {'I', ProgramMenuAction::kInfo},

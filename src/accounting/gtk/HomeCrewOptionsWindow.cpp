@@ -1,24 +1,40 @@
 #include "accounting/gtk/HomeCrewOptionsWindow.h"
 
+#include <algorithm>
+
 namespace sk {
 
 namespace {
 const char* const kCrewOptionLabels[5] = {"rot", "blau", "gelb", "grün", "braun"};
 }
 
-HomeCrewOptions::HomeCrewOptions(ModalWindow& window, double y, int& crew) {
+std::vector<std::string> HomeCrewOptionNames(const AppState& state) {
+    if (state.settings.calendarType == kOwnPlanCalendarType && state.ownPlan) {
+        std::vector<std::string> names;
+        for (const OwnCrew& c : state.ownPlan->crews) names.push_back(c.name);
+        return names;
+    }
+    return {std::begin(kCrewOptionLabels), std::end(kCrewOptionLabels)};
+}
+
+HomeCrewOptions::HomeCrewOptions(ModalWindow& window, double y, int& crew, const std::vector<std::string>& names) {
     label_.set_text("Stammschicht:");
     label_.set_xalign(0.0f);
     window.Place(label_, 1, y, 13, 1.5);
-    const int chosen = crew >= 0 && crew < 5 ? crew : 0;
-    for (int i = 0; i < 5; ++i) {
+    const int count = std::clamp(static_cast<int>(names.size()), 1, kMaxOwnCrews);
+    const int chosen = crew >= 0 && crew < count ? crew : 0;
+    // Five options keep their places of old; six share the same width.
+    const double step = count <= 5 ? 9 : 7.5;
+    for (int i = 0; i < count; ++i) {
         Gtk::RadioButton& option = options_[i];
-        option.set_label(kCrewOptionLabels[i]);
+        option.set_label(names[static_cast<std::size_t>(i)]);
+        option.set_tooltip_text(names[static_cast<std::size_t>(i)]);
+        if (auto* label = dynamic_cast<Gtk::Label*>(option.get_child())) label->set_ellipsize(Pango::ELLIPSIZE_END);
         if (i > 0) option.join_group(options_[0]);
-        window.Place(option, 15 + 9 * i, y, 8, 1.5);
+        window.Place(option, 15 + step * i, y, step - 1, 1.5);
     }
     options_[chosen].set_active(true);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < count; ++i) {
         choices_[i] = options_[i].signal_toggled().connect([this, i, &crew] {
             if (options_[i].get_active()) crew = i;
         });

@@ -5,23 +5,30 @@
 #include <gtkmm.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
+#include "ui/AppState.h"
 #include "ui/ModalWindow.h"
 
 namespace sk {
 
+// The names the options show: the five crew colours, or the crews of the
+// own plan when it is shown.
+std::vector<std::string> HomeCrewOptionNames(const AppState& state);
+
 class HomeCrewOptions {
 public:
-    // Label at (u, y), options at 15u, 24u, 33u, 42u and 51u; `crew` is
-    // changed whenever another option is chosen.
-    HomeCrewOptions(ModalWindow& window, double y, int& crew);
+    // Label at (u, y), one option per name from 15u on; `crew` is changed
+    // whenever another option is chosen.
+    HomeCrewOptions(ModalWindow& window, double y, int& crew, const std::vector<std::string>& names);
     // Options torn down choose nothing.
     ~HomeCrewOptions();
 
 private:
     Gtk::Label label_;
-    std::array<Gtk::RadioButton, 5> options_;
-    std::array<sigc::connection, 5> choices_;
+    std::array<Gtk::RadioButton, kMaxOwnCrews> options_;
+    std::array<sigc::connection, kMaxOwnCrews> choices_;
 };
 
 }  // namespace sk

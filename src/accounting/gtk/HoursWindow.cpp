@@ -46,7 +46,7 @@ bool OpenHoursWindow(WindowContext& context) {
     choose(minutesOption, kMinutesNotation);
     choose(decimalOption, kDecimalNotation);
 
-    HomeCrewOptions crews(window, 3, form.homeCrew);
+    HomeCrewOptions crews(window, 3, form.homeCrew, HomeCrewOptionNames(state));
 
     Gtk::CheckButton blockAsMinus("Den Urlaubsblock als Minusstunden berechnen");
     blockAsMinus.set_tooltip_text("Wenn im Urlaubsblock gearbeitet wird, z. B. bei Schichttausch");
@@ -54,6 +54,8 @@ bool OpenHoursWindow(WindowContext& context) {
     handlers.push_back(blockAsMinus.signal_toggled().connect(
         [&] { form.vacationBlockAsMinus = blockAsMinus.get_active(); }));
     window.Place(blockAsMinus, 1, 5, 58, 1.5);
+    // The own plan has no vacation block.
+    blockAsMinus.set_sensitive(state.settings.calendarType != kOwnPlanCalendarType);
 
     Gtk::Button save("Speichern"), cancel("Abbruch");
     save.set_tooltip_text("Speichert die Stunden");

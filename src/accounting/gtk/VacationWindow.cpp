@@ -51,7 +51,7 @@ bool OpenVacationWindow(WindowContext& context) {
         limiting = false;
     });
 
-    HomeCrewOptions crews(window, 3, form.homeCrew);
+    HomeCrewOptions crews(window, 3, form.homeCrew, HomeCrewOptionNames(state));
 
     Gtk::Button save("Speichern"), cancel("Abbruch");
     save.set_tooltip_text("Speichert die Urlaubstage");

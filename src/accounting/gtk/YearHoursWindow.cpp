@@ -17,6 +17,7 @@ bool OpenYearHoursWindow(WindowContext& context) {
     settings.tables = &state.vacationTables;
     settings.targetHours38 = state.settings.targetHours38;
     settings.targetHours40 = state.settings.targetHours40;
+    settings.ownPlan = state.OwnPlan();
     const int year = YearHoursStartYear(state.view);
 
     ModalWindow window(&context.parent, kYearHoursTitle, context.units, 61, 27);

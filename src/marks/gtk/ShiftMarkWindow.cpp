@@ -100,6 +100,13 @@ int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber
     return response == kAcceptResponse ? ActiveOption(options) : -1;
 }
 
+// The own plan offers only the columns of the shifts it uses.
+bool ColumnInUse(const AppState& state, int crew) {
+    if (state.settings.calendarType != kOwnPlanCalendarType) return true;
+    const int kind = KindOfMarkColumn(crew);
+    return state.ownPlan && kind >= 0 && state.ownPlan->kindUsed[kind];
+}
+
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
     const int type = context.state.settings.calendarType;
     ModalWindow window(&context.parent, shift_mark_texts::kColumnTitle, context.units, 26, 10);
@@ -107,14 +114,20 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
 
     std::deque<Gtk::RadioButton> options;
     Gtk::RadioButton::Group group;
-    const std::vector<ShiftColumnOption> columns = ShiftColumnOptions(type, day);
+    std::vector<ShiftColumnOption> columns = ShiftColumnOptions(type, day);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const ShiftColumnOption& c = columns[i];
+        ShiftColumnOption& c = columns[i];
+        c.enabled = c.enabled && ColumnInUse(context.state, static_cast<int>(i) + 1);
         options.emplace_back(group, std::string(c.text));
         options.back().set_sensitive(c.enabled);
         window.Place(options.back(), 5, 2.0 * static_cast<double>(i), 12, 1.5);
     }
-    const int initialCrew = ShiftColumnInitialCrew(type, day, preselected);
+    int initialCrew = ShiftColumnInitialCrew(type, day, preselected);
+    if (initialCrew > 0 && !columns[static_cast<std::size_t>(initialCrew - 1)].enabled) {
+        initialCrew = 0;
+        for (std::size_t i = 0; i < columns.size() && initialCrew == 0; ++i)
+            if (columns[i].enabled) initialCrew = static_cast<int>(i) + 1;
+    }
     if (initialCrew == 0) return 0;  // no column can be marked that day
     Gtk::RadioButton& initial = options[static_cast<std::size_t>(initialCrew - 1)];
     initial.set_active(true);
@@ -144,7 +157,7 @@ bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     AppState& state = context.state;
     const std::optional<DayNumber> day = SelectedDay(state.view, state.Grid());
     const int type = state.settings.calendarType;
-    if (!day || !ShiftMarkEntryAllowed(type, *day, crew)) return false;
+    if (!day || !ShiftMarkEntryAllowed(type, *day, crew) || !ColumnInUse(state, crew)) return false;
     const bool entered = EnterShiftMark(state.shiftMarks, type, *day, crew, [&](int currentCode, int k) {
         return ShiftMarkWindow(context, currentCode, k, *day);
     });

@@ -17,10 +17,11 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     AccountFiles& accounts = state.accounts.For(state.userDataFolder);
     LoadAccountFiles(state.userDataFolder, accounts, thisYear);
     PhoneExportForm form =
-        DefaultPhoneExportForm(state.settings.calendarType, accounts.hours.homeCrew, thisYear, Glib::get_home_dir());
+        DefaultPhoneExportForm(state.settings.calendarType, accounts.hours.homeCrew, thisYear, Glib::get_home_dir(),
+                               state.OwnPlan());
     if (form.crewNames.empty()) {
         ShowMessage(&context.parent, message_titles::kInformation,
-                    "Für den eigenen Schichtplan exportiert die Kommandozeile: schichtplan --type 8 --format ics.");
+                    "Es ist noch kein eigener Schichtplan festgelegt (Programm - Eigener Schichtplan).");
         return false;
     }
 
@@ -94,6 +95,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.vacationStartDay = state.sources.vacationStartDay;
     base.vacationOrder = state.vacationTables;
     base.marks = &state.shiftMarks;
+    base.ownPlan = state.OwnPlan();
     while (window.run() == Gtk::RESPONSE_OK) {
         form.crew = std::max(0, crew.get_active_row_number());
         const CivilDate a = from.Date(), b = to.Date();

@@ -17,6 +17,7 @@ bool ShowProgramMenu(WindowContext& context) {
     if (!chosen) return true;
     switch (kProgramMenuEntries[*chosen].action) {
         case ProgramMenuAction::kCalendarType: OpenWindow(context, menu::kCalendarChooser); break;
+        case ProgramMenuAction::kOwnPlan: OpenWindow(context, menu::kOwnPlanWindow); break;
         case ProgramMenuAction::kFont: context.host.ChangeFont(); break;
         case ProgramMenuAction::kBackground: context.host.ChangeBackground(); break;
         case ProgramMenuAction::kHours: OpenWindow(context, menu::kHoursWindow); break;

@@ -3,6 +3,7 @@
 #include "ui/ButtonColumnWindow.h"
 #include "shift/CalendarChooser.h"
 #include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
 
 namespace sk {
 
@@ -12,11 +13,15 @@ bool ChooseCalendarType(WindowContext& context) {
         const CalendarTypeInfo& info = CalendarTypeInfoOf(type);
         items.push_back(ButtonColumnItem{info.label, info.description, 0, true});
     }
-    const std::optional<int> chosen = RunButtonColumnMenu(context, kCalendarChooserTitle, 19.5, items);
     AppState& state = context.state;
+    const std::string ownTooltip =
+        state.ownPlan ? std::string(kOwnPlanChooserTooltip) + " „" + state.ownPlan->name + "“" : kNoOwnPlanTooltip;
+    items.push_back(ButtonColumnItem{kOwnPlanLabel, ownTooltip, 0, state.ownPlan.has_value()});
+    const std::optional<int> chosen = RunButtonColumnMenu(context, kCalendarChooserTitle, 21.5, items);
     if (chosen) {
-        const int type = kCalendarChooserTypes[static_cast<std::size_t>(*chosen)];
-        state.settings.calendarType = type;
+        const std::size_t k = static_cast<std::size_t>(*chosen);
+        const int type = k < kCalendarChooserTypes.size() ? kCalendarChooserTypes[k] : kOwnPlanCalendarType;
+        if (type != kOwnPlanCalendarType || state.ownPlan) state.settings.calendarType = type;
     }
     context.host.SetVacationToggleVisible(ShowsVacationToggle(state.settings.calendarType));
     return true;

@@ -1,5 +1,5 @@
 #pragma once
-// The chooser "Kalender": eight buttons, one per calendar type.
+// The chooser "Kalender": one button per calendar type, the own plan last.
 
 #include "ui/WindowContext.h"
 

@@ -1,0 +1,464 @@
+#include "shift/gtk/OwnPlanWindow.h"
+
+#include <array>
+#include <memory>
+
+#include "help/HelpTexts.h"
+#include "help/gtk/HelpTextWindow.h"
+#include "shift/OwnPlanForm.h"
+#include "shift/OwnShiftPlanFile.h"
+#include "ui/Accessible.h"
+#include "ui/DateField.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramStyle.h"
+#include "view/Canvas.h"
+
+namespace sk {
+
+namespace {
+
+constexpr const char* kCountedHolidayTexts[] = {"wie bei den festen Plänen", "alle gesetzlichen Feiertage",
+                                                "keine"};
+constexpr const char* kShowPlanNow = "Der eigene Schichtplan ist gespeichert. Soll der Kalender ihn jetzt zeigen?";
+constexpr const char* kPreviewTitle = "Die ersten vier Wochen";
+constexpr const char* kWeekdayLetters = "MDMDFSS";
+
+Gtk::Label* NewLabel(const char* text) {
+    auto* label = Gtk::make_managed<Gtk::Label>(text);
+    label->set_xalign(0);
+    return label;
+}
+
+Gtk::Frame* NewGroup(const char* title, Gtk::Grid*& grid, int u, int r) {
+    auto* frame = Gtk::make_managed<Gtk::Frame>(title);
+    grid = Gtk::make_managed<Gtk::Grid>();
+    grid->set_column_spacing(u);
+    grid->set_row_spacing(r / 4);
+    grid->set_margin_start(u);
+    grid->set_margin_end(u);
+    grid->set_margin_top(r / 3);
+    grid->set_margin_bottom(r / 2);
+    frame->add(*grid);
+    return frame;
+}
+
+Gdk::RGBA RgbaOf(std::int32_t colour) {
+    Gdk::RGBA rgba;
+    rgba.set_rgba_u(static_cast<gushort>((colour & 0xFF) * 257), static_cast<gushort>(((colour >> 8) & 0xFF) * 257),
+                    static_cast<gushort>(((colour >> 16) & 0xFF) * 257));
+    return rgba;
+}
+
+std::int32_t ColourOf(const Gdk::RGBA& rgba) {
+    return (rgba.get_red_u() / 257) | ((rgba.get_green_u() / 257) << 8) | ((rgba.get_blue_u() / 257) << 16);
+}
+
+struct KindRow {
+    Gtk::CheckButton used;
+    Gtk::Entry start, end, paid;
+};
+
+struct CrewRow {
+    Gtk::Label number;
+    Gtk::Entry name;
+    Gtk::ColorButton colour;
+    Gtk::Entry offset;
+};
+
+// Everything on screen; `form` is what the controls say, `check` its plan.
+class OwnPlanEditor {
+public:
+    OwnPlanEditor(WindowContext& context, OwnPlanForm form) : context_(context), form_(std::move(form)) {}
+
+    bool Run();
+
+private:
+    Gtk::Widget& BuildKinds(int u, int r);
+    Gtk::Widget& BuildCycle(int u, int r);
+    Gtk::Widget& BuildCrews(int u, int r);
+    Gtk::Widget& BuildHolidays(int u, int r);
+    void ShowForm();     // form -> controls
+    void Changed();      // after any edit: check, preview, findings
+    bool PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr);
+
+    WindowContext& context_;
+    OwnPlanForm form_;
+    OwnPlanFormCheck check_;
+    bool showing_ = false;  // controls are being set from the form
+
+    Gtk::Dialog window_{kOwnPlanWindowTitle, context_.parent, true};
+    Gtk::Entry nameField_;
+    std::array<KindRow, kShiftKindCount> kinds_;
+    Gtk::Entry cycleField_;
+    DateField startField_{true, DateFieldRange{}};
+    Glib::RefPtr<Gtk::Adjustment> crewAdjustment_ = Gtk::Adjustment::create(1, 1, kMaxOwnCrews, 1, 1, 0);
+    Gtk::SpinButton crewCount_{crewAdjustment_};
+    Gtk::Button spreadButton_{"Versatz verteilen"};
+    std::array<CrewRow, kMaxOwnCrews> crews_;
+    Gtk::CheckButton holidaysField_{"An Feiertagen arbeiten (durchgehender Betrieb)"};
+    Gtk::ComboBoxText countedField_;
+    Gtk::DrawingArea preview_;
+    Gtk::Label findings_;
+    Gtk::Button saveButton_{"Speichern"}, infoButton_{"Info"}, cancelButton_{"Abbruch"};
+};
+
+Gtk::Widget& OwnPlanEditor::BuildKinds(int u, int r) {
+    Gtk::Grid* g = nullptr;
+    Gtk::Frame* frame = NewGroup("Schichtarten", g, u, r);
+    g->attach(*NewLabel("Beginn"), 1, 0);
+    g->attach(*NewLabel("Ende"), 2, 0);
+    g->attach(*NewLabel("bezahlte Stunden"), 3, 0);
+    for (int k = 0; k < kShiftKindCount; ++k) {
+        KindRow& row = kinds_[k];
+        const std::string name = kShiftKindNames[k];
+        row.used.set_label(name + " (" + kShiftKindLetters[k] + ")");
+        row.used.set_tooltip_text("Der Plan verwendet die Schicht " + name);
+        for (Gtk::Entry* e : {&row.start, &row.end, &row.paid}) e->set_width_chars(6);
+        NameForScreenReaders(row.start, name + " Beginn");
+        NameForScreenReaders(row.end, name + " Ende");
+        NameForScreenReaders(row.paid, name + " bezahlte Stunden");
+        row.paid.set_tooltip_text("Bezahlte Stunden der Schicht, z. B. 8, 7:30 oder 7,5");
+        g->attach(row.used, 0, k + 1);
+        g->attach(row.start, 1, k + 1);
+        g->attach(row.end, 2, k + 1);
+        g->attach(row.paid, 3, k + 1);
+        row.used.signal_toggled().connect([this, k] {
+            if (showing_) return;
+            form_.kinds[k].used = kinds_[k].used.get_active();
+            Changed();
+        });
+        auto times = [this, k] {
+            if (showing_) return;
+            const std::string oldPaid = form_.kinds[k].paid;
+            SetKindTimes(form_, k, kinds_[k].start.get_text().raw(), kinds_[k].end.get_text().raw());
+            if (form_.kinds[k].paid != oldPaid) {
+                showing_ = true;
+                kinds_[k].paid.set_text(form_.kinds[k].paid);
+                showing_ = false;
+            }
+            Changed();
+        };
+        row.start.signal_changed().connect(times);
+        row.end.signal_changed().connect(times);
+        row.paid.signal_changed().connect([this, k] {
+            if (showing_) return;
+            form_.kinds[k].paid = kinds_[k].paid.get_text().raw();
+            Changed();
+        });
+    }
+    return *frame;
+}
+
+Gtk::Widget& OwnPlanEditor::BuildCycle(int u, int r) {
+    Gtk::Grid* g = nullptr;
+    Gtk::Frame* frame = NewGroup("Schichtfolge", g, u, r);
+    g->attach(*NewLabel("Name des Plans:"), 0, 0);
+    g->attach(nameField_, 1, 0, 3, 1);
+    nameField_.set_width_chars(30);
+    NameForScreenReaders(nameField_, "Name des Plans");
+    g->attach(*NewLabel("Zyklus:"), 0, 1);
+    g->attach(cycleField_, 1, 1, 3, 1);
+    cycleField_.set_width_chars(30);
+    cycleField_.set_tooltip_text("Ein Buchstabe je Tag: F Früh, S Spät, N Nacht, T Tag, - frei (1 bis 84 Tage)");
+    NameForScreenReaders(cycleField_, "Zyklus");
+    g->attach(*NewLabel("Zyklusbeginn:"), 0, 2);
+    g->attach(startField_, 1, 2);
+    startField_.set_width_chars(11);
+    startField_.set_tooltip_text("Der erste Tag des Zyklus für eine Schicht mit Versatz 0");
+    NameForScreenReaders(startField_, "Zyklusbeginn");
+    g->attach(*NewLabel("Anzahl Schichten:"), 2, 2);
+    g->attach(crewCount_, 3, 2);
+    crewCount_.set_numeric(true);
+    NameForScreenReaders(crewCount_, "Anzahl Schichten");
+
+    nameField_.signal_changed().connect([this] {
+        if (showing_) return;
+        form_.name = nameField_.get_text().raw();
+        Changed();
+    });
+    cycleField_.signal_changed().connect([this] {
+        if (showing_) return;
+        SetCycle(form_, cycleField_.get_text().raw());
+        ShowForm();
+        Changed();
+    });
+    startField_.signal_changed().connect([this] {
+        if (showing_) return;
+        if (auto date = ParseDateField(startField_.get_text().raw(), true, 2000)) {
+            const CivilDate c = ClampDate(*date, DateFieldRange{});
+            form_.cycleStart = DayNumberOf(c.year, c.month, c.day);
+            Changed();
+        }
+    });
+    crewCount_.signal_value_changed().connect([this] {
+        if (showing_) return;
+        SetCrewCount(form_, crewCount_.get_value_as_int());
+        ShowForm();
+        Changed();
+    });
+    return *frame;
+}
+
+Gtk::Widget& OwnPlanEditor::BuildCrews(int u, int r) {
+    Gtk::Grid* g = nullptr;
+    Gtk::Frame* frame = NewGroup("Schichten", g, u, r);
+    g->attach(*NewLabel("Name"), 1, 0);
+    g->attach(*NewLabel("Farbe"), 2, 0);
+    g->attach(*NewLabel("Versatz (Tage)"), 3, 0);
+    for (int k = 0; k < kMaxOwnCrews; ++k) {
+        CrewRow& row = crews_[k];
+        const std::string who = "Schicht " + std::to_string(k + 1);
+        row.number.set_text(who + ":");
+        row.number.set_xalign(0);
+        row.name.set_width_chars(16);
+        row.offset.set_width_chars(4);
+        row.offset.set_tooltip_text("Um so viele Tage später beginnt diese Schicht den Zyklus");
+        row.colour.set_title("Farbe von " + who);
+        NameForScreenReaders(row.name, who + " Name");
+        NameForScreenReaders(row.colour, who + " Farbe");
+        NameForScreenReaders(row.offset, who + " Versatz");
+        g->attach(row.number, 0, k + 1);
+        g->attach(row.name, 1, k + 1);
+        g->attach(row.colour, 2, k + 1);
+        g->attach(row.offset, 3, k + 1);
+        row.name.signal_changed().connect([this, k] {
+            if (showing_ || k >= static_cast<int>(form_.crews.size())) return;
+            form_.crews[k].name = crews_[k].name.get_text().raw();
+            Changed();
+        });
+        row.colour.signal_color_set().connect([this, k] {
+            if (showing_ || k >= static_cast<int>(form_.crews.size())) return;
+            form_.crews[k].colour = ColourOf(crews_[k].colour.get_rgba());
+            Changed();
+        });
+        row.offset.signal_changed().connect([this, k] {
+            if (showing_) return;
+            SetCrewOffset(form_, k, crews_[k].offset.get_text().raw());
+            Changed();
+        });
+    }
+    g->attach(spreadButton_, 3, kMaxOwnCrews + 1);
+    spreadButton_.set_tooltip_text("Verteilt die Schichten gleichmäßig über den Zyklus");
+    spreadButton_.signal_clicked().connect([this] {
+        SpreadOffsets(form_);
+        ShowForm();
+        Changed();
+    });
+    return *frame;
+}
+
+Gtk::Widget& OwnPlanEditor::BuildHolidays(int u, int r) {
+    Gtk::Grid* g = nullptr;
+    Gtk::Frame* frame = NewGroup("Feiertage", g, u, r);
+    g->attach(holidaysField_, 0, 0, 2, 1);
+    holidaysField_.set_tooltip_text("Ohne Haken haben an gesetzlichen Feiertagen alle Schichten frei");
+    g->attach(*NewLabel("Feiertage für die Konten:"), 0, 1);
+    for (const char* text : kCountedHolidayTexts) countedField_.append(text);
+    countedField_.set_tooltip_text("An welchen Feiertagen Urlaub und Freizeit nichts zählen");
+    NameForScreenReaders(countedField_, "Feiertage für die Konten");
+    g->attach(countedField_, 1, 1);
+    holidaysField_.signal_toggled().connect([this] {
+        if (showing_) return;
+        form_.workOnHolidays = holidaysField_.get_active();
+        Changed();
+    });
+    countedField_.signal_changed().connect([this] {
+        if (showing_ || countedField_.get_active_row_number() < 0) return;
+        form_.countedHolidays = static_cast<CountedHolidayRule>(countedField_.get_active_row_number());
+        Changed();
+    });
+    return *frame;
+}
+
+void OwnPlanEditor::ShowForm() {
+    showing_ = true;
+    // A field the user types in keeps its text (and cursor) as long as it
+    // says the same.
+    auto put = [](Gtk::Entry& e, const std::string& text) {
+        if (e.get_text().raw() != text) e.set_text(text);
+    };
+    put(nameField_, form_.name);
+    for (int k = 0; k < kShiftKindCount; ++k) {
+        kinds_[k].used.set_active(form_.kinds[k].used);
+        put(kinds_[k].start, form_.kinds[k].start);
+        put(kinds_[k].end, form_.kinds[k].end);
+        put(kinds_[k].paid, form_.kinds[k].paid);
+    }
+    std::string typed = cycleField_.get_text().raw();
+    std::string normalised;
+    for (char c : typed)
+        if (c != ' ' && c != '\t') normalised += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    if (normalised != form_.cycle) {
+        cycleField_.set_text(form_.cycle);
+        cycleField_.set_position(-1);
+    }
+    const int count = static_cast<int>(form_.crews.size());
+    crewCount_.set_value(count);
+    for (int k = 0; k < kMaxOwnCrews; ++k) {
+        CrewRow& row = crews_[k];
+        const bool shown = k < count;
+        for (Gtk::Widget* w : std::initializer_list<Gtk::Widget*>{&row.number, &row.name, &row.colour, &row.offset})
+            w->set_visible(shown);
+        if (!shown) continue;
+        put(row.name, form_.crews[k].name);
+        row.colour.set_rgba(RgbaOf(form_.crews[k].colour));
+        put(row.offset, form_.crews[k].offset);
+    }
+    holidaysField_.set_active(form_.workOnHolidays);
+    countedField_.set_active(static_cast<int>(form_.countedHolidays));
+    showing_ = false;
+}
+
+void OwnPlanEditor::Changed() {
+    check_ = CheckOwnPlanForm(form_);
+    findings_.set_text(FindingsText(check_.findings));
+    auto style = findings_.get_style_context();
+    style->remove_class("sk-plan-error");
+    if (!check_.Usable()) style->add_class("sk-plan-error");
+    saveButton_.set_sensitive(check_.Usable());
+    preview_.queue_draw();
+}
+
+bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
+    const Units units = context_.units;
+    const int u = units.u, r = units.r;
+    const OwnShiftPlan& plan = check_.plan;
+    std::string cycleError;
+    const bool drawable = IsValidCycleText(plan.cycle, cycleError) && !plan.crews.empty();
+    const DayNumber first = PreviewFirstDay(plan);
+    const OwnPlanPreview preview = drawable ? PreviewOwnPlan(plan, first) : OwnPlanPreview{first, {}};
+    const int nameWidth = 12 * u;
+    const int cell = std::max(3 * u, r);
+    const int width = preview_.get_allocated_width(), height = preview_.get_allocated_height();
+    if (width <= 0 || height <= 0) return true;
+    auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
+    Canvas canvas(surface, context_.state.FontDescription());
+    canvas.FillRect(0, 0, width, height, PackRgb(255, 255, 255));
+    canvas.Text(0, 0, kPreviewTitle, PackRgb(0, 0, 0));
+    for (int i = 0; i < kOwnPlanPreviewDays; ++i) {
+        const DayNumber d = first + i;
+        const int x = nameWidth + i * cell;
+        const Rgb ink = WeekdayIndex(d) == 0 ? PackRgb(255, 0, 0) : PackRgb(0, 0, 0);
+        canvas.TextCentred(x, cell, r, std::to_string(CivilOf(d).day), ink);
+        canvas.TextCentred(x, cell, 2 * r, std::string(1, kWeekdayLetters[MondayWeekdayIndex(d)]), ink);
+    }
+    for (std::size_t k = 0; k < preview.crewLetters.size(); ++k) {
+        const int y = (3 + static_cast<int>(k)) * r;
+        const Rgb colour = static_cast<Rgb>(plan.crews[k].colour);
+        canvas.Text(0, y, plan.crews[k].name, PackRgb(0, 0, 0));
+        for (int i = 0; i < kOwnPlanPreviewDays; ++i) {
+            const char letter = preview.crewLetters[k][static_cast<std::size_t>(i)];
+            const int x = nameWidth + i * cell;
+            if (letter == kOffLetter) {
+                canvas.TextCentred(x, cell, y, "-", PackRgb(128, 128, 128));
+                continue;
+            }
+            canvas.FillRect(x + 1, y + 1, cell - 2, r - 2, colour);
+            const bool dark = (colour & 0xFF) * 3 + ((colour >> 8) & 0xFF) * 6 + ((colour >> 16) & 0xFF) < 128 * 10;
+            canvas.TextCentred(x, cell, y, std::string(1, letter), dark ? PackRgb(255, 255, 255) : PackRgb(0, 0, 0));
+        }
+    }
+    surface->flush();
+    cr->set_source(surface, 0, 0);
+    cr->paint();
+    return true;
+}
+
+bool OwnPlanEditor::Run() {
+    const int u = context_.units.u, r = context_.units.r;
+    window_.set_resizable(false);
+    window_.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
+    Gtk::Box column(Gtk::ORIENTATION_VERTICAL, r / 2);
+    column.set_margin_start(u);
+    column.set_margin_end(u);
+    column.set_margin_top(r);
+    column.set_margin_bottom(r / 2);
+    window_.get_content_area()->pack_start(column, true, true);
+
+    Gtk::Box top(Gtk::ORIENTATION_HORIZONTAL, u);
+    Gtk::Box left(Gtk::ORIENTATION_VERTICAL, r / 2);
+    left.pack_start(BuildCycle(u, r), false, false);
+    left.pack_start(BuildKinds(u, r), false, false);
+    left.pack_start(BuildHolidays(u, r), false, false);
+    top.pack_start(left, false, false);
+    top.pack_start(BuildCrews(u, r), false, false);
+    column.pack_start(top, false, false);
+
+    preview_.set_size_request(12 * u + kOwnPlanPreviewDays * std::max(3 * u, r), (3 + kMaxOwnCrews) * r);
+    preview_.signal_draw().connect(sigc::mem_fun(*this, &OwnPlanEditor::PaintPreview));
+    column.pack_start(preview_, false, false);
+    findings_.set_xalign(0);
+    findings_.set_line_wrap(true);
+    findings_.set_max_width_chars(100);
+    findings_.set_selectable(false);
+    column.pack_start(findings_, false, false);
+
+    Gtk::Box buttonRow(Gtk::ORIENTATION_HORIZONTAL, 0);
+    saveButton_.set_tooltip_text("Speichert den Schichtplan und verlässt das Fenster");
+    infoButton_.set_tooltip_text("Infos zur Eingabe");
+    cancelButton_.set_tooltip_text("Verlässt das Fenster ohne Speichern");
+    for (Gtk::Button* b : {&saveButton_, &infoButton_, &cancelButton_}) b->set_size_request(10 * u, -1);
+    buttonRow.pack_start(saveButton_, false, false);
+    buttonRow.set_center_widget(infoButton_);
+    buttonRow.pack_end(cancelButton_, false, false);
+    column.pack_start(buttonRow, false, false, r / 2);
+
+    auto css = Gtk::CssProvider::create();
+    try {
+        css->load_from_data("label.sk-plan-error { color: #c00000; }");
+    } catch (const Glib::Error&) {
+    }
+    findings_.get_style_context()->add_provider(css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+
+    bool saved = false;
+    saveButton_.signal_clicked().connect([this, &saved] {
+        if (!check_.Usable()) return;
+        std::string error;
+        if (!SaveOwnShiftPlan(context_.state.userDataFolder, check_.plan, error)) {
+            ShowMessage(&window_, message_titles::kError, error);
+            return;
+        }
+        saved = true;
+        window_.response(Gtk::RESPONSE_OK);
+    });
+    cancelButton_.signal_clicked().connect([this] { window_.response(Gtk::RESPONSE_CANCEL); });
+    infoButton_.signal_clicked().connect([this] {
+        WindowContext over = context_.Over(window_);
+        ShowHelpText(over, kOwnPlanHelp.title, kOwnPlanHelp.text, kOwnPlanHelp.heightRows);
+    });
+
+    // Return in the name or the cycle saves, as the button does.
+    saveButton_.set_can_default(true);
+    window_.set_default(saveButton_);
+    nameField_.set_activates_default(true);
+    cycleField_.set_activates_default(true);
+
+    UseProgramFont(column);
+    column.show_all();
+    startField_.SetDate(CivilOf(form_.cycleStart));
+    ShowForm();
+    Changed();
+    nameField_.grab_focus();
+    window_.run();
+    window_.hide();
+    if (!saved) return false;
+
+    AppState& state = context_.state;
+    state.ownPlan = check_.plan;
+    if (state.settings.calendarType != kOwnPlanCalendarType && AskQuestion(&context_.parent, kShowPlanNow)) {
+        state.settings.calendarType = kOwnPlanCalendarType;
+        context_.host.SetVacationToggleVisible(ShowsVacationToggle(kOwnPlanCalendarType));
+    }
+    return true;
+}
+
+}  // namespace
+
+bool EditOwnShiftPlan(WindowContext& context) {
+    const AppState& state = context.state;
+    const DayContext today = LocalToday();
+    OwnPlanEditor editor(context, state.ownPlan ? OwnPlanFormOf(*state.ownPlan) : NewOwnPlanForm(today.dayNumber));
+    return editor.Run();
+}
+
+}  // namespace sk
