@@ -45,10 +45,18 @@ struct PageText {
 // Paints the half year of `monthNumber` (1-12) of `year` into the surface,
 // which must be at least imageWidth x imageHeight. The shifts come from the
 // five-crew rhythm with the vacation block of `sources`. When `texts` is
-// given, every painted text is appended to it.
+// given, every painted text is appended to it. An image surface of device
+// scale 2 gets the page at twice the resolution.
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
                        int monthNumber, int year, const CoreSources& sources,
                        std::vector<PageText>* texts = nullptr);
+// The same on any cairo context (PDF, print), in its user units: the page
+// covers (0, 0) to (imageWidth, imageHeight).
+void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGeometry& geometry, int monthNumber,
+                       int year, const CoreSources& sources, std::vector<PageText>* texts = nullptr);
+
+// A page of cells cw x ch, for paper: no window around it.
+HalfYearGeometry HalfYearGeometryOfCells(int cw, int ch);
 
 // "27.12. - 5.1." for a pair of DateCodes (yyyymmdd); "?" stands for an
 // empty entry.
