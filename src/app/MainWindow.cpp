@@ -448,7 +448,9 @@ void MainWindow::PaintHalfYearView() {
     if (!surface_ || surface_->get_width() != g.imageWidth || surface_->get_height() != g.imageHeight) {
         surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
     }
-    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources);
+    const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
+    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources, nullptr,
+                      own ? state_.OwnPlan() : nullptr);
     fixed_.move(imageBox_, g.controlX, g.controlY);
     imageBox_.set_size_request(g.controlWidth, g.controlHeight);
     fields_[kDayInfo].set_text(TodayText(LocalToday()));

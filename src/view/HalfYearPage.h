@@ -44,11 +44,13 @@ struct PageText {
 
 // Paints the half year of `monthNumber` (1-12) of `year` into the surface,
 // which must be at least imageWidth x imageHeight. The shifts come from the
-// five-crew rhythm with the vacation block of `sources`. When `texts` is
-// given, every painted text is appended to it.
+// five-crew rhythm with the vacation block of `sources`, or from `ownPlan`
+// when it is given (its crews in the crew cells, its name as the title, its
+// shift times in the legend, no vacation block). When `texts` is given,
+// every painted text is appended to it.
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
                        int monthNumber, int year, const CoreSources& sources,
-                       std::vector<PageText>* texts = nullptr);
+                       std::vector<PageText>* texts = nullptr, const OwnShiftPlan* ownPlan = nullptr);
 
 // "27.12. - 5.1." for a pair of DateCodes (yyyymmdd); "?" stands for an
 // empty entry.
