@@ -119,6 +119,10 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     ApplyStyle();
     signal_key_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnKey), false);
     signal_delete_event().connect(sigc::mem_fun(*this, &MainWindow::OnDelete));
+    // Moved to a screen of another scale: paint at its resolution.
+    property_scale_factor().signal_changed().connect([this] {
+        if (surface_) Redraw();
+    });
     fixed_.show();
 }
 
@@ -373,7 +377,13 @@ void MainWindow::RunCommand(int menuId) {
 }
 
 bool MainWindow::OnKey(GdkEventKey* event) {
-    // Shortcuts are plain keys: with Ctrl or Alt they are not ours.
+    // Ctrl+P prints, as in every desktop program.
+    if ((event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) == GDK_CONTROL_MASK &&
+        (event->keyval == GDK_KEY_p || event->keyval == GDK_KEY_P)) {
+        OpenSubsystemWindow(menu::kPrint);
+        return true;
+    }
+    // Other shortcuts are plain keys: with Ctrl or Alt they are not ours.
     if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return false;
     const std::optional<int> id = MenuIdForKey(event->keyval);
     if (!id) return false;
@@ -420,14 +430,7 @@ void MainWindow::Redraw() {
         PaintHalfYearView();
     } else {
         const CalendarGrid grid = state_.Grid();
-        const int width = grid.ImageWidth();
-        const int height = grid.ImageHeight();
-        if (!surface_ || surface_->get_width() != width || surface_->get_height() != height) {
-            surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
-        }
-        Canvas canvas(surface_, Stamps());
-        CoreCalendarData data(state_.sources);
-        PaintCalendar(canvas, state_.view, grid, data, state_.Options());
+        PaintMonthColumns(surface_, grid, ScaleFactor());
         UpdateStatusLine(grid);
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
@@ -435,19 +438,50 @@ void MainWindow::Redraw() {
     imageBox_.grab_focus();
 }
 
-TextStamps& MainWindow::Stamps() {
+TextStamps& MainWindow::Stamps(int scale) {
     const std::string font = state_.FontDescription();
-    if (!stamps_ || stamps_->FontDescription() != font) stamps_ = std::make_unique<TextStamps>(font);
-    return *stamps_;
+    auto& stamps = scale == 1 ? stamps_ : scaledStamps_;
+    if (!stamps || stamps->FontDescription() != font || stamps->Scale() != scale) {
+        stamps = std::make_unique<TextStamps>(font, scale);
+    }
+    return *stamps;
+}
+
+int MainWindow::ScaleFactor() const { return std::max(1, get_scale_factor()); }
+
+namespace {
+
+// An image of logical size w x h at `scale` device pixels per logical pixel,
+// reused while it fits.
+void EnsureImage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int w, int h, int scale) {
+    if (surface && surface->get_width() == w * scale && surface->get_height() == h * scale &&
+        DeviceScaleOf(surface) == scale) {
+        return;
+    }
+    surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, w * scale, h * scale);
+    if (scale != 1) cairo_surface_set_device_scale(surface->cobj(), scale, scale);
+}
+
+}  // namespace
+
+void MainWindow::PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid,
+                                   int scale) {
+    EnsureImage(surface, grid.ImageWidth(), grid.ImageHeight(), scale);
+    Canvas canvas(surface, Stamps(scale));
+    CoreCalendarData data(state_.sources);
+    PaintCalendar(canvas, state_.view, grid, data, state_.Options());
+}
+
+HalfYearGeometry MainWindow::HalfYearPageGeometry() const {
+    const ViewState& v = state_.view;
+    return HalfYearGeometryOf(v.unitWidth * WidthUnitsOf(state_.settings.lastColumn), v.rowHeight);
 }
 
 void MainWindow::PaintHalfYearView() {
     // The page has a size of its own, centred where the month columns were.
     const ViewState& v = state_.view;
-    const HalfYearGeometry g = HalfYearGeometryOf(v.unitWidth * WidthUnitsOf(state_.settings.lastColumn), v.rowHeight);
-    if (!surface_ || surface_->get_width() != g.imageWidth || surface_->get_height() != g.imageHeight) {
-        surface_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
-    }
+    const HalfYearGeometry g = HalfYearPageGeometry();
+    EnsureImage(surface_, g.imageWidth, g.imageHeight, ScaleFactor());
     const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
     PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources, nullptr,
                       own ? state_.OwnPlan() : nullptr);
@@ -642,10 +676,25 @@ bool MainWindow::OpenSubsystemWindow(int menuId) {
     return sk::OpenSubsystemWindow(context, menuId);
 }
 
-Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() const {
+Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() {
     if (!surface_) return {};
-    return Gdk::Pixbuf::create(Cairo::RefPtr<Cairo::Surface>(surface_), 0, 0, surface_->get_width(),
-                               surface_->get_height());
+    // The copy keeps the calendar's logical size: on a HiDPI screen it is
+    // painted once more at scale 1, so pasted pictures have the size the
+    // calendar has on an ordinary screen.
+    Cairo::RefPtr<Cairo::ImageSurface> image = surface_;
+    if (DeviceScaleOf(surface_) != 1) {
+        image.clear();
+        if (state_.HalfYearView()) {
+            const HalfYearGeometry g = HalfYearPageGeometry();
+            EnsureImage(image, g.imageWidth, g.imageHeight, 1);
+            const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
+            PaintHalfYearPlan(image, g, state_.view.firstMonth + 1, state_.view.firstYear, state_.sources, nullptr,
+                              own ? state_.OwnPlan() : nullptr);
+        } else {
+            PaintMonthColumns(image, state_.Grid(), 1);
+        }
+    }
+    return Gdk::Pixbuf::create(Cairo::RefPtr<Cairo::Surface>(image), 0, 0, image->get_width(), image->get_height());
 }
 
 }  // namespace sk

@@ -10,6 +10,7 @@
 
 #include "ui/AppState.h"
 #include "app/Commands.h"
+#include "view/HalfYearPage.h"
 #include "view/TextStamps.h"
 
 namespace sk {
@@ -48,7 +49,8 @@ public:
     void TakeNewUser() override;
     void ReloadUserData() override;
 
-    Glib::RefPtr<Gdk::Pixbuf> CalendarPixbuf() const;
+    // The calendar image at scale 1, whatever the screen's scale.
+    Glib::RefPtr<Gdk::Pixbuf> CalendarPixbuf();
 
 private:
     enum Button { kPlus, kYearBack, kMonthBack, kMonthFwd, kYearFwd, kPageBack, kToday, kPageFwd, kDate,
@@ -70,8 +72,13 @@ private:
     // largest size of that font that fits, so the window is whole on screen.
     void FallBackToFittingFont();
     void PaintHalfYearView();
-    // The text stamps of the program font, made anew when the font changes.
-    TextStamps& Stamps();
+    HalfYearGeometry HalfYearPageGeometry() const;
+    // Paints the month columns into `surface` (made anew when its size or scale differ).
+    void PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid, int scale);
+    // Device pixels per logical pixel of the window (2 on a HiDPI screen).
+    int ScaleFactor() const;
+    // The text stamps of the program font at a scale, made anew when the font changes.
+    TextStamps& Stamps(int scale);
 
     bool OnKey(GdkEventKey* event);
     bool OnImageButton(GdkEventButton* event);
@@ -89,6 +96,7 @@ private:
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
     std::unique_ptr<TextStamps> stamps_;
+    std::unique_ptr<TextStamps> scaledStamps_;  // for a HiDPI screen
     bool updatingToggle_ = false;
     bool ignoreFieldFocus_ = false;
     bool savedBeforeQuit_ = false;

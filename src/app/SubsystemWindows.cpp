@@ -4,6 +4,7 @@
 #include "accounting/gtk/VacationWindow.h"
 #include "accounting/gtk/YearHoursWindow.h"
 #include "app/ClipboardCopy.h"
+#include "app/PrintCalendar.h"
 #include "calendar/gtk/HolidayListWindow.h"
 #include "calendar/gtk/SchoolHolidayListWindow.h"
 #include "help/gtk/HelpTextWindow.h"
@@ -14,6 +15,7 @@
 #include "notes/gtk/NoteWindow.h"
 #include "settings/gtk/DataDirectoryWindow.h"
 #include "settings/gtk/LoginWindow.h"
+#include "settings/gtk/PhoneExportWindow.h"
 #include "settings/gtk/ProgramMenuWindow.h"
 #include "settings/gtk/SettingsWindow.h"
 #include "shift/gtk/CalendarChooserWindow.h"
@@ -51,6 +53,8 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
 
         // Half-year page, clipboard, info menu and help texts.
         case menu::kCopyImage: return CopyCalendarImage(context, false);
+        case menu::kPrint: return PrintCalendar(context);
+        case menu::kPhoneExport: return OpenPhoneExportWindow(context);
         case menu::kInfoMenu: return ShowInfoMenu(context);
         case menu::kProgramInfo: ShowHelpText(context, helptitle::kProgramInfo); return false;
 

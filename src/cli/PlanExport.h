@@ -6,7 +6,7 @@
 
 #include "astro/LunarInstantCache.h"
 #include "cli/PlanOptions.h"
-#include "cli/PlanOutput.h"
+#include "base/PlanOutput.h"
 #include "notes/NoteStore.h"
 #include "notes/NotesOfDay.h"
 

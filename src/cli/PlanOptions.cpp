@@ -22,6 +22,8 @@ const char* const kPlanUsage =
     "       schichtplan --type 8 --data ORDNER | --plan DATEI [--format ...] [--crew N]\n"
     "       schichtplan --cycle FOLGE --cycle-start JJJJ-MM-TT [--crews N] [--offsets a,b,...]\n"
     "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
+    "       schichtplan --format pdf [--layout halfyear|months] [--type N] [--from ...] [--to ...]\n"
+    "                    [--data ORDNER] > plan.pdf\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -30,10 +32,15 @@ const char* const kPlanUsage =
     "                0 Haldenau PM 1, 1 Haldenau Werk, 2 Haldenau Zweischicht,\n"
     "                3 PM 1 mit 2er Block, 4 Werk mit 2er Block, 5 Haldenau Standard,\n"
     "                6 Velmo Kessbach, 7 Olmer Karton, 8 eigener Schichtplan\n"
-    "  --format    csv (Vorgabe), text oder ics (iCalendar für Handy- und Desktop-Kalender)\n"
+    "  --format    csv (Vorgabe), text, ics (iCalendar für Handy- und Desktop-Kalender)\n"
+    "                oder pdf (A4 quer zum Ausdrucken)\n"
+    "  --layout    Seiten des PDF: halfyear (Halbjahresplan, nur Schichtart 5, dort Vorgabe)\n"
+    "                oder months (zwölf Monatsspalten je Seite, Vorgabe der anderen Schichtarten)\n"
     "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
     "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7),\n"
     "                Nummer oder Name einer Schicht des eigenen Plans (Schichtart 8)\n"
+    "  --vacation-block  0 oder 1: Urlaubsblocktage als ganztägige Termine im ics (Vorgabe 1)\n"
+    "  --marks     0 oder 1: Schichtmarkierungen aus --data als ganztägige Termine im ics (Vorgabe 1)\n"
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
@@ -126,6 +133,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string toText;
     std::string crewText;
     bool haveCrew = false;
+    bool haveMarksSwitch = false, haveVacationSwitch = false;
     bool havePassword = false;
     bool haveType = false;
     std::string cycleText;
@@ -158,7 +166,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
-                                             "--school-holidays"};
+                                             "--school-holidays", "--layout", "--vacation-block", "--marks"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         if (!haveValue) {
@@ -207,8 +215,18 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                 o.format = PlanFormat::Text;
             } else if (value == "ics") {
                 o.format = PlanFormat::Ics;
+            } else if (value == "pdf") {
+                o.format = PlanFormat::Pdf;
             } else {
-                return fail("Unbekanntes Format " + Quoted(value) + " (erlaubt sind csv, text und ics).");
+                return fail("Unbekanntes Format " + Quoted(value) + " (erlaubt sind csv, text, ics und pdf).");
+            }
+        } else if (name == "--layout") {
+            if (value == "halfyear") {
+                o.layout = PlanLayout::HalfYear;
+            } else if (value == "months") {
+                o.layout = PlanLayout::Months;
+            } else {
+                return fail("Unbekannte Seitenform " + QuotedShort(value) + " (erlaubt sind halfyear und months).");
             }
         } else if (name == "--lat" || name == "--lon" || name == "--zone") {
             double v = 0;
@@ -223,6 +241,12 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             if (!ParseSmallInt(value, 0, 1, v))
                 return fail("Ungültiger Wert " + Quoted(value) + " für --dst (erlaubt sind 0 und 1).");
             o.observer.autoSummerTime = v == 1;
+        } else if (name == "--vacation-block" || name == "--marks") {
+            int v = 0;
+            if (!ParseSmallInt(value, 0, 1, v))
+                return fail("Ungültiger Wert " + QuotedShort(value) + " für " + name + " (erlaubt sind 0 und 1).");
+            (name == "--marks" ? o.icsMarks : o.icsVacationBlock) = v == 1;
+            (name == "--marks" ? haveMarksSwitch : haveVacationSwitch) = true;
         } else if (name == "--crew") {
             crewText = value;  // checked below, once the type is known
             haveCrew = true;
@@ -297,6 +321,11 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                         std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
 
+    if ((haveMarksSwitch || haveVacationSwitch) && o.format != PlanFormat::Ics)
+        return fail(std::string(haveMarksSwitch ? "Die Option --marks" : "Die Option --vacation-block") +
+                    " gilt nur zusammen mit --format ics.");
+    if (o.layout != PlanLayout::Default && o.format != PlanFormat::Pdf)
+        return fail("Die Option --layout gilt nur zusammen mit --format pdf.");
     if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");
     // A plan given on the command line answers the crew at once; one from a
     // file is read first (ResolveOwnPlan).

@@ -15,13 +15,17 @@
 
 namespace sk {
 
-enum class PlanFormat { Csv, Text, Ics };
+enum class PlanFormat { Csv, Text, Ics, Pdf };
+// Pages of the PDF: the half-year plan page (the default of type 5) or
+// twelve month columns a page (the default of the other types).
+enum class PlanLayout { Default, HalfYear, Months };
 
 struct PlanOptions {
     DayNumber from = 0;
     DayNumber to = 0;
     int calendarType = 0;
     PlanFormat format = PlanFormat::Csv;
+    PlanLayout layout = PlanLayout::Default;
     // Crew 0-4 of the iCalendar export (--crew, counted from 1 on the command line);
     // 0-5 for the own plan.
     int crew = -1;
@@ -31,6 +35,9 @@ struct PlanOptions {
     std::optional<OwnShiftPlan> ownPlan;
     std::string planFile;
     std::string crewText;
+    // What the iCalendar export holds besides the shifts (--vacation-block, --marks).
+    bool icsVacationBlock = true;
+    bool icsMarks = true;
     // A user data folder (--data): its shift marks go into the iCalendar export,
     // its notes into a ninth CSV column.
     std::string dataFolder;

@@ -5,6 +5,7 @@
 
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
+#include "cli/PdfExport.h"
 #include "cli/PlanOptions.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "ical/SchoolHolidayIcs.h"
@@ -36,6 +37,12 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
     }
     if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
     if (options.format == PlanFormat::Ics) return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
+    if (options.format == PlanFormat::Pdf) {
+        std::string pdf;
+        const int status = RunPdfExport(options, pdf, err);
+        if (status != kExitOk) return status;
+        return out(pdf) ? kExitOk : kExitWriteFailed;
+    }
     return ExportPlan(options, out) ? kExitOk : kExitWriteFailed;
 }
 

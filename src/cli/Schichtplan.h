@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
-#include "cli/PlanOutput.h"
+#include "base/PlanOutput.h"
 
 namespace sk {
 

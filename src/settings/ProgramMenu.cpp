@@ -18,6 +18,9 @@ const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Verzeichnis", "Ein neues Programmverzeichnis wählen", 'V', ProgramMenuAction::kDataDirectory},
     {"Einstellungen", "Ändern der Programmeinstellungen", 'E', ProgramMenuAction::kSettings},
     {"Info", "Informationstext zur Programmbedienung", 'I', ProgramMenuAction::kInfo},
+    {"Drucken", "Den angezeigten Kalender drucken oder als PDF speichern (Strg+P)", 'D', ProgramMenuAction::kPrint},
+    {"Für Kalender-App exportieren...", "Die Schichten einer Schicht als Kalenderdatei (.ics) für Handy und "
+     "Kalenderprogramme speichern", 'X', ProgramMenuAction::kPhoneExport},
 };
 
 std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {

@@ -17,6 +17,8 @@ enum class ProgramMenuAction {
     kDataDirectory,  // choose and change the data folder
     kSettings,       // "Programmeinstellungen"
     kInfo,           // help text "Programm"
+    kPrint,          // print dialog for the calendar shown
+    kPhoneExport,    // window "Für Kalender-App exportieren"
 };
 
 struct ProgramMenuEntry {
@@ -26,7 +28,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 9;
+inline constexpr int kProgramMenuEntryCount = 11;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 

@@ -63,6 +63,8 @@ inline constexpr int kYearHours = 154;
 inline constexpr int kSchoolHolidayList = 155;
 inline constexpr int kHolidayList = 156;
 inline constexpr int kOwnPlanWindow = 157;
+inline constexpr int kPrint = 158;        // also Ctrl+P in the main window
+inline constexpr int kPhoneExport = 159;
 }  // namespace menu
 
 }  // namespace sk

@@ -1,13 +1,23 @@
 #include "view/Canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace sk {
 
+int DeviceScaleOf(const Cairo::RefPtr<Cairo::ImageSurface>& surface) {
+    double sx = 1, sy = 1;
+    cairo_surface_get_device_scale(surface->cobj(), &sx, &sy);
+    return std::max(1, static_cast<int>(std::lround(sx)));
+}
+
 Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription)
     : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)), fontDescription_(fontDescription) {
     Pango::init();
+    scale_ = DeviceScaleOf(surface_);
+    width_ = surface_->get_width() / scale_;
+    height_ = surface_->get_height() / scale_;
     // Boxes and circles are painted without smoothing, so every pixel has
     // exactly the colour of its element.
     cr_->set_antialias(Cairo::ANTIALIAS_NONE);
@@ -15,8 +25,20 @@ Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fo
 
 Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps)
     : Canvas(std::move(surface), stamps.FontDescription()) {
-    stamps_ = &stamps;
+    if (stamps.Scale() == scale_) stamps_ = &stamps;
 }
+
+Canvas::Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription)
+    : cr_(std::move(context)), width_(width), height_(height), fontDescription_(fontDescription) {
+    Pango::init();
+    shadow_ = std::make_unique<Canvas>(Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, std::max(1, width),
+                                                                   std::max(1, height)),
+                                       fontDescription);
+}
+
+Canvas::~Canvas() = default;
+Canvas::Canvas(Canvas&&) noexcept = default;
+Canvas& Canvas::operator=(Canvas&&) noexcept = default;
 
 void Canvas::SetColour(Rgb colour) {
     cr_->set_source_rgb(RedOf(colour) / 255.0, GreenOf(colour) / 255.0, BlueOf(colour) / 255.0);
@@ -35,12 +57,14 @@ void Canvas::SetLayoutText(std::string_view text) {
 
 void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     if (w <= 0 || h <= 0) return;
+    if (shadow_) shadow_->FillRect(x, y, w, h, colour);
     SetColour(colour);
     cr_->rectangle(x, y, w, h);
     cr_->fill();
 }
 
 void Canvas::FillCircle(int cx, int cy, int radius, Rgb colour) {
+    if (shadow_) shadow_->FillCircle(cx, cy, radius, colour);
     SetColour(colour);
     // Without antialiasing a pixel counts when its centre is inside. With the
     // radius alone the four pixels exactly `radius` away on the axes stick out
@@ -50,6 +74,7 @@ void Canvas::FillCircle(int cx, int cy, int radius, Rgb colour) {
 }
 
 void Canvas::CircleOutline(int cx, int cy, int radius, Rgb colour) {
+    if (shadow_) shadow_->CircleOutline(cx, cy, radius, colour);
     SetColour(colour);
     cr_->set_line_width(1);
     cr_->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
@@ -65,6 +90,7 @@ void Canvas::HorizontalLine(int x0, int x1, int y, Rgb colour) {
 }
 
 void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colour) {
+    if (shadow_) shadow_->RoundedRectOutline(x, y, w, h, radius, colour);
     SetColour(colour);
     cr_->set_line_width(1);
     const double l = x + 0.5, t = y + 0.5, r = x + w - 0.5, b = y + h - 0.5;
@@ -90,6 +116,7 @@ void Canvas::TextDirectly(int x, int y, std::string_view text, Rgb colour) {
 
 void Canvas::Text(int x, int y, std::string_view text, Rgb colour) {
     if (text.empty()) return;
+    if (shadow_) shadow_->Text(x, y, text, colour);
     if (!stamps_) {
         TextDirectly(x, y, text, colour);
         return;
@@ -131,16 +158,43 @@ std::uint32_t ToPixel(Rgb c) {
 }  // namespace
 
 Rgb Canvas::PixelAt(int x, int y) {
-    if (x < 0 || y < 0 || x >= Width() || y >= Height()) return 0;
+    if (shadow_) return shadow_->PixelAt(x, y);
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     surface_->flush();
-    const unsigned char* row = surface_->get_data() + static_cast<std::ptrdiff_t>(y) * surface_->get_stride();
-    return FromPixel(reinterpret_cast<const std::uint32_t*>(row)[x] & 0xFFFFFF);
+    const unsigned char* row =
+        surface_->get_data() + static_cast<std::ptrdiff_t>(y * scale_) * surface_->get_stride();
+    return FromPixel(reinterpret_cast<const std::uint32_t*>(row)[x * scale_] & 0xFFFFFF);
 }
 
 void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clipY, int clipW, int clipH) {
-    int x0 = std::max(clipX, 0), y0 = std::max(clipY, 0);
-    int x1 = std::min(clipX + clipW, Width()), y1 = std::min(clipY + clipH, Height());
-    if (x < x0 || y < y0 || x >= x1 || y >= y1) return;
+    if (!shadow_) {
+        FloodFillPixels(x, y, border, colour, clipX, clipY, clipW, clipH);
+        return;
+    }
+    // The shadow finds the pixels; the vector target gets them as runs of
+    // one-pixel-high rectangles, which look the same at any resolution.
+    std::vector<std::pair<int, int>> pixels = shadow_->FloodFillPixels(x, y, border, colour, clipX, clipY, clipW, clipH);
+    std::sort(pixels.begin(), pixels.end(), [](auto a, auto b) { return std::pair(a.second, a.first) < std::pair(b.second, b.first); });
+    SetColour(colour);
+    for (std::size_t i = 0; i < pixels.size();) {
+        std::size_t j = i + 1;
+        while (j < pixels.size() && pixels[j].second == pixels[i].second && pixels[j].first == pixels[j - 1].first + 1) ++j;
+        cr_->rectangle(pixels[i].first, pixels[i].second, static_cast<double>(j - i), 1);
+        i = j;
+    }
+    cr_->fill();
+}
+
+std::vector<std::pair<int, int>> Canvas::FloodFillPixels(int x, int y, Rgb border, Rgb colour, int clipX, int clipY,
+                                                         int clipW, int clipH) {
+    std::vector<std::pair<int, int>> filled;
+    const int deviceW = surface_->get_width(), deviceH = surface_->get_height();
+    const int s = scale_;
+    int x0 = std::max(clipX * s, 0), y0 = std::max(clipY * s, 0);
+    int x1 = std::min((clipX + clipW) * s, deviceW), y1 = std::min((clipY + clipH) * s, deviceH);
+    x *= s;
+    y *= s;
+    if (x < x0 || y < y0 || x >= x1 || y >= y1) return filled;
     surface_->flush();
     unsigned char* data = surface_->get_data();
     const int stride = surface_->get_stride();
@@ -156,18 +210,20 @@ void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clip
         auto [cx, cy] = stack.back();
         stack.pop_back();
         if (cx < x0 || cy < y0 || cx >= x1 || cy >= y1) continue;
-        char& s = seen[static_cast<std::size_t>(cy - y0) * w + (cx - x0)];
-        if (s) continue;
-        s = 1;
+        char& seenHere = seen[static_cast<std::size_t>(cy - y0) * w + (cx - x0)];
+        if (seenHere) continue;
+        seenHere = 1;
         std::uint32_t& p = px(cx, cy);
         if ((p & 0xFFFFFF) == borderPx) continue;
         p = fillPx;
+        filled.push_back({cx, cy});
         stack.push_back({cx + 1, cy});
         stack.push_back({cx - 1, cy});
         stack.push_back({cx, cy + 1});
         stack.push_back({cx, cy - 1});
     }
     surface_->mark_dirty();
+    return filled;
 }
 
 }  // namespace sk

@@ -1,13 +1,22 @@
 #pragma once
-// Drawing primitives on the calendar image: pixel-exact boxes and circles,
-// pango text in the program font, pixel reads for the flood fill.
+// Drawing primitives of the calendar painters: pixel-exact boxes and
+// circles, pango text in the program font, pixel reads for the flood fill.
+//
+// The one drawing seam: a canvas draws in logical pixels on any cairo
+// target. An image surface is painted pixel-exact at its device scale (1 on
+// a plain screen, 2 on a HiDPI one); any other target (PDF, print) is
+// vector, and its pixel questions are answered by a scale-1 shadow image
+// painted alongside, so the painters need not know where they paint.
 
 #include <cairomm/cairomm.h>
 #include <pangomm.h>
 #include <pangomm/init.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "view/TextStamps.h"
 #include "calendar/ViewState.h"
@@ -19,12 +28,19 @@ public:
     // Lays out and renders every text anew with pango.
     Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription);
     // Paints texts from stamps of the stamps' font, kept by the caller
-    // across repaints; the pixels are those of the canvas above.
+    // across repaints; the pixels are those of the canvas above. Stamps of
+    // another scale than the surface's are not used.
     Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps);
+    // Vector drawing on any context, in a logical area of width x height.
+    Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription);
+    ~Canvas();
+    Canvas(Canvas&&) noexcept;
+    Canvas& operator=(Canvas&&) noexcept;
 
-    Cairo::RefPtr<Cairo::ImageSurface> Surface() const { return surface_; }
-    int Width() const { return surface_->get_width(); }
-    int Height() const { return surface_->get_height(); }
+    // Logical size.
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool IsVector() const { return !surface_; }
 
     void FillRect(int x, int y, int w, int h, Rgb colour);
     void FillCircle(int cx, int cy, int radius, Rgb colour);
@@ -40,6 +56,7 @@ public:
     // Text horizontally centred in [left, left + width).
     void TextCentred(int left, int width, int y, std::string_view text, Rgb colour);
 
+    // The colour at a logical pixel.
     Rgb PixelAt(int x, int y);
     // Fills every pixel connected to (x, y) that is not `border`, within
     // the clip rectangle, with `colour`.
@@ -49,13 +66,23 @@ private:
     void SetColour(Rgb colour);
     void SetLayoutText(std::string_view text);
     void TextDirectly(int x, int y, std::string_view text, Rgb colour);
+    // Device pixels changed by a fill on the image surface.
+    std::vector<std::pair<int, int>> FloodFillPixels(int x, int y, Rgb border, Rgb colour, int clipX, int clipY,
+                                                     int clipW, int clipH);
 
-    Cairo::RefPtr<Cairo::ImageSurface> surface_;
+    Cairo::RefPtr<Cairo::ImageSurface> surface_;  // null for a vector target
     Cairo::RefPtr<Cairo::Context> cr_;
+    int scale_ = 1;  // device pixels per logical pixel of the image surface
+    int width_ = 0;
+    int height_ = 0;
     TextStamps* stamps_ = nullptr;
     std::string fontDescription_;
     Glib::RefPtr<Pango::Layout> layout_;  // made on first direct text
     std::string layoutText_;
+    std::unique_ptr<Canvas> shadow_;  // the pixels of a vector canvas
 };
+
+// Device scale of an image surface, as a whole number (1 when none is set).
+int DeviceScaleOf(const Cairo::RefPtr<Cairo::ImageSurface>& surface);
 
 }  // namespace sk

@@ -31,10 +31,12 @@ constexpr const char* kShiftLetters[4] = {"", "F", "S", "N"};
 // Drawing on the page: pixel-exact shapes and FreeSans text at pixel sizes.
 class PagePainter {
 public:
-    PagePainter(const Cairo::RefPtr<Cairo::ImageSurface>& surface, std::vector<PageText>* texts)
-        : cr_(Cairo::Context::create(surface)), texts_(texts) {
+    // On an image the shapes are pixel-exact; on a vector target (PDF,
+    // print) they are smooth at any resolution.
+    PagePainter(const Cairo::RefPtr<Cairo::Context>& cr, std::vector<PageText>* texts)
+        : cr_(cr), texts_(texts) {
         Pango::init();
-        cr_->set_antialias(Cairo::ANTIALIAS_NONE);
+        if (cr_->get_target()->get_type() == Cairo::SURFACE_TYPE_IMAGE) cr_->set_antialias(Cairo::ANTIALIAS_NONE);
     }
 
     Cairo::RefPtr<Cairo::Context> Context() const { return cr_; }
@@ -434,6 +436,19 @@ HalfYearGeometry HalfYearGeometryOf(int innerWidth, int rowHeight) {
     return g;
 }
 
+HalfYearGeometry HalfYearGeometryOfCells(int cw, int ch) {
+    HalfYearGeometry g;
+    g.cw = std::max(1, cw);
+    g.ch = std::max(1, ch);
+    g.gridWidth = kHalfYearGridColumns * g.cw;
+    g.gridHeight = kHalfYearGridRows * g.ch;
+    g.imageWidth = g.gridWidth + 4;
+    g.imageHeight = g.gridHeight + 4;
+    g.controlWidth = g.gridWidth + 8;
+    g.controlHeight = g.gridHeight + 4;
+    return g;
+}
+
 std::string HalfYearHolidayRange(int first, int last) {
     auto text = [](int code) -> std::string {
         if (code < 1) return "?";
@@ -445,9 +460,21 @@ std::string HalfYearHolidayRange(int first, int last) {
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
                        int monthNumber, int year, const CoreSources& sources, std::vector<PageText>* texts,
                        const OwnShiftPlan* ownPlan) {
-    PagePainter painter(surface, texts);
+    const auto cr = Cairo::Context::create(surface);
+    // The whole image is white, also beyond the page.
+    cr->set_source_rgb(1, 1, 1);
+    cr->paint();
+    PaintHalfYearPlan(cr, geometry, monthNumber, year, sources, texts, ownPlan);
+    surface->mark_dirty();
+}
+
+void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGeometry& geometry, int monthNumber,
+                       int year, const CoreSources& sources, std::vector<PageText>* texts,
+                       const OwnShiftPlan* ownPlan) {
+    cr->save();
+    PagePainter painter(cr, texts);
     Page page{painter, geometry, year, HalfYearFirstMonth(monthNumber), ownPlan};
-    painter.Fill(0, 0, surface->get_width(), surface->get_height(), kWhite);
+    painter.Fill(0, 0, geometry.imageWidth, geometry.imageHeight, kWhite);
     PaintPicture(page);
     PaintHeader(page);
     PaintTitleAndLegend(page);
@@ -468,7 +495,7 @@ void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const 
         }
     }
     PaintGrid(page);
-    surface->mark_dirty();
+    cr->restore();
 }
 
 }  // namespace sk

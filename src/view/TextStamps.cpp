@@ -2,6 +2,8 @@
 
 #include <pangomm/init.h>
 
+#include <algorithm>
+
 namespace sk {
 
 namespace {
@@ -28,11 +30,14 @@ bool BorderIsEmpty(const Cairo::RefPtr<Cairo::ImageSurface>& mask) {
 
 }  // namespace
 
-TextStamps::TextStamps(const std::string& fontDescription) : fontDescription_(fontDescription) {
+TextStamps::TextStamps(const std::string& fontDescription, int scale)
+    : fontDescription_(fontDescription), scale_(std::max(1, scale)) {
     Pango::init();
     // The layout is made exactly as the canvas makes its own (on an RGB
-    // image surface), so both get the same font options and glyphs.
-    scratch_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 1, 1);
+    // image surface of the same scale), so both get the same font options
+    // and glyphs.
+    scratch_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, scale_, scale_);
+    if (scale_ != 1) cairo_surface_set_device_scale(scratch_->cobj(), scale_, scale_);
     scratchContext_ = Cairo::Context::create(scratch_);
     scratchContext_->set_antialias(Cairo::ANTIALIAS_NONE);
     layout_ = Pango::Layout::create(scratchContext_);
@@ -73,8 +78,9 @@ void TextStamps::Rasterise(std::string_view text, Entry& entry) {
     // Antialiased glyph edges may reach a little past the ink box the font
     // reports; the margin grows until the mask's outer ring stays empty.
     for (int pad = 3; pad <= 48; pad *= 2) {
-        auto mask = Cairo::ImageSurface::create(Cairo::FORMAT_A8, ink.get_width() + 2 * pad,
-                                                ink.get_height() + 2 * pad);
+        auto mask = Cairo::ImageSurface::create(Cairo::FORMAT_A8, (ink.get_width() + 2 * pad) * scale_,
+                                                (ink.get_height() + 2 * pad) * scale_);
+        if (scale_ != 1) cairo_surface_set_device_scale(mask->cobj(), scale_, scale_);
         auto cr = Cairo::Context::create(mask);
         cr->set_antialias(Cairo::ANTIALIAS_NONE);
         const int ox = pad - ink.get_x();

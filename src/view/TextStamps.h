@@ -29,9 +29,12 @@ struct TextStamp {
 // The stamps of one font, kept across repaints.
 class TextStamps {
 public:
-    explicit TextStamps(const std::string& fontDescription);
+    // Stamps for an image of `scale` device pixels per logical pixel; widths
+    // and origins are logical, the masks have the device's resolution.
+    explicit TextStamps(const std::string& fontDescription, int scale = 1);
 
     const std::string& FontDescription() const { return fontDescription_; }
+    int Scale() const { return scale_; }
 
     // The stamp of a text, made on first use. The reference stays valid
     // until the next call.
@@ -54,6 +57,7 @@ private:
     void Rasterise(std::string_view text, Entry& entry);
 
     std::string fontDescription_;
+    int scale_ = 1;
     Cairo::RefPtr<Cairo::ImageSurface> scratch_;
     Cairo::RefPtr<Cairo::Context> scratchContext_;
     Glib::RefPtr<Pango::Layout> layout_;

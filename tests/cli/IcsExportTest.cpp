@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "shift/VacationBlock.h"
-#include "cli/IcsTimeZone.h"
+#include "ical/IcsTimeZone.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
 #include "common/TempFolder.h"

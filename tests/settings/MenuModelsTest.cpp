@@ -19,6 +19,7 @@ TEST(ProgramMenuModel, EveryEntryHasItsOwnKeyInEitherCase) {
         {'H', ProgramMenuAction::kBackground},   {'P', ProgramMenuAction::kHours},
         {'U', ProgramMenuAction::kVacation},     {'V', ProgramMenuAction::kDataDirectory},
         {'E', ProgramMenuAction::kSettings},     {'I', ProgramMenuAction::kInfo},
+        {'D', ProgramMenuAction::kPrint},        {'X', ProgramMenuAction::kPhoneExport},
     };
     for (int k = 0; k < kProgramMenuEntryCount; ++k) {
         EXPECT_EQ(kProgramMenuEntries[k].key, keys[k].first) << "position " << k;

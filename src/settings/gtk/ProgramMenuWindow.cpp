@@ -26,6 +26,8 @@ bool ShowProgramMenu(WindowContext& context) {
         case ProgramMenuAction::kDataDirectory: OpenWindow(context, menu::kDataDirectory); break;
         case ProgramMenuAction::kSettings: OpenWindow(context, menu::kSettingsDialog); break;
         case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;
+        case ProgramMenuAction::kPrint: OpenWindow(context, menu::kPrint); break;
+        case ProgramMenuAction::kPhoneExport: OpenWindow(context, menu::kPhoneExport); break;
     }
     return true;
 }

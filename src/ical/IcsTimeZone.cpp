@@ -1,4 +1,4 @@
-#include "cli/IcsTimeZone.h"
+#include "ical/IcsTimeZone.h"
 
 namespace sk {
 

@@ -1,0 +1,69 @@
+#include "ical/PhoneExport.h"
+
+#include <algorithm>
+
+#include "base/FileIO.h"
+#include "shift/OwnShiftPlan.h"
+
+namespace sk {
+
+std::string PhoneExportFileName(const std::string& crewName, int year) {
+    std::string name;
+    for (std::size_t i = 0; i < crewName.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(crewName[i]);
+        if (crewName.compare(i, 2, "ü") == 0) { name += "ue"; ++i; }
+        else if (crewName.compare(i, 2, "ä") == 0) { name += "ae"; ++i; }
+        else if (crewName.compare(i, 2, "ö") == 0) { name += "oe"; ++i; }
+        else if (std::isalnum(c) && c < 0x80) name += static_cast<char>(c);
+        else if (c == ' ' || c == '-') name += '_';
+    }
+    return "Schichtplan-" + name + "-" + std::to_string(year) + ".ics";
+}
+
+PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year, const std::string& homeDir,
+                                       const OwnShiftPlan* ownPlan) {
+    PhoneExportForm form;
+    if (calendarType == kOwnPlanCalendarType) {
+        if (ownPlan)
+            for (int k = 0; k < ownPlan->CrewCount(); ++k) form.crewNames.push_back(ownPlan->crews[k].name);
+    } else if (IsValidCalendarType(calendarType)) {
+        const int crews = IsFourCrewType(calendarType) ? 4 : CrewCountOf(calendarType);
+        for (int k = 0; k < crews; ++k) form.crewNames.emplace_back(CrewNameOf(calendarType, k));
+    }
+    form.crew = form.crewNames.empty() ? 0 : std::clamp(homeCrew, 0, static_cast<int>(form.crewNames.size()) - 1);
+    const int y = std::clamp(year, kFirstYear, kLastYear);
+    form.from = DayNumberOf(y, 1, 1);
+    form.to = DayNumberOf(y, 12, 31);
+    std::string dir = homeDir;
+    if (!dir.empty() && dir.back() != '/') dir += '/';
+    if (!form.crewNames.empty()) form.path = dir + PhoneExportFileName(form.crewNames[form.crew], y);
+    return form;
+}
+
+PlanIcsRequest PhoneExportRequest(const PhoneExportForm& form, PlanIcsRequest base) {
+    base.crew = form.crew;
+    base.from = form.from;
+    base.to = form.to;
+    base.withVacationBlock = form.vacationBlock;
+    if (!form.marks) base.marks = nullptr;
+    return base;
+}
+
+std::string WritePhoneExport(const PhoneExportForm& form, const PlanIcsRequest& base, DateValue stamp) {
+    if (form.crewNames.empty() || form.crew < 0 || form.crew >= static_cast<int>(form.crewNames.size()))
+        return "Für diese Schichtart gibt es keine Schicht zum Exportieren.";
+    if (form.from > form.to) return "Der erste Tag liegt nach dem letzten.";
+    if (form.path.empty()) return "Bitte eine Zieldatei wählen.";
+    const std::string text = PlanIcs(PhoneExportRequest(form, base), stamp);
+    if (text.empty()) return "Für diese Schicht ließ sich kein Kalender erzeugen.";
+    if (!WriteFileAtomically(form.path, text)) return "Die Datei „" + form.path + "“ ließ sich nicht schreiben.";
+    return {};
+}
+
+std::string PhoneExportDoneText(const std::string& path) {
+    return "Der Schichtplan wurde in der Datei „" + path +
+           "“ gespeichert. Aufs Handy kommt er, indem Sie die Datei per E-Mail, Messenger oder USB-Kabel "
+           "übertragen und dort mit der Kalender-App öffnen.";
+}
+
+}  // namespace sk

@@ -1,0 +1,81 @@
+#pragma once
+// The calendar on paper: the half-year page and the month columns painted
+// by the screen's painters on any cairo context (a print context, a PDF
+// page), scaled to the paper, on white; and whole PDF documents of a range.
+
+#include <cairomm/cairomm.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "calendar/CalendarGrid.h"
+#include "calendar/Date.h"
+#include "view/CalendarData.h"
+#include "view/CoreCalendarData.h"
+#include "view/HalfYearPage.h"
+
+namespace sk {
+
+// A4 landscape in PostScript points, and the margin a PDF page leaves.
+inline constexpr double kA4LandscapeWidth = 841.89;
+inline constexpr double kA4LandscapeHeight = 595.28;
+inline constexpr double kPdfMargin = 28.35;  // 1 cm
+// More month columns than this go on to the next sheet.
+inline constexpr int kMonthColumnsPerPage = 12;
+
+// The printable area of one sheet, in the context's user units.
+struct PaperArea {
+    double x = 0, y = 0;
+    double width = kA4LandscapeWidth, height = kA4LandscapeHeight;
+};
+
+// "Schichtplan Haldenau PM 1 Januar 2026 - Dezember 2026": the header line
+// of a printed page of month columns.
+std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, DayNumber lastMonth);
+
+// The cells of the half-year page on paper, before it is scaled to the sheet.
+HalfYearGeometry HalfYearPaperGeometry();
+
+// The half-year page of `monthNumber` (1-12) of `year`, as large as fits the area, centred.
+void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
+                          const CoreSources& sources);
+
+// One sheet of month columns: the header line, then `columns` months from
+// the month of `firstMonth`, painted in `fontDescription` and scaled to the
+// area's width (or height). The options' calendar type decides the shift area.
+struct MonthSheet {
+    DayNumber firstMonth = 0;  // any day of the first month
+    int columns = kMonthColumnsPerPage;
+    std::string fontDescription;
+    std::string typeName;
+    PaintOptions options;
+};
+void PaintMonthsOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, const MonthSheet& sheet,
+                        CalendarData& data);
+
+// The sheets of months first ... last (any days of them): twelve months a sheet.
+std::vector<MonthSheet> MonthSheetsOf(DayNumber first, DayNumber last, const MonthSheet& pattern);
+
+// The first days of the half years (1 January, 1 July) that meet first ... last.
+std::vector<DayNumber> HalfYearsOf(DayNumber first, DayNumber last);
+
+// What printing the main window's view puts on paper: its half-year page,
+// or its month columns on sheets of twelve.
+struct PrintJob {
+    std::string name;      // the job name, also the header of the first sheet
+    std::string fileName;  // the PDF "print to file" writes
+    bool halfYear = false;
+    int halfYearMonth = 1;  // 1-12, with the year below
+    int halfYearYear = kFirstYear;
+    std::vector<MonthSheet> sheets;  // month view: one per sheet
+    int PageCount() const { return halfYear ? 1 : static_cast<int>(sheets.size()); }
+};
+PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, const std::string& typeName);
+
+// A PDF of A4 landscape pages, made by painting each page on the context
+// given to `paintPage(cr, area, pageIndex)`. Empty when cairo fails.
+using PaperPagePainter = std::function<void(const Cairo::RefPtr<Cairo::Context>&, const PaperArea&, int)>;
+std::string PdfOfPages(int pageCount, const PaperPagePainter& paintPage, const std::string& title);
+
+}  // namespace sk
