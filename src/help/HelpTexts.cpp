@@ -87,8 +87,21 @@ const char* const kProgramMenuText =
     "Die Schaltfläche 'Info' im Fenster 'Programmeinstellungen' erklärt die einzelnen Eingaben.\r\n"
     "\r\n"
     "Info\r\n"
-    "Zeigt diesen Text an. Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E'\r\n"
-    "und 'I' gewählt werden.";
+    "Zeigt diesen Text an.\r\n"
+    "\r\n"
+    "Drucken\r\n"
+    "Druckt den angezeigten Kalender auf weißem Papier, A4 quer, im Hauptfenster auch mit 'Strg+P': den\r\n"
+    "Halbjahresplan auf ein Blatt, die Monatsspalten zu höchstens zwölf je Blatt mit der Überschrift\r\n"
+    "'Schichtplan', Kalender, erster und letzter Monat. 'In Datei drucken' legt ein PDF im persönlichen\r\n"
+    "Ordner an.\r\n"
+    "\r\n"
+    "Für Kalender-App exportieren\r\n"
+    "Speichert die Schichten einer Schicht (vorgewählt ist die Stammschicht) für einen Zeitraum als\r\n"
+    "Kalenderdatei (.ics), wahlweise mit dem Urlaubsblock und den Schichtmarkierungen. Die Datei wird per\r\n"
+    "E-Mail, Messenger oder Kabel aufs Handy gebracht und dort mit der Kalender-App geöffnet.\r\n"
+    "\r\n"
+    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D' und 'X'\r\n"
+    "gewählt werden.";
 
 const char* const kCalendarMarksText =
     "Die Wahl des Menüs erfolgt mit der Taste 'K' oder über das Menü 'Notiz' und 'Kalendermarkierung'. Damit\r\n"
@@ -317,7 +330,8 @@ const char* const kKeyboardText =
     "'Bild ab' = Eine Seite vor, wie 'F7'.\r\n"
     "'F8' = Direkte Eingabe eines Datums.\r\n"
     "'F9' = Menü 'Notiz' für Notizen und Markierungen.\r\n"
-    "'F10' = Menü 'Prog.' für Kalender, Schrift, Farbe, Stunden, Urlaub, Verzeichnis und Einstellungen.\r\n"
+    "'F10' = Menü 'Prog.': Kalender, Schrift, Farbe, Stunden, Urlaub, Verzeichnis, Einstellungen, Drucken, Export.\r\n"
+    "'Strg+P' = Drucken des angezeigten Kalenders.\r\n"
     "'F11' = Anmelden unter einem anderen Benutzernamen.\r\n"
     "'F12' = Menü 'Info' mit verschiedenen Infos zum Kalender und Programm.\r\n"
     "'+' = Mehr Monate anzeigen (Taste auf dem Ziffernblock).\r\n"

@@ -166,7 +166,7 @@ TEST(HelpTexts, KeyboardTextNamesExactlyTheMainWindowKeys) {
         {"I", "Programminfo"}, {"A", "Anmelden"}, {"D", "Datum"}, {"S", "Schriftart"},
         {"E", "Programmeinstellungen"}, {"H", "Hintergrundfarbe"}, {"N", ""}, {"M", ""}, {"B", ""}, {"X", ""},
         {"V", ""}, {"C", ""}, {"G", "Eigener Plan"}, {"Z", "Zwischenablage"}, {"Y", "Reihenfolge der Schichten"},
-        {"F", "Blockurlaub"}};
+        {"F", "Blockurlaub"}, {"Strg+P", "Drucken"}};
     std::set<std::string> seen;
     for (const std::string& line : Lines(TextOf("Tastaturbelegung"))) {
         for (const std::string& key : KeysOfLine(line)) {
