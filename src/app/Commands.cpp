@@ -195,8 +195,13 @@ void DispatchMenu(AppState& state, CommandHost& host, int menuId) {
             SelectCalendarType(state, host, CalendarTypeForMenu(menuId, state.settings.calendarType));
             return;
         case kTypeOwn:
-            if (state.ownPlan) SelectCalendarType(state, host, kOwnPlanCalendarType);
-            else host.ShowMessage(texts::kInformation, texts::kNoOwnPlan);
+            if (!state.ownPlan) {
+                host.ShowMessage(texts::kInformation, texts::kNoOwnPlan);
+                return;
+            }
+            // Pressed again it switches between month columns and the half-year page.
+            state.ownPlanPage = state.settings.calendarType == kOwnPlanCalendarType && !state.ownPlanPage;
+            SelectCalendarType(state, host, kOwnPlanCalendarType);
             return;
         case kRotateVacation:
             RotateVacationOrder(state.vacationTables, state.ShownVacationYear(), 1);

@@ -482,7 +482,9 @@ void MainWindow::PaintHalfYearView() {
     const ViewState& v = state_.view;
     const HalfYearGeometry g = HalfYearPageGeometry();
     EnsureImage(surface_, g.imageWidth, g.imageHeight, ScaleFactor());
-    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources);
+    const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
+    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources, nullptr,
+                      own ? state_.OwnPlan() : nullptr);
     fixed_.move(imageBox_, g.controlX, g.controlY);
     imageBox_.set_size_request(g.controlWidth, g.controlHeight);
     fields_[kDayInfo].set_text(TodayText(LocalToday()));
@@ -685,7 +687,9 @@ Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() {
         if (state_.HalfYearView()) {
             const HalfYearGeometry g = HalfYearPageGeometry();
             EnsureImage(image, g.imageWidth, g.imageHeight, 1);
-            PaintHalfYearPlan(image, g, state_.view.firstMonth + 1, state_.view.firstYear, state_.sources);
+            const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
+            PaintHalfYearPlan(image, g, state_.view.firstMonth + 1, state_.view.firstYear, state_.sources, nullptr,
+                              own ? state_.OwnPlan() : nullptr);
         } else {
             PaintMonthColumns(image, state_.Grid(), 1);
         }

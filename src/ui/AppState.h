@@ -38,6 +38,9 @@ struct AppState {
     // The own shift plan of the user data folder when its file is valid;
     // calendar type 8 is only chosen while there is one.
     std::optional<OwnShiftPlan> ownPlan;
+    // Type 8 shown as the half-year page instead of month columns (key G
+    // toggles it; not kept).
+    bool ownPlanPage = false;
     AccountMemory accounts;       // vacation and hours records as last read or chosen
     CoreSources sources;          // what painting reads; pointers into this record
     // The note editor on screen, so a termination signal can keep its
@@ -55,7 +58,10 @@ struct AppState {
     // fall behind the view or the settings.
     CalendarGrid Grid() const { return MakeCalendarGrid(view, settings.lastColumn); }
     const OwnShiftPlan* OwnPlan() const { return ownPlan ? &*ownPlan : nullptr; }
-    bool HalfYearView() const { return IsHalfYearView(settings.calendarType); }
+    bool HalfYearView() const {
+        return IsHalfYearView(settings.calendarType) ||
+               (settings.calendarType == kOwnPlanCalendarType && ownPlanPage && ownPlan);
+    }
     // The year whose vacation block the view shows last: the rightmost
     // month column's, or the half-year page's.
     int ShownVacationYear() const { return HalfYearView() ? view.firstYear : Grid().LastShownYear(); }

@@ -118,6 +118,12 @@ struct Page {
     const HalfYearGeometry& g;
     int year;
     int firstMonth;  // 0 or 6
+    const OwnShiftPlan* plan = nullptr;  // the own plan instead of the five-crew rhythm
+
+    int CrewCount() const { return plan ? plan->CrewCount() : kMaxCrews; }
+    // The crew cells share the five cells after the day: one each for five
+    // crews, narrower for six.
+    int CrewLeft(int block, int crew) const { return BlockX(block) + 3 * g.cw + crew * 5 * g.cw / CrewCount(); }
 
     int X(double cells) const { return g.x0 + RoundHalfEven(cells * g.cw); }
     int Y(double cells) const { return g.y0 + RoundHalfEven(cells * g.ch); }
@@ -164,15 +170,53 @@ void PaintHeader(Page& p) {
         pp.Text(crewLeft + (5 * p.g.cw - pp.Width("Schicht", captionSize)) / 2, captionTop, "Schicht", captionSize,
                 kBlack);
         pp.Text(bx + p.g.cw / 6, numberTop, "Tag", numberSize, kBlack);
-        for (int j = 0; j < 5; ++j) {
+        for (int j = 0; j < p.CrewCount(); ++j) {
             const std::string number = "0" + std::to_string(j + 1);
-            const int left = crewLeft + j * p.g.cw;
-            pp.Text(left + (p.g.cw - pp.Width(number, numberSize)) / 2, numberTop, number, numberSize, kBlack);
+            const int left = p.CrewLeft(b, j);
+            const int width = p.CrewLeft(b, j + 1) - left;
+            pp.Text(left + (width - pp.Width(number, numberSize)) / 2, numberTop, number, numberSize, kBlack);
         }
     }
 }
 
+// The own plan's title is its name; its legend lists its shift times and
+// its crews by name.
+void PaintOwnPlanTitleAndLegend(Page& p) {
+    PagePainter& pp = p.painter;
+    const OwnShiftPlan& plan = *p.plan;
+    pp.Text(p.X(4.5), p.Y(34.8), plan.name, RoundHalfEven(p.g.ch * 1.3), kBlack, true);
+    pp.Text(p.X(4.5), p.Y(37), "Schichtplan " + std::to_string(p.year), RoundHalfEven(p.g.ch / 1.2), kBlack, true);
+
+    const int size = RoundHalfEven(p.g.ch / 1.7);
+    const int left = p.g.x0 + 15 * p.g.cw;
+    pp.Text(left, p.Y(34.8), "Erläuterungen:", size, kBlack, true);
+    double row = 35.8;
+    for (int k = 0; k < kShiftKindCount; ++k) {
+        if (!plan.kindUsed[k]) continue;
+        const int y = p.Y(row);
+        pp.Text(left, y, std::string(1, kShiftKindLetters[k]) + " = " + kShiftKindEventNames[k], size, kBlack);
+        pp.Text(p.X(21.9), y, ShiftTimesText(plan.kindTimes[k]), size, kBlack);
+        row += 0.9;
+    }
+
+    const int labelSize = p.g.ch / 2;
+    const int boxX = p.g.x0 + 27 * p.g.cw;
+    const int boxW = RoundHalfEven(p.g.cw / 1.7);
+    const int boxH = RoundHalfEven(p.g.ch / 1.7);
+    for (int i = 0; i < plan.CrewCount(); ++i) {
+        const int y = p.Y(34.8 + 0.7 * i);
+        pp.Outline(boxX, y, boxW, boxH, kBlack);
+        pp.Fill(boxX + 1, y + 1, boxW - 2, boxH - 2, static_cast<Rgb>(plan.crews[i].colour));
+        const std::string label = "0" + std::to_string(i + 1) + " " + plan.crews[i].name;
+        pp.Text(p.X(27.9), y + (boxH - pp.Height(label, labelSize)) / 2, label, labelSize, kBlack);
+    }
+}
+
 void PaintTitleAndLegend(Page& p) {
+    if (p.plan) {
+        PaintOwnPlanTitleAndLegend(p);
+        return;
+    }
     PagePainter& pp = p.painter;
     pp.Text(p.X(4.5), p.Y(34.8), "Velmo Haldenau", RoundHalfEven(p.g.ch * 1.3), kBlack, true);
     pp.Text(p.X(4.5), p.Y(37), "Schichtplan " + std::to_string(p.year), RoundHalfEven(p.g.ch / 1.2), kBlack, true);
@@ -260,6 +304,9 @@ void PaintSchoolHolidays(Page& p, const SchoolHolidayCalendar& holidays) {
     column(right, p.g.x0 + 41 * p.g.cw);
 }
 
+void PaintFiveCrewDay(Page& p, int block, const DayContext& ctx, const VacationBlock* vacation, int top, int size);
+void PaintOwnPlanDay(Page& p, int block, const DayContext& ctx, int top, int size);
+
 void PaintDay(Page& p, int block, const DayContext& ctx, const VacationBlock* vacation) {
     PagePainter& pp = p.painter;
     const int cw = p.g.cw, ch = p.g.ch;
@@ -280,6 +327,19 @@ void PaintDay(Page& p, int block, const DayContext& ctx, const VacationBlock* va
         pp.TextInBox(bx + 2 * cw, top, cw, ch, std::to_string(WeekNumber(ctx)), size, kBlack);
     }
 
+    if (p.plan) {
+        PaintOwnPlanDay(p, block, ctx, top, size);
+    } else {
+        PaintFiveCrewDay(p, block, ctx, vacation, top, size);
+    }
+    if (weekday == 1 && ctx.day >= 2) pp.HLine(bx, bx + 8 * cw, top - 1, kBlack);
+}
+
+void PaintFiveCrewDay(Page& p, int block, const DayContext& ctx, const VacationBlock* vacation, int top, int size) {
+    PagePainter& pp = p.painter;
+    const int cw = p.g.cw, ch = p.g.ch;
+    const int bx = p.BlockX(block);
+    const bool sunday = WeekdayIndex(ctx.dayNumber) == 0;
     const CrewShiftResult shifts = ComputeCrewShifts(5, ctx.dayNumber, vacation);
     const bool inVacationWindow = vacation && IsInVacationWindow(*vacation, ctx.dayNumber);
     for (int j = 0; j < 5; ++j) {
@@ -305,7 +365,31 @@ void PaintDay(Page& p, int block, const DayContext& ctx, const VacationBlock* va
             pp.Fill(cellX + 1 + (cw - 1 - w) / 2, top + 1 + (ch - 1 - h) / 2, w, h, colour);
         }
     }
-    if (weekday == 1 && ctx.day >= 2) pp.HLine(bx, bx + 8 * cw, top - 1, kBlack);
+}
+
+// The own plan: each working crew's cell in its colour with the shift's
+// letter, a circle on the holidays the built-in plans mark so; crews off
+// stay white.
+void PaintOwnPlanDay(Page& p, int block, const DayContext& ctx, int top, int size) {
+    PagePainter& pp = p.painter;
+    const int ch = p.g.ch;
+    const bool sunday = WeekdayIndex(ctx.dayNumber) == 0;
+    for (int j = 0; j < p.CrewCount(); ++j) {
+        const int kind = KindOfShiftCode(OwnPlanShiftOf(*p.plan, j, ctx.dayNumber));
+        if (kind < 0) continue;
+        const Rgb colour = static_cast<Rgb>(p.plan->crews[j].colour);
+        const int cellX = p.CrewLeft(block, j);
+        const int width = p.CrewLeft(block, j + 1) - cellX;
+        const int level = kind == static_cast<int>(ShiftKind::kDay) ? 1 : kind + 1;
+        if (IsHighHoliday(ctx, level)) {
+            pp.Circle(cellX + width / 2 + 1, top + ch / 2, std::min(RoundHalfEven(ch / 2.3), width / 2), colour);
+        } else {
+            pp.Fill(cellX + 1, top + 1, width - 1, ch - 1, colour);
+        }
+        const bool dark = RedOf(colour) * 3 + GreenOf(colour) * 6 + BlueOf(colour) < 128 * 10;
+        const std::string letter = std::string(sunday ? "S" : "") + kShiftKindLetters[kind];
+        pp.TextInBox(cellX, top, width, ch, letter, size, dark ? kLightLetter : kBlack);
+    }
 }
 
 void PaintGrid(Page& p) {
@@ -323,7 +407,7 @@ void PaintGrid(Page& p) {
         if (b > 0) pp.VLine(bx, tableTop, tableBottom, kBlack);
         // The caption "Schicht" spans the crew cells.
         pp.VLine(bx + 3 * g.cw, tableTop, tableBottom, kBlack);
-        for (int k = 4; k < 8; ++k) pp.VLine(bx + k * g.cw, p.RowTop(0), tableBottom, kBlack);
+        for (int j = 1; j < p.CrewCount(); ++j) pp.VLine(p.CrewLeft(b, j), p.RowTop(0), tableBottom, kBlack);
     }
 }
 
@@ -374,20 +458,22 @@ std::string HalfYearHolidayRange(int first, int last) {
 }
 
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
-                       int monthNumber, int year, const CoreSources& sources, std::vector<PageText>* texts) {
+                       int monthNumber, int year, const CoreSources& sources, std::vector<PageText>* texts,
+                       const OwnShiftPlan* ownPlan) {
     const auto cr = Cairo::Context::create(surface);
     // The whole image is white, also beyond the page.
     cr->set_source_rgb(1, 1, 1);
     cr->paint();
-    PaintHalfYearPlan(cr, geometry, monthNumber, year, sources, texts);
+    PaintHalfYearPlan(cr, geometry, monthNumber, year, sources, texts, ownPlan);
     surface->mark_dirty();
 }
 
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGeometry& geometry, int monthNumber,
-                       int year, const CoreSources& sources, std::vector<PageText>* texts) {
+                       int year, const CoreSources& sources, std::vector<PageText>* texts,
+                       const OwnShiftPlan* ownPlan) {
     cr->save();
     PagePainter painter(cr, texts);
-    Page page{painter, geometry, year, HalfYearFirstMonth(monthNumber)};
+    Page page{painter, geometry, year, HalfYearFirstMonth(monthNumber), ownPlan};
     painter.Fill(0, 0, geometry.imageWidth, geometry.imageHeight, kWhite);
     PaintPicture(page);
     PaintHeader(page);
@@ -396,7 +482,7 @@ void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGe
 
     VacationBlock block;
     const VacationBlock* vacation = nullptr;
-    if (sources.vacationTables) {
+    if (sources.vacationTables && !ownPlan) {
         block = ComputeVacationBlock(year, sources.vacationStartMonth, sources.vacationStartDay,
                                      *sources.vacationTables);
         vacation = &block;

@@ -44,16 +44,19 @@ struct PageText {
 
 // Paints the half year of `monthNumber` (1-12) of `year` into the surface,
 // which must be at least imageWidth x imageHeight. The shifts come from the
-// five-crew rhythm with the vacation block of `sources`. When `texts` is
-// given, every painted text is appended to it. An image surface of device
-// scale 2 gets the page at twice the resolution.
+// five-crew rhythm with the vacation block of `sources`, or from `ownPlan`
+// when it is given (its crews in the crew cells, its name as the title, its
+// shift times in the legend, no vacation block). When `texts` is given,
+// every painted text is appended to it. An image surface of device scale 2
+// gets the page at twice the resolution.
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
                        int monthNumber, int year, const CoreSources& sources,
-                       std::vector<PageText>* texts = nullptr);
+                       std::vector<PageText>* texts = nullptr, const OwnShiftPlan* ownPlan = nullptr);
 // The same on any cairo context (PDF, print), in its user units: the page
 // covers (0, 0) to (imageWidth, imageHeight).
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGeometry& geometry, int monthNumber,
-                       int year, const CoreSources& sources, std::vector<PageText>* texts = nullptr);
+                       int year, const CoreSources& sources, std::vector<PageText>* texts = nullptr,
+                       const OwnShiftPlan* ownPlan = nullptr);
 
 // A page of cells cw x ch, for paper: no window around it.
 HalfYearGeometry HalfYearGeometryOfCells(int cw, int ch);

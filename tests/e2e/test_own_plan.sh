@@ -70,6 +70,18 @@ same_image "$WORK/type0.png" "$WORK/type8.png" && fail "key N did not leave the 
 keys g
 shot "$WORK/type8_again.png"
 same_image "$WORK/type8_again.png" "$WORK/type8.png" || fail "key G did not show the own plan again"
+# G again: the plan's half-year page (a white page), G once more: the columns.
+keys g
+shot "$WORK/own_page.png"
+[ "$(colours_in "$WORK/own_page.png" $((40 * U)) $((3 * R)) 4 4)" = 1 ] || fail "no half-year page after G in type 8"
+same_image "$WORK/own_page.png" "$WORK/type8.png" && fail "G in type 8 did not switch to the half-year page"
+keys g
+shot "$WORK/type8_columns.png"
+# The calendar below the buttons and their shadows (buttons greyed on the page may still be
+# fading back).
+crop "$WORK/type8.png" 0 $((2 * R + 6)) "$WIN_W" $((WIN_H - 2 * R - 6)) "$WORK/type8_calendar.png"
+crop "$WORK/type8_columns.png" 0 $((2 * R + 6)) "$WIN_W" $((WIN_H - 2 * R - 6)) "$WORK/type8_columns_calendar.png"
+same_image "$WORK/type8_columns_calendar.png" "$WORK/type8_calendar.png" || fail "G did not switch back to the month columns"
 stop_app
 expect_setting Programm Schichtart 8 "the own plan chosen"
 

@@ -48,7 +48,7 @@ std::optional<NoteMenuChoice> ChooseFromNoteMenu(WindowContext& context) {
 }  // namespace
 
 bool OpenNoteMenu(WindowContext& context) {
-    if (!NoteMenuOpens(context.state.settings.calendarType)) return false;
+    if (!NoteMenuOpens(context.state.settings.calendarType) || context.state.HalfYearView()) return false;
     const std::optional<NoteMenuChoice> choice = ChooseFromNoteMenu(context);
     if (!choice) return true;
     switch (*choice) {

@@ -8,9 +8,10 @@ namespace sk {
 
 bool ShowProgramMenu(WindowContext& context) {
     std::vector<ButtonColumnItem> items;
+    // The own plan's half-year page counts as the half-year page here.
+    const int shownType = context.state.HalfYearView() ? kHalfYearViewType : context.state.settings.calendarType;
     for (const ProgramMenuEntry& e : kProgramMenuEntries) {
-        items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key,
-                                         ProgramMenuEntryEnabled(e.action, context.state.settings.calendarType)});
+        items.push_back(ButtonColumnItem{e.label, e.tooltip, e.key, ProgramMenuEntryEnabled(e.action, shownType)});
     }
     const std::optional<int> chosen = RunButtonColumnMenu(context, kProgramMenuTitle, 19 + 2 * (kProgramMenuEntryCount - 8), items);
     // The key of the main window repaints afterwards in every case.

@@ -22,6 +22,7 @@ bool ChooseCalendarType(WindowContext& context) {
         const std::size_t k = static_cast<std::size_t>(*chosen);
         const int type = k < kCalendarChooserTypes.size() ? kCalendarChooserTypes[k] : kOwnPlanCalendarType;
         if (type != kOwnPlanCalendarType || state.ownPlan) state.settings.calendarType = type;
+        state.ownPlanPage = false;
     }
     context.host.SetVacationToggleVisible(ShowsVacationToggle(state.settings.calendarType));
     return true;
