@@ -22,7 +22,9 @@ bool PrintCalendar(WindowContext& context) {
     const int type = state.settings.calendarType;
     const std::string typeName =
         type == kOwnPlanCalendarType && state.OwnPlan() ? state.OwnPlan()->name : CalendarTypeInfoOf(type).label;
-    const PrintJob job = PrintJobOf(state.view, state.Grid(), type, typeName);
+    const bool halfYearPage = state.HalfYearView();
+    const PrintJob job = PrintJobOf(state.view, state.Grid(), type, halfYearPage, typeName);
+    const OwnShiftPlan* ownPlan = type == kOwnPlanCalendarType ? state.OwnPlan() : nullptr;
     auto operation = Gtk::PrintOperation::create();
     operation->set_job_name(job.name);
     operation->set_n_pages(job.PageCount());
@@ -50,7 +52,7 @@ bool PrintCalendar(WindowContext& context) {
         cr->fill();
         cr->restore();
         if (job.halfYear) {
-            PaintHalfYearOnPaper(cr, area, job.halfYearMonth, job.halfYearYear, state.sources);
+            PaintHalfYearOnPaper(cr, area, job.halfYearMonth, job.halfYearYear, state.sources, ownPlan);
         } else {
             MonthSheet sheet = job.sheets[static_cast<std::size_t>(page)];
             sheet.fontDescription = font;

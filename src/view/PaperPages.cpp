@@ -92,11 +92,11 @@ std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, D
 HalfYearGeometry HalfYearPaperGeometry() { return HalfYearGeometryOfCells(kPaperCellWidth, kPaperCellHeight); }
 
 void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
-                          const CoreSources& sources) {
+                          const CoreSources& sources, const OwnShiftPlan* ownPlan) {
     const HalfYearGeometry g = HalfYearPaperGeometry();
     cr->save();
     FitInto(cr, area, g.imageWidth, g.imageHeight);
-    PaintHalfYearPlan(cr, g, monthNumber, year, sources);
+    PaintHalfYearPlan(cr, g, monthNumber, year, sources, nullptr, ownPlan);
     cr->restore();
 }
 
@@ -184,11 +184,12 @@ std::vector<DayNumber> HalfYearsOf(DayNumber first, DayNumber last) {
     return halves;
 }
 
-PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, const std::string& typeName) {
+PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, bool halfYearPage,
+                    const std::string& typeName) {
     PrintJob job;
     DayNumber first = DayNumberOf(view.firstYear, view.firstMonth + 1, 1);
     DayNumber last = first;
-    if (IsHalfYearView(calendarType)) {
+    if (halfYearPage) {
         job.halfYear = true;
         job.halfYearMonth = view.firstMonth + 1;
         job.halfYearYear = view.firstYear;

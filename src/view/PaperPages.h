@@ -37,9 +37,10 @@ std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, D
 // The cells of the half-year page on paper, before it is scaled to the sheet.
 HalfYearGeometry HalfYearPaperGeometry();
 
-// The half-year page of `monthNumber` (1-12) of `year`, as large as fits the area, centred.
+// The half-year page of `monthNumber` (1-12) of `year`, as large as fits the area, centred;
+// the own plan's page when `ownPlan` is given.
 void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
-                          const CoreSources& sources);
+                          const CoreSources& sources, const OwnShiftPlan* ownPlan = nullptr);
 
 // One sheet of month columns: the header line, then `columns` months from
 // the month of `firstMonth`, painted in `fontDescription` and scaled to the
@@ -71,7 +72,9 @@ struct PrintJob {
     std::vector<MonthSheet> sheets;  // month view: one per sheet
     int PageCount() const { return halfYear ? 1 : static_cast<int>(sheets.size()); }
 };
-PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, const std::string& typeName);
+// `halfYearPage`: the half-year page is shown (type 5, or the own plan's page).
+PrintJob PrintJobOf(const ViewState& view, const CalendarGrid& grid, int calendarType, bool halfYearPage,
+                    const std::string& typeName);
 
 // A PDF of A4 landscape pages, made by painting each page on the context
 // given to `paintPage(cr, area, pageIndex)`. Empty when cairo fails.
