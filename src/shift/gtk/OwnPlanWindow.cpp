@@ -9,6 +9,7 @@
 #include "shift/OwnShiftPlanFile.h"
 #include "ui/Accessible.h"
 #include "ui/DateField.h"
+#include "ui/FormParts.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramStyle.h"
 #include "view/Canvas.h"
@@ -22,25 +23,6 @@ constexpr const char* kCountedHolidayTexts[] = {"wie bei den festen Plänen", "a
 constexpr const char* kShowPlanNow = "Der eigene Schichtplan ist gespeichert. Soll der Kalender ihn jetzt zeigen?";
 constexpr const char* kPreviewTitle = "Die ersten vier Wochen";
 constexpr const char* kWeekdayLetters = "MDMDFSS";
-
-Gtk::Label* NewLabel(const char* text) {
-    auto* label = Gtk::make_managed<Gtk::Label>(text);
-    label->set_xalign(0);
-    return label;
-}
-
-Gtk::Frame* NewGroup(const char* title, Gtk::Grid*& grid, int u, int r) {
-    auto* frame = Gtk::make_managed<Gtk::Frame>(title);
-    grid = Gtk::make_managed<Gtk::Grid>();
-    grid->set_column_spacing(u);
-    grid->set_row_spacing(r / 4);
-    grid->set_margin_start(u);
-    grid->set_margin_end(u);
-    grid->set_margin_top(r / 3);
-    grid->set_margin_bottom(r / 2);
-    frame->add(*grid);
-    return frame;
-}
 
 Gdk::RGBA RgbaOf(std::int32_t colour) {
     Gdk::RGBA rgba;
