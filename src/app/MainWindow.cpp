@@ -201,7 +201,12 @@ void MainWindow::BuildButtons() {
     fixed_.put(vacationToggle_, 0, 0);
 }
 
+MainWindow::LayoutKey MainWindow::LayoutNow() const {
+    return {state_.view.unitWidth, state_.view.rowHeight, state_.settings.lastColumn, state_.HalfYearView()};
+}
+
 void MainWindow::RelayoutControls() {
+    laidOutFor_ = LayoutNow();
     const ViewState& v = state_.view;
     const int u = v.unitWidth, r = v.rowHeight, W = WidthUnitsOf(state_.settings.lastColumn);
     const int A = RoundHalfEven(u * kButtonWidthUnits);
@@ -423,7 +428,7 @@ bool MainWindow::OnDelete(GdkEventAny*) {
 
 void MainWindow::Redraw() {
     RereadChangedData(state_);
-    RelayoutControls();
+    if (LayoutNow() != laidOutFor_) RelayoutControls();
     const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
     if (halfYear) {
@@ -434,7 +439,12 @@ void MainWindow::Redraw() {
         UpdateStatusLine(grid);
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
-    image_.set(surface_);
+    if (surface_ == shownSurface_) {
+        image_.queue_draw();  // the same image, painted anew: no new size to lay out
+    } else {
+        image_.set(surface_);
+        shownSurface_ = surface_;
+    }
     imageBox_.grab_focus();
 }
 

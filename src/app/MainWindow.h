@@ -87,7 +87,17 @@ private:
     bool SaveBeforeQuit();
     void CloseDialogsAndHide();
 
+    // What the controls were last placed for; a repaint moves them only when
+    // it changed (placing them makes the toolkit lay out the whole window).
+    struct LayoutKey {
+        int unitWidth = 0, rowHeight = 0, lastColumn = -1;
+        bool halfYear = false;
+        bool operator==(const LayoutKey&) const = default;
+    };
+    LayoutKey LayoutNow() const;
+
     AppState& state_;
+    LayoutKey laidOutFor_;
     Gtk::Fixed fixed_;
     std::array<Gtk::Button, kButtonCount> buttons_;
     Gtk::ToggleButton vacationToggle_;
@@ -95,6 +105,7 @@ private:
     Gtk::Image image_;
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
+    Cairo::RefPtr<Cairo::ImageSurface> shownSurface_;  // the one image_ holds
     std::unique_ptr<TextStamps> stamps_;
     std::unique_ptr<TextStamps> scaledStamps_;  // for a HiDPI screen
     bool updatingToggle_ = false;
