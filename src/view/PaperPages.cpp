@@ -29,11 +29,6 @@ std::string MonthAndYear(DayNumber d) {
     return std::string(kMonthNames[c.month - 1]) + " " + std::to_string(c.year);
 }
 
-DayNumber FirstOfMonth(DayNumber d) {
-    const CivilDate c = CivilOf(d);
-    return DayNumberOf(c.year, c.month, 1);
-}
-
 int MonthIndexOf(DayNumber d) {
     const CivilDate c = CivilOf(d);
     return c.year * 12 + c.month - 1;
