@@ -16,13 +16,14 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs"
 if [ "${SK_QUICK:-0}" = 1 ]; then exit 0; fi
 
 echo "== tests under ASan and UBSan"
-# With SK_ASAN_GUI=1 the whole program is built this way and the end-to-end
-# tests drive the instrumented window. Leaks the toolkit's libraries keep for
-# the life of the process are suppressed by library (scripts/lsan-toolkit.supp),
+# The whole program is built this way and the end-to-end tests drive the
+# instrumented window (SK_ASAN_GUI=0 keeps it to the core and its tests).
+# Leaks the toolkit's libraries keep for the life of the process are
+# suppressed by library (scripts/lsan-toolkit.supp),
 # never our own code; libfaketime is preloaded by the end-to-end scripts, ahead
 # of the ASan runtime.
-gui=OFF
-[ "${SK_ASAN_GUI:-0}" = 1 ] && gui=ON
+gui=ON
+[ "${SK_ASAN_GUI:-1}" = 0 ] && gui=OFF
 cmake -S . -B "$build-asan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSK_SANITIZE=ON -DSK_BUILD_BENCH=OFF \
       -DSK_BUILD_GUI=$gui
 cmake --build "$build-asan" -j"$jobs"
