@@ -72,12 +72,18 @@ main_units() {
   WIN_W=${geom%x*}; WIN_H=${geom#*x}
   U=$((WIN_W / 126)); R=$((WIN_H / 40))
 }
+# wait_for_exit [seconds]: true when the program has ended within that
+# time (5 s unless given).
+wait_for_exit() {
+  local _
+  for _ in $(seq $(( ${1:-5} * 10 ))); do kill -0 "$APP" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
 # Esc in the main window ends the program; it must finish by itself with status 0.
 stop_app() {
   main_focus
   keys Escape
-  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$APP" 2>/dev/null; then fail "Esc did not end the program"; kill "$APP"; fi
+  wait_for_exit || { fail "Esc did not end the program"; kill "$APP"; }
   wait "$APP"; local rc=$?; APP=""
   [ $rc -eq 0 ] || fail "exit status $rc"
 }

@@ -25,8 +25,7 @@ make_writable() {
 }
 # ended: waits for the program to end by itself; its exit status in RC.
 ended() {
-  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$APP" 2>/dev/null; then return 1; fi
+  wait_for_exit || return 1
   wait "$APP"; RC=$?; APP=""
 }
 

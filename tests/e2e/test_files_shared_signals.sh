@@ -8,8 +8,7 @@ RECOVERY="$DATA/Notiz-Wiederherstellung.dat"
 NOTE_TITLE='^Notizen für den 15\.01\.2024$'
 # wait_end: the program must end by itself after a signal (at most 5 s).
 wait_end() {
-  for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$APP" 2>/dev/null; then fail "$1 did not end the program"; kill -9 "$APP"; fi
+  wait_for_exit || { fail "$1 did not end the program"; kill -9 "$APP"; }
   wait "$APP"; APP=""
 }
 

@@ -6,13 +6,6 @@
 # must still end the program.
 source "$(dirname "$0")/lib.sh"
 
-# wait_for_exit seconds: true when the program has ended within that time.
-wait_for_exit() {
-  local _
-  for _ in $(seq $(($1 * 10))); do kill -0 "$APP" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
-}
-
 # --- the notes of the day, the yearly note window (a writable folder) ----------
 mkdir -p "$DATA"
 printf 'vor\0nach' >"$DATA/20150426.txt"
