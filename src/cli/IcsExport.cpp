@@ -1,8 +1,6 @@
 #include "cli/IcsExport.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
@@ -36,17 +34,11 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
 }
 
 int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
+    if (!CheckDataFolder(options, err)) return kExitBadInput;
     std::optional<ShiftMarkList> marks;
-    if (!options.dataFolder.empty()) {
-        std::error_code ec;
-        if (!std::filesystem::is_directory(options.dataFolder, ec)) {
-            err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
-            return kExitBadInput;
-        }
-        if (options.icsMarks) {
-            marks.emplace();
-            marks->Load(options.dataFolder);
-        }
+    if (!options.dataFolder.empty() && options.icsMarks) {
+        marks.emplace();
+        marks->Load(options.dataFolder);
     }
     return ExportPlanIcs(options, marks ? &*marks : nullptr, stamp, out) ? kExitOk : kExitWriteFailed;
 }

@@ -25,11 +25,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
             break;
     }
     PlanOptions options = parsed.options;
-    std::error_code ec;
-    if (!options.dataFolder.empty() && !std::filesystem::is_directory(options.dataFolder, ec)) {
-        err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
-        return kExitBadInput;
-    }
+    if (!CheckDataFolder(options, err)) return kExitBadInput;
     std::string error;
     if (!ResolveOwnPlan(options, error)) {
         err = error + "\n";
@@ -49,6 +45,13 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err) {
     out.clear();
     return RunSchichtplan(args, today, AppendTo(out), err);
+}
+
+bool CheckDataFolder(const PlanOptions& options, std::string& err) {
+    std::error_code ec;
+    if (options.dataFolder.empty() || std::filesystem::is_directory(options.dataFolder, ec)) return true;
+    err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+    return false;
 }
 
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {

@@ -20,6 +20,8 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::string& out, std::string& err);
 
 struct PlanOptions;
+// False with the German line in `err` when --data names no folder.
+bool CheckDataFolder(const PlanOptions& options, std::string& err);
 // Fills the options' school holidays from --data and --school-holidays;
 // false with a German line in `err` when the file cannot be taken. Names of
 // events that fit no school holidays are reported in `err` and left out.
