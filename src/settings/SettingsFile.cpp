@@ -35,10 +35,11 @@ std::string OneLine(std::string_view text) {
 }
 
 // Font and place names no one types that long would only make the file
-// outgrow its read limit.
+// outgrow its read limit. Blanks at the cut go too: the reader drops them,
+// and a name must read back as it was written.
 std::string CappedText(std::string_view text) {
     const std::string line = OneLine(text);
-    return std::string(Utf8Prefix(line, kMaxSettingsNameCharacters));
+    return std::string(TrimBlanks(Utf8Prefix(line, kMaxSettingsNameCharacters)));
 }
 
 std::string IntText(long long v) { return std::to_string(v); }

@@ -136,6 +136,10 @@ TEST(FileSafety, LongFontAndPlaceNamesAreCutWhenWrittenAndRead) {
     const Settings back = ParseSettingsFile(FormatSettingsFile(s), Settings());
     EXPECT_EQ(back.fontName, std::string(kMaxSettingsNameCharacters, 'F'));
     EXPECT_EQ(back.placeName, std::string(kMaxSettingsNameCharacters, 'O'));
+    // A cut that ends on a blank must not leave a name that reads back shorter.
+    s.fontName = std::string(kMaxSettingsNameCharacters - 1, 'F') + "  Bold";
+    const std::string once = FormatSettingsFile(s);
+    EXPECT_EQ(FormatSettingsFile(ParseSettingsFile(once, Settings())), once);
     // A hand-made file with a giant name loses nothing after it.
     const std::string file = "[Programmeinstellungen]\nFontname = " + std::string(900000, '\xC3') + "\nFontgr\xF6\xDF" +
                              "e = 14\n";
