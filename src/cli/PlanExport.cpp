@@ -152,44 +152,66 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
 NotesColumn::NotesColumn(const NoteStore& store)
     : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()) {}
 
+namespace {
+// The field of a day is made from the joined text (the slow way) when its
+// last note is empty or ends in a no-break space: dropping the separators at
+// the end of the joined text then reaches into that note.
+bool EndsLikeSeparator(std::string_view text) {
+    while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
+    return text.empty() || text.back() == kNoBreakSpace.back();
+}
+}  // namespace
+
 void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
     // Line breaks, no-break spaces and quotes never reach across the
     // separator between two notes, so the field is the notes' field texts
-    // joined. Only the dropping of separators at the end can reach into a
-    // note: when the last note is empty or ends in a no-break space (as the
-    // separator does), the field is made from the joined text.
-    const std::size_t count = NotesOfDayInOrder(store_, ctx, texts_, notes_);
-    if (count == 0) return;
-    std::string_view last = notes_[count - 1].Text();
-    while (!last.empty() && last.back() == '\0') last.remove_suffix(1);
-    if (last.empty() || last.back() == kNoBreakSpace.back()) {
+    // joined.
+    NotesOfDayInOrder(store_, ctx, texts_, day_);
+    const std::vector<std::uint32_t>& periodic = day_.periodicEntries;
+    const std::size_t others = day_.otherCount;
+    if (others == 0 && periodic.empty()) return;
+    const bool lastIsPeriodic = !periodic.empty() && others == day_.periodicAt;
+    if (lastIsPeriodic ? FieldOf(periodic.back()).endsLikeSeparator : EndsLikeSeparator(day_.others[others - 1])) {
         AppendNotesField(out, store_, ctx, &texts_);
         return;
     }
-    field_.clear();
+    // A day can carry hundreds of notes: they go straight into the output,
+    // and the rare quote goes in front afterwards.
+    const std::size_t start = out.size();
     bool quoted = false;
-    for (std::size_t i = 0; i < count; ++i) {
-        const NoteOfDay& note = notes_[i];
-        if (i > 0) field_ += kNoteSeparatorWithBlanks;
-        if (note.periodicEntry < 0) {
-            quoted = quoted || NeedsQuotes(note.Text());
-            AppendFieldText(field_, note.Text());
-            continue;
-        }
-        PeriodicField& f = periodic_[static_cast<std::size_t>(note.periodicEntry)];
-        if (!f.made) {
-            std::string text(note.Text());
-            std::erase(text, '\0');  // NotesOfDay leaves NULs out
-            AppendFieldText(f.text, text);
-            f.quoted = NeedsQuotes(text);
-            f.made = true;
-        }
+    bool first = true;
+    const auto appendOther = [&](std::size_t i) {
+        if (!first) out += kNoteSeparatorWithBlanks;
+        first = false;
+        quoted = quoted || NeedsQuotes(day_.others[i]);
+        AppendFieldText(out, day_.others[i]);
+    };
+    for (std::size_t i = 0; i < day_.periodicAt; ++i) appendOther(i);
+    for (const std::uint32_t entry : periodic) {
+        const PeriodicField& f = FieldOf(entry);
+        out.append(f.text, first ? kNoteSeparatorWithBlanks.size() : 0);
+        first = false;
         quoted = quoted || f.quoted;
-        field_ += f.text;
     }
-    if (quoted) out += '"';
-    out += field_;
-    if (quoted) out += '"';
+    for (std::size_t i = day_.periodicAt; i < others; ++i) appendOther(i);
+    if (quoted) {
+        out.insert(start, 1, '"');
+        out += '"';
+    }
+}
+
+const NotesColumn::PeriodicField& NotesColumn::FieldOf(std::uint32_t entry) {
+    PeriodicField& f = periodic_[entry];
+    if (!f.made) {
+        std::string text(texts_.PeriodicText(entry));
+        std::erase(text, '\0');  // NotesOfDay leaves NULs out
+        f.text = kNoteSeparatorWithBlanks;
+        AppendFieldText(f.text, text);
+        f.quoted = NeedsQuotes(text);
+        f.endsLikeSeparator = EndsLikeSeparator(text);
+        f.made = true;
+    }
+    return f;
 }
 
 bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {

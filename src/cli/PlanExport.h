@@ -56,15 +56,18 @@ public:
 
 private:
     struct PeriodicField {
-        std::string text;
+        std::string text;  // with the separator in front
         bool quoted = false;
+        bool endsLikeSeparator = false;
         bool made = false;
     };
+    // The field text of a periodic note, made on first use.
+    const PeriodicField& FieldOf(std::uint32_t entry);
+
     const NoteStore& store_;
     NoteTextCache texts_;
     std::vector<PeriodicField> periodic_;  // by position in the periodic index
-    std::vector<NoteOfDay> notes_;
-    std::string field_;
+    NotesOfDayBuffer day_;
 };
 
 // The astronomy field of a day's CSV line.

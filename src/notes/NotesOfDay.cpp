@@ -38,18 +38,26 @@ namespace {
 // Hands the notes of a day in their order to the sink: Add(text, entry) for
 // each, entry being a periodic note's position in the index (else -1); a
 // periodic note the sink no longer wants the text of (WantsText() false) is
-// only counted with Skip(), its file not read.
+// only counted with Skip(), its file not read. A sink that takes the
+// periodic notes as the list of their entries (left in periodicEntries) is
+// told where they come with PeriodicNotesHere().
 template <class Sink>
-void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink) {
+void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink,
+                       std::vector<std::uint32_t>& periodicEntries) {
     constexpr std::int64_t kNotPeriodic = -1;
     if (store.HasDayNote(ctx)) sink.Add(store.ReadDayNote(ctx), kNotPeriodic);
-    for (const std::uint32_t entry : store.Periodic().EntriesOfDay(ctx.dayNumber)) {
-        if (!sink.WantsText())
-            sink.Skip();
-        else if (cache)
-            sink.Add(cache->PeriodicText(entry), entry);
-        else
-            sink.Add(store.ReadNoteFile(store.Periodic().Entries()[entry].FileName()), entry);
+    store.Periodic().EntriesOfDay(ctx.dayNumber, periodicEntries);
+    if constexpr (requires { sink.PeriodicNotesHere(); }) {
+        sink.PeriodicNotesHere();
+    } else {
+        for (const std::uint32_t entry : periodicEntries) {
+            if (!sink.WantsText())
+                sink.Skip();
+            else if (cache)
+                sink.Add(cache->PeriodicText(entry), entry);
+            else
+                sink.Add(store.ReadNoteFile(store.Periodic().Entries()[entry].FileName()), entry);
+        }
     }
     if (store.HasYearlyNote(ctx)) {
         const int code = NoteMonthDayCodeOf(NoteDateCode(ctx));
@@ -141,7 +149,8 @@ std::string_view FirstCharacters(std::string_view utf8, std::size_t characters) 
 
 std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form, NoteTextCache* cache) {
     JoinedNotes notes{form == NotesForm::Overview ? kOverviewNoteSeparator : kStatusNoteSeparator, {}};
-    CollectNotesOfDay(store, ctx, cache, notes);
+    std::vector<std::uint32_t> periodicEntries;
+    CollectNotesOfDay(store, ctx, cache, notes, periodicEntries);
     DropTrailingSeparators(notes.out, notes.sep);
     return std::move(notes.out);
 }
@@ -157,29 +166,23 @@ bool ParseTwoDigits(std::string_view s, int& v) {
 }
 }  // namespace
 
-std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
-                              std::vector<NoteOfDay>& notes) {
+void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
+                       NotesOfDayBuffer& buffer) {
     struct InOrder {
-        NoteTextCache& cache;
-        std::vector<NoteOfDay>& notes;
-        std::size_t count = 0;
+        NotesOfDayBuffer& buffer;
         bool WantsText() const { return true; }
         void Skip() {}
-        void Add(std::string_view note, std::int64_t entry) {
-            if (count == notes.size()) notes.emplace_back();
-            NoteOfDay& n = notes[count++];
-            n.periodicEntry = entry;
-            if (entry >= 0) {
-                n.cached = &cache.PeriodicText(static_cast<std::uint32_t>(entry));
-            } else {
-                n.cached = nullptr;
-                n.own.clear();
-                AppendWithoutNul(n.own, note);
-            }
+        void PeriodicNotesHere() { buffer.periodicAt = buffer.otherCount; }
+        void Add(std::string_view note, std::int64_t) {
+            if (buffer.otherCount == buffer.others.size()) buffer.others.emplace_back();
+            std::string& text = buffer.others[buffer.otherCount++];
+            text.clear();
+            AppendWithoutNul(text, note);
         }
-    } inOrder{cache, notes};
-    CollectNotesOfDay(store, ctx, &cache, inOrder);
-    return inOrder.count;
+    } inOrder{buffer};
+    buffer.otherCount = 0;
+    buffer.periodicAt = 0;
+    CollectNotesOfDay(store, ctx, &cache, inOrder, buffer.periodicEntries);
 }
 
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form) {
@@ -209,7 +212,8 @@ std::string ReplaceLineBreaks(std::string_view text, std::string_view replacemen
 
 std::string StatusLineNotesOfDay(const NoteStore& store, const DayContext& ctx) {
     StatusLineNotes notes;
-    CollectNotesOfDay(store, ctx, nullptr, notes);
+    std::vector<std::uint32_t> periodicEntries;
+    CollectNotesOfDay(store, ctx, nullptr, notes, periodicEntries);
     DropTrailingSeparators(notes.out, kStatusNoteSeparator);
     if (CharacterCount(notes.out) <= kStatusLineNoteCharacters && notes.notShown == 0) return std::move(notes.out);
     std::string text(FirstCharacters(notes.out, kStatusLineNoteCharacters));

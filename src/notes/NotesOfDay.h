@@ -63,18 +63,19 @@ private:
 std::string NotesOfDay(const NoteStore& store, const DayContext& ctx, NotesForm form, NoteTextCache* cache = nullptr);
 // The same for a date text "DD.MM.YYYY"; empty when the text names no day.
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form);
-// One of the notes NotesOfDay joins.
-struct NoteOfDay {
-    std::int64_t periodicEntry = -1;  // position in the store's periodic index; -1 for the other kinds
-    const std::string* cached = nullptr;  // the text as read, when the cache keeps it (NULs still in)
-    std::string own;                      // else the text, NULs left out
-    std::string_view Text() const { return cached ? std::string_view(*cached) : std::string_view(own); }
+// The notes NotesOfDay joins, for exports over many days, where a day can
+// carry hundreds of periodic notes that come back again and again: those
+// as their positions in the store's periodic index (their texts are the
+// cache's), the others as texts. Kept between days, so a day costs no
+// allocation.
+struct NotesOfDayBuffer {
+    std::vector<std::string> others;  // the first otherCount are the day's; NULs left out
+    std::size_t otherCount = 0;
+    std::size_t periodicAt = 0;       // the periodic notes come before others[periodicAt]
+    std::vector<std::uint32_t> periodicEntries;  // index order
 };
-// The notes NotesOfDay joins, in its order, read through the cache, into the
-// first elements of `notes` (kept between calls to reuse their memory).
-// Returns how many.
-std::size_t NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
-                              std::vector<NoteOfDay>& notes);
+void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
+                       NotesOfDayBuffer& buffer);
 
 // The notes field of the status line: the status-line form with every line
 // break ("\r\n", a lone "\n" or a lone "\r") shown as no-break space, "»",

@@ -124,13 +124,18 @@ int PeriodicNoteIndex::CountOfDay(DayNumber d) const {
 
 std::vector<std::uint32_t> PeriodicNoteIndex::EntriesOfDay(DayNumber d) const {
     std::vector<std::uint32_t> out;
-    if (entries_.empty()) return out;
+    EntriesOfDay(d, out);
+    return out;
+}
+
+void PeriodicNoteIndex::EntriesOfDay(DayNumber d, std::vector<std::uint32_t>& out) const {
+    out.clear();
+    if (entries_.empty()) return;
     if (d >= 0 && d < kTableDays) out.reserve(dayCounts_[static_cast<std::size_t>(d)]);
     ForEachGroupOfDay(d, [&](auto first, auto last) {
         for (auto it = first; it != last; ++it) out.push_back(it->entry);
     });
     std::sort(out.begin(), out.end());
-    return out;
 }
 
 const PeriodicNoteEntry* PeriodicNoteIndex::EntryOfDay(DayNumber d, int k) const {

@@ -35,6 +35,9 @@ public:
     int CountOfDay(DayNumber d) const;
     // Positions in Entries() of the notes showing on day d, ascending (index order).
     std::vector<std::uint32_t> EntriesOfDay(DayNumber d) const;
+    // The same into `out` (its old content replaced), so a caller asking
+    // day after day reuses the memory.
+    void EntriesOfDay(DayNumber d, std::vector<std::uint32_t>& out) const;
     // The k-th (from 1) entry showing on day d, in index order; nullptr when
     // there are fewer than k.
     const PeriodicNoteEntry* EntryOfDay(DayNumber d, int k) const;
