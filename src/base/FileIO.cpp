@@ -148,15 +148,11 @@ int OpenBeneath(int folderFd, const std::string& folder, const std::string& name
 }  // namespace
 
 namespace {
-// A regular file opened for reading that lies in its folder; -1 otherwise.
-int OpenRegularInItsFolder(const std::string& path) {
-    const auto slash = path.rfind('/');
-    const std::string folder = FolderOf(path);
-    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd < 0) return -1;
+int OpenFolder(const std::string& folder) { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
+
+// A regular file `name` of the open folder, opened for reading; -1 otherwise.
+int OpenRegularBeneath(int folderFd, const std::string& folder, const std::string& name) {
     const int fd = OpenBeneath(folderFd, folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    ::close(folderFd);
     if (fd < 0) return -1;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -165,7 +161,37 @@ int OpenRegularInItsFolder(const std::string& path) {
     }
     return fd;
 }
+
+// A regular file opened for reading that lies in its folder; -1 otherwise.
+int OpenRegularInItsFolder(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = FolderOf(path);
+    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    const int folderFd = OpenFolder(folder);
+    if (folderFd < 0) return -1;
+    const int fd = OpenRegularBeneath(folderFd, folder, name);
+    ::close(folderFd);
+    return fd;
+}
 }  // namespace
+
+FolderReader::FolderReader(std::string folder) : folder_(std::move(folder)) {
+    if (folder_.empty()) folder_ = ".";
+    while (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
+    folderFd_ = OpenFolder(folder_);
+}
+
+FolderReader::~FolderReader() {
+    if (folderFd_ >= 0) ::close(folderFd_);
+}
+
+std::optional<std::string> FolderReader::Read(const std::string& name, std::size_t maxBytes) const {
+    // A name with a folder in it is read the long way, with its own folder.
+    if (folderFd_ < 0 || name.find('/') != std::string::npos) return ReadRegularFileInItsFolder(JoinPath(folder_, name), maxBytes);
+    const int fd = OpenRegularBeneath(folderFd_, folder_, name);
+    if (fd < 0) return std::nullopt;
+    return ReadAndClose(fd, maxBytes);
+}
 
 std::optional<std::string> ReadRegularFileInItsFolder(const std::string& path, std::size_t maxBytes) {
     const int fd = OpenRegularInItsFolder(path);

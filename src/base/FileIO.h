@@ -23,6 +23,22 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 // that same folder tree, never out of it.
 std::optional<std::string> ReadRegularFileInItsFolder(const std::string& path, std::size_t maxBytes);
 bool IsRegularFileInItsFolder(const std::string& path);
+
+// Reads files of one folder as ReadRegularFileInItsFolder does, through one
+// handle of the folder opened once: an export reads tens of thousands of
+// notes, and opening the folder for each costs as much as reading the note.
+class FolderReader {
+public:
+    explicit FolderReader(std::string folder);
+    ~FolderReader();
+    FolderReader(const FolderReader&) = delete;
+    FolderReader& operator=(const FolderReader&) = delete;
+    std::optional<std::string> Read(const std::string& name, std::size_t maxBytes) const;
+
+private:
+    std::string folder_;
+    int folderFd_ = -1;
+};
 // The same with a limit far above any data file of the program.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t maxBytes = 64u << 20);
 // Whether the path names a regular file (symbolic links followed).

@@ -22,11 +22,23 @@ bool DeleteNoteFile(const std::string& path) {
 }
 }  // namespace
 
-std::string ReadNoteFile(const std::string& path, std::string_view key) {
+namespace {
+std::size_t NoteByteLimit(std::string_view key) {
     const std::size_t bytesPerCharacter = key.empty() ? 1 : 3;
-    const auto bytes = ReadRegularFileInItsFolder(path, kNoteReadLimit * bytesPerCharacter);
+    return kNoteReadLimit * bytesPerCharacter;
+}
+std::string NoteText(const std::optional<std::string>& bytes, std::string_view key) {
     if (!bytes) return {};
     return Latin1ToUtf8(DecipherNote(*bytes, key));
+}
+}  // namespace
+
+std::string ReadNoteFile(const std::string& path, std::string_view key) {
+    return NoteText(ReadRegularFileInItsFolder(path, NoteByteLimit(key)), key);
+}
+
+std::string ReadNoteFile(const FolderReader& folder, const std::string& name, std::string_view key) {
+    return NoteText(folder.Read(name, NoteByteLimit(key)), key);
 }
 
 bool WriteNoteFile(const std::string& path, std::string_view utf8Text, std::string_view key) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileIO.h"
+
 namespace sk {
 
 // The longest note a reader returns, in characters. The limit applies to the
@@ -15,6 +17,8 @@ inline constexpr std::size_t kNoteReadLimit = 8192;
 // The note of a file, deciphered with the key (NoteKeyOf); empty when the
 // file cannot be opened.
 std::string ReadNoteFile(const std::string& path, std::string_view key);
+// The same for a note `name` of the reader's folder.
+std::string ReadNoteFile(const FolderReader& folder, const std::string& name, std::string_view key);
 
 // Stores a note: an empty text deletes the file (a missing file is no error),
 // any other text replaces the file atomically. False when the file could not

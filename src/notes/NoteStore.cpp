@@ -96,6 +96,11 @@ std::string NoteStore::ReadNoteFile(std::string_view fileName) const {
     return sk::ReadNoteFile(PathOf(fileName), key_);
 }
 
+std::string NoteStore::ReadNoteFile(const FolderReader& folder, const std::string& fileName) const {
+    if (fileName.empty()) return {};
+    return sk::ReadNoteFile(folder, fileName, key_);
+}
+
 std::string NoteStore::StoredFormOf(std::string_view utf8Text) const {
     return EncipherNote(Utf8ToLatin1(utf8Text), key_);
 }

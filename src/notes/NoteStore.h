@@ -47,6 +47,8 @@ public:
     // Files by name (a name from the lookups or the name rules).
     std::string PathOf(std::string_view fileName) const;
     std::string ReadNoteFile(std::string_view fileName) const;
+    // The same through a reader of this store's folder.
+    std::string ReadNoteFile(const FolderReader& folder, const std::string& fileName) const;
     // The bytes a note file of this text gets (enciphered with the key).
     std::string StoredFormOf(std::string_view utf8Text) const;
     // Writes or (empty text) deletes, then rescans the index of the file's kind.

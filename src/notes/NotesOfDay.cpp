@@ -8,6 +8,7 @@ namespace sk {
 
 NoteTextCache::NoteTextCache(const NoteStore& store)
     : store_(store),
+      folder_(store.Folder()),
       periodic_(store.Periodic().Entries().size()),
       yearly_(static_cast<std::size_t>(kLastYearlyNoteCode + 1)),
       weekday_(static_cast<std::size_t>(kLastWeekdayNoteCode - kFirstWeekdayNoteCode + 1)) {}
@@ -16,10 +17,14 @@ NoteTextCache::NoteTextCache(const NoteStore& store)
 template <class FileName>
 const std::string& NoteTextCache::Get(Texts& texts, std::size_t slot, FileName&& fileName) {
     if (!texts.read[slot]) {
-        texts.text[slot] = store_.ReadNoteFile(fileName());
+        texts.text[slot] = store_.ReadNoteFile(folder_, fileName());
         texts.read[slot] = true;
     }
     return texts.text[slot];
+}
+
+std::string NoteTextCache::DayNoteText(const DayContext& ctx) const {
+    return store_.ReadNoteFile(folder_, DayNoteFileName(NoteDateCode(ctx)));
 }
 
 const std::string& NoteTextCache::PeriodicText(std::uint32_t entry) {
@@ -45,7 +50,7 @@ template <class Sink>
 void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink,
                        std::vector<std::uint32_t>& periodicEntries) {
     constexpr std::int64_t kNotPeriodic = -1;
-    if (store.HasDayNote(ctx)) sink.Add(store.ReadDayNote(ctx), kNotPeriodic);
+    if (store.HasDayNote(ctx)) sink.Add(cache ? cache->DayNoteText(ctx) : store.ReadDayNote(ctx), kNotPeriodic);
     store.Periodic().EntriesOfDay(ctx.dayNumber, periodicEntries);
     if constexpr (requires { sink.PeriodicNotesHere(); }) {
         sink.PeriodicNotesHere();

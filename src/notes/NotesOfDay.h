@@ -31,11 +31,14 @@ inline constexpr std::string_view kOneMoreNote = " weitere Notiz";
 inline constexpr std::string_view kMoreNotes = " weitere Notizen";
 
 // Keeps the texts of periodic, yearly and weekday notes once they are read,
-// for exports over many days on which the same notes come back. Valid while
-// the store's indexes are not rescanned.
+// for exports over many days on which the same notes come back, and reads
+// every note through one handle of the folder. Valid while the store's
+// indexes are not rescanned.
 class NoteTextCache {
 public:
     explicit NoteTextCache(const NoteStore& store);
+    // Day notes come once: read, not kept.
+    std::string DayNoteText(const DayContext& ctx) const;
     // By position in the store's periodic index.
     const std::string& PeriodicText(std::uint32_t entry);
     const std::string& YearlyText(int noteMonthDayCode);
@@ -51,6 +54,7 @@ private:
     const std::string& Get(Texts& texts, std::size_t slot, FileName&& fileName);
 
     const NoteStore& store_;
+    FolderReader folder_;
     Texts periodic_;
     Texts yearly_;   // by month-day code
     Texts weekday_;  // by code - kFirstWeekdayNoteCode

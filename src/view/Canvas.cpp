@@ -2,9 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace sk {
+
+namespace {
+
+// RGB24 pixels are 32-bit words 0x00RRGGBB; cairo's own fills set the top
+// byte as well.
+Rgb FromPixel(std::uint32_t p) { return PackRgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
+std::uint32_t ToPixel(Rgb c) {
+    return (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
+           static_cast<std::uint32_t>(BlueOf(c));
+}
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+}  // namespace
 
 int DeviceScaleOf(const Cairo::RefPtr<Cairo::ImageSurface>& surface) {
     double sx = 1, sy = 1;
@@ -58,9 +73,100 @@ void Canvas::SetLayoutText(std::string_view text) {
 void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     if (w <= 0 || h <= 0) return;
     if (shadow_) shadow_->FillRect(x, y, w, h, colour);
+    if (surface_) {
+        FillPixels(x, y, w, h, colour);
+        return;
+    }
     SetColour(colour);
     cr_->rectangle(x, y, w, h);
     cr_->fill();
+}
+
+// Boxes are most of what a repaint draws: on an image they are written
+// straight into its pixels, the same pixels an unsmoothed fill gives
+// (opaque, the unused byte of a pixel set as cairo sets it).
+void Canvas::FillPixels(int x, int y, int w, int h, Rgb colour) {
+    const int x0 = std::max(x * scale_, 0), y0 = std::max(y * scale_, 0);
+    const int x1 = std::min((x + w) * scale_, surface_->get_width());
+    const int y1 = std::min((y + h) * scale_, surface_->get_height());
+    if (x0 >= x1 || y0 >= y1) return;
+    surface_->flush();
+    unsigned char* data = surface_->get_data();
+    const int stride = surface_->get_stride();
+    const std::uint32_t pixel = kOpaque | ToPixel(colour);
+    // Four pixels per store: a plain loop of single pixels is what a
+    // background or a column costs most of its time in.
+    const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
+    const std::size_t width = static_cast<std::size_t>(x1 - x0);
+    for (int row = y0; row < y1; ++row) {
+        std::uint32_t* p = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(row) * stride) + x0;
+        std::size_t i = 0;
+        for (; i + 4 <= width; i += 4) std::memcpy(p + i, four, sizeof four);
+        for (; i < width; ++i) p[i] = pixel;
+    }
+    surface_->mark_dirty(x0, y0, x1 - x0, y1 - y0);
+}
+
+namespace {
+// Each byte of a pixel times a / 255, two bytes per multiplication, rounded
+// as the compositing library rounds.
+inline std::uint32_t MultiplyBytes(std::uint32_t x, std::uint32_t a) {
+    constexpr std::uint32_t kLanes = 0x00FF00FF, kHalf = 0x00800080;
+    std::uint32_t rb = (x & kLanes) * a + kHalf;
+    rb = ((rb + ((rb >> 8) & kLanes)) >> 8) & kLanes;
+    std::uint32_t ag = ((x >> 8) & kLanes) * a + kHalf;
+    ag = (ag + ((ag >> 8) & kLanes)) & ~kLanes;
+    return rb | ag;
+}
+// Bytewise sum, each byte saturating at 255.
+inline std::uint32_t AddBytes(std::uint32_t x, std::uint32_t y) {
+    constexpr std::uint32_t kLanes = 0x00FF00FF, kCarry = 0x01000100;
+    std::uint32_t rb = (x & kLanes) + (y & kLanes);
+    rb = (rb | (kCarry - ((rb >> 8) & kLanes))) & kLanes;
+    std::uint32_t ag = ((x >> 8) & kLanes) + ((y >> 8) & kLanes);
+    ag = (ag | (kCarry - ((ag >> 8) & kLanes))) & kLanes;
+    return rb | (ag << 8);
+}
+}  // namespace
+
+// The colour through an 8-bit coverage mask, composited into the pixels
+// with the arithmetic the library's own masking uses (each byte: colour
+// times coverage plus pixel times the rest), so the result is the same to
+// the bit, at a fraction of its cost per call.
+void Canvas::MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour) {
+    if (mask->get_format() != Cairo::FORMAT_A8) {
+        SetColour(colour);
+        cr_->mask(mask, x, y);
+        return;
+    }
+    mask->flush();
+    surface_->flush();
+    const int left = x * scale_, top = y * scale_;
+    const int x0 = std::max(left, 0), y0 = std::max(top, 0);
+    const int x1 = std::min(left + mask->get_width(), surface_->get_width());
+    const int y1 = std::min(top + mask->get_height(), surface_->get_height());
+    if (x0 >= x1 || y0 >= y1) return;
+    const std::uint32_t source = kOpaque | ToPixel(colour);
+    const unsigned char* coverage = mask->get_data();
+    const int maskStride = mask->get_stride();
+    unsigned char* data = surface_->get_data();
+    const int stride = surface_->get_stride();
+    for (int row = y0; row < y1; ++row) {
+        const unsigned char* m = coverage + static_cast<std::ptrdiff_t>(row - top) * maskStride - left;
+        auto* p = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(row) * stride);
+        for (int col = x0; col < x1; ++col) {
+            // Most of a mask is empty: skip it eight bytes at a time.
+            std::uint64_t eight = 0;
+            if (col + 8 <= x1 && (std::memcpy(&eight, m + col, sizeof eight), eight == 0)) {
+                col += 7;
+                continue;
+            }
+            const std::uint32_t a = m[col];
+            if (a == 0) continue;
+            p[col] = a == 255 ? source : AddBytes(MultiplyBytes(source, a), MultiplyBytes(p[col], 255 - a));
+        }
+    }
+    surface_->mark_dirty(x0, y0, x1 - x0, y1 - y0);
 }
 
 void Canvas::FillCircle(int cx, int cy, int radius, Rgb colour) {
@@ -127,8 +233,7 @@ void Canvas::Text(int x, int y, std::string_view text, Rgb colour) {
     } else if (stamp.mask) {
         // The glyphs are masked onto the picture exactly as pango's own
         // drawing composites them: the colour through their coverage.
-        SetColour(colour);
-        cr_->mask(stamp.mask, x - stamp.originX, y - stamp.originY);
+        MaskPixels(x - stamp.originX, y - stamp.originY, stamp.mask, colour);
     }
 }
 
@@ -145,17 +250,6 @@ int Canvas::TextWidth(std::string_view text) {
 void Canvas::TextCentred(int left, int width, int y, std::string_view text, Rgb colour) {
     Text(left + (width - TextWidth(text)) / 2, y, text, colour);
 }
-
-namespace {
-
-// RGB24 pixels are 32-bit words 0x00RRGGBB.
-Rgb FromPixel(std::uint32_t p) { return PackRgb((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
-std::uint32_t ToPixel(Rgb c) {
-    return (static_cast<std::uint32_t>(RedOf(c)) << 16) | (static_cast<std::uint32_t>(GreenOf(c)) << 8) |
-           static_cast<std::uint32_t>(BlueOf(c));
-}
-
-}  // namespace
 
 Rgb Canvas::PixelAt(int x, int y) {
     if (shadow_) return shadow_->PixelAt(x, y);

@@ -64,6 +64,8 @@ public:
 
 private:
     void SetColour(Rgb colour);
+    void FillPixels(int x, int y, int w, int h, Rgb colour);
+    void MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour);
     void SetLayoutText(std::string_view text);
     void TextDirectly(int x, int y, std::string_view text, Rgb colour);
     // Device pixels changed by a fill on the image surface.
