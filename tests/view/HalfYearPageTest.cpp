@@ -198,6 +198,29 @@ TEST(HalfYearPage, StampedPageIsThePageLaidOutAnew) {
     }
 }
 
+// What the program's data tells the page: no vacation block without the
+// tables (not one of day 0), and the own plan's shift of every crew.
+TEST(HalfYearPage, CoreDataAnswersThePagesQuestions) {
+    CoreSources sources;
+    std::optional<OwnShiftPlan> plan = MakeOwnShiftPlan("FFSSNNTT--", DayNumberOf(1970, 1, 5), 6);
+    sources.ownPlan = &plan;
+    CoreCalendarData data(sources);
+    const DayContext january = MakeDayContext(DayNumberOf(1970, 1, 1));
+    data.BeginColumn(january, true);
+    for (int day = 1; day <= 20; ++day) {
+        const DayContext ctx = MakeDayContext(DayNumberOf(1970, 1, day));
+        SCOPED_TRACE(day);
+        const ShiftRow five = data.ShiftsOfDay(ctx, kHalfYearViewType);
+        const CrewShiftResult plain = ComputeCrewShifts(kHalfYearViewType, ctx.dayNumber, nullptr);
+        for (int crew = 0; crew < 5; ++crew) EXPECT_EQ(five.codes[crew], plain.table.Code(crew));
+        EXPECT_FALSE(five.inVacationWindow);
+        const ShiftRow own = data.ShiftsOfDay(ctx, kOwnPlanCalendarType);
+        for (int crew = 0; crew < 6; ++crew) {
+            EXPECT_EQ(own.ownPlanDay.Code(crew), OwnPlanShiftOf(*plan, crew, ctx.dayNumber));
+        }
+    }
+}
+
 TEST(HalfYearPage, GeometryFollowsTheWindow) {
     struct Case {
         int innerWidth, rowHeight;
