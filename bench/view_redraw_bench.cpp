@@ -66,6 +66,7 @@ public:
     void BeginColumn(const DayContext&, bool) override {}
     DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions&) override { return days[ctx.dayNumber].first; }
     ShiftRow ShiftsOfDay(const DayContext& ctx, int) override { return days[ctx.dayNumber].second; }
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int) override { return std::nullopt; }
 };
 
 class Recorder : public CalendarData {
@@ -79,6 +80,9 @@ public:
     }
     ShiftRow ShiftsOfDay(const DayContext& ctx, int t) override {
         return replay.days[ctx.dayNumber].second = core.ShiftsOfDay(ctx, t);
+    }
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) override {
+        return core.SchoolHolidaysOfYear(year);
     }
 };
 

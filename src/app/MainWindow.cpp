@@ -482,6 +482,17 @@ void MainWindow::PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, 
     PaintCalendar(canvas, state_.view, grid, data, state_.Options());
 }
 
+void MainWindow::PaintHalfYearPage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int scale) {
+    const HalfYearGeometry g = HalfYearPageGeometry();
+    EnsureImage(surface, g.imageWidth, g.imageHeight, scale);
+    // The page's texts are stamped once and kept with the month columns' own.
+    Canvas canvas(surface, Stamps(scale));
+    CoreCalendarData data(state_.sources);
+    const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
+    PaintHalfYearPlan(canvas, g, state_.view.firstMonth + 1, state_.view.firstYear, data, nullptr,
+                      own ? state_.OwnPlan() : nullptr);
+}
+
 HalfYearGeometry MainWindow::HalfYearPageGeometry() const {
     const ViewState& v = state_.view;
     return HalfYearGeometryOf(v.unitWidth * WidthUnitsOf(state_.settings.lastColumn), v.rowHeight);
@@ -489,12 +500,8 @@ HalfYearGeometry MainWindow::HalfYearPageGeometry() const {
 
 void MainWindow::PaintHalfYearView() {
     // The page has a size of its own, centred where the month columns were.
-    const ViewState& v = state_.view;
     const HalfYearGeometry g = HalfYearPageGeometry();
-    EnsureImage(surface_, g.imageWidth, g.imageHeight, ScaleFactor());
-    const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
-    PaintHalfYearPlan(surface_, g, v.firstMonth + 1, v.firstYear, state_.sources, nullptr,
-                      own ? state_.OwnPlan() : nullptr);
+    PaintHalfYearPage(surface_, ScaleFactor());
     fixed_.move(imageBox_, g.controlX, g.controlY);
     imageBox_.set_size_request(g.controlWidth, g.controlHeight);
     fields_[kDayInfo].set_text(TodayText(LocalToday()));
@@ -695,11 +702,7 @@ Glib::RefPtr<Gdk::Pixbuf> MainWindow::CalendarPixbuf() {
     if (DeviceScaleOf(surface_) != 1) {
         image.clear();
         if (state_.HalfYearView()) {
-            const HalfYearGeometry g = HalfYearPageGeometry();
-            EnsureImage(image, g.imageWidth, g.imageHeight, 1);
-            const bool own = state_.settings.calendarType == kOwnPlanCalendarType;
-            PaintHalfYearPlan(image, g, state_.view.firstMonth + 1, state_.view.firstYear, state_.sources, nullptr,
-                              own ? state_.OwnPlan() : nullptr);
+            PaintHalfYearPage(image, 1);
         } else {
             PaintMonthColumns(image, state_.Grid(), 1);
         }

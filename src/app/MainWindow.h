@@ -75,9 +75,12 @@ private:
     HalfYearGeometry HalfYearPageGeometry() const;
     // Paints the month columns into `surface` (made anew when its size or scale differ).
     void PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid, int scale);
+    // The same for the half-year page.
+    void PaintHalfYearPage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int scale);
     // Device pixels per logical pixel of the window (2 on a HiDPI screen).
     int ScaleFactor() const;
-    // The text stamps of the program font at a scale, made anew when the font changes.
+    // The text stamps of the program font (and the half-year page's fonts) at
+    // a scale, made anew when the program font changes.
     TextStamps& Stamps(int scale);
 
     bool OnKey(GdkEventKey* event);

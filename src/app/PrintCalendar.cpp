@@ -51,13 +51,13 @@ bool PrintCalendar(WindowContext& context) {
         cr->rectangle(area.x, area.y, area.width, area.height);
         cr->fill();
         cr->restore();
+        CoreCalendarData data(state.sources);
         if (job.halfYear) {
-            PaintHalfYearOnPaper(cr, area, job.halfYearMonth, job.halfYearYear, state.sources, ownPlan);
+            PaintHalfYearOnPaper(cr, area, job.halfYearMonth, job.halfYearYear, data, ownPlan);
         } else {
             MonthSheet sheet = job.sheets[static_cast<std::size_t>(page)];
             sheet.fontDescription = font;
             sheet.options = options;
-            CoreCalendarData data(state.sources);
             PaintMonthsOnPaper(cr, area, sheet, data);
         }
     });

@@ -45,13 +45,14 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
     const std::string typeName =
         type == kOwnPlanCalendarType && options.ownPlan ? options.ownPlan->name : CalendarTypeInfoOf(type).label;
 
+    CoreCalendarData data(sources);
     if (halfYear) {
         const std::vector<DayNumber> halves = HalfYearsOf(options.from, options.to);
         out = PdfOfPages(
             static_cast<int>(halves.size()),
             [&](const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int page) {
                 const CivilDate c = CivilOf(halves[static_cast<std::size_t>(page)]);
-                PaintHalfYearOnPaper(cr, area, c.month, c.year, sources);
+                PaintHalfYearOnPaper(cr, area, c.month, c.year, data);
             },
             "Schichtplan " + typeName);
     } else {
@@ -60,7 +61,6 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
         pattern.typeName = typeName;
         pattern.options.calendarType = type;
         const std::vector<MonthSheet> sheets = MonthSheetsOf(options.from, options.to, pattern);
-        CoreCalendarData data(sources);
         out = PdfOfPages(
             static_cast<int>(sheets.size()),
             [&](const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int page) {

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "calendar/Date.h"
+#include "calendar/SchoolHolidays.h"
 #include "calendar/ViewState.h"
 #include "shift/OwnShiftPlan.h"
 
@@ -44,6 +46,7 @@ struct ShiftRow {
     bool inVacationWindow = false;   // block start <= day < block start + 140
     std::array<bool, 4> highHoliday{};  // index 1-3: IsHighHoliday(level)
     OwnPlanRow ownPlan;              // type 8: the crew on each shift sub-column
+    OwnPlanDay ownPlanDay;           // type 8: the shift of each crew
     int markColumn = 0;              // shift mark of the day: crew column 1-4, 0 = none
     int markCode = -1;
 };
@@ -57,6 +60,9 @@ public:
     virtual void BeginColumn(const DayContext& monthStart, bool yearStart) = 0;
     virtual DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) = 0;
     virtual ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) = 0;
+    // The school holidays of a year, for the half-year page's list; none
+    // when nothing is known of the year.
+    virtual std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) = 0;
 };
 
 }  // namespace sk

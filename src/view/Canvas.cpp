@@ -43,9 +43,11 @@ Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps)
     if (stamps.Scale() == scale_) stamps_ = &stamps;
 }
 
-Canvas::Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription)
+Canvas::Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription,
+               PixelReads reads)
     : cr_(std::move(context)), width_(width), height_(height), fontDescription_(fontDescription) {
     Pango::init();
+    if (reads == PixelReads::kNone) return;
     shadow_ = std::make_unique<Canvas>(Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, std::max(1, width),
                                                                    std::max(1, height)),
                                        fontDescription);
@@ -228,13 +230,10 @@ void Canvas::Text(int x, int y, std::string_view text, Rgb colour) {
         return;
     }
     const TextStamp& stamp = stamps_->Stamp(text);
-    if (stamp.paintDirectly) {
+    if (stamp.paintDirectly)
         TextDirectly(x, y, text, colour);
-    } else if (stamp.mask) {
-        // The glyphs are masked onto the picture exactly as pango's own
-        // drawing composites them: the colour through their coverage.
-        MaskPixels(x - stamp.originX, y - stamp.originY, stamp.mask, colour);
-    }
+    else
+        MaskStamp(x, y, stamp, colour);
 }
 
 int Canvas::TextWidth(std::string_view text) {
@@ -251,8 +250,97 @@ void Canvas::TextCentred(int left, int width, int y, std::string_view text, Rgb 
     Text(left + (width - TextWidth(text)) / 2, y, text, colour);
 }
 
+void Canvas::RectOutline(int x, int y, int w, int h, Rgb colour) {
+    HorizontalLine(x, x + w, y, colour);
+    HorizontalLine(x, x + w, y + h - 1, colour);
+    VerticalLine(x, y, y + h, colour);
+    VerticalLine(x + w - 1, y, y + h, colour);
+}
+
+void Canvas::FillDisc(int cx, int cy, int radius, Rgb colour) {
+    if (shadow_) shadow_->FillDisc(cx, cy, radius, colour);
+    SetColour(colour);
+    cr_->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+    cr_->fill();
+}
+
+void Canvas::Picture(const Cairo::RefPtr<Cairo::ImageSurface>& picture, int x, int y, int w, int h) {
+    if (w <= 0 || h <= 0) return;
+    if (shadow_) shadow_->Picture(picture, x, y, w, h);
+    cr_->save();
+    cr_->rectangle(x, y, w, h);
+    cr_->clip();
+    cr_->translate(x, y);
+    cr_->scale(double(w) / picture->get_width(), double(h) / picture->get_height());
+    auto pattern = Cairo::SurfacePattern::create(picture);
+    pattern->set_filter(Cairo::FILTER_GOOD);
+    cr_->set_source(pattern);
+    cr_->paint();
+    cr_->restore();
+}
+
+const Glib::RefPtr<Pango::Layout>& Canvas::LayoutOf(const PixelFont& font, std::string_view text) {
+    auto it = std::find_if(fontLayouts_.begin(), fontLayouts_.end(), [&](const FontLayout& l) {
+        return l.pixelSize == font.pixelSize && l.bold == font.bold && l.family == font.family;
+    });
+    if (it == fontLayouts_.end()) {
+        FontLayout made;
+        made.family = font.family;
+        made.pixelSize = font.pixelSize;
+        made.bold = font.bold;
+        made.layout = Pango::Layout::create(cr_);
+        made.layout->set_font_description(FontDescriptionOf(font));
+        fontLayouts_.push_back(std::move(made));
+        it = fontLayouts_.end() - 1;
+    } else if (it->text == text) {
+        return it->layout;
+    }
+    it->layout->set_text(Glib::ustring(text.data(), text.data() + text.size()));
+    it->text = text;
+    return it->layout;
+}
+
+void Canvas::PaintLayout(int x, int y, const Glib::RefPtr<Pango::Layout>& layout, Rgb colour) {
+    SetColour(colour);
+    cr_->move_to(x, y);
+    layout->show_in_cairo_context(cr_);
+    // As in TextDirectly: no current point may stay behind.
+    cr_->begin_new_path();
+}
+
+// The glyphs are masked onto the picture exactly as pango's own drawing
+// composites them: the colour through their coverage.
+void Canvas::MaskStamp(int x, int y, const TextStamp& stamp, Rgb colour) {
+    if (!stamp.mask) return;
+    MaskPixels(x - stamp.originX, y - stamp.originY, stamp.mask, colour);
+}
+
+void Canvas::Text(int x, int y, std::string_view text, Rgb colour, const PixelFont& font) {
+    if (text.empty()) return;
+    if (shadow_) shadow_->Text(x, y, text, colour, font);
+    if (stamps_) {
+        const TextStamp& stamp = stamps_->Stamp(font, text);
+        if (!stamp.paintDirectly) {
+            MaskStamp(x, y, stamp, colour);
+            return;
+        }
+    }
+    PaintLayout(x, y, LayoutOf(font, text), colour);
+}
+
+Canvas::TextSize Canvas::SizeOfText(std::string_view text, const PixelFont& font) {
+    if (stamps_) {
+        const TextStamp& stamp = stamps_->Measure(font, text);
+        return {stamp.width, stamp.height};
+    }
+    TextSize size;
+    LayoutOf(font, text)->get_pixel_size(size.width, size.height);
+    return size;
+}
+
 Rgb Canvas::PixelAt(int x, int y) {
     if (shadow_) return shadow_->PixelAt(x, y);
+    if (!surface_) return 0;
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
     surface_->flush();
     const unsigned char* row =
@@ -261,6 +349,7 @@ Rgb Canvas::PixelAt(int x, int y) {
 }
 
 void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clipY, int clipW, int clipH) {
+    if (!surface_ && !shadow_) return;
     if (!shadow_) {
         FloodFillPixels(x, y, border, colour, clipX, clipY, clipW, clipH);
         return;

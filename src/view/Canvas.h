@@ -1,6 +1,7 @@
 #pragma once
 // Drawing primitives of the calendar painters: pixel-exact boxes and
-// circles, pango text in the program font, pixel reads for the flood fill.
+// circles, pango text in the program font or in pixel fonts, pictures,
+// pixel reads for the flood fill.
 //
 // The one drawing seam: a canvas draws in logical pixels on any cairo
 // target. An image surface is painted pixel-exact at its device scale (1 on
@@ -25,6 +26,10 @@ namespace sk {
 
 class Canvas {
 public:
+    // Whether a vector canvas answers pixel questions (PixelAt, FloodFill)
+    // from a shadow image painted alongside, at the cost of painting twice.
+    enum class PixelReads { kAnswered, kNone };
+
     // Lays out and renders every text anew with pango.
     Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fontDescription);
     // Paints texts from stamps of the stamps' font, kept by the caller
@@ -32,7 +37,10 @@ public:
     // another scale than the surface's are not used.
     Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, TextStamps& stamps);
     // Vector drawing on any context, in a logical area of width x height.
-    Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription);
+    // Without pixel reads every pixel reads as black and a flood fill
+    // does nothing: for painters that never ask.
+    Canvas(Cairo::RefPtr<Cairo::Context> context, int width, int height, const std::string& fontDescription,
+           PixelReads reads = PixelReads::kAnswered);
     ~Canvas();
     Canvas(Canvas&&) noexcept;
     Canvas& operator=(Canvas&&) noexcept;
@@ -49,12 +57,27 @@ public:
     void VerticalLine(int x, int y0, int y1, Rgb colour);
     void HorizontalLine(int x0, int x1, int y, Rgb colour);
     void RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colour);
+    // A one pixel outline whose outer edge is the rectangle.
+    void RectOutline(int x, int y, int w, int h, Rgb colour);
+    // The pixels whose centres lie within `radius` of the centre of pixel
+    // (cx, cy). FillCircle reaches half a pixel further.
+    void FillDisc(int cx, int cy, int radius, Rgb colour);
+    // The picture scaled into the rectangle, smoothly.
+    void Picture(const Cairo::RefPtr<Cairo::ImageSurface>& picture, int x, int y, int w, int h);
 
     // Text with its top left corner at (x, y), without background.
     void Text(int x, int y, std::string_view text, Rgb colour);
     int TextWidth(std::string_view text);
     // Text horizontally centred in [left, left + width).
     void TextCentred(int left, int width, int y, std::string_view text, Rgb colour);
+    // The same in a pixel font, from the stamps' fonts when the canvas has stamps.
+    void Text(int x, int y, std::string_view text, Rgb colour, const PixelFont& font);
+    struct TextSize {
+        int width = 0;
+        int height = 0;
+    };
+    // Logical extents.
+    TextSize SizeOfText(std::string_view text, const PixelFont& font);
 
     // The colour at a logical pixel.
     Rgb PixelAt(int x, int y);
@@ -68,6 +91,10 @@ private:
     void MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour);
     void SetLayoutText(std::string_view text);
     void TextDirectly(int x, int y, std::string_view text, Rgb colour);
+    void PaintLayout(int x, int y, const Glib::RefPtr<Pango::Layout>& layout, Rgb colour);
+    void MaskStamp(int x, int y, const TextStamp& stamp, Rgb colour);
+    // The layout of a pixel font, holding the text.
+    const Glib::RefPtr<Pango::Layout>& LayoutOf(const PixelFont& font, std::string_view text);
     // Device pixels changed by a fill on the image surface.
     std::vector<std::pair<int, int>> FloodFillPixels(int x, int y, Rgb border, Rgb colour, int clipX, int clipY,
                                                      int clipW, int clipH);
@@ -81,6 +108,14 @@ private:
     std::string fontDescription_;
     Glib::RefPtr<Pango::Layout> layout_;  // made on first direct text
     std::string layoutText_;
+    struct FontLayout {
+        std::string family;
+        int pixelSize = 0;
+        bool bold = false;
+        Glib::RefPtr<Pango::Layout> layout;
+        std::string text;
+    };
+    std::vector<FontLayout> fontLayouts_;  // made on first direct text in each pixel font
     std::unique_ptr<Canvas> shadow_;  // the pixels of a vector canvas
 };
 

@@ -44,7 +44,7 @@ DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions&
     DayFacts f;
     f.publicHoliday = IsPublicHoliday(ctx);
     if (options.showSchoolHolidays)
-        f.schoolHoliday = (sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn()).Contains(ctx);
+        f.schoolHoliday = SchoolHolidays().Contains(ctx);
     if (sources_.calendarMarks) f.markColour = sources_.calendarMarks->MarkColourOfDay(ctx.dayNumber);
     if (const NoteStore* notes = sources_.notes) {
         f.dayNote = notes->HasDayNote(ctx);
@@ -76,13 +76,18 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
     if (IsFourCrewType(calendarType)) {
         for (int crew = 0; crew < 4; ++crew) row.fourCrewCodes[crew] = ShiftOfFourCrewType(calendarType, crew, d);
     } else if (calendarType == kOwnPlanCalendarType) {
-        if (const OwnShiftPlan* plan = sources_.OwnPlan()) row.ownPlan = OwnPlanRowOf(*plan, d);
+        if (const OwnShiftPlan* plan = sources_.OwnPlan()) {
+            row.ownPlan = OwnPlanRowOf(*plan, d);
+            row.ownPlanDay = OwnPlanDayOf(*plan, d);
+        }
         for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHoliday(ctx, level);
     } else {
-        const CrewShiftResult result = ComputeCrewShifts(calendarType, d, &block_);
+        // Without vacation tables there is no block.
+        const VacationBlock* block = sources_.vacationTables ? &block_ : nullptr;
+        const CrewShiftResult result = ComputeCrewShifts(calendarType, d, block);
         for (int i = 0; i < 5; ++i) row.codes[i] = result.table.Code(i);
         row.onRhythm = result.allFiveOnRhythm;
-        row.inVacationWindow = HasVacationBlock(calendarType) && IsInVacationWindow(block_, d);
+        row.inVacationWindow = block && HasVacationBlock(calendarType) && IsInVacationWindow(*block, d);
         for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHoliday(ctx, level);
     }
     if (sources_.shiftMarks) {
@@ -92,6 +97,16 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
         }
     }
     return row;
+}
+
+std::optional<SchoolHolidayBlock> CoreCalendarData::SchoolHolidaysOfYear(int year) {
+    const SchoolHolidayBlock* block = SchoolHolidays().BlockOf(year);
+    if (!block) return std::nullopt;
+    return *block;
+}
+
+const SchoolHolidayCalendar& CoreCalendarData::SchoolHolidays() const {
+    return sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn();
 }
 
 }  // namespace sk

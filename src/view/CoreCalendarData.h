@@ -49,11 +49,14 @@ public:
     void BeginColumn(const DayContext& monthStart, bool yearStart) override;
     DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) override;
     ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) override;
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) override;
 
     // The vacation block of the year of the last year-start column.
     const VacationBlock& Block() const { return block_; }
 
 private:
+    const SchoolHolidayCalendar& SchoolHolidays() const;
+
     const CoreSources& sources_;
     VacationBlock block_;
     DayNumber columnFirst_ = 0;

@@ -8,14 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "view/CoreCalendarData.h"
 #include "calendar/ViewState.h"
+#include "view/CalendarData.h"
+#include "view/Canvas.h"
+#include "view/CoreCalendarData.h"
 
 namespace sk {
 
 inline constexpr int kHalfYearGridColumns = 48;
 inline constexpr int kHalfYearGridRows = 40;
 inline constexpr double kHalfYearPageAspect = 1.44;
+// The page's texts are in this family at pixel sizes that follow its cells.
+inline constexpr const char* kHalfYearFontFamily = "FreeSans";
 
 // Where the page sits in the main window and how large its cells are.
 struct HalfYearGeometry {
@@ -42,21 +46,21 @@ struct PageText {
     Rgb colour = 0;
 };
 
-// Paints the half year of `monthNumber` (1-12) of `year` into the surface,
-// which must be at least imageWidth x imageHeight. The shifts come from the
-// five-crew rhythm with the vacation block of `sources`, or from `ownPlan`
-// when it is given (its crews in the crew cells, its name as the title, its
-// shift times in the legend, no vacation block). When `texts` is given,
-// every painted text is appended to it. An image surface of device scale 2
-// gets the page at twice the resolution.
+// Paints the half year of `monthNumber` (1-12) of `year` on the canvas,
+// whose area from (0, 0) to (imageWidth, imageHeight) is the page; an image
+// canvas is white also beyond it. Holidays, school holidays and shifts are
+// asked of `data`: the five-crew rhythm with its vacation block, or the own
+// plan when `ownPlan` is given (its crews in the crew cells, its name as the
+// title, its shift times in the legend); `data` must answer for that plan.
+// When `texts` is given, every painted text is appended to it.
+void PaintHalfYearPlan(Canvas& canvas, const HalfYearGeometry& geometry, int monthNumber, int year,
+                       CalendarData& data, std::vector<PageText>* texts = nullptr,
+                       const OwnShiftPlan* ownPlan = nullptr);
+// The same into an image surface (device scale 1 or 2) with answers from
+// the core, every text laid out anew: for a single picture.
 void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
                        int monthNumber, int year, const CoreSources& sources,
                        std::vector<PageText>* texts = nullptr, const OwnShiftPlan* ownPlan = nullptr);
-// The same on any cairo context (PDF, print), in its user units: the page
-// covers (0, 0) to (imageWidth, imageHeight).
-void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::Context>& cr, const HalfYearGeometry& geometry, int monthNumber,
-                       int year, const CoreSources& sources, std::vector<PageText>* texts = nullptr,
-                       const OwnShiftPlan* ownPlan = nullptr);
 
 // A page of cells cw x ch, for paper: no window around it.
 HalfYearGeometry HalfYearGeometryOfCells(int cw, int ch);

@@ -87,11 +87,15 @@ std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, D
 HalfYearGeometry HalfYearPaperGeometry() { return HalfYearGeometryOfCells(kPaperCellWidth, kPaperCellHeight); }
 
 void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
-                          const CoreSources& sources, const OwnShiftPlan* ownPlan) {
+                          CalendarData& data, const OwnShiftPlan* ownPlan) {
     const HalfYearGeometry g = HalfYearPaperGeometry();
     cr->save();
     FitInto(cr, area, g.imageWidth, g.imageHeight);
-    PaintHalfYearPlan(cr, g, monthNumber, year, sources, nullptr, ownPlan);
+    {
+        // The page never reads its pixels.
+        Canvas canvas(cr, g.imageWidth, g.imageHeight, kHalfYearFontFamily, Canvas::PixelReads::kNone);
+        PaintHalfYearPlan(canvas, g, monthNumber, year, data, nullptr, ownPlan);
+    }
     cr->restore();
 }
 

@@ -38,9 +38,9 @@ std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, D
 HalfYearGeometry HalfYearPaperGeometry();
 
 // The half-year page of `monthNumber` (1-12) of `year`, as large as fits the area, centred;
-// the own plan's page when `ownPlan` is given.
+// the own plan's page when `ownPlan` is given (`data` answering for it).
 void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
-                          const CoreSources& sources, const OwnShiftPlan* ownPlan = nullptr);
+                          CalendarData& data, const OwnShiftPlan* ownPlan = nullptr);
 
 // One sheet of month columns: the header line, then `columns` months from
 // the month of `firstMonth`, painted in `fontDescription` and scaled to the

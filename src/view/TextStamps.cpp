@@ -9,8 +9,11 @@ namespace sk {
 namespace {
 
 // Headers carry the year, so paging through the decades keeps adding
-// texts; beyond this many the stamps are made afresh.
+// texts; beyond this many a font's stamps are made afresh.
 constexpr std::size_t kMostStamps = 1024;
+// A page's pixel fonts follow its cell size, so resizing the window keeps
+// adding fonts; beyond this many they are made afresh.
+constexpr std::size_t kMostPixelFonts = 32;
 
 bool BorderIsEmpty(const Cairo::RefPtr<Cairo::ImageSurface>& mask) {
     mask->flush();
@@ -30,50 +33,86 @@ bool BorderIsEmpty(const Cairo::RefPtr<Cairo::ImageSurface>& mask) {
 
 }  // namespace
 
+Pango::FontDescription FontDescriptionOf(const PixelFont& font) {
+    Pango::FontDescription description;
+    description.set_family(Glib::ustring(font.family.data(), font.family.data() + font.family.size()));
+    description.set_absolute_size(std::max(1, font.pixelSize) * PANGO_SCALE);
+    description.set_weight(font.bold ? Pango::WEIGHT_BOLD : Pango::WEIGHT_NORMAL);
+    return description;
+}
+
 TextStamps::TextStamps(const std::string& fontDescription, int scale)
     : fontDescription_(fontDescription), scale_(std::max(1, scale)) {
     Pango::init();
-    // The layout is made exactly as the canvas makes its own (on an RGB
+    // The layouts are made exactly as the canvas makes its own (on an RGB
     // image surface of the same scale), so both get the same font options
     // and glyphs.
     scratch_ = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, scale_, scale_);
     if (scale_ != 1) cairo_surface_set_device_scale(scratch_->cobj(), scale_, scale_);
     scratchContext_ = Cairo::Context::create(scratch_);
     scratchContext_->set_antialias(Cairo::ANTIALIAS_NONE);
-    layout_ = Pango::Layout::create(scratchContext_);
-    layout_->set_font_description(Pango::FontDescription(fontDescription));
+    programFont_.layout = Pango::Layout::create(scratchContext_);
+    programFont_.layout->set_font_description(Pango::FontDescription(fontDescription));
 }
 
-TextStamps::Entry& TextStamps::Find(std::string_view text) {
-    auto it = stamps_.find(text);
-    if (it != stamps_.end()) return it->second;
-    if (stamps_.size() >= kMostStamps) stamps_.clear();
-    Entry& entry = stamps_.emplace(std::string(text), Entry{}).first->second;
-    layout_->set_text(Glib::ustring(text.data(), text.data() + text.size()));
-    int w = 0;
-    int h = 0;
-    layout_->get_pixel_size(w, h);
-    entry.stamp.width = w;
+TextStamps::~TextStamps() = default;
+
+std::size_t TextStamps::Size() const { return programFont_.stamps.size(); }
+
+TextStamps::Font& TextStamps::FontOf(const PixelFont& font) {
+    for (const std::unique_ptr<Font>& f : pixelFonts_) {
+        if (f->pixelSize == font.pixelSize && f->bold == font.bold && f->family == font.family) return *f;
+    }
+    if (pixelFonts_.size() >= kMostPixelFonts) pixelFonts_.clear();
+    auto f = std::make_unique<Font>();
+    f->family = font.family;
+    f->pixelSize = font.pixelSize;
+    f->bold = font.bold;
+    f->layout = Pango::Layout::create(scratchContext_);
+    f->layout->set_font_description(FontDescriptionOf(font));
+    pixelFonts_.push_back(std::move(f));
+    return *pixelFonts_.back();
+}
+
+TextStamps::Entry& TextStamps::Find(Font& font, std::string_view text) {
+    auto it = font.stamps.find(text);
+    if (it != font.stamps.end()) return it->second;
+    if (font.stamps.size() >= kMostStamps) font.stamps.clear();
+    Entry& entry = font.stamps.emplace(std::string(text), Entry{}).first->second;
+    font.layout->set_text(Glib::ustring(text.data(), text.data() + text.size()));
+    font.layout->get_pixel_size(entry.stamp.width, entry.stamp.height);
     return entry;
 }
 
 int TextStamps::Width(std::string_view text) {
     if (text.empty()) return 0;
-    return Find(text).stamp.width;
+    return Find(programFont_, text).stamp.width;
 }
 
 const TextStamp& TextStamps::Stamp(std::string_view text) {
-    Entry& entry = Find(text);
-    if (!entry.rasterised) Rasterise(text, entry);
+    Entry& entry = Find(programFont_, text);
+    if (!entry.rasterised) Rasterise(programFont_, text, entry);
     return entry.stamp;
 }
 
-void TextStamps::Rasterise(std::string_view text, Entry& entry) {
+const TextStamp& TextStamps::Measure(const PixelFont& font, std::string_view text) {
+    return Find(FontOf(font), text).stamp;
+}
+
+const TextStamp& TextStamps::Stamp(const PixelFont& pixelFont, std::string_view text) {
+    Font& font = FontOf(pixelFont);
+    Entry& entry = Find(font, text);
+    if (!entry.rasterised) Rasterise(font, text, entry);
+    return entry.stamp;
+}
+
+void TextStamps::Rasterise(Font& font, std::string_view text, Entry& entry) {
     entry.rasterised = true;
-    layout_->set_text(Glib::ustring(text.data(), text.data() + text.size()));
+    const Glib::RefPtr<Pango::Layout>& layout = font.layout;
+    layout->set_text(Glib::ustring(text.data(), text.data() + text.size()));
     Pango::Rectangle ink;
     Pango::Rectangle logical;
-    layout_->get_pixel_extents(ink, logical);
+    layout->get_pixel_extents(ink, logical);
     if (ink.get_width() <= 0 || ink.get_height() <= 0) return;
     // Antialiased glyph edges may reach a little past the ink box the font
     // reports; the margin grows until the mask's outer ring stays empty.
@@ -87,7 +126,7 @@ void TextStamps::Rasterise(std::string_view text, Entry& entry) {
         const int oy = pad - ink.get_y();
         cr->set_source_rgb(0, 0, 0);
         cr->move_to(ox, oy);
-        layout_->show_in_cairo_context(cr);
+        layout->show_in_cairo_context(cr);
         if (BorderIsEmpty(mask)) {
             entry.stamp.mask = mask;
             entry.stamp.originX = ox;

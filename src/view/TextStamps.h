@@ -2,21 +2,24 @@
 // The calendar paints the same few dozen short texts (day numbers, weekday
 // abbreviations, week numbers, shift letters, month headers) hundreds of
 // times per repaint. A stamp holds one text laid out and rasterised once:
-// its width and its coverage mask as pango draws it. Painting a stamp is
+// its size and its coverage mask as pango draws it. Painting a stamp is
 // masking the text colour through it, which gives the very pixels pango
 // gives, at a fraction of the cost of shaping and rendering the glyphs.
 
 #include <cairomm/cairomm.h>
 #include <pangomm.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace sk {
 
 struct TextStamp {
-    int width = 0;  // logical width in pixels, as Pango::Layout::get_pixel_size
+    int width = 0;  // logical size in pixels, as Pango::Layout::get_pixel_size
+    int height = 0;
     // Coverage of the glyphs; null for a text that inks nothing (" ").
     Cairo::RefPtr<Cairo::ImageSurface> mask;
     // Where the text's top left corner lies inside the mask.
@@ -26,23 +29,40 @@ struct TextStamp {
     bool paintDirectly = false;
 };
 
-// The stamps of one font, kept across repaints.
+// A font given by family, size in pixels and weight, for pages laid out in
+// pixels rather than in the program font.
+struct PixelFont {
+    std::string_view family;
+    int pixelSize = 0;
+    bool bold = false;
+    bool operator==(const PixelFont&) const = default;
+};
+Pango::FontDescription FontDescriptionOf(const PixelFont& font);
+
+// The stamps of the program font and of any pixel fonts painted with it,
+// kept across repaints.
 class TextStamps {
 public:
-    // Stamps for an image of `scale` device pixels per logical pixel; widths
+    // Stamps for an image of `scale` device pixels per logical pixel; sizes
     // and origins are logical, the masks have the device's resolution.
     explicit TextStamps(const std::string& fontDescription, int scale = 1);
+    ~TextStamps();
 
     const std::string& FontDescription() const { return fontDescription_; }
     int Scale() const { return scale_; }
 
-    // The stamp of a text, made on first use. The reference stays valid
-    // until the next call.
+    // The stamp of a text in the program font, made on first use. The
+    // reference stays valid until the next call.
     const TextStamp& Stamp(std::string_view text);
     // Width alone; does not rasterise.
     int Width(std::string_view text);
+    // The same in a pixel font; each font has stamps of its own.
+    const TextStamp& Stamp(const PixelFont& font, std::string_view text);
+    // Size alone; does not rasterise.
+    const TextStamp& Measure(const PixelFont& font, std::string_view text);
 
-    std::size_t Size() const { return stamps_.size(); }
+    // Stamps of the program font.
+    std::size_t Size() const;
 
 private:
     struct Entry {
@@ -53,15 +73,24 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
-    Entry& Find(std::string_view text);
-    void Rasterise(std::string_view text, Entry& entry);
+    // The stamps of one font and the layout that makes them.
+    struct Font {
+        std::string family;  // for pixel fonts
+        int pixelSize = 0;
+        bool bold = false;
+        Glib::RefPtr<Pango::Layout> layout;
+        std::unordered_map<std::string, Entry, Hash, std::equal_to<>> stamps;
+    };
+    Font& FontOf(const PixelFont& font);
+    Entry& Find(Font& font, std::string_view text);
+    void Rasterise(Font& font, std::string_view text, Entry& entry);
 
     std::string fontDescription_;
     int scale_ = 1;
     Cairo::RefPtr<Cairo::ImageSurface> scratch_;
     Cairo::RefPtr<Cairo::Context> scratchContext_;
-    Glib::RefPtr<Pango::Layout> layout_;
-    std::unordered_map<std::string, Entry, Hash, std::equal_to<>> stamps_;
+    Font programFont_;
+    std::vector<std::unique_ptr<Font>> pixelFonts_;
 };
 
 }  // namespace sk

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "view/HalfYearPage.h"
 #include "view/Layout.h"
 #include "view/PaperMillPicture.h"
+#include "view/TextStamps.h"
 
 namespace sk {
 namespace {
@@ -58,6 +60,166 @@ struct PaintedPage {
         return std::nullopt;
     }
 };
+
+
+// Answers with chosen facts: nothing on any day unless set.
+class ChosenDays : public CalendarData {
+public:
+    std::map<DayNumber, DayFacts> facts;
+    std::map<DayNumber, ShiftRow> rows;
+    std::optional<SchoolHolidayBlock> schoolHolidays;  // of the page's year; none of others
+    int pageYear = 0;
+    void BeginColumn(const DayContext&, bool) override {}
+    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions&) override { return facts[ctx.dayNumber]; }
+    ShiftRow ShiftsOfDay(const DayContext& ctx, int) override {
+        auto it = rows.find(ctx.dayNumber);
+        if (it != rows.end()) return it->second;
+        ShiftRow row;
+        row.colours = {kCrew[0], kCrew[1], kCrew[2], kCrew[3], kCrew[4]};
+        return row;
+    }
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) override {
+        return year == pageYear ? schoolHolidays : std::nullopt;
+    }
+    static constexpr Rgb kCrew[5] = {PackRgb(10, 20, 30), PackRgb(200, 0, 100), PackRgb(0, 90, 0),
+                                     PackRgb(250, 250, 150), PackRgb(90, 90, 200)};
+};
+
+TEST(HalfYearPage, PaintsTheFactsItIsGiven) {
+    // Wednesday 10 July 2024, crews 1 and 3; in the calendar a plain day.
+    const DayNumber day = DayNumberOf(2024, 7, 10);
+    struct Case {
+        const char* name;
+        void (*choose)(DayFacts&, ShiftRow&);
+        int crew;          // the cell looked at; -1: the day's number
+        const char* text;  // what it says, nullptr: nothing
+        Rgb textColour;
+        bool cornerFilled;  // the cell's top left inner pixel has the crew colour
+    };
+    const Case cases[] = {
+        {"holiday", [](DayFacts& f, ShiftRow&) { f.publicHoliday = true; }, -1, "10 Mi", kRed, false},
+        {"plain", [](DayFacts&, ShiftRow&) {}, -1, "10 Mi", kBlack, false},
+        {"late shift", [](DayFacts&, ShiftRow& r) { r.codes[3] = kShiftLate; }, 3, "S", kBlack, true},
+        {"high holiday", [](DayFacts&, ShiftRow& r) { r.codes[1] = kShiftNight; r.highHoliday[3] = true; }, 1, "N",
+         PackRgb(238, 238, 238), false},
+        {"vacation", [](DayFacts&, ShiftRow& r) { r.codes[3] = kShiftStandby; r.inVacationWindow = true; }, 3, "U",
+         ChosenDays::kCrew[3], false},
+        {"standby", [](DayFacts&, ShiftRow& r) { r.codes[3] = kShiftStandby; }, 3, nullptr, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ChosenDays data;
+        ShiftRow row = data.ShiftsOfDay(MakeDayContext(day), kHalfYearViewType);
+        c.choose(data.facts[day], row);
+        data.rows[day] = row;
+        const HalfYearGeometry g = HalfYearGeometryOf(1260, 20);
+        auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
+        Canvas canvas(surface, kHalfYearFontFamily);
+        std::vector<PageText> texts;
+        PaintHalfYearPlan(canvas, g, 9, 2024, data, &texts);
+        const int top = g.y0 + RoundHalfEven(2.5 * g.ch) + 10 * g.ch;
+        const int left = c.crew < 0 ? g.x0 : g.x0 + (3 + c.crew) * g.cw;
+        const int width = c.crew < 0 ? 2 * g.cw + 4 : g.cw;
+        const auto text = std::find_if(texts.begin(), texts.end(), [&](const PageText& t) {
+            return t.x >= left && t.y >= top && t.x + t.width <= left + width && t.y + t.height <= top + g.ch;
+        });
+        ASSERT_EQ(text != texts.end(), c.text != nullptr);
+        if (c.text) {
+            EXPECT_EQ(text->text, c.text);
+            EXPECT_EQ(text->colour, c.textColour);
+        }
+        if (c.crew >= 0) {
+            EXPECT_EQ(PixelOf(surface, left + 1, top + 1) == ChosenDays::kCrew[c.crew], c.cornerFilled);
+        }
+    }
+}
+
+TEST(HalfYearPage, ListsTheSchoolHolidaysItIsGiven) {
+    ChosenDays data;
+    data.pageYear = 2031;
+    data.schoolHolidays = SchoolHolidayBlock{};
+    (*data.schoolHolidays)[kSlotSummer] = {20310728, 20310908};
+    const HalfYearGeometry g = HalfYearGeometryOf(882, 15);
+    auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
+    Canvas canvas(surface, kHalfYearFontFamily);
+    std::vector<PageText> texts;
+    PaintHalfYearPlan(canvas, g, 2, 2031, data, &texts);
+    std::vector<std::string> said;
+    for (const PageText& t : texts) said.push_back(t.text);
+    for (const char* t : {"28.7. - 8.9.", "? - ?", "Weihn. 30"}) {
+        EXPECT_NE(std::find(said.begin(), said.end(), t), said.end()) << t;
+    }
+}
+
+// The main window keeps stamps of the page's texts across repaints: the
+// stamped page must be the very pixels of the page laid out anew, at both
+// screen scales, and must say the same texts in the same places.
+TEST(HalfYearPage, StampedPageIsThePageLaidOutAnew) {
+    const VacationOrderTables tables = MakeDefaultVacationOrderTables();
+    CoreSources sources;
+    sources.vacationTables = &tables;
+    std::optional<OwnShiftPlan> plan = MakeOwnShiftPlan("FFSSNNTT--", DayNumberOf(2025, 1, 6), 6);
+    sources.ownPlan = &plan;
+    TextStamps stamps1("Sans 10", 1);
+    TextStamps stamps2("Sans 10", 2);
+    for (int scale : {1, 2}) {
+        for (bool own : {false, true}) {
+            SCOPED_TRACE(scale * 10 + own);
+            const HalfYearGeometry g = HalfYearGeometryOf(1260, 20);
+            Cairo::RefPtr<Cairo::ImageSurface> surfaces[2];
+            std::vector<PageText> texts[2];
+            for (int i = 0; i < 2; ++i) {
+                surfaces[i] = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth * scale,
+                                                          g.imageHeight * scale);
+                cairo_surface_set_device_scale(surfaces[i]->cobj(), scale, scale);
+                Canvas canvas = i == 0 ? Canvas(surfaces[i], kHalfYearFontFamily)
+                                       : Canvas(surfaces[i], scale == 1 ? stamps1 : stamps2);
+                CoreCalendarData data(sources);
+                // Twice, so that the second paint comes from kept stamps.
+                for (int paint = 0; paint < 2; ++paint) {
+                    texts[i].clear();
+                    PaintHalfYearPlan(canvas, g, 11, 2026, data, &texts[i], own ? &*plan : nullptr);
+                }
+            }
+            int differing = 0;
+            for (int y = 0; y < surfaces[0]->get_height(); ++y) {
+                for (int x = 0; x < surfaces[0]->get_width(); ++x) {
+                    differing += PixelOf(surfaces[0], x, y) != PixelOf(surfaces[1], x, y);
+                }
+            }
+            EXPECT_EQ(differing, 0);
+            ASSERT_EQ(texts[0].size(), texts[1].size());
+            for (std::size_t k = 0; k < texts[0].size(); ++k) {
+                EXPECT_EQ(texts[0][k].text, texts[1][k].text);
+                EXPECT_EQ(texts[0][k].width, texts[1][k].width) << texts[0][k].text;
+                EXPECT_EQ(texts[0][k].height, texts[1][k].height) << texts[0][k].text;
+            }
+        }
+    }
+}
+
+// What the program's data tells the page: no vacation block without the
+// tables (not one of day 0), and the own plan's shift of every crew.
+TEST(HalfYearPage, CoreDataAnswersThePagesQuestions) {
+    CoreSources sources;
+    std::optional<OwnShiftPlan> plan = MakeOwnShiftPlan("FFSSNNTT--", DayNumberOf(1970, 1, 5), 6);
+    sources.ownPlan = &plan;
+    CoreCalendarData data(sources);
+    const DayContext january = MakeDayContext(DayNumberOf(1970, 1, 1));
+    data.BeginColumn(january, true);
+    for (int day = 1; day <= 20; ++day) {
+        const DayContext ctx = MakeDayContext(DayNumberOf(1970, 1, day));
+        SCOPED_TRACE(day);
+        const ShiftRow five = data.ShiftsOfDay(ctx, kHalfYearViewType);
+        const CrewShiftResult plain = ComputeCrewShifts(kHalfYearViewType, ctx.dayNumber, nullptr);
+        for (int crew = 0; crew < 5; ++crew) EXPECT_EQ(five.codes[crew], plain.table.Code(crew));
+        EXPECT_FALSE(five.inVacationWindow);
+        const ShiftRow own = data.ShiftsOfDay(ctx, kOwnPlanCalendarType);
+        for (int crew = 0; crew < 6; ++crew) {
+            EXPECT_EQ(own.ownPlanDay.Code(crew), OwnPlanShiftOf(*plan, crew, ctx.dayNumber));
+        }
+    }
+}
 
 TEST(HalfYearPage, GeometryFollowsTheWindow) {
     struct Case {

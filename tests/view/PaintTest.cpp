@@ -39,6 +39,7 @@ public:
         row.colours = {kRed, kBlue, kYellow, kGreen, kBrown};
         return row;
     }
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int) override { return std::nullopt; }
 };
 
 struct Picture {

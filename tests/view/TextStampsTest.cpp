@@ -53,6 +53,7 @@ public:
         }
         return row;
     }
+    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int) override { return std::nullopt; }
 };
 
 struct Calendar {
@@ -200,6 +201,33 @@ TEST(TextStamps, SingleTextsMatchDirectTextAndWidth) {
         }
         EXPECT_EQ(FirstDifference(a, b), -1) << c.text;
         EXPECT_EQ(stamped.TextWidth(c.text), direct.TextWidth(c.text)) << c.text;
+    }
+}
+
+TEST(TextStamps, EachFontHasItsOwnStamps) {
+    // One text in several fonts, asked in turn twice (the second time from
+    // kept stamps): each answer is the size pango gives it in that font.
+    const PixelFont fonts[] = {{"FreeSans", 10, false}, {"FreeSans", 20, false}, {"FreeSans", 10, true},
+                               {"DejaVu Serif", 10, false}};
+    const std::string text = "Schicht 01";
+    auto scratch = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 1, 1);
+    auto cr = Cairo::Context::create(scratch);
+    auto sizeIn = [&](const Pango::FontDescription& font) {
+        auto layout = Pango::Layout::create(cr);
+        layout->set_font_description(font);
+        layout->set_text(text);
+        int w = 0, h = 0;
+        layout->get_pixel_size(w, h);
+        return std::pair(w, h);
+    };
+    TextStamps stamps(kFont);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(stamps.Width(text), sizeIn(Pango::FontDescription(kFont)).first);
+        for (const PixelFont& f : fonts) {
+            const TextStamp& stamp = stamps.Stamp(f, text);
+            EXPECT_EQ(std::pair(stamp.width, stamp.height), sizeIn(FontDescriptionOf(f)))
+                << f.family << " " << f.pixelSize << (f.bold ? " bold" : "");
+        }
     }
 }
 
