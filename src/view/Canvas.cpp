@@ -154,18 +154,19 @@ void Canvas::MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& 
     unsigned char* data = surface_->get_data();
     const int stride = surface_->get_stride();
     for (int row = y0; row < y1; ++row) {
-        const unsigned char* m = coverage + static_cast<std::ptrdiff_t>(row - top) * maskStride - left;
-        auto* p = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(row) * stride);
-        for (int col = x0; col < x1; ++col) {
+        const unsigned char* m = coverage + static_cast<std::ptrdiff_t>(row - top) * maskStride + (x0 - left);
+        auto* p = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(row) * stride) + x0;
+        const int n = x1 - x0;
+        for (int i = 0; i < n; ++i) {
             // Most of a mask is empty: skip it eight bytes at a time.
             std::uint64_t eight = 0;
-            if (col + 8 <= x1 && (std::memcpy(&eight, m + col, sizeof eight), eight == 0)) {
-                col += 7;
+            if (i + 8 <= n && (std::memcpy(&eight, m + i, sizeof eight), eight == 0)) {
+                i += 7;
                 continue;
             }
-            const std::uint32_t a = m[col];
+            const std::uint32_t a = m[i];
             if (a == 0) continue;
-            p[col] = a == 255 ? source : AddBytes(MultiplyBytes(source, a), MultiplyBytes(p[col], 255 - a));
+            p[i] = a == 255 ? source : AddBytes(MultiplyBytes(source, a), MultiplyBytes(p[i], 255 - a));
         }
     }
     surface_->mark_dirty(x0, y0, x1 - x0, y1 - y0);

@@ -170,6 +170,31 @@ TEST(Canvas, VectorAndScaledCanvasesPaintTheSamePixels) {
     }
 }
 
+// Boxes are written into an image's pixels by hand: they must be the boxes
+// the library fills on any target, also where they reach past the edges.
+TEST(Canvas, BoxesOnAnImageAreTheLibrarysBoxes) {
+    struct Box {
+        int x, y, w, h;
+    };
+    const Box boxes[] = {{3, 4, 20, 9}, {-5, -2, 12, 8}, {50, 30, 30, 30}, {-10, 10, 200, 1}, {60, -9, 1, 80},
+                         {70, 35, 0, 5}, {100, 0, 5, 5}};
+    for (const int scale : {1, 2}) {
+        auto raster = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 80 * scale, 40 * scale);
+        auto vector = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 80 * scale, 40 * scale);
+        cairo_surface_set_device_scale(raster->cobj(), scale, scale);
+        cairo_surface_set_device_scale(vector->cobj(), scale, scale);
+        Canvas rasterCanvas(raster, kFont);
+        auto cr = Cairo::Context::create(vector);
+        cr->set_antialias(Cairo::ANTIALIAS_NONE);
+        Canvas vectorCanvas(cr, 80, 40, kFont);
+        for (Canvas* canvas : {&rasterCanvas, &vectorCanvas}) {
+            int i = 0;
+            for (const Box& b : boxes) canvas->FillRect(b.x, b.y, b.w, b.h, PackRgb(40 * i, 255 - 30 * i, 7 * ++i));
+        }
+        EXPECT_EQ(FirstDifference(raster, vector), -1) << "scale " << scale;
+    }
+}
+
 TEST(TextStamps, SingleTextsMatchDirectTextAndWidth) {
     struct Case {
         const char* text;
