@@ -93,6 +93,7 @@ private:
     void TextDirectly(int x, int y, std::string_view text, Rgb colour);
     void PaintLayout(int x, int y, const Glib::RefPtr<Pango::Layout>& layout, Rgb colour);
     void MaskStamp(int x, int y, const TextStamp& stamp, Rgb colour);
+    void Circle(CircleKind kind, int cx, int cy, int radius, Rgb colour);
     // The layout of a pixel font, holding the text.
     const Glib::RefPtr<Pango::Layout>& LayoutOf(const PixelFont& font, std::string_view text);
     // Device pixels changed by a fill on the image surface.

@@ -3,6 +3,7 @@
 #include <pangomm/init.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace sk {
 
@@ -14,6 +15,12 @@ constexpr std::size_t kMostStamps = 1024;
 // A page's pixel fonts follow its cell size, so resizing the window keeps
 // adding fonts; beyond this many they are made afresh.
 constexpr std::size_t kMostPixelFonts = 32;
+// A page draws circles of one or two radii per kind; the half-year page's
+// follow its cell size, so resizing keeps adding them.
+constexpr std::size_t kMostCircles = 16;
+// Larger circles are drawn by the library: they are rare and their masks
+// would be mostly empty.
+constexpr int kLargestCircleSprite = 64;
 
 bool BorderIsEmpty(const Cairo::RefPtr<Cairo::ImageSurface>& mask) {
     mask->flush();
@@ -41,6 +48,28 @@ Pango::FontDescription FontDescriptionOf(const PixelFont& font) {
     return description;
 }
 
+void DrawCircle(const Cairo::RefPtr<Cairo::Context>& cr, CircleKind kind, int cx, int cy, int radius) {
+    switch (kind) {
+        case CircleKind::kFilled:
+            // Without antialiasing a pixel counts when its centre is inside.
+            // With the radius alone the four pixels exactly `radius` away on
+            // the axes stick out as single-pixel nubs; half a pixel more gives
+            // the same extent, round.
+            cr->arc(cx + 0.5, cy + 0.5, radius + 0.5, 0, 2 * M_PI);
+            cr->fill();
+            break;
+        case CircleKind::kOutline:
+            cr->set_line_width(1);
+            cr->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+            cr->stroke();
+            break;
+        case CircleKind::kDisc:
+            cr->arc(cx + 0.5, cy + 0.5, radius, 0, 2 * M_PI);
+            cr->fill();
+            break;
+    }
+}
+
 TextStamps::TextStamps(const std::string& fontDescription, int scale)
     : fontDescription_(fontDescription), scale_(std::max(1, scale)) {
     Pango::init();
@@ -58,6 +87,29 @@ TextStamps::TextStamps(const std::string& fontDescription, int scale)
 TextStamps::~TextStamps() = default;
 
 std::size_t TextStamps::Size() const { return programFont_.stamps.size(); }
+
+const CircleSprite* TextStamps::Circle(CircleKind kind, int radius) {
+    if (radius < 0 || radius > kLargestCircleSprite) return nullptr;
+    for (const KeptCircle& c : circles_) {
+        if (c.kind == kind && c.radius == radius) return &c.sprite;
+    }
+    if (circles_.size() >= kMostCircles) circles_.clear();
+    // Drawn as on the image, shifted by whole device pixels only, so the
+    // rasteriser meets the same edges at the same fractions of a pixel.
+    // The outline's outer edge lies half a pixel past the radius.
+    CircleSprite sprite;
+    sprite.offset = radius + 2;
+    const int side = (2 * sprite.offset + 1) * scale_;
+    sprite.mask = Cairo::ImageSurface::create(Cairo::FORMAT_A8, side, side);
+    if (scale_ != 1) cairo_surface_set_device_scale(sprite.mask->cobj(), scale_, scale_);
+    auto cr = Cairo::Context::create(sprite.mask);
+    cr->set_antialias(Cairo::ANTIALIAS_NONE);
+    cr->set_source_rgb(0, 0, 0);
+    DrawCircle(cr, kind, sprite.offset, sprite.offset, radius);
+    sprite.mask->flush();
+    circles_.push_back({kind, radius, std::move(sprite)});
+    return &circles_.back().sprite;
+}
 
 TextStamps::Font& TextStamps::FontOf(const PixelFont& font) {
     for (const std::unique_ptr<Font>& f : pixelFonts_) {

@@ -5,6 +5,8 @@
 // its size and its coverage mask as pango draws it. Painting a stamp is
 // masking the text colour through it, which gives the very pixels pango
 // gives, at a fraction of the cost of shaping and rendering the glyphs.
+// The moon phases' and shifts' circles are kept the same way, as masks of
+// the few radii a page draws.
 
 #include <cairomm/cairomm.h>
 #include <pangomm.h>
@@ -39,6 +41,20 @@ struct PixelFont {
 };
 Pango::FontDescription FontDescriptionOf(const PixelFont& font);
 
+// The circles the painters draw: a filled circle reaching half a pixel past
+// its radius, a one pixel outline, and a disc of the pixels whose centres
+// lie within the radius.
+enum class CircleKind { kFilled, kOutline, kDisc };
+// Draws one in the context's source, centred on the middle of pixel (cx, cy).
+void DrawCircle(const Cairo::RefPtr<Cairo::Context>& cr, CircleKind kind, int cx, int cy, int radius);
+
+// A circle rasterised once: its coverage, with the circle centred on the
+// middle of pixel (offset, offset) of the mask (logical pixels).
+struct CircleSprite {
+    Cairo::RefPtr<Cairo::ImageSurface> mask;
+    int offset = 0;
+};
+
 // The stamps of the program font and of any pixel fonts painted with it,
 // kept across repaints.
 class TextStamps {
@@ -63,6 +79,11 @@ public:
 
     // Stamps of the program font.
     std::size_t Size() const;
+
+    // The circle as DrawCircle draws it without smoothing, made on first
+    // use; null for radii that are not kept (the caller draws those). The
+    // pointer stays valid until the next call.
+    const CircleSprite* Circle(CircleKind kind, int radius);
 
 private:
     struct Entry {
@@ -91,6 +112,12 @@ private:
     Cairo::RefPtr<Cairo::Context> scratchContext_;
     Font programFont_;
     std::vector<std::unique_ptr<Font>> pixelFonts_;
+    struct KeptCircle {
+        CircleKind kind;
+        int radius;
+        CircleSprite sprite;
+    };
+    std::vector<KeptCircle> circles_;
 };
 
 }  // namespace sk

@@ -195,6 +195,42 @@ TEST(Canvas, BoxesOnAnImageAreTheLibrarysBoxes) {
     }
 }
 
+// Circles on an image with stamps are masked from circles rasterised once:
+// they must be the circles the library draws, at any radius the stamps keep
+// or not, anywhere, also cut at the edges, over what lies beneath.
+TEST(Canvas, CirclesFromStampsAreTheLibrarysCircles) {
+    using Draw = void (Canvas::*)(int, int, int, Rgb);
+    const Draw kinds[] = {&Canvas::FillCircle, &Canvas::CircleOutline, &Canvas::FillDisc};
+    const int radii[] = {0, 1, 2, 3, 5, 6, 9, 14, 70};
+    const std::pair<int, int> centres[] = {{20, 20}, {57, 13}, {0, 0}, {-3, 38}, {79, 1}, {78, 39}, {40, 44}};
+    for (const int scale : {1, 2}) {
+        TextStamps stamps(kFont, scale);
+        auto raster = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 80 * scale, 40 * scale);
+        auto vector = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, 80 * scale, 40 * scale);
+        cairo_surface_set_device_scale(raster->cobj(), scale, scale);
+        cairo_surface_set_device_scale(vector->cobj(), scale, scale);
+        for (int round = 0; round < 2; ++round) {  // fresh and kept circles
+            Canvas rasterCanvas(raster, stamps);
+            auto cr = Cairo::Context::create(vector);
+            cr->set_antialias(Cairo::ANTIALIAS_NONE);
+            Canvas vectorCanvas(cr, 80, 40, kFont, Canvas::PixelReads::kNone);
+            for (const Draw kind : kinds) {
+                for (const int radius : radii) {
+                    for (Canvas* canvas : {&rasterCanvas, &vectorCanvas}) {
+                        canvas->FillRect(0, 0, 80, 40, PackRgb(219, 214, 181));
+                        int i = 0;
+                        for (const auto& [x, y] : centres) {
+                            (canvas->*kind)(x, y, radius, PackRgb(30 * i, 200, 9 * i));
+                            ++i;
+                        }
+                    }
+                    EXPECT_EQ(FirstDifference(raster, vector), -1) << "scale " << scale << " radius " << radius;
+                }
+            }
+        }
+    }
+}
+
 TEST(TextStamps, SingleTextsMatchDirectTextAndWidth) {
     struct Case {
         const char* text;
