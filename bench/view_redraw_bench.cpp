@@ -28,6 +28,7 @@ struct Fixture {
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
     VacationOrderTables tables = MakeDefaultVacationOrderTables();
+    AstroMonthCache astroMonths;  // kept across repaints, as the program keeps it
     CoreSources sources;
     PaintOptions options{true, true, true, true};
 
@@ -58,6 +59,7 @@ struct Fixture {
         sources.notes = &notes;
         sources.calendarMarks = &calendarMarks;
         sources.shiftMarks = &this->shiftMarks;
+        sources.astroMonths = &astroMonths;
     }
     ~Fixture() { std::filesystem::remove_all(folder); }
 };

@@ -51,6 +51,7 @@ void LoadUserData(AppState& state) {
     src.shiftMarks = &state.shiftMarks;
     src.vacationTables = &state.vacationTables;
     src.ownPlan = &state.ownPlan;
+    src.astroMonths = &state.astroMonths;
     TakeSettings(src, state.settings);
 }
 

@@ -9,6 +9,9 @@ namespace sk {
 namespace {
 
 const DayNumber kTableDays = DayNumberOf(2039, 1, 1);  // 1970-01-01 ... 2038-12-31
+// Periods up to this many days always get a table of where each residue's
+// notes begin, so a day finds its notes of that period at once.
+constexpr std::int32_t kAlwaysDirectPeriod = 1024;
 
 // Orders numbers as their plain decimal texts compare byte by byte: the digits
 // left-aligned, and of two texts where one begins the other, the shorter
@@ -60,8 +63,11 @@ void PeriodicNoteIndex::Assign(std::vector<PeriodicNoteEntry> entries) {
         std::uint32_t end = begin;
         while (end < members_.size() && members_[end].period == period) ++end;
         Period p{period, begin, end, kNoDirect};
-        // A direct table costs period + 1 numbers: kept within a few per note.
-        if (static_cast<std::int64_t>(period) <= 4 * static_cast<std::int64_t>(end - begin) + 64) {
+        // A direct table costs period + 1 numbers: always for periods up to
+        // a year or so (at most a few megabytes for all of them together),
+        // beyond that only within a few numbers per note.
+        if (period <= kAlwaysDirectPeriod ||
+            static_cast<std::int64_t>(period) <= 4 * static_cast<std::int64_t>(end - begin) + 64) {
             p.direct = static_cast<std::uint32_t>(residueStarts_.size());
             std::uint32_t m = begin;
             for (std::int32_t r = 0; r <= period; ++r) {

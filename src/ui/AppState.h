@@ -42,6 +42,7 @@ struct AppState {
     // toggles it; not kept).
     bool ownPlanPage = false;
     AccountMemory accounts;       // vacation and hours records as last read or chosen
+    AstroMonthCache astroMonths;  // the moon marks of months painted before
     CoreSources sources;          // what painting reads; pointers into this record
     // The note editor on screen, so a termination signal can keep its
     // unsaved text (the window sets and clears it).

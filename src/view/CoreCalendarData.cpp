@@ -37,7 +37,7 @@ void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart)
     }
     columnFirst_ = monthStart.dayNumber;
     columnLength_ = monthStart.CurrentMonthLength();
-    astroReady_ = false;
+    astro_ = nullptr;
 }
 
 DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions& options) {
@@ -54,13 +54,17 @@ DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions&
     }
     if (options.showMoonPhases || options.showDistanceLetters) {
         // One search per month column instead of one per day.
-        if (!astroReady_) {
-            astro_ = ComputeAstroDayMarksRange(columnFirst_, columnLength_, sources_.observer);
-            astroReady_ = true;
+        if (!astro_) {
+            if (sources_.astroMonths) {
+                astro_ = &sources_.astroMonths->Range(columnFirst_, columnLength_, sources_.observer);
+            } else {
+                ownAstro_ = ComputeAstroDayMarksRange(columnFirst_, columnLength_, sources_.observer);
+                astro_ = &ownAstro_;
+            }
         }
         const int i = ctx.dayNumber - columnFirst_;
-        if (i >= 0 && i < static_cast<int>(astro_.size())) {
-            const AstroDayMarks& m = astro_[i];
+        if (i >= 0 && i < static_cast<int>(astro_->size())) {
+            const AstroDayMarks& m = (*astro_)[static_cast<std::size_t>(i)];
             f.moonPhase = m.phaseLetter;
             f.eclipseShade = m.eclipse == EclipseShading::kSolar ? 1 : m.eclipse == EclipseShading::kLunar ? 2 : 0;
             f.distanceLetter = m.distanceLetter;

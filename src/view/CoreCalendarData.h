@@ -31,6 +31,8 @@ struct CoreSources {
     const ShiftMarkList* shiftMarks = nullptr;
     // Built-in plus stored school holidays; null reads the built-in table alone.
     const SchoolHolidayCalendar* schoolHolidays = nullptr;
+    // The astronomy marks of months painted before; null computes them anew.
+    AstroMonthCache* astroMonths = nullptr;
     // The own plan (type 8); no plan paints no shifts.
     const std::optional<OwnShiftPlan>* ownPlan = nullptr;
     const OwnShiftPlan* OwnPlan() const { return ownPlan && *ownPlan ? &**ownPlan : nullptr; }
@@ -61,8 +63,9 @@ private:
     VacationBlock block_;
     DayNumber columnFirst_ = 0;
     int columnLength_ = 0;
-    bool astroReady_ = false;
-    std::vector<AstroDayMarks> astro_;
+    // The column's marks: from the sources' cache, or made here without one.
+    const std::vector<AstroDayMarks>* astro_ = nullptr;
+    std::vector<AstroDayMarks> ownAstro_;
 };
 
 }  // namespace sk

@@ -120,5 +120,26 @@ TEST(AstroDayMarks, WorkedDays) {
     EXPECT_TRUE(ComputeAstroDayMarksRange(100, 0, obs).empty());
 }
 
+// The cache of a window's months answers what a fresh computation answers,
+// also for another place and after its oldest months made room.
+TEST(AstroMonthCache, AnswersAsComputedForEveryPlaceAndAfterEviction) {
+    AstroMonthCache cache;
+    Observer west;
+    west.longitude = 75.0;
+    west.zone = -5.0;
+    const DayNumber first = DayNumberOf(2019, 1, 1);
+    for (int round = 0; round < 2; ++round) {
+        for (int month = 0; month < static_cast<int>(AstroMonthCache::kMonths) + 10; month += 7) {
+            const DayNumber start = first + 31 * month;
+            for (const Observer& obs : {Observer{}, west}) {
+                EXPECT_EQ(cache.Range(start, 31, obs), ComputeAstroDayMarksRange(start, 31, obs))
+                    << "month " << month << " round " << round;
+            }
+        }
+        for (int month = 0; month < static_cast<int>(AstroMonthCache::kMonths) + 5; ++month)
+            (void)cache.Range(first + 1000 + 30 * month, 30, Observer{});  // pushes the months above out
+    }
+}
+
 }  // namespace
 }  // namespace sk
