@@ -1,5 +1,7 @@
 // Full repaint of 24 month columns with every display option on, against
 // the floor: the same texts and boxes painted from answers prepared before.
+// Paging by a month, keeping the columns still shown, against the full
+// repaint.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include "view/CalendarPainter.h"
 #include "view/CoreCalendarData.h"
 #include "view/Layout.h"
+#include "BenchFolders.h"
 
 namespace {
 
@@ -136,7 +139,37 @@ void BM_RedrawFloor(benchmark::State& st) {
     }
 }
 
+// F2 and F3 in turn: the repaint that keeps the months still shown,
+// against the whole repaint of the same view in the same run.
+void BM_PagingRedraw(benchmark::State& st) {
+    const int year = static_cast<int>(st.range(0));
+    Fixture fixture(year);
+    Scene whole(year);
+    Scene kept(year);
+    CalendarRepainter repainter;
+    const auto paintKept = [&](bool onlyViewMoved) {
+        CoreCalendarData data(fixture.sources);
+        repainter.Paint(*kept.canvas, kept.view, kept.Grid(), data, fixture.options, onlyViewMoved);
+    };
+    paintKept(false);
+    int step = 1;
+    skbench::AgainstFloor(
+        st,
+        [&] {
+            whole.view.firstMonth = (whole.view.firstMonth + step + 12) % 12;
+            CoreCalendarData data(fixture.sources);
+            PaintCalendar(*whole.canvas, whole.view, whole.Grid(), data, fixture.options);
+        },
+        [&] {
+            kept.view.firstMonth = (kept.view.firstMonth + step + 12) % 12;
+            paintKept(true);
+            step = -step;
+        });
+    st.counters["columns_painted"] = repainter.ColumnsPaintedLast();
+}
+
 }  // namespace
 
+BENCHMARK(BM_PagingRedraw)->Arg(1985)->Arg(2020)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Redraw)->Arg(1985)->Arg(2020)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawFloor)->Arg(1985)->Arg(2020)->Unit(benchmark::kMillisecond);

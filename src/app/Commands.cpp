@@ -111,7 +111,7 @@ int LargestFittingFontSize(int wanted, int smallest, const std::function<bool(in
 
 void GoToToday(AppState& state, CommandHost& host, const DayContext& today) {
     PlaceCursorOn(state.view, today.dayNumber);
-    host.Redraw();
+    host.RedrawMoved();
 }
 
 void ChangeColumns(AppState& state, CommandHost& host, int delta) {
@@ -148,12 +148,12 @@ DayNumber EnterDateInitialDay(const ViewState& view) {
 
 void TakeEnteredDate(AppState& state, CommandHost& host, DayNumber d) {
     PlaceCursorOn(state.view, std::clamp<DayNumber>(d, kFirstDay, kLastFirstMonthDay));
-    host.Redraw();
+    host.RedrawMoved();
 }
 
 void MoveCursorBy(AppState& state, CommandHost& host, int dx, int dy) {
     MoveCursor(state.view, state.Grid(), dx, dy);
-    host.Redraw();
+    host.RedrawMoved();
 }
 
 namespace {
@@ -162,7 +162,7 @@ namespace {
 void Page(AppState& state, CommandHost& host, int days) {
     PageByDays(state.view, days);
     KeepCursorOnShownDay(state.view, state.Grid());
-    host.Redraw();
+    host.RedrawMoved();
 }
 
 }  // namespace

@@ -401,7 +401,7 @@ bool MainWindow::OnImageButton(GdkEventButton* event) {
     if (event->button == 1 && event->type == GDK_BUTTON_PRESS) {
         if (state_.HalfYearView()) return true;
         HitTest(state_.view, state_.Grid(), static_cast<int>(event->x), static_cast<int>(event->y));
-        Redraw();
+        RedrawMoved();
         return true;
     }
     if (event->button == 1 && event->type == GDK_2BUTTON_PRESS) {
@@ -426,8 +426,13 @@ bool MainWindow::OnDelete(GdkEventAny*) {
     return false;  // let the window close; the application then ends
 }
 
-void MainWindow::Redraw() {
-    RereadChangedData(state_);
+void MainWindow::Redraw() { Repaint(false); }
+
+void MainWindow::RedrawMoved() { Repaint(true); }
+
+void MainWindow::Repaint(bool onlyViewMoved) {
+    // Notes or marks another program changed are new data: all is painted.
+    if (RereadChangedData(state_)) onlyViewMoved = false;
     if (LayoutNow() != laidOutFor_) RelayoutControls();
     const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
@@ -435,7 +440,7 @@ void MainWindow::Redraw() {
         PaintHalfYearView();
     } else {
         const CalendarGrid grid = state_.Grid();
-        PaintMonthColumns(surface_, grid, ScaleFactor());
+        PaintMonthColumns(surface_, grid, ScaleFactor(), onlyViewMoved);
         UpdateStatusLine(grid);
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
@@ -475,11 +480,11 @@ void EnsureImage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int w, int h, int 
 }  // namespace
 
 void MainWindow::PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid,
-                                   int scale) {
+                                   int scale, bool onlyViewMoved) {
     EnsureImage(surface, grid.ImageWidth(), grid.ImageHeight(), scale);
     Canvas canvas(surface, Stamps(scale));
     CoreCalendarData data(state_.sources);
-    PaintCalendar(canvas, state_.view, grid, data, state_.Options());
+    monthColumns_.Paint(canvas, state_.view, grid, data, state_.Options(), onlyViewMoved);
 }
 
 void MainWindow::PaintHalfYearPage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int scale) {
@@ -501,6 +506,7 @@ HalfYearGeometry MainWindow::HalfYearPageGeometry() const {
 void MainWindow::PaintHalfYearView() {
     // The page has a size of its own, centred where the month columns were.
     const HalfYearGeometry g = HalfYearPageGeometry();
+    monthColumns_.Forget();
     PaintHalfYearPage(surface_, ScaleFactor());
     fixed_.move(imageBox_, g.controlX, g.controlY);
     imageBox_.set_size_request(g.controlWidth, g.controlHeight);

@@ -10,6 +10,7 @@
 
 #include "ui/AppState.h"
 #include "app/Commands.h"
+#include "view/CalendarPainter.h"
 #include "view/HalfYearPage.h"
 #include "view/TextStamps.h"
 
@@ -37,6 +38,7 @@ public:
 
     // CommandHost
     void Redraw() override;
+    void RedrawMoved() override;
     bool FitWindow() override;
     void RelayoutControls() override;
     void ShowMessage(const std::string& title, const std::string& text) override;
@@ -74,7 +76,11 @@ private:
     void PaintHalfYearView();
     HalfYearGeometry HalfYearPageGeometry() const;
     // Paints the month columns into `surface` (made anew when its size or scale differ).
-    void PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid, int scale);
+    // `onlyViewMoved` as in RedrawMoved.
+    void PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid, int scale,
+                           bool onlyViewMoved = false);
+    // Redraw and RedrawMoved.
+    void Repaint(bool onlyViewMoved);
     // The same for the half-year page.
     void PaintHalfYearPage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int scale);
     // Device pixels per logical pixel of the window (2 on a HiDPI screen).
@@ -109,6 +115,7 @@ private:
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;
     Cairo::RefPtr<Cairo::ImageSurface> shownSurface_;  // the one image_ holds
+    CalendarRepainter monthColumns_;  // paints the month columns into surface_
     std::unique_ptr<TextStamps> stamps_;
     std::unique_ptr<TextStamps> scaledStamps_;  // for a HiDPI screen
     bool updatingToggle_ = false;

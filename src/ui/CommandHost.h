@@ -12,6 +12,9 @@ public:
     // Repaints the calendar and the status line as the state stands; the
     // commands have moved the cursor before.
     virtual void Redraw() = 0;
+    // The same after a command that only moved the shown months or the
+    // cursor: the image may keep the pixels of the months still shown.
+    virtual void RedrawMoved() { Redraw(); }
     // Resizes and centres the window for the current column count and font
     // units when the screen is large enough; false (and nothing changed)
     // otherwise.

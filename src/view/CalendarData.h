@@ -22,6 +22,7 @@ struct PaintOptions {
     bool showDistanceLetters = false;  // lunar apogee "F" / perigee "N"
     int calendarType = 0;
     bool vacationBlockShown = true;    // the "UB" switch
+    bool operator==(const PaintOptions&) const = default;
 };
 
 struct DayFacts {
@@ -55,8 +56,9 @@ class CalendarData {
 public:
     virtual ~CalendarData() = default;
     // Called after the header of a month column; yearStart is true for a
-    // January column and for column 0 (where the vacation block of the
-    // column's year is recomputed).
+    // January column, for column 0 and for a column painted without the
+    // columns before it (where the vacation block of the column's year is
+    // recomputed).
     virtual void BeginColumn(const DayContext& monthStart, bool yearStart) = 0;
     virtual DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) = 0;
     virtual ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) = 0;

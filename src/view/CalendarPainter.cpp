@@ -1,7 +1,9 @@
 #include "view/CalendarPainter.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "view/Layout.h"
 #include "view/ShiftPainter.h"
@@ -32,6 +34,12 @@ const std::string& DayText(int day) {
     return texts[day];
 }
 
+// Where the moon and letter slot and the weekday start in a column at x.
+// Rounded in floating point from x itself, so the offsets from x can differ
+// between columns (see ColumnsAlike).
+int MoonSlotX(int x, int u) { return RoundHalfEven(x + 5.35 * u); }
+int WeekdayX(int x, int u) { return RoundHalfEven(x + 2.35 * u); }
+
 struct DayCell {
     Canvas& canvas;
     const ViewState& view;
@@ -39,7 +47,7 @@ struct DayCell {
     int y;
     int u = view.unitWidth;
     int r = view.rowHeight;
-    int xm = RoundHalfEven(x + 5.35 * u);
+    int xm = MoonSlotX(x, u);
 };
 
 Rgb PaintNoteBoxes(DayCell& c, const DayFacts& f, Rgb bg) {
@@ -126,7 +134,7 @@ void PaintDayPart(DayCell& c, CalendarData& data, const PaintOptions& options, c
     const Rgb textColour = red ? kHolidayRed : kBlack;
     const std::string& dayText = DayText(ctx.day);
     c.canvas.Text(c.x + 2 * c.u - c.canvas.TextWidth(dayText), c.y, dayText, textColour);
-    const int weekdayX = RoundHalfEven(c.x + 2.35 * c.u);
+    const int weekdayX = WeekdayX(c.x, c.u);
     const char* const weekday = kWeekdayShort[WeekdayIndex(ctx.dayNumber)];
     c.canvas.Text(weekdayX, c.y, weekday, textColour);
 
@@ -153,9 +161,11 @@ void PaintDayPart(DayCell& c, CalendarData& data, const PaintOptions& options, c
     }
 }
 
-// Paints one month column of the grid.
+// Paints one month column of the grid. A column painted `alone`, without
+// the columns left of it, begins its data as a year start, which sets up
+// what the year's earlier columns would have.
 void PaintMonthColumn(Canvas& canvas, const ViewState& view, CalendarData& data, const PaintOptions& options,
-                      const GridColumn& column, bool firstColumn) {
+                      const GridColumn& column, bool firstColumn, bool alone = false) {
     // Months after the calendar's range stay empty.
     if (column.days == 0) return;
     const int r = view.rowHeight;
@@ -164,7 +174,7 @@ void PaintMonthColumn(Canvas& canvas, const ViewState& view, CalendarData& data,
     std::string header = kMonthNames[ctx.month];
     if (yearStart) header += " " + std::to_string(ctx.year);
     canvas.Text(column.x, 0, header, kBlack);
-    data.BeginColumn(ctx, yearStart);
+    data.BeginColumn(ctx, yearStart || alone);
 
     int y = r;
     for (int day = 1; day <= column.days; ++day) {
@@ -177,20 +187,133 @@ void PaintMonthColumn(Canvas& canvas, const ViewState& view, CalendarData& data,
     }
 }
 
+// The background reaches below the image's last row.
+void FillBackground(Canvas& canvas, const ViewState& view, int x, int w) {
+    canvas.FillRect(x, 0, w, 40 * view.rowHeight - 2, view.backgroundColour);
+}
+
+void PaintCursorFrame(Canvas& canvas, const ViewState& view, const CalendarGrid& grid) {
+    if (!SelectedDay(view, grid)) return;
+    const int u = view.unitWidth;
+    const int r = view.rowHeight;
+    constexpr int kRadius = 5;
+    canvas.RoundedRectOutline(kColumnUnits * u * view.cursorColumn, view.cursorDay * r - 1, kColumnUnits * u, r + 1,
+                              kRadius, kBlack);
+}
+
+// A column's strip of the image: its own x range, the full height.
+int StripWidth(const ViewState& view) { return kColumnUnits * view.unitWidth; }
+int StripLeft(const ViewState& view, int column) { return StripWidth(view) * column; }
+
+// Whether a month paints the same pixels, moved, in every column: the
+// slot offsets are rounded from the column's x, which may tip a half one
+// way in one column and the other way in another.
+bool ColumnsAlike(const CalendarGrid& grid, int u) {
+    const int x0 = grid.columns.front().x;
+    for (const GridColumn& c : grid.columns) {
+        if (MoonSlotX(c.x, u) - c.x != MoonSlotX(x0, u) - x0 || WeekdayX(c.x, u) - c.x != WeekdayX(x0, u) - x0)
+            return false;
+    }
+    return true;
+}
+
+int MonthIndex(const ViewState& view) { return view.firstYear * 12 + view.firstMonth; }
+
 }  // namespace
 
 void PaintCalendar(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
                    const PaintOptions& options) {
-    const int u = view.unitWidth;
-    const int r = view.rowHeight;
-    canvas.FillRect(0, 0, u * grid.WidthUnits(), 40 * r - 2, view.backgroundColour);
+    FillBackground(canvas, view, 0, view.unitWidth * grid.WidthUnits());
     for (int c = 0; c < grid.ColumnCount(); ++c) {
         PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
     }
-    if (SelectedDay(view, grid)) {
-        canvas.RoundedRectOutline(kColumnUnits * u * view.cursorColumn, view.cursorDay * r - 1, kColumnUnits * u,
-                                  r + 1, 5, kBlack);
+    PaintCursorFrame(canvas, view, grid);
+}
+
+bool CalendarRepainter::Shown::SameBut(const Shown& o) const {
+    return image == o.image && font == o.font && unitWidth == o.unitWidth && rowHeight == o.rowHeight &&
+           background == o.background && columns == o.columns && options == o.options;
+}
+
+CalendarRepainter::Shown CalendarRepainter::ShownBy(const Canvas& canvas, const ViewState& view,
+                                                    const CalendarGrid& grid, const PaintOptions& options) {
+    Shown s;
+    s.image = canvas.Image();
+    s.font = canvas.FontDescription();
+    s.unitWidth = view.unitWidth;
+    s.rowHeight = view.rowHeight;
+    s.background = view.backgroundColour;
+    s.columns = grid.ColumnCount();
+    s.options = options;
+    s.firstMonth = MonthIndex(view);
+    if (SelectedDay(view, grid)) s.frame = std::pair(view.cursorColumn, view.cursorDay);
+    return s;
+}
+
+void CalendarRepainter::Paint(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                              const PaintOptions& options, bool onlyViewMoved) {
+    Shown now = ShownBy(canvas, view, grid, options);
+    const bool reuse = onlyViewMoved && last_ && last_->SameBut(now) && now.image && !grid.columns.empty() &&
+                       std::abs(now.firstMonth - last_->firstMonth) < now.columns &&
+                       ColumnsAlike(grid, view.unitWidth);
+    if (!reuse || !PaintChanged(canvas, view, grid, data, options, now)) PaintWhole(canvas, view, grid, data, options, now);
+    last_ = std::move(now);
+}
+
+void CalendarRepainter::PaintWhole(Canvas& canvas, const ViewState& view, const CalendarGrid& grid,
+                                   CalendarData& data, const PaintOptions& options, Shown& now) {
+    // As PaintCalendar, noting whether every column kept to its strip.
+    FillBackground(canvas, view, 0, view.unitWidth * grid.WidthUnits());
+    now.inStrips = true;
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        canvas.StartSpan();
+        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
+        if (!canvas.EndSpan().Within(StripLeft(view, c), StripLeft(view, c + 1))) now.inStrips = false;
     }
+    PaintCursorFrame(canvas, view, grid);
+    columnsPainted_ = grid.ColumnCount();
+}
+
+// The strips of the months still shown are moved to their new columns;
+// painted anew are the new months, column 0 and the old column 0 (their
+// headers name the year or not), and the columns of the old and the new
+// cursor frame. False when a repainted column left its strip: the image is
+// then to be painted whole.
+bool CalendarRepainter::PaintChanged(Canvas& canvas, const ViewState& view, const CalendarGrid& grid,
+                                     CalendarData& data, const PaintOptions& options, Shown& now) {
+    if (!last_->inStrips) return false;
+    const int n = grid.ColumnCount();
+    const int moved = now.firstMonth - last_->firstMonth;  // months the view went forward
+    if (!canvas.MoveImage(-moved * StripWidth(view))) return false;
+    std::vector<bool> repaint(static_cast<std::size_t>(n), false);
+    const auto mark = [&](int column) {
+        if (column >= 0 && column < n) repaint[static_cast<std::size_t>(column)] = true;
+    };
+    for (int c = 0; c < n; ++c) {
+        if (c + moved < 0 || c + moved >= n) mark(c);
+    }
+    if (moved != 0) {
+        mark(0);
+        mark(-moved);
+    }
+    if (moved != 0 || last_->frame != now.frame) {
+        if (last_->frame) mark(last_->frame->first - moved);
+        if (now.frame) mark(now.frame->first);
+    }
+    columnsPainted_ = 0;
+    for (int c = 0; c < n; ++c) {
+        if (!repaint[static_cast<std::size_t>(c)]) continue;
+        const int left = StripLeft(view, c), right = StripLeft(view, c + 1);
+        FillBackground(canvas, view, left, right - left);
+        canvas.StartSpan();
+        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0, true);
+        if (!canvas.EndSpan().Within(left, right)) return false;
+        ++columnsPainted_;
+    }
+    // The frame lies inside its strip; over a kept strip it is the same frame.
+    if (now.frame && repaint[static_cast<std::size_t>(now.frame->first)]) PaintCursorFrame(canvas, view, grid);
+    now.inStrips = true;
+    return true;
 }
 
 }  // namespace sk

@@ -1,6 +1,10 @@
 #pragma once
 // Paints the month columns of the calendar image and the cursor.
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "calendar/CalendarGrid.h"
 #include "calendar/Date.h"
 #include "calendar/ViewState.h"
@@ -33,5 +37,50 @@ Rgb DarkenedMarkColour(Rgb mark);
 // the cursor and the grid are the caller's, settled before.
 void PaintCalendar(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
                    const PaintOptions& options);
+
+// Paints a window's calendar image again and again. When only the first
+// month or the cursor moved since its last paint of the same image, the
+// strips of the months still shown are moved to their new columns and only
+// the rest is painted, giving the very pixels PaintCalendar gives. A paint
+// that cannot be shown to give them (another image, font, unit, background,
+// column count or options; drawing that reaches out of its column's strip;
+// a move as wide as the image) is whole.
+class CalendarRepainter {
+public:
+    // `onlyViewMoved`: nothing but the first month and the cursor changed
+    // since the last Paint (no data, no settings); the caller's promise, as
+    // only the caller knows what happened in between.
+    void Paint(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+               const PaintOptions& options, bool onlyViewMoved);
+    // Something else was painted into the image: the next paint is whole.
+    void Forget() { last_.reset(); }
+    // Month columns the last Paint painted.
+    int ColumnsPaintedLast() const { return columnsPainted_; }
+
+private:
+    // What the image shows.
+    struct Shown {
+        Cairo::RefPtr<Cairo::ImageSurface> image;  // held, so no other image can take its address
+        std::string font;
+        int unitWidth = 0;
+        int rowHeight = 0;
+        Rgb background = 0;
+        int columns = 0;
+        PaintOptions options;
+        int firstMonth = 0;                        // year * 12 + month
+        std::optional<std::pair<int, int>> frame;  // cursor column and day
+        bool inStrips = false;                     // every column kept to its strip
+        bool SameBut(const Shown& other) const;    // equal apart from month and frame
+    };
+    static Shown ShownBy(const Canvas& canvas, const ViewState& view, const CalendarGrid& grid,
+                         const PaintOptions& options);
+    void PaintWhole(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                    const PaintOptions& options, Shown& now);
+    bool PaintChanged(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                      const PaintOptions& options, Shown& now);
+
+    std::optional<Shown> last_;
+    int columnsPainted_ = 0;
+};
 
 }  // namespace sk

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace sk {
@@ -74,6 +75,7 @@ void Canvas::SetLayoutText(std::string_view text) {
 
 void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     if (w <= 0 || h <= 0) return;
+    Touch(x, x + w);
     if (shadow_) shadow_->FillRect(x, y, w, h, colour);
     if (surface_) {
         FillPixels(x, y, w, h, colour);
@@ -136,6 +138,7 @@ inline std::uint32_t AddBytes(std::uint32_t x, std::uint32_t y) {
 // times coverage plus pixel times the rest), so the result is the same to
 // the bit, at a fraction of its cost per call.
 void Canvas::MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour) {
+    Touch(x, x + (mask->get_width() + scale_ - 1) / scale_);
     if (mask->get_format() != Cairo::FORMAT_A8) {
         SetColour(colour);
         cr_->mask(mask, x, y);
@@ -201,6 +204,8 @@ void Canvas::Circle(CircleKind kind, int cx, int cy, int radius, Rgb colour) {
             }
         }
     }
+    // The columns a circle may reach: those of its mask above.
+    Touch(cx - radius - 1, cx + radius + 2);
     SetColour(colour);
     DrawCircle(cr_, kind, cx, cy, radius);
 }
@@ -215,6 +220,7 @@ void Canvas::HorizontalLine(int x0, int x1, int y, Rgb colour) {
 
 void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colour) {
     if (shadow_) shadow_->RoundedRectOutline(x, y, w, h, radius, colour);
+    Touch(x, x + w);
     SetColour(colour);
     cr_->set_line_width(1);
     const double l = x + 0.5, t = y + 0.5, r = x + w - 0.5, b = y + h - 0.5;
@@ -230,6 +236,7 @@ void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colo
 
 void Canvas::TextDirectly(int x, int y, std::string_view text, Rgb colour) {
     SetLayoutText(text);
+    TouchLayout(x, layout_);
     SetColour(colour);
     cr_->move_to(x, y);
     layout_->show_in_cairo_context(cr_);
@@ -276,6 +283,7 @@ void Canvas::RectOutline(int x, int y, int w, int h, Rgb colour) {
 void Canvas::Picture(const Cairo::RefPtr<Cairo::ImageSurface>& picture, int x, int y, int w, int h) {
     if (w <= 0 || h <= 0) return;
     if (shadow_) shadow_->Picture(picture, x, y, w, h);
+    Touch(x, x + w);
     cr_->save();
     cr_->rectangle(x, y, w, h);
     cr_->clip();
@@ -310,6 +318,7 @@ const Glib::RefPtr<Pango::Layout>& Canvas::LayoutOf(const PixelFont& font, std::
 }
 
 void Canvas::PaintLayout(int x, int y, const Glib::RefPtr<Pango::Layout>& layout, Rgb colour) {
+    TouchLayout(x, layout);
     SetColour(colour);
     cr_->move_to(x, y);
     layout->show_in_cairo_context(cr_);
@@ -348,6 +357,7 @@ Canvas::TextSize Canvas::SizeOfText(std::string_view text, const PixelFont& font
 }
 
 Rgb Canvas::PixelAt(int x, int y) {
+    Touch(x, x + 1);
     if (shadow_) return shadow_->PixelAt(x, y);
     if (!surface_) return 0;
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
@@ -358,6 +368,7 @@ Rgb Canvas::PixelAt(int x, int y) {
 }
 
 void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clipY, int clipW, int clipH) {
+    Touch(clipX, clipX + clipW);
     if (!surface_ && !shadow_) return;
     if (!shadow_) {
         FloodFillPixels(x, y, border, colour, clipX, clipY, clipW, clipH);
@@ -375,6 +386,49 @@ void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clip
         i = j;
     }
     cr_->fill();
+}
+
+bool Canvas::MoveImage(int dx) {
+    if (!surface_) return false;
+    const Cairo::Format format = surface_->get_format();
+    if (format != Cairo::FORMAT_RGB24 && format != Cairo::FORMAT_ARGB32) return false;
+    const int width = surface_->get_width();
+    const int d = dx * scale_;
+    if (d == 0) return true;
+    surface_->flush();
+    if (std::abs(d) < width) {
+        unsigned char* data = surface_->get_data();
+        const int stride = surface_->get_stride();
+        const std::size_t bytes = static_cast<std::size_t>(width - std::abs(d)) * sizeof(std::uint32_t);
+        const int from = d < 0 ? -d : 0;
+        const int to = d > 0 ? d : 0;
+        for (int row = 0; row < surface_->get_height(); ++row) {
+            auto* p = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(row) * stride);
+            std::memmove(p + to, p + from, bytes);
+        }
+    }
+    surface_->mark_dirty();
+    return true;
+}
+
+void Canvas::StartSpan() {
+    spanning_ = true;
+    span_ = {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()};
+}
+
+Canvas::Span Canvas::EndSpan() {
+    spanning_ = false;
+    return span_;
+}
+
+// Glyphs may ink outside their logical box (italics, accents): the span
+// covers both boxes and a pixel of smoothing either side.
+void Canvas::TouchLayout(int x, const Glib::RefPtr<Pango::Layout>& layout) {
+    if (!spanning_) return;
+    Pango::Rectangle ink, logical;
+    layout->get_pixel_extents(ink, logical);
+    Touch(x + std::min(ink.get_x(), logical.get_x()) - 1,
+          x + std::max(ink.get_x() + ink.get_width(), logical.get_x() + logical.get_width()) + 1);
 }
 
 std::vector<std::pair<int, int>> Canvas::FloodFillPixels(int x, int y, Rgb border, Rgb colour, int clipX, int clipY,

@@ -13,6 +13,7 @@
 #include <pangomm.h>
 #include <pangomm/init.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -81,12 +82,36 @@ public:
 
     // The colour at a logical pixel.
     Rgb PixelAt(int x, int y);
+
+    // Moves every row of an image canvas dx logical pixels right (left when
+    // negative); the pixels it uncovers keep what they had. False (and
+    // nothing moved) on a vector canvas or an image of other than 32-bit pixels.
+    bool MoveImage(int dx);
+    // The logical columns [left, right) drawn on or read since StartSpan:
+    // a superset of the pixels touched, for a painter that has to know
+    // whether its drawing stayed inside an area. Spans are not nested.
+    struct Span {
+        int left = 0;
+        int right = 0;
+        bool Within(int l, int r) const { return left >= right || (left >= l && right <= r); }
+    };
+    void StartSpan();
+    Span EndSpan();
+    const std::string& FontDescription() const { return fontDescription_; }
+    // The image painted on; null for a vector canvas.
+    const Cairo::RefPtr<Cairo::ImageSurface>& Image() const { return surface_; }
     // Fills every pixel connected to (x, y) that is not `border`, within
     // the clip rectangle, with `colour`.
     void FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clipY, int clipW, int clipH);
 
 private:
     void SetColour(Rgb colour);
+    void Touch(int left, int right) {
+        if (!spanning_) return;
+        span_.left = std::min(span_.left, left);
+        span_.right = std::max(span_.right, right);
+    }
+    void TouchLayout(int x, const Glib::RefPtr<Pango::Layout>& layout);
     void FillPixels(int x, int y, int w, int h, Rgb colour);
     void MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour);
     void SetLayoutText(std::string_view text);
@@ -118,6 +143,8 @@ private:
     };
     std::vector<FontLayout> fontLayouts_;  // made on first direct text in each pixel font
     std::unique_ptr<Canvas> shadow_;  // the pixels of a vector canvas
+    bool spanning_ = false;
+    Span span_;
 };
 
 // Device scale of an image surface, as a whole number (1 when none is set).

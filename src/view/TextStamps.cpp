@@ -96,9 +96,10 @@ const CircleSprite* TextStamps::Circle(CircleKind kind, int radius) {
     if (circles_.size() >= kMostCircles) circles_.clear();
     // Drawn as on the image, shifted by whole device pixels only, so the
     // rasteriser meets the same edges at the same fractions of a pixel.
-    // The outline's outer edge lies half a pixel past the radius.
+    // The outline's outer edge lies half a pixel past the radius; one more
+    // pixel all round keeps the mask's border empty.
     CircleSprite sprite;
-    sprite.offset = radius + 2;
+    sprite.offset = radius + 1;
     const int side = (2 * sprite.offset + 1) * scale_;
     sprite.mask = Cairo::ImageSurface::create(Cairo::FORMAT_A8, side, side);
     if (scale_ != 1) cairo_surface_set_device_scale(sprite.mask->cobj(), scale_, scale_);

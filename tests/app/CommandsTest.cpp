@@ -20,7 +20,12 @@ public:
     int enterDate = 0, font = 0, background = 0, earliest = 0, relayouts = 0;
     std::optional<bool> toggleVisible;
 
+    int moves = 0;  // of the redraws, those after the view alone moved
     void Redraw() override { ++redraws; }
+    void RedrawMoved() override {
+        ++redraws;
+        ++moves;
+    }
     bool FitWindow() override { return fits; }
     void RelayoutControls() override { ++relayouts; }
     void ShowMessage(const std::string&, const std::string& text) override { messages.push_back(text); }
@@ -113,6 +118,23 @@ TEST(HalfYearView, IgnoresMovesAndDayKeysAndPagesByHalfYears) {
         EXPECT_EQ(state.view.firstYear, c.year) << c.id << " type " << c.type;
         EXPECT_EQ(state.view.firstMonth, c.month) << c.id << " type " << c.type;
         EXPECT_EQ(host.redraws, 1);
+    }
+}
+
+TEST(Dispatch, OnlyMovesMayKeepThePixelsOfShownMonths) {
+    using namespace menu;
+    struct Case { int id; bool moves; };
+    const Case cases[] = {
+        {kRight, true}, {kLeft, true}, {kUp, true}, {kDown, true}, {kYearBack, true}, {kYearForward, true},
+        {kMonthBack, true}, {kMonthForward, true}, {kPageBack, true}, {kPageForward, true}, {kToday, true},
+        {kRotateVacation, false}, {kTypeN, false}, {kMoreColumns, false}, {kFont, false},
+    };
+    for (const Case& c : cases) {
+        AppState state = StateAt(2025, 3);
+        RecordingHost host;
+        DispatchMenu(state, host, c.id);
+        EXPECT_EQ(host.redraws, 1) << c.id;
+        EXPECT_EQ(host.moves, c.moves ? 1 : 0) << c.id;
     }
 }
 
