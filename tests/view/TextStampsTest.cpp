@@ -10,51 +10,12 @@
 #include "view/CalendarPainter.h"
 #include "view/Layout.h"
 #include "view/TextStamps.h"
+#include "SpreadDayData.h"
 
 namespace sk {
 namespace {
 
 const std::string kFont = FontDescriptionText({"", 10, 0}, "DejaVu Sans");
-
-// Every kind of day fact and shift row, spread over the days by their number.
-class EverythingData : public CalendarData {
-public:
-    void BeginColumn(const DayContext&, bool) override {}
-    DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions&) override {
-        const int d = ctx.dayNumber;
-        DayFacts f;
-        f.publicHoliday = d % 11 == 0;
-        f.schoolHoliday = d % 5 < 2;
-        if (d % 13 == 0) f.markColour = PackRgb(100, 150, 200);
-        if (d % 17 == 0) f.markColour = PackRgb(10, 10, 250);
-        f.dayNote = d % 3 == 0;
-        f.periodicNote = d % 4 == 0;
-        f.yearlyNote = d % 6 == 0;
-        f.weekdayNote = d % 7 == 0;
-        f.moonPhase = "NVEL"[d % 4];
-        if (d % 3 == 1) f.moonPhase = 0;
-        if (d % 23 == 0) f.eclipseShade = 1 + d % 2;
-        if (d % 9 == 0) f.distanceLetter = d % 2 ? 'F' : 'N';
-        return f;
-    }
-    ShiftRow ShiftsOfDay(const DayContext& ctx, int) override {
-        const int d = ctx.dayNumber;
-        ShiftRow row;
-        row.colours = {PackRgb(255, 0, 0), PackRgb(0, 0, 255), PackRgb(255, 255, 0), PackRgb(0, 255, 0),
-                       PackRgb(235, 167, 11)};
-        for (int i = 0; i < 5; ++i) row.codes[i] = (d + i) % 6;
-        for (int i = 0; i < 4; ++i) row.fourCrewCodes[i] = (d + i) % 5;
-        row.onRhythm = d % 19 != 0;
-        row.inVacationWindow = d % 8 < 3;
-        row.highHoliday = {false, d % 10 == 0, d % 10 == 0, d % 15 == 0};
-        if (d % 4 == 0) {
-            row.markColumn = 1 + d % 4 / 2 + d % 3;
-            row.markCode = d % 9;
-        }
-        return row;
-    }
-    std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int) override { return std::nullopt; }
-};
 
 struct Calendar {
     ViewState view;
@@ -74,7 +35,7 @@ struct Calendar {
         surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, grid.ImageWidth(), grid.ImageHeight());
     }
     void Paint(Canvas& canvas) {
-        EverythingData data;
+        SpreadDayData data;
         PaintOptions options{true, true, true, true};
         options.calendarType = calendarType;
         PaintCalendar(canvas, view, MakeCalendarGrid(view, kMostColumnsIndex), data, options);
