@@ -219,15 +219,24 @@ bool ColumnsAlike(const CalendarGrid& grid, int u) {
 
 int MonthIndex(const ViewState& view) { return view.firstYear * 12 + view.firstMonth; }
 
+// The whole image; true when every column kept to its strip.
+bool PaintAllColumns(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
+                     const PaintOptions& options) {
+    FillBackground(canvas, view, 0, view.unitWidth * grid.WidthUnits());
+    bool inStrips = true;
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        canvas.StartSpan();
+        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
+        if (!canvas.EndSpan().Within(StripLeft(view, c), StripLeft(view, c + 1))) inStrips = false;
+    }
+    PaintCursorFrame(canvas, view, grid);
+    return inStrips;
+}
 }  // namespace
 
 void PaintCalendar(Canvas& canvas, const ViewState& view, const CalendarGrid& grid, CalendarData& data,
                    const PaintOptions& options) {
-    FillBackground(canvas, view, 0, view.unitWidth * grid.WidthUnits());
-    for (int c = 0; c < grid.ColumnCount(); ++c) {
-        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
-    }
-    PaintCursorFrame(canvas, view, grid);
+    PaintAllColumns(canvas, view, grid, data, options);
 }
 
 bool CalendarRepainter::Shown::SameBut(const Shown& o) const {
@@ -262,15 +271,7 @@ void CalendarRepainter::Paint(Canvas& canvas, const ViewState& view, const Calen
 
 void CalendarRepainter::PaintWhole(Canvas& canvas, const ViewState& view, const CalendarGrid& grid,
                                    CalendarData& data, const PaintOptions& options, Shown& now) {
-    // As PaintCalendar, noting whether every column kept to its strip.
-    FillBackground(canvas, view, 0, view.unitWidth * grid.WidthUnits());
-    now.inStrips = true;
-    for (int c = 0; c < grid.ColumnCount(); ++c) {
-        canvas.StartSpan();
-        PaintMonthColumn(canvas, view, data, options, grid.columns[static_cast<std::size_t>(c)], c == 0);
-        if (!canvas.EndSpan().Within(StripLeft(view, c), StripLeft(view, c + 1))) now.inStrips = false;
-    }
-    PaintCursorFrame(canvas, view, grid);
+    now.inStrips = PaintAllColumns(canvas, view, grid, data, options);
     columnsPainted_ = grid.ColumnCount();
 }
 

@@ -32,6 +32,8 @@ Canvas::Canvas(Cairo::RefPtr<Cairo::ImageSurface> surface, const std::string& fo
     : surface_(std::move(surface)), cr_(Cairo::Context::create(surface_)), fontDescription_(fontDescription) {
     Pango::init();
     scale_ = DeviceScaleOf(surface_);
+    const Cairo::Format format = surface_->get_format();
+    ownPixels_ = format == Cairo::FORMAT_RGB24 || format == Cairo::FORMAT_ARGB32;
     width_ = surface_->get_width() / scale_;
     height_ = surface_->get_height() / scale_;
     // Boxes and circles are painted without smoothing, so every pixel has
@@ -77,7 +79,7 @@ void Canvas::FillRect(int x, int y, int w, int h, Rgb colour) {
     if (w <= 0 || h <= 0) return;
     Touch(x, x + w);
     if (shadow_) shadow_->FillRect(x, y, w, h, colour);
-    if (surface_) {
+    if (ownPixels_) {
         FillPixels(x, y, w, h, colour);
         return;
     }
@@ -139,7 +141,7 @@ inline std::uint32_t AddBytes(std::uint32_t x, std::uint32_t y) {
 // the bit, at a fraction of its cost per call.
 void Canvas::MaskPixels(int x, int y, const Cairo::RefPtr<Cairo::ImageSurface>& mask, Rgb colour) {
     Touch(x, x + (mask->get_width() + scale_ - 1) / scale_);
-    if (mask->get_format() != Cairo::FORMAT_A8) {
+    if (!ownPixels_ || mask->get_format() != Cairo::FORMAT_A8) {
         SetColour(colour);
         cr_->mask(mask, x, y);
         return;
@@ -236,13 +238,7 @@ void Canvas::RoundedRectOutline(int x, int y, int w, int h, int radius, Rgb colo
 
 void Canvas::TextDirectly(int x, int y, std::string_view text, Rgb colour) {
     SetLayoutText(text);
-    TouchLayout(x, layout_);
-    SetColour(colour);
-    cr_->move_to(x, y);
-    layout_->show_in_cairo_context(cr_);
-    // The text leaves its position as the current point; a circle painted
-    // next would otherwise be joined to it by a stray line.
-    cr_->begin_new_path();
+    PaintLayout(x, y, layout_, colour);
 }
 
 void Canvas::Text(int x, int y, std::string_view text, Rgb colour) {
@@ -322,7 +318,8 @@ void Canvas::PaintLayout(int x, int y, const Glib::RefPtr<Pango::Layout>& layout
     SetColour(colour);
     cr_->move_to(x, y);
     layout->show_in_cairo_context(cr_);
-    // As in TextDirectly: no current point may stay behind.
+    // The text leaves its position as the current point; a circle painted
+    // next would otherwise be joined to it by a stray line.
     cr_->begin_new_path();
 }
 
@@ -389,9 +386,7 @@ void Canvas::FloodFill(int x, int y, Rgb border, Rgb colour, int clipX, int clip
 }
 
 bool Canvas::MoveImage(int dx) {
-    if (!surface_) return false;
-    const Cairo::Format format = surface_->get_format();
-    if (format != Cairo::FORMAT_RGB24 && format != Cairo::FORMAT_ARGB32) return false;
+    if (!ownPixels_) return false;
     const int width = surface_->get_width();
     const int d = dx * scale_;
     if (d == 0) return true;

@@ -128,6 +128,9 @@ private:
     Cairo::RefPtr<Cairo::ImageSurface> surface_;  // null for a vector target
     Cairo::RefPtr<Cairo::Context> cr_;
     int scale_ = 1;  // device pixels per logical pixel of the image surface
+    // An image of 32-bit pixels: boxes, stamps and moves are written into
+    // its memory; any other target is drawn on by the library.
+    bool ownPixels_ = false;
     int width_ = 0;
     int height_ = 0;
     TextStamps* stamps_ = nullptr;

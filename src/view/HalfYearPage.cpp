@@ -401,20 +401,4 @@ void PaintHalfYearPlan(Canvas& canvas, const HalfYearGeometry& geometry, int mon
     PaintGrid(page);
 }
 
-void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
-                       int monthNumber, int year, const CoreSources& sources, std::vector<PageText>* texts,
-                       const OwnShiftPlan* ownPlan) {
-    // The sources answer for the plan whose page is painted.
-    CoreSources withPlan = sources;
-    std::optional<OwnShiftPlan> plan;
-    if (ownPlan) {
-        plan = *ownPlan;
-        withPlan.ownPlan = &plan;
-    }
-    CoreCalendarData data(withPlan);
-    Canvas canvas(surface, kHalfYearFontFamily);
-    PaintHalfYearPlan(canvas, geometry, monthNumber, year, data, texts, ownPlan);
-    surface->mark_dirty();
-}
-
 }  // namespace sk

@@ -11,7 +11,6 @@
 #include "calendar/ViewState.h"
 #include "view/CalendarData.h"
 #include "view/Canvas.h"
-#include "view/CoreCalendarData.h"
 
 namespace sk {
 
@@ -56,11 +55,6 @@ struct PageText {
 void PaintHalfYearPlan(Canvas& canvas, const HalfYearGeometry& geometry, int monthNumber, int year,
                        CalendarData& data, std::vector<PageText>* texts = nullptr,
                        const OwnShiftPlan* ownPlan = nullptr);
-// The same into an image surface (device scale 1 or 2) with answers from
-// the core, every text laid out anew: for a single picture.
-void PaintHalfYearPlan(const Cairo::RefPtr<Cairo::ImageSurface>& surface, const HalfYearGeometry& geometry,
-                       int monthNumber, int year, const CoreSources& sources,
-                       std::vector<PageText>* texts = nullptr, const OwnShiftPlan* ownPlan = nullptr);
 
 // A page of cells cw x ch, for paper: no window around it.
 HalfYearGeometry HalfYearGeometryOfCells(int cw, int ch);

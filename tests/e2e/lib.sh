@@ -73,11 +73,9 @@ main_units() {
   U=$((WIN_W / 126)); R=$((WIN_H / 40))
 }
 # wait_for_exit [seconds]: true when the program has ended within that
-# time (5 s unless given).
+# time (5 s unless given); tail watches the process and returns as it ends.
 wait_for_exit() {
-  local _
-  for _ in $(seq $(( ${1:-5} * 10 ))); do kill -0 "$APP" 2>/dev/null || return 0; sleep 0.1; done
-  return 1
+  timeout "${1:-5}" tail --pid="$APP" -s 0.05 -f /dev/null
 }
 # Esc in the main window ends the program; it must finish by itself with status 0.
 stop_app() {

@@ -11,6 +11,7 @@
 #include "calendar/Holidays.h"
 #include "shift/ShiftComputation.h"
 #include "view/HalfYearPage.h"
+#include "CorePage.h"
 #include "view/Layout.h"
 #include "view/PaperMillPicture.h"
 #include "view/TextStamps.h"

@@ -7,6 +7,7 @@
 #include "calendar/Date.h"
 #include "shift/OwnShiftPlan.h"
 #include "view/HalfYearPage.h"
+#include "CorePage.h"
 #include "view/Layout.h"
 
 namespace sk {
