@@ -37,10 +37,12 @@ std::optional<std::string> LoadOwnPlan(AppState& state) {
 
 void LoadUserData(AppState& state) {
     // Interrupted saves of earlier runs leave their temporary files behind.
-    RemoveStaleTempFiles(state.userDataFolder);
+    // The user's folder may hold a lifetime of notes: it is listed once.
     RemoveStaleTempFiles(state.session.baseDataDirectory);
+    StaleTempFileSweep sweep(state.userDataFolder);
     state.notes = NoteStore(state.userDataFolder, state.session.userPassword);
-    state.notes.ScanAll();
+    state.notes.ScanAll([&sweep](std::string_view name) { sweep.Consider(name); });
+    sweep.Remove();
     state.shiftMarks.Load(state.userDataFolder);
     state.calendarMarks.Load(state.userDataFolder);
     state.schoolHolidays = SchoolHolidaysOfFolder(state.userDataFolder);

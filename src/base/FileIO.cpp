@@ -258,22 +258,32 @@ bool RemoveFileIfExists(const std::string& path) {
     return ::lstat(path.c_str(), &st) != 0 && errno == ENOENT;
 }
 
-int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge) {
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-    if (!dir) return 0;
+void StaleTempFileSweep::Consider(std::string_view name) {
+    if (IsOwnTempName(name)) candidates_.emplace_back(name);
+}
+
+int StaleTempFileSweep::Remove(std::chrono::seconds minAge) {
     const std::time_t now = std::time(nullptr);
     int removed = 0;
-    while (const dirent* e = ::readdir(dir)) {
-        if (!IsOwnTempName(e->d_name)) continue;
-        const std::string path = JoinPath(folder, e->d_name);
+    for (const std::string& name : candidates_) {
+        const std::string path = JoinPath(folder_, name);
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
         if (now - st.st_mtime < minAge.count()) continue;  // perhaps a write in progress
         if (::unlink(path.c_str()) == 0) ++removed;
     }
-    ::closedir(dir);
-    if (removed > 0) SyncFolderOf(JoinPath(folder, "x"));
+    candidates_.clear();
+    if (removed > 0) SyncFolderOf(JoinPath(folder_, "x"));
     return removed;
+}
+
+int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge) {
+    StaleTempFileSweep sweep(folder);
+    if (DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str())) {
+        while (const dirent* e = ::readdir(dir)) sweep.Consider(e->d_name);
+        ::closedir(dir);
+    }
+    return sweep.Remove(minAge);
 }
 
 FileStamp StampOf(const std::string& path) {

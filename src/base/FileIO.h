@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 namespace sk {
@@ -62,6 +63,19 @@ bool RemoveFileIfExists(const std::string& path);
 // The number removed.
 inline constexpr std::chrono::seconds kStaleTempFileAge{60};
 int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge = kStaleTempFileAge);
+
+// The same for a reader that lists the folder anyway: it hands each name to
+// Consider, then Remove deletes the stale ones among them.
+class StaleTempFileSweep {
+public:
+    explicit StaleTempFileSweep(std::string folder) : folder_(std::move(folder)) {}
+    void Consider(std::string_view name);
+    int Remove(std::chrono::seconds minAge = kStaleTempFileAge);
+
+private:
+    std::string folder_;
+    std::vector<std::string> candidates_;
+};
 
 // What one stat tells about a file, to notice that another program changed it.
 struct FileStamp {

@@ -20,7 +20,8 @@ void NoteStore::SetPassword(std::string_view utf8Password) { key_ = NoteKeyOf(ut
 
 std::string NoteStore::PathOf(std::string_view fileName) const { return JoinPath(folder_, fileName); }
 
-void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday) {
+void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday,
+                          const std::function<void(std::string_view)>& otherName) {
     std::vector<std::int32_t> days, years, weekdays;
     std::vector<PeriodicNoteEntry> periodics;
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder_.empty() ? "." : folder_.c_str()), ::closedir);
@@ -28,7 +29,10 @@ void NoteStore::ScanKinds(bool day, bool periodic, bool yearly, bool weekday) {
         while (const dirent* e = ::readdir(dir.get())) {
             if (e->d_type != DT_REG && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
             const auto parsed = ParseNoteFileName(e->d_name);
-            if (!parsed) continue;
+            if (!parsed) {
+                if (otherName) otherName(e->d_name);
+                continue;
+            }
             // Pipes, folders and the like are no notes, also behind a link;
             // nor is a link that leads out of the folder.
             if (e->d_type != DT_REG && !IsRegularFileInItsFolder(PathOf(e->d_name))) continue;
@@ -75,10 +79,10 @@ int NoteStore::ScanWeekdayNotes() {
     ScanKinds(false, false, false, true);
     return static_cast<int>(weekdayNotes_.size());
 }
-void NoteStore::ScanAll() {
+void NoteStore::ScanAll(const std::function<void(std::string_view)>& otherName) {
     // Stamped before the scan, so a change made during it is seen next time.
     folderStamp_ = StampOf(folder_.empty() ? "." : folder_);
-    ScanKinds(true, true, true, true);
+    ScanKinds(true, true, true, true, otherName);
 }
 
 bool NoteStore::RescanIfFolderChanged() {

@@ -7,6 +7,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,9 @@ public:
     int ScanPeriodicNotes();
     int ScanYearlyNotes();
     int ScanWeekdayNotes();
-    void ScanAll();  // all four in one pass over the folder
+    // All four in one pass over the folder; the names that are no notes are
+    // handed to otherName, so one listing of a large folder serves both.
+    void ScanAll(const std::function<void(std::string_view)>& otherName = {});
     // Scans all again when the folder changed since the last ScanAll (one
     // stat): another instance on a shared folder added or removed notes.
     bool RescanIfFolderChanged();
@@ -91,7 +94,8 @@ public:
 
 private:
     void Rescan(NoteKind kind);
-    void ScanKinds(bool day, bool periodic, bool yearly, bool weekday);
+    void ScanKinds(bool day, bool periodic, bool yearly, bool weekday,
+                   const std::function<void(std::string_view)>& otherName = {});
 
     std::string folder_;
     std::string key_;

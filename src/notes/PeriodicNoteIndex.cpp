@@ -1,8 +1,11 @@
 #include "notes/PeriodicNoteIndex.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <utility>
 
+#include "base/RadixSort.h"
 #include "notes/NoteNames.h"
 
 namespace sk {
@@ -13,17 +16,27 @@ const DayNumber kTableDays = DayNumberOf(2039, 1, 1);  // 1970-01-01 ... 2038-12
 // notes begin, so a day finds its notes of that period at once.
 constexpr std::int32_t kAlwaysDirectPeriod = 1024;
 
-// Orders numbers as their plain decimal texts compare byte by byte: the digits
-// left-aligned, and of two texts where one begins the other, the shorter
-// first (in a file name the "." after it sorts below every digit).
-std::uint64_t DigitTextOrder(std::int32_t v) {
-    const auto u = static_cast<std::uint32_t>(v);
+constexpr int kMaxDigits = 10;  // of a 32-bit number
+constexpr std::array<std::uint64_t, kMaxDigits + 1> kPowersOfTen = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000};
+
+int DigitCount(std::uint32_t u) {
     int digits = 1;
-    for (std::uint32_t t = u; t >= 10; t /= 10) ++digits;
-    std::uint64_t leftAligned = u;
-    for (int i = digits; i < 10; ++i) leftAligned *= 10;
-    return leftAligned * 16 + static_cast<std::uint64_t>(digits);
+    while (digits < kMaxDigits && u >= kPowersOfTen[static_cast<std::size_t>(digits)]) ++digits;
+    return digits;
 }
+
+// Orders numbers as their plain decimal texts compare byte by byte: the digits
+// left-aligned to `width` places, and of two texts where one begins the
+// other, the shorter first (in a file name the "." after it sorts below
+// every digit). Any width of at least the numbers' digits gives the same
+// order; a narrow one gives a short key.
+std::uint64_t DigitTextOrder(std::int32_t v, int width = kMaxDigits) {
+    const auto u = static_cast<std::uint32_t>(v);
+    const int digits = DigitCount(u);
+    return u * kPowersOfTen[static_cast<std::size_t>(width - digits)] * 16 + static_cast<std::uint64_t>(digits);
+}
+int DigitTextOrderBits(int width) { return std::bit_width(kPowersOfTen[static_cast<std::size_t>(width)] * 16); }
 
 // The order of "anchor.period.tnt" names, without building the names.
 std::pair<std::uint64_t, std::uint64_t> FileNameOrder(const PeriodicNoteEntry& e) {
@@ -35,27 +48,45 @@ std::pair<std::uint64_t, std::uint64_t> FileNameOrder(const PeriodicNoteEntry& e
 std::string PeriodicNoteEntry::FileName() const { return PeriodicNoteFileName(anchor, period); }
 
 void PeriodicNoteIndex::Assign(std::vector<PeriodicNoteEntry> entries) {
-    std::vector<std::pair<std::pair<std::uint64_t, std::uint64_t>, PeriodicNoteEntry>> keyed;
+    // File-name order: by the period's text, then stably by the anchor's.
+    std::uint32_t widestAnchor = 0, widestPeriod = 0;
+    for (const auto& e : entries) {
+        widestAnchor = std::max(widestAnchor, static_cast<std::uint32_t>(e.anchor));
+        widestPeriod = std::max(widestPeriod, static_cast<std::uint32_t>(e.period));
+    }
+    const int anchorWidth = DigitCount(widestAnchor), periodWidth = DigitCount(widestPeriod);
+    struct Keyed {
+        std::uint64_t key;
+        PeriodicNoteEntry entry;
+    };
+    std::vector<Keyed> keyed;
     keyed.reserve(entries.size());
-    for (const auto& e : entries) keyed.emplace_back(FileNameOrder(e), e);
-    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    keyed.erase(std::unique(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
-                keyed.end());
+    for (const auto& e : entries) keyed.push_back({DigitTextOrder(e.period, periodWidth), e});
+    const auto keyOf = [](const Keyed& k) { return k.key; };
+    StableRadixSort(keyed, DigitTextOrderBits(periodWidth), keyOf);
+    for (Keyed& k : keyed) k.key = DigitTextOrder(k.entry.anchor, anchorWidth);
+    StableRadixSort(keyed, DigitTextOrderBits(anchorWidth), keyOf);
     entries_.clear();
     entries_.reserve(keyed.size());
-    for (const auto& k : keyed) entries_.push_back(k.second);
+    for (const Keyed& k : keyed) {
+        const bool sameFile = !entries_.empty() && entries_.back().anchor == k.entry.anchor &&
+                              entries_.back().period == k.entry.period;
+        if (!sameFile) entries_.push_back(k.entry);
+    }
 
     // Made in index order and sorted stably, each group keeps index order.
     members_.clear();
     members_.reserve(entries_.size());
     for (std::uint32_t i = 0; i < entries_.size(); ++i)
         members_.push_back({entries_[i].period, entries_[i].anchor % entries_[i].period, i});
-    const auto groupKey = [](const GroupMember& m) {
-        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(m.period)) << 32 |
+    std::uint32_t widest = 0;
+    for (const GroupMember& m : members_)
+        widest = std::max({widest, static_cast<std::uint32_t>(m.period), static_cast<std::uint32_t>(m.residue)});
+    const int shift = std::bit_width(widest);
+    StableRadixSort(members_, 2 * shift, [shift](const GroupMember& m) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(m.period)) << shift |
                static_cast<std::uint32_t>(m.residue);
-    };
-    std::stable_sort(members_.begin(), members_.end(),
-                     [&](const GroupMember& a, const GroupMember& b) { return groupKey(a) < groupKey(b); });
+    });
     periods_.clear();
     residueStarts_.clear();
     for (std::uint32_t begin = 0; begin < members_.size();) {
@@ -79,18 +110,8 @@ void PeriodicNoteIndex::Assign(std::vector<PeriodicNoteEntry> entries) {
         begin = end;
     }
 
-    // Each group walks its days once, however many notes it holds.
-    dayCounts_.assign(entries_.empty() ? 0 : static_cast<std::size_t>(kTableDays), 0);
-    for (std::size_t i = 0; i < members_.size();) {
-        std::size_t end = i + 1;
-        while (end < members_.size() && members_[end].period == members_[i].period &&
-               members_[end].residue == members_[i].residue)
-            ++end;
-        const auto count = static_cast<std::uint32_t>(end - i);
-        for (std::int64_t d = members_[i].residue; d < kTableDays; d += members_[i].period)
-            dayCounts_[static_cast<std::size_t>(d)] += count;
-        i = end;
-    }
+    // Counted when first asked: the first picture asks for a few hundred days.
+    dayCounts_.assign(entries_.empty() ? 0 : static_cast<std::size_t>(kTableDays), kNotCounted);
 }
 
 template <class Visit>
@@ -122,10 +143,15 @@ bool PeriodicNoteIndex::Contains(std::int32_t anchor, std::int32_t period) const
 
 int PeriodicNoteIndex::CountOfDay(DayNumber d) const {
     if (entries_.empty()) return 0;
-    if (d >= 0 && d < kTableDays) return static_cast<int>(dayCounts_[static_cast<std::size_t>(d)]);
-    int count = 0;
-    ForEachGroupOfDay(d, [&](auto first, auto last) { count += static_cast<int>(last - first); });
-    return count;
+    const auto countByGroups = [&] {
+        std::uint32_t count = 0;
+        ForEachGroupOfDay(d, [&](auto first, auto last) { count += static_cast<std::uint32_t>(last - first); });
+        return count;
+    };
+    if (d < 0 || d >= kTableDays) return static_cast<int>(countByGroups());
+    std::uint32_t& counted = dayCounts_[static_cast<std::size_t>(d)];
+    if (counted == kNotCounted) counted = countByGroups();
+    return static_cast<int>(counted);
 }
 
 std::vector<std::uint32_t> PeriodicNoteIndex::EntriesOfDay(DayNumber d) const {
@@ -137,7 +163,6 @@ std::vector<std::uint32_t> PeriodicNoteIndex::EntriesOfDay(DayNumber d) const {
 void PeriodicNoteIndex::EntriesOfDay(DayNumber d, std::vector<std::uint32_t>& out) const {
     out.clear();
     if (entries_.empty()) return;
-    if (d >= 0 && d < kTableDays) out.reserve(dayCounts_[static_cast<std::size_t>(d)]);
     ForEachGroupOfDay(d, [&](auto first, auto last) {
         for (auto it = first; it != last; ++it) out.push_back(it->entry);
     });

@@ -3,8 +3,8 @@
 // of their file names, so several notes on one day come in the same order on
 // every file system. A note shows on day D when D mod period = anchor mod period.
 //
-// The painter asks for every painted day, so the counts of all days of
-// 1970-2038 are kept in a table built with the index. The notes of one day
+// The painter asks for every painted day, so the counts of the days of
+// 1970-2038 are kept once counted. The notes of one day
 // are found through the groups of notes with the same period and residue, so
 // a lookup costs the number of distinct periods plus the notes of that day,
 // not a walk over every note.
@@ -67,7 +67,9 @@ private:
     std::vector<GroupMember> members_;  // by period, residue, entry
     std::vector<Period> periods_;
     std::vector<std::uint32_t> residueStarts_;
-    std::vector<std::uint32_t> dayCounts_;  // per day number 0 ... kTableDays-1
+    // Per day number 0 ... kTableDays-1; filled as days are asked for.
+    static constexpr std::uint32_t kNotCounted = 0xFFFFFFFF;
+    mutable std::vector<std::uint32_t> dayCounts_;
 };
 
 }  // namespace sk

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <random>
 
+#include "base/RadixSort.h"
 #include "notes/NoteNames.h"
 #include "notes/NoteStore.h"
 #include "common/TempFolder.h"
@@ -83,8 +84,15 @@ TEST(NoteStore, ScansIndexesAndIgnoresForeignNames) {
     std::filesystem::create_symlink(dir.File("330.jnt"), dir.File("401.jnt"));  // a link to a note is a note
     std::filesystem::create_symlink(dir.File("20000101.txt"), dir.File("20000102.txt"));
 
+    dir.Put("Einstellungen.dat.tmp-a1b2", "x");
+
     NoteStore store(dir.Path());
-    store.ScanAll();
+    std::vector<std::string> others;
+    store.ScanAll([&](std::string_view name) { others.emplace_back(name); });
+    std::sort(others.begin(), others.end());
+    // The files that are no notes go on; folders, pipes and links to them do not.
+    EXPECT_EQ(others, (std::vector<std::string>{"0.3.tnt", "1300.jnt", "20400101.txt", "Einstellungen.dat.tmp-a1b2",
+                                                "abc.txt", "x.wmt"}));
     EXPECT_EQ(store.DayNoteIndex(), (std::vector<std::int32_t>{20170002, 20170330}));
     ASSERT_EQ(store.Periodic().Entries().size(), 2u);
     EXPECT_EQ(store.Periodic().Entries()[0].FileName(), "10.3.tnt");  // byte order of the names
@@ -224,6 +232,30 @@ TEST(PeriodicNoteIndex, AgreesWithNamesAndRuleOnManyNotes) {
     for (const auto& e : entries) EXPECT_TRUE(index.Contains(e.anchor, e.period));
     EXPECT_FALSE(index.Contains(entries[0].anchor + entries[0].period, entries[0].period));
     EXPECT_FALSE(index.Contains(1, 999999999));
+}
+
+// Sorting by one key and then stably by another orders by both, for keys of
+// any width, also ones the passes do not divide.
+TEST(StableRadixSort, SortsStablyByKeysOfAnyWidth) {
+    std::mt19937_64 rng(3);
+    for (const int bits : {1, 11, 12, 22, 38, 64}) {
+        struct Item {
+            std::uint64_t major, minor;
+        };
+        std::vector<Item> items(3000);
+        const std::uint64_t mask = bits == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
+        for (Item& it : items) it = {rng() & mask & (rng() % 4 == 0 ? 0xFF : mask), rng() % 50};
+        std::vector<Item> expected = items;
+        std::stable_sort(expected.begin(), expected.end(), [](const Item& a, const Item& b) {
+            return a.major != b.major ? a.major < b.major : a.minor < b.minor;
+        });
+        StableRadixSort(items, 6, [](const Item& it) { return it.minor; });
+        StableRadixSort(items, bits, [](const Item& it) { return it.major; });
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            ASSERT_EQ(items[i].major, expected[i].major) << bits << " " << i;
+            ASSERT_EQ(items[i].minor, expected[i].minor) << bits << " " << i;
+        }
+    }
 }
 
 TEST(NoteStore, WeekdayEntriesAndFallbackToEveryMonth) {
