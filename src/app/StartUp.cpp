@@ -1,5 +1,7 @@
 #include "app/StartUp.h"
 
+#include <locale.h>
+
 #include "settings/LoginModel.h"
 #include "base/FileIO.h"
 #include "calendar/SchoolHolidayStore.h"
@@ -55,6 +57,35 @@ void LoadUserData(AppState& state) {
     src.ownPlan = &state.ownPlan;
     src.astroMonths = &state.astroMonths;
     TakeSettings(src, state.settings);
+}
+
+namespace {
+// The plain "C" locale for the thread that holds it.
+class PlainThreadLocale {
+public:
+    PlainThreadLocale() : locale_(::newlocale(LC_ALL_MASK, "C", nullptr)) {
+        if (locale_) ::uselocale(locale_);
+    }
+    ~PlainThreadLocale() {
+        if (!locale_) return;
+        ::uselocale(LC_GLOBAL_LOCALE);
+        ::freelocale(locale_);
+    }
+    PlainThreadLocale(const PlainThreadLocale&) = delete;
+    PlainThreadLocale& operator=(const PlainThreadLocale&) = delete;
+
+private:
+    locale_t locale_;
+};
+}  // namespace
+
+std::future<void> StartLoadingUserData(AppState& state) {
+    return std::async(std::launch::async, [&state] {
+        // The loaders read no locale; should one ever do so, the toolkit
+        // setting the program's locale meanwhile must not reach it.
+        const PlainThreadLocale plain;
+        LoadUserData(state);
+    });
 }
 
 bool RereadChangedData(AppState& state) {

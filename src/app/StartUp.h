@@ -2,6 +2,7 @@
 // The parts of start-up and shutdown that need no window: data folders,
 // settings, the user's data, and saving what changed at the end.
 
+#include <future>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ std::optional<std::string> LoadOwnPlan(AppState& state);
 // Loads notes and marks of the user data folder and points the painting
 // sources at them.
 void LoadUserData(AppState& state);
+// The same on a second thread, so listing a folder of many thousand notes
+// (tens of milliseconds in the kernel) overlaps the toolkit's start. Nothing
+// may touch the user data, the sources or the settings until get() returned.
+std::future<void> StartLoadingUserData(AppState& state);
 
 // Before a repaint: reads again what another instance on the same data
 // folder changed (mark files, the note folder), one stat each. True when

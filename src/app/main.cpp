@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <ctime>
+#include <future>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -98,18 +99,24 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argc > 0 ? argv[0] : const_cast<char*>("schichtkalender"), nullptr};
     char** toolkitArgvPtr = toolkitArgv;
-    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, kApplicationId, Gio::APPLICATION_NON_UNIQUE);
     sk::AppState state;
-    state.defaultFontFamily = DesktopSansFamily();
     const sk::DayContext today = sk::LocalToday();
-    if (!sk::EnterDataDirectory(state, WorkingDirectory())) {
+    const bool haveDataFolder = sk::EnterDataDirectory(state, WorkingDirectory());
+    std::optional<std::string> folderMessage, planMessage;
+    std::future<void> userData;
+    if (haveDataFolder) {
+        folderMessage = sk::LoadUserSettings(state, today.year);
+        planMessage = sk::LoadOwnPlan(state);
+        userData = sk::StartLoadingUserData(state);
+    }
+    auto app = Gtk::Application::create(toolkitArgc, toolkitArgvPtr, kApplicationId, Gio::APPLICATION_NON_UNIQUE);
+    if (!haveDataFolder) {
         // Without a data folder nothing can be kept; say so and end.
         sk::ShowMessage(nullptr, "Fehler", "Der Datenordner \"SKDaten\" konnte nicht angelegt werden!");
         return 1;
     }
-    const std::optional<std::string> folderMessage = sk::LoadUserSettings(state, today.year);
-    const std::optional<std::string> planMessage = sk::LoadOwnPlan(state);
-    sk::LoadUserData(state);
+    state.defaultFontFamily = DesktopSansFamily();
+    userData.get();
 
     sk::MainWindow window(state);
     window.BuildContent();
