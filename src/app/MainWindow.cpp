@@ -292,10 +292,9 @@ bool MainWindow::FitWindow() {
     return true;
 }
 
-void MainWindow::BuildContent() {
+void MainWindow::BuildControls() {
     BuildStatusFields();
     BuildButtons();
-    ShowUser();
 }
 
 void MainWindow::ShowUser() {

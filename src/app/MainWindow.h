@@ -20,8 +20,12 @@ class MainWindow : public Gtk::Window, public CommandHost {
 public:
     explicit MainWindow(AppState& state);
 
-    // Start-up steps after the settings: fit, controls, first paint.
-    void BuildContent();
+    // Start-up steps after the settings that need no user data: the controls.
+    void BuildControls();
+    // The current user's font units, the window fitted to them (fewer
+    // columns first when it is too wide), the cursor on today and the first
+    // paint: at start, once the user data is loaded, and after a change of user.
+    void ShowUser();
     // Start-up steps that may show windows, run once the window is up.
     void AfterFirstShow();
     // A note text an ending by signal kept in a recovery copy: offered back.
@@ -59,10 +63,6 @@ private:
                   kNote, kProg, kName, kInfo, kMinus, kButtonCount };
     enum Field { kDayInfo, kNotes, kAstronomy, kHours, kVacation, kFieldCount };
 
-    // The current user's font units, the window fitted to them (fewer
-    // columns first when it is too wide), the cursor on today and the first
-    // paint: at start and after a change of user.
-    void ShowUser();
     void BuildStatusFields();
     void BuildButtons();
     void ApplyStyle();

@@ -29,8 +29,9 @@ std::optional<std::string> LoadOwnPlan(AppState& state);
 // sources at them.
 void LoadUserData(AppState& state);
 // The same on a second thread, so listing a folder of many thousand notes
-// (tens of milliseconds in the kernel) overlaps the toolkit's start. Nothing
-// may touch the user data, the sources or the settings until get() returned.
+// (tens of milliseconds in the kernel) overlaps the toolkit's start. Until
+// get() returned, nothing may touch the user data or the sources, nor change
+// the settings.
 std::future<void> StartLoadingUserData(AppState& state);
 
 // Before a repaint: reads again what another instance on the same data

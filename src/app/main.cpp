@@ -116,10 +116,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     state.defaultFontFamily = DesktopSansFamily();
-    userData.get();
-
     sk::MainWindow window(state);
-    window.BuildContent();
+    window.BuildControls();
+    userData.get();
+    window.ShowUser();
     app->signal_activate().connect([&] {
         app->add_window(window);
         window.show();

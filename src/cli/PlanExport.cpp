@@ -150,7 +150,9 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
 }
 
 NotesColumn::NotesColumn(const NoteStore& store)
-    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()) {}
+    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()), sweep_(store.Periodic()) {
+    day_.periodicSweep = &sweep_;
+}
 
 namespace {
 // The field of a day is made from the joined text (the slow way) when its

@@ -52,6 +52,9 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
 class NotesColumn {
 public:
     explicit NotesColumn(const NoteStore& store);
+    NotesColumn(const NotesColumn&) = delete;
+    NotesColumn& operator=(const NotesColumn&) = delete;
+    // Fastest for days in ascending order.
     void AppendField(std::string& out, const DayContext& ctx);
 
 private:
@@ -67,6 +70,7 @@ private:
     const NoteStore& store_;
     NoteTextCache texts_;
     std::vector<PeriodicField> periodic_;  // by position in the periodic index
+    PeriodicDaySweep sweep_;
     NotesOfDayBuffer day_;
 };
 

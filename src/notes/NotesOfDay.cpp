@@ -48,10 +48,13 @@ namespace {
 // told where they come with PeriodicNotesHere().
 template <class Sink>
 void CollectNotesOfDay(const NoteStore& store, const DayContext& ctx, NoteTextCache* cache, Sink& sink,
-                       std::vector<std::uint32_t>& periodicEntries) {
+                       std::vector<std::uint32_t>& periodicEntries, PeriodicDaySweep* sweep = nullptr) {
     constexpr std::int64_t kNotPeriodic = -1;
     if (store.HasDayNote(ctx)) sink.Add(cache ? cache->DayNoteText(ctx) : store.ReadDayNote(ctx), kNotPeriodic);
-    store.Periodic().EntriesOfDay(ctx.dayNumber, periodicEntries);
+    if (sweep)
+        sweep->EntriesOfDay(ctx.dayNumber, periodicEntries);
+    else
+        store.Periodic().EntriesOfDay(ctx.dayNumber, periodicEntries);
     if constexpr (requires { sink.PeriodicNotesHere(); }) {
         sink.PeriodicNotesHere();
     } else {
@@ -187,7 +190,7 @@ void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCa
     } inOrder{buffer};
     buffer.otherCount = 0;
     buffer.periodicAt = 0;
-    CollectNotesOfDay(store, ctx, &cache, inOrder, buffer.periodicEntries);
+    CollectNotesOfDay(store, ctx, &cache, inOrder, buffer.periodicEntries, buffer.periodicSweep);
 }
 
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form) {

@@ -77,6 +77,8 @@ struct NotesOfDayBuffer {
     std::size_t otherCount = 0;
     std::size_t periodicAt = 0;       // the periodic notes come before others[periodicAt]
     std::vector<std::uint32_t> periodicEntries;  // index order
+    // When set, the periodic notes come from it (days asked in ascending order).
+    PeriodicDaySweep* periodicSweep = nullptr;
 };
 void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
                        NotesOfDayBuffer& buffer);

@@ -175,4 +175,35 @@ const PeriodicNoteEntry* PeriodicNoteIndex::EntryOfDay(DayNumber d, int k) const
     return static_cast<std::size_t>(k) <= ofDay.size() ? &entries_[ofDay[static_cast<std::size_t>(k) - 1]] : nullptr;
 }
 
+void PeriodicDaySweep::Deal(DayNumber first) {
+    blockStart_ = first;
+    dealt_ = true;
+    const auto block = static_cast<std::size_t>(kBlockDays);
+    // Calls f(k) for each day first + k of the block the note shows on.
+    const auto forEachDay = [first](const PeriodicNoteEntry& e, auto&& f) {
+        const std::int64_t period = e.period, residue = e.anchor % e.period;
+        if (residue < 0) return;  // on no day from 1970 on, as the index's rule says
+        for (std::int64_t k = ((residue - first % period) % period + period) % period; k < kBlockDays; k += period)
+            f(static_cast<std::size_t>(k));
+    };
+    const std::vector<PeriodicNoteEntry>& entries = index_.Entries();
+    starts_.assign(block + 1, 0);
+    for (const auto& e : entries) forEachDay(e, [&](std::size_t k) { ++starts_[k + 1]; });
+    for (std::size_t k = 0; k < block; ++k) starts_[k + 1] += starts_[k];
+    dealtEntries_.resize(starts_[block]);
+    next_.assign(starts_.begin(), starts_.end() - 1);
+    for (std::uint32_t i = 0; i < entries.size(); ++i)
+        forEachDay(entries[i], [&](std::size_t k) { dealtEntries_[next_[k]++] = i; });
+}
+
+void PeriodicDaySweep::EntriesOfDay(DayNumber d, std::vector<std::uint32_t>& out) {
+    if (d < 0) {
+        index_.EntriesOfDay(d, out);
+        return;
+    }
+    if (!dealt_ || d < blockStart_ || d >= blockStart_ + kBlockDays) Deal(d);
+    const auto k = static_cast<std::size_t>(d - blockStart_);
+    out.assign(dealtEntries_.begin() + starts_[k], dealtEntries_.begin() + starts_[k + 1]);
+}
+
 }  // namespace sk

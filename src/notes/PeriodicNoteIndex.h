@@ -72,4 +72,29 @@ private:
     mutable std::vector<std::uint32_t> dayCounts_;
 };
 
+// Answers the index's EntriesOfDay for days asked one after another, as the
+// command line does for every day of a range: the notes of a block of days
+// are dealt out at once, note by note in index order, so no day's list needs
+// sorting. Days before the block or far after it start a new block. The
+// index must stay as it is while the sweep is used.
+class PeriodicDaySweep {
+public:
+    explicit PeriodicDaySweep(const PeriodicNoteIndex& index) : index_(index) {}
+    PeriodicDaySweep(const PeriodicDaySweep&) = delete;
+    PeriodicDaySweep& operator=(const PeriodicDaySweep&) = delete;
+
+    void EntriesOfDay(DayNumber d, std::vector<std::uint32_t>& out);
+
+private:
+    void Deal(DayNumber first);
+
+    static constexpr DayNumber kBlockDays = 1024;
+    const PeriodicNoteIndex& index_;
+    DayNumber blockStart_ = 0;
+    bool dealt_ = false;
+    std::vector<std::uint32_t> starts_;  // where each day's entries begin, kBlockDays + 1
+    std::vector<std::uint32_t> next_;    // while dealing: the next free place of each day
+    std::vector<std::uint32_t> dealtEntries_;
+};
+
 }  // namespace sk

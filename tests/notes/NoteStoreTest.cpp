@@ -229,6 +229,16 @@ TEST(PeriodicNoteIndex, AgreesWithNamesAndRuleOnManyNotes) {
             EXPECT_EQ(e, k < expected.size() ? &index.Entries()[expected[k]] : nullptr);
         }
     }
+    // Days asked in ascending order, across block ends, and jumping back.
+    PeriodicDaySweep sweep(index);
+    std::vector<DayNumber> days;
+    for (DayNumber d = -3; d < 2100; ++d) days.push_back(d);
+    for (const DayNumber d : {5000, 4999, 17000, 1023, 1024, 0, 90000, 123456789}) days.push_back(d);
+    std::vector<std::uint32_t> swept;
+    for (const DayNumber d : days) {
+        sweep.EntriesOfDay(d, swept);
+        ASSERT_EQ(swept, index.EntriesOfDay(d)) << d;
+    }
     for (const auto& e : entries) EXPECT_TRUE(index.Contains(e.anchor, e.period));
     EXPECT_FALSE(index.Contains(entries[0].anchor + entries[0].period, entries[0].period));
     EXPECT_FALSE(index.Contains(1, 999999999));
