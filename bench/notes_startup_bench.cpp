@@ -3,7 +3,8 @@
 // - start: what start-up does with the user's data before the first picture:
 //   the four note indexes and both mark lists loaded, the note and mark
 //   lookups of the seven month columns painted, the status line's notes of
-//   today and the notes window's text of today;
+//   today and the notes window's text of today (the program loads on a
+//   second thread while the toolkit starts, so part of this is hidden);
 // - paging: what one F2 press asks of the notes: the lookups of the seven
 //   columns of the next page and the status line's notes of the cursor day.
 
