@@ -23,19 +23,26 @@ constexpr int kTempSuffixLength = 10;
 constexpr int kTempNameTries = 16;
 constexpr std::chrono::milliseconds kLockRetryPause{20};
 
-// Reads up to maxBytes bytes from an open file and closes it.
-std::string ReadAndClose(int fd, std::size_t maxBytes, std::string out = {}) {
+// Reads up to maxBytes bytes from an open file and closes it. A regular
+// file's size as fstat gave it saves the read that would only find the end:
+// a read that fell short of the request exactly at that size is at the end.
+std::string ReadAndClose(int fd, std::size_t maxBytes, std::size_t statSize) {
     char buf[65536];
+    std::string out;
+    out.reserve(std::min(statSize, maxBytes));
     while (out.size() < maxBytes) {
         const std::size_t want = std::min(sizeof buf, maxBytes - out.size());
         const ssize_t n = ::read(fd, buf, want);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) break;
         out.append(buf, static_cast<std::size_t>(n));
+        if (static_cast<std::size_t>(n) < want && out.size() == statSize) break;
     }
     ::close(fd);
     return out;
 }
+
+std::size_t SizeOf(const struct stat& st) { return static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)); }
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -118,9 +125,7 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
         ::close(fd);
         return std::nullopt;
     }
-    std::string out;
-    out.reserve(std::min<std::size_t>(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)), maxBytes));
-    return ReadAndClose(fd, maxBytes, std::move(out));
+    return ReadAndClose(fd, maxBytes, SizeOf(st));
 }
 
 namespace {
@@ -151,7 +156,8 @@ namespace {
 int OpenFolder(const std::string& folder) { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }
 
 // A regular file `name` of the open folder, opened for reading; -1 otherwise.
-int OpenRegularBeneath(int folderFd, const std::string& folder, const std::string& name) {
+int OpenRegularBeneath(int folderFd, const std::string& folder, const std::string& name,
+                       std::size_t* size = nullptr) {
     const int fd = OpenBeneath(folderFd, folder, name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return -1;
     struct stat st {};
@@ -159,17 +165,18 @@ int OpenRegularBeneath(int folderFd, const std::string& folder, const std::strin
         ::close(fd);
         return -1;
     }
+    if (size) *size = SizeOf(st);
     return fd;
 }
 
 // A regular file opened for reading that lies in its folder; -1 otherwise.
-int OpenRegularInItsFolder(const std::string& path) {
+int OpenRegularInItsFolder(const std::string& path, std::size_t* size = nullptr) {
     const auto slash = path.rfind('/');
     const std::string folder = FolderOf(path);
     const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
     const int folderFd = OpenFolder(folder);
     if (folderFd < 0) return -1;
-    const int fd = OpenRegularBeneath(folderFd, folder, name);
+    const int fd = OpenRegularBeneath(folderFd, folder, name, size);
     ::close(folderFd);
     return fd;
 }
@@ -188,15 +195,17 @@ FolderReader::~FolderReader() {
 std::optional<std::string> FolderReader::Read(const std::string& name, std::size_t maxBytes) const {
     // A name with a folder in it is read the long way, with its own folder.
     if (folderFd_ < 0 || name.find('/') != std::string::npos) return ReadRegularFileInItsFolder(JoinPath(folder_, name), maxBytes);
-    const int fd = OpenRegularBeneath(folderFd_, folder_, name);
+    std::size_t size = 0;
+    const int fd = OpenRegularBeneath(folderFd_, folder_, name, &size);
     if (fd < 0) return std::nullopt;
-    return ReadAndClose(fd, maxBytes);
+    return ReadAndClose(fd, maxBytes, size);
 }
 
 std::optional<std::string> ReadRegularFileInItsFolder(const std::string& path, std::size_t maxBytes) {
-    const int fd = OpenRegularInItsFolder(path);
+    std::size_t size = 0;
+    const int fd = OpenRegularInItsFolder(path, &size);
     if (fd < 0) return std::nullopt;
-    return ReadAndClose(fd, maxBytes);
+    return ReadAndClose(fd, maxBytes, size);
 }
 
 bool IsRegularFileInItsFolder(const std::string& path) {

@@ -159,5 +159,21 @@ TEST(FileSafety, TheFolderLockIsExclusiveAndTimesOut) {
     EXPECT_FALSE(FolderLock::Acquire(dir.Path(), ".pipe", std::chrono::milliseconds(0)));
 }
 
+// The three readers stop at the size the file has, also around the size of
+// one read, and at the limit they are given.
+TEST(FileSafety, ReadersReturnWholeFilesOfEverySizeUpToTheLimit) {
+    TempFolder dir;
+    const FolderReader folder(dir.Path());
+    for (const std::size_t size : {0, 1, 4095, 65535, 65536, 65537, 200000}) {
+        std::string bytes(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('a' + i % 23);
+        dir.Put("f.txt", bytes);
+        EXPECT_EQ(folder.Read("f.txt", 1 << 20), bytes) << size;
+        EXPECT_EQ(ReadRegularFileInItsFolder(dir.File("f.txt"), 1 << 20), bytes) << size;
+        EXPECT_EQ(ReadFileBytes(dir.File("f.txt")), bytes) << size;
+        EXPECT_EQ(folder.Read("f.txt", 65536), bytes.substr(0, 65536)) << size;
+    }
+}
+
 }  // namespace
 }  // namespace sk
