@@ -439,7 +439,7 @@ void MainWindow::Repaint(bool onlyViewMoved) {
         PaintHalfYearView();
     } else {
         const CalendarGrid grid = state_.Grid();
-        PaintMonthColumns(surface_, grid, ScaleFactor(), onlyViewMoved);
+        PaintMonthColumns(surface_, grid, ScaleFactor(), &monthColumns_, onlyViewMoved);
         UpdateStatusLine(grid);
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
@@ -479,11 +479,14 @@ void EnsureImage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int w, int h, int 
 }  // namespace
 
 void MainWindow::PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid,
-                                   int scale, bool onlyViewMoved) {
+                                   int scale, CalendarRepainter* repainter, bool onlyViewMoved) {
     EnsureImage(surface, grid.ImageWidth(), grid.ImageHeight(), scale);
     Canvas canvas(surface, Stamps(scale));
     CoreCalendarData data(state_.sources);
-    monthColumns_.Paint(canvas, state_.view, grid, data, state_.Options(), onlyViewMoved);
+    if (repainter)
+        repainter->Paint(canvas, state_.view, grid, data, state_.Options(), onlyViewMoved);
+    else
+        PaintCalendar(canvas, state_.view, grid, data, state_.Options());
 }
 
 void MainWindow::PaintHalfYearPage(Cairo::RefPtr<Cairo::ImageSurface>& surface, int scale) {

@@ -75,10 +75,12 @@ private:
     void FallBackToFittingFont();
     void PaintHalfYearView();
     HalfYearGeometry HalfYearPageGeometry() const;
-    // Paints the month columns into `surface` (made anew when its size or scale differ).
-    // `onlyViewMoved` as in RedrawMoved.
+    // Paints the month columns into `surface` (made anew when its size or
+    // scale differ). The window's own image goes through its repainter,
+    // which keeps the months still shown when `onlyViewMoved` (as in
+    // RedrawMoved); any other picture is painted whole and leaves it alone.
     void PaintMonthColumns(Cairo::RefPtr<Cairo::ImageSurface>& surface, const CalendarGrid& grid, int scale,
-                           bool onlyViewMoved = false);
+                           CalendarRepainter* repainter = nullptr, bool onlyViewMoved = false);
     // Redraw and RedrawMoved.
     void Repaint(bool onlyViewMoved);
     // The same for the half-year page.

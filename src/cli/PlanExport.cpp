@@ -150,9 +150,7 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
 }
 
 NotesColumn::NotesColumn(const NoteStore& store)
-    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()), sweep_(store.Periodic()) {
-    day_.periodicSweep = &sweep_;
-}
+    : store_(store), texts_(store), periodic_(store.Periodic().Entries().size()), sweep_(store.Periodic()) {}
 
 namespace {
 // The field of a day is made from the joined text (the slow way) when its
@@ -168,7 +166,7 @@ void NotesColumn::AppendField(std::string& out, const DayContext& ctx) {
     // Line breaks, no-break spaces and quotes never reach across the
     // separator between two notes, so the field is the notes' field texts
     // joined.
-    NotesOfDayInOrder(store_, ctx, texts_, day_);
+    NotesOfDayInOrder(store_, ctx, texts_, sweep_, day_);
     const std::vector<std::uint32_t>& periodic = day_.periodicEntries;
     const std::size_t others = day_.otherCount;
     if (others == 0 && periodic.empty()) return;

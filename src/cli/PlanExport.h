@@ -52,8 +52,6 @@ void AppendNotesField(std::string& out, const NoteStore& store, const DayContext
 class NotesColumn {
 public:
     explicit NotesColumn(const NoteStore& store);
-    NotesColumn(const NotesColumn&) = delete;
-    NotesColumn& operator=(const NotesColumn&) = delete;
     // Fastest for days in ascending order.
     void AppendField(std::string& out, const DayContext& ctx);
 

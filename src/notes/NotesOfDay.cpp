@@ -175,7 +175,7 @@ bool ParseTwoDigits(std::string_view s, int& v) {
 }  // namespace
 
 void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
-                       NotesOfDayBuffer& buffer) {
+                       PeriodicDaySweep& sweep, NotesOfDayBuffer& buffer) {
     struct InOrder {
         NotesOfDayBuffer& buffer;
         bool WantsText() const { return true; }
@@ -190,7 +190,7 @@ void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCa
     } inOrder{buffer};
     buffer.otherCount = 0;
     buffer.periodicAt = 0;
-    CollectNotesOfDay(store, ctx, &cache, inOrder, buffer.periodicEntries, buffer.periodicSweep);
+    CollectNotesOfDay(store, ctx, &cache, inOrder, buffer.periodicEntries, &sweep);
 }
 
 std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesForm form) {

@@ -71,17 +71,16 @@ std::string NotesOfDay(const NoteStore& store, std::string_view dateText, NotesF
 // carry hundreds of periodic notes that come back again and again: those
 // as their positions in the store's periodic index (their texts are the
 // cache's), the others as texts. Kept between days, so a day costs no
-// allocation.
+// allocation. The periodic notes come from the sweep of the store's index,
+// so days are best asked in ascending order.
 struct NotesOfDayBuffer {
     std::vector<std::string> others;  // the first otherCount are the day's; NULs left out
     std::size_t otherCount = 0;
     std::size_t periodicAt = 0;       // the periodic notes come before others[periodicAt]
     std::vector<std::uint32_t> periodicEntries;  // index order
-    // When set, the periodic notes come from it (days asked in ascending order).
-    PeriodicDaySweep* periodicSweep = nullptr;
 };
 void NotesOfDayInOrder(const NoteStore& store, const DayContext& ctx, NoteTextCache& cache,
-                       NotesOfDayBuffer& buffer);
+                       PeriodicDaySweep& sweep, NotesOfDayBuffer& buffer);
 
 // The notes field of the status line: the status-line form with every line
 // break ("\r\n", a lone "\n" or a lone "\r") shown as no-break space, "»",
