@@ -9,16 +9,17 @@
 namespace sk {
 
 std::string AstronomyLine(const DayContext& ctx, const Observer& obs, LunarInstantCache* cache) {
-    std::string line = RiseSetText(kCivilTwilightKind, ctx, obs);
+    DayRiseSet sky(ctx, obs);
+    std::string line = RiseSetText(kCivilTwilightKind, sky);
     auto append = [&line](const std::string& part) {
         if (part.empty()) return;
         line += kAstronomySeparator;
         line += part;
     };
     line += kAstronomySeparator;
-    line += RiseSetText(kSunKind, ctx, obs);
+    line += RiseSetText(kSunKind, sky);
     line += kAstronomySeparator;
-    line += RiseSetText(kMoonKind, ctx, obs);
+    line += RiseSetText(kMoonKind, sky);
     append(SeasonText(ctx, obs));
     append(TimeChangeNotice(ctx));
     const PhaseResult phase = PhaseText(ctx, obs, cache);

@@ -1,5 +1,6 @@
 #include "astro/Seasons.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "astro/TimeScales.h"
@@ -130,18 +131,33 @@ double OrbitExtremeMeanInstant(int year, bool aphelion) {
     return jde;
 }
 
-// The distance extreme nearest `meanJde`: a scan of +-2 days in steps of
-// about 15 minutes, then a golden-section search around the best sample.
+// The distance extreme nearest `meanJde`: the best of the samples of +-2 days
+// in steps of about 15 minutes, then a golden-section search around it.
+// Within +-2 days of the extreme the distance is convex (the Moon's term bends
+// it less than the orbit does), so the best sample lies within one coarse step
+// of the best coarse sample, and only that stretch is sampled finely.
 double RefineOrbitExtreme(double meanJde, bool aphelion) {
     const double sign = aphelion ? -1.0 : 1.0;  // minimise sign * distance
     auto cost = [&](double t) { return sign * EarthSunDistance(t); };
     constexpr double kStep = 0.0104;
-    double best = meanJde - 2.0;
-    double bestCost = cost(best);
+    constexpr int kCoarse = 8;
     const int samples = static_cast<int>(4.0 / kStep);
-    for (int i = 1; i <= samples; ++i) {
-        const double t = meanJde - 2.0 + i * kStep;
-        const double c = cost(t);
+    auto sampleAt = [&](int i) { return meanJde - 2.0 + i * kStep; };
+    int coarseBest = 0;
+    double coarseCost = cost(sampleAt(0));
+    for (int i = kCoarse; i <= samples; i += kCoarse) {
+        const double c = cost(sampleAt(i));
+        if (c < coarseCost) {
+            coarseCost = c;
+            coarseBest = i;
+        }
+    }
+    const int first = std::max(0, coarseBest - kCoarse);
+    double best = sampleAt(first);
+    double bestCost = first == coarseBest ? coarseCost : cost(best);
+    for (int i = first + 1; i <= std::min(samples, coarseBest + kCoarse); ++i) {
+        const double t = sampleAt(i);
+        const double c = i == coarseBest ? coarseCost : cost(t);
         if (c < bestCost) {
             bestCost = c;
             best = t;

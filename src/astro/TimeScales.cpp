@@ -21,7 +21,7 @@ double LocalMeanSiderealHours(double mjd, double lambda) {
     const double mjd0 = std::trunc(mjd);
     const double ut = (mjd - mjd0) * 24.0;
     const double t = CenturiesSinceJ2000(mjd0);
-    const double gmst = 6.697374558 + 1.0027379093 * ut +
+    const double gmst = 6.697374558 + kSiderealHoursPerUtHour * ut +
                         (8640184.812866 + (0.093104 - 6.2e-6 * t) * t) * t / 3600.0;
     return 24.0 * FractionalPart((gmst - lambda / 15.0) / 24.0);
 }

@@ -26,6 +26,8 @@ double CenturiesSinceJ2000(double mjd);
 // time (Meeus, "Astronomical Algorithms", 2nd ed., eq. 12.3) as Montenbruck
 // and Pfleger's LMST evaluates it, in hours.
 double LocalMeanSiderealHours(double mjd, double lambda);
+// How many sidereal hours pass in one hour of UT, as that expression has it.
+inline constexpr double kSiderealHoursPerUtHour = 1.0027379093;
 
 // Day number of the last Sunday of a month (monthIndex 0-11) of a year.
 DayNumber LastSundayOf(int year, int monthIndex);

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <future>
 #include <optional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "astro/AstronomyLine.h"
@@ -80,7 +83,7 @@ void AppendAstronomyField(std::string& out, const DayContext& ctx, const Observe
 }
 
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
-                  LunarInstantCache* cache) {
+                  std::string_view astronomyField) {
     AppendIsoDate(out, ctx);
     out += ';';
     out += kWeekdayNames[WeekdayIndex(ctx.dayNumber)];
@@ -98,8 +101,50 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     else
         AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
     out += ';';
-    if (options.withAstronomy) AppendAstronomyField(out, ctx, options.observer, cache);
+    if (options.withAstronomy) out += astronomyField;
     out += '\n';
+}
+
+namespace {
+constexpr DayNumber kAstronomyStretchDays = 1024;
+constexpr DayNumber kAstronomyDaysPerWorker = 64;  // fewer are not worth a thread
+constexpr unsigned kMaxAstronomyWorkers = 8;
+}  // namespace
+
+AstronomyColumn::AstronomyColumn(const Observer& observer, DayNumber lastDay)
+    : observer_(observer), lastDay_(lastDay) {
+    caches_.resize(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxAstronomyWorkers));
+}
+
+std::string_view AstronomyColumn::FieldOf(DayNumber d) {
+    if (fields_.empty() || d < first_ || d - first_ >= static_cast<DayNumber>(fields_.size())) MakeStretch(d);
+    return fields_[d - first_];
+}
+
+void AstronomyColumn::MakeStretch(DayNumber first) {
+    first_ = first;
+    const DayNumber count = std::clamp<DayNumber>(lastDay_ - first + 1, 1, kAstronomyStretchDays);
+    fields_.assign(count, {});
+    const int workers = static_cast<int>(
+        std::clamp<DayNumber>(count / kAstronomyDaysPerWorker, 1, static_cast<DayNumber>(caches_.size())));
+    // Each worker takes a run of consecutive days, which keeps its cache warm.
+    auto work = [this, first, count, workers](int w) {
+        DayContext ctx;
+        for (DayNumber i = count * w / workers; i < count * (w + 1) / workers; ++i) {
+            SetDayContext(ctx, first + i);
+            AppendAstronomyField(fields_[i], ctx, observer_, &caches_[w]);
+        }
+    };
+    std::vector<std::future<void>> helpers;
+    for (int w = 1; w < workers; ++w) {
+        try {
+            helpers.push_back(std::async(std::launch::async, work, w));
+        } catch (const std::system_error&) {
+            work(w);  // no thread to be had: the same work here
+        }
+    }
+    work(0);
+    for (std::future<void>& h : helpers) h.get();
 }
 
 namespace {
@@ -232,13 +277,12 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     }
     out += '\n';
     VacationBlockOfYear blocks(options);
-    // Consecutive days search the same lunations again and again.
-    std::optional<LunarInstantCache> lunarCache;
-    if (options.withAstronomy) lunarCache.emplace();
+    std::optional<AstronomyColumn> astronomy;
+    if (options.withAstronomy) astronomy.emplace(options.observer, options.to);
     DayContext ctx;
     for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);
-        AppendCsvDay(out, ctx, options, blocks.For(ctx.year), lunarCache ? &*lunarCache : nullptr);
+        AppendCsvDay(out, ctx, options, blocks.For(ctx.year), astronomy ? astronomy->FieldOf(d) : std::string_view());
         if (notes) {
             out.back() = ';';  // the notes column goes before the line's end
             notesColumn->AppendField(out, ctx);

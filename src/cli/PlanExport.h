@@ -2,6 +2,7 @@
 // The plan of a date range as text: one CSV line per day, or a readable table.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/LunarInstantCache.h"
@@ -35,10 +36,29 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
 // 1 Früh, 2 Spät, 3 Nacht, 6 Tag, 4 off.
 void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d);
 
-// One CSV line of a day (with its "\n"). `cache` keeps the lunar instants
-// across the days of one export; it may be null.
+// One CSV line of a day (with its "\n"). `astronomyField` is the day's
+// astronomy field (see AstronomyColumn), ignored without options.withAstronomy.
 void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& options, const VacationBlock& block,
-                  LunarInstantCache* cache);
+                  std::string_view astronomyField);
+
+// The astronomy fields of an export. They cost nearly all of a CSV export's
+// time and each day's stands alone, so a stretch of days is made at once on
+// all cores (each with its own lunar cache) and then handed out in order.
+class AstronomyColumn {
+public:
+    AstronomyColumn(const Observer& observer, DayNumber lastDay);
+    // The field of day d (at most lastDay); fastest for days in ascending order.
+    std::string_view FieldOf(DayNumber d);
+
+private:
+    void MakeStretch(DayNumber first);
+
+    Observer observer_;
+    DayNumber lastDay_;
+    DayNumber first_ = 0;  // the day of fields_[0]
+    std::vector<std::string> fields_;
+    std::vector<LunarInstantCache> caches_;  // one per worker
+};
 
 // The notes field of a day's CSV line (with --data): the notes in the status
 // line's form, whole, with plain blanks, quoted when it holds ";" or a quote.

@@ -7,6 +7,7 @@
 #include <regex>
 
 #include "AstroTestSupport.h"
+#include "astro/TimeScales.h"
 
 namespace sk {
 namespace {
@@ -125,6 +126,77 @@ TEST(RiseSet, ExtremeAndDamagedPlaces) {
             }
         }
     }
+}
+
+// The day search rules steps out from interpolated positions; it must give
+// exactly what the plain scan of every hour gives, at any place and season,
+// including days when the Moon passes 12 h of right ascension.
+RiseSetResult PlainScan(int kind, const DayContext& ctx, const Observer& obs) {
+    RiseSetResult r;
+    const double mjd0 = LocalMidnightMjd(ctx, obs);
+    const double sinPhi = SinDeg(obs.latitude), cosPhi = CosDeg(obs.latitude);
+    const double s0 = SinDeg(kind == kMoonKind ? 8.0 / 60 : kind == kSunKind ? -50.0 / 60 : -6.0 * (kind - 2));
+    auto y = [&](int hour) { return SinAltitude(kind, mjd0, hour, obs.longitude, cosPhi, sinPhi) - s0; };
+    double yMinus = y(0);
+    r.aboveAtStart = yMinus > 0;
+    for (int hour = 1; hour != 25 && !(r.rise != 0 && r.set != 0); hour += 2) {
+        const double yPlus = y(hour + 1);
+        const QuadResult q = Quad(yMinus, y(hour), yPlus);
+        if (q.nz == 1) (yMinus < 0 ? r.rise : r.set) = hour + q.z1;
+        if (q.nz == 2) {
+            r.rise = hour + (q.ye < 0 ? q.z2 : q.z1);
+            r.set = hour + (q.ye < 0 ? q.z1 : q.z2);
+        }
+        yMinus = yPlus;
+    }
+    return r;
+}
+
+TEST(RiseSet, DaySearchEqualsPlainScan) {
+    struct Place {
+        double lat, lon, zone;
+        bool summerTime;
+    } places[] = {
+        {48.47, -12.52, 1, true}, {65.0, -25.0, 2, false}, {69.6, -18.9, 1, true},
+        {0.0, 78.5, -5, false},   {-33.9, -151.2, 10, false}, {28.6, -77.2, 5.5, false},
+    };
+    int compared = 0;
+    for (int p = 0; p < 6; ++p) {
+        Observer obs;
+        obs.latitude = places[p].lat;
+        obs.longitude = places[p].lon;
+        obs.zone = places[p].zone;
+        obs.autoSummerTime = places[p].summerTime;
+        // Every 17th day, each place shifted, so that all phases and seasons
+        // come round over the 68 years.
+        for (DayNumber d = kFirstDay + 3 * p; d <= kLastDay; d += 17) {
+            const DayContext day = MakeDayContext(d);
+            DayRiseSet search(day, obs);
+            for (int kind = kMoonKind; kind <= kAstronomicalTwilightKind; ++kind) {
+                const RiseSetResult fast = search.Search(kind);
+                const RiseSetResult plain = PlainScan(kind, day, obs);
+                ++compared;
+                if (fast.rise != plain.rise || fast.set != plain.set || fast.aboveAtStart != plain.aboveAtStart)
+                    ADD_FAILURE() << "place " << p << " day " << d << " kind " << kind << ": " << fast.rise << "/"
+                                  << plain.rise << " " << fast.set << "/" << plain.set;
+            }
+        }
+    }
+    EXPECT_GT(compared, 40000);
+
+    // A place whose 10 h on 17 Jan 2017 falls on the instant where the Moon's
+    // right ascension jumps by more than an hour near 12 h: the plain scan
+    // sees a blip there that no interpolation has.
+    Observer blip;
+    blip.latitude = 48.0;
+    blip.longitude = -178.0;
+    blip.zone = 0.554024992;
+    blip.autoSummerTime = false;
+    const DayContext day = test::Day(2017, 1, 17);
+    const RiseSetResult fast = DayRiseSet(day, blip).Search(kMoonKind);
+    const RiseSetResult plain = PlainScan(kMoonKind, day, blip);
+    EXPECT_EQ(fast.rise, plain.rise);
+    EXPECT_EQ(fast.set, plain.set);
 }
 
 }  // namespace

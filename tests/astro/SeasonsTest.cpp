@@ -92,6 +92,43 @@ TEST(Seasons, RefinedExtremesAreTrueExtremes) {
     }
 }
 
+// The refinement samples only around the best of a coarse pass; over the
+// calendar's years it must pick what sampling every step picks.
+double RefineBySamplingEveryStep(double meanJde, bool aphelion) {
+    const double sign = aphelion ? -1.0 : 1.0;
+    auto cost = [&](double t) { return sign * EarthSunDistance(t); };
+    constexpr double kStep = 0.0104;
+    double best = meanJde - 2.0, bestCost = cost(best);
+    for (int i = 1; i <= static_cast<int>(4.0 / kStep); ++i) {
+        const double t = meanJde - 2.0 + i * kStep;
+        if (cost(t) < bestCost) bestCost = cost(best = t);
+    }
+    const double ratio = 0.6180339887498949;
+    double lo = best - kStep, hi = best + kStep;
+    double x1 = hi - ratio * (hi - lo), x2 = lo + ratio * (hi - lo);
+    double c1 = cost(x1), c2 = cost(x2);
+    for (int i = 0; i < 60 && hi - lo > 1.0 / 86400.0; ++i) {
+        if (c1 < c2) {
+            hi = x2, x2 = x1, c2 = c1;
+            c1 = cost(x1 = hi - ratio * (hi - lo));
+        } else {
+            lo = x1, x1 = x2, c1 = c2;
+            c2 = cost(x2 = lo + ratio * (hi - lo));
+        }
+    }
+    return 0.5 * (lo + hi);
+}
+
+TEST(Seasons, RefinementEqualsSamplingEveryStep) {
+    for (int year = 1970; year <= 2037; ++year) {
+        SCOPED_TRACE(year);
+        EXPECT_EQ(RefinedPerihelion(PerihelionMeanInstant(year)),
+                  RefineBySamplingEveryStep(PerihelionMeanInstant(year), false));
+        EXPECT_EQ(RefinedAphelion(AphelionMeanInstant(year)),
+                  RefineBySamplingEveryStep(AphelionMeanInstant(year), true));
+    }
+}
+
 TEST(Seasons, UnusableZoneGivesNoTimes) {
     Observer obs;
     obs.zone = std::nan("");
