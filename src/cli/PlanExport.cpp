@@ -111,28 +111,48 @@ constexpr DayNumber kAstronomyDaysPerWorker = 64;  // fewer are not worth a thre
 constexpr unsigned kMaxAstronomyWorkers = 8;
 }  // namespace
 
-AstronomyColumn::AstronomyColumn(const Observer& observer, DayNumber lastDay)
-    : observer_(observer), lastDay_(lastDay) {
+AstronomyColumn::AstronomyColumn(const Observer& observer, DayNumber lastDay, bool makeAhead)
+    : observer_(observer), lastDay_(lastDay), makeAhead_(makeAhead) {
     caches_.resize(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxAstronomyWorkers));
 }
 
-std::string_view AstronomyColumn::FieldOf(DayNumber d) {
-    if (fields_.empty() || d < first_ || d - first_ >= static_cast<DayNumber>(fields_.size())) MakeStretch(d);
-    return fields_[d - first_];
+AstronomyColumn::~AstronomyColumn() {
+    if (next_.valid()) next_.wait();  // it writes into the caches
 }
 
-void AstronomyColumn::MakeStretch(DayNumber first) {
-    first_ = first;
+std::string_view AstronomyColumn::FieldOf(DayNumber d) {
+    if (!current_.Holds(d)) {
+        // Whatever is being made ahead uses the caches: always take it first.
+        if (next_.valid()) current_ = next_.get();
+        if (!current_.Holds(d)) current_ = Make(d);
+        MakeNextAhead();
+    }
+    return current_.fields[d - current_.first];
+}
+
+void AstronomyColumn::MakeNextAhead() {
+    const DayNumber first = current_.first + static_cast<DayNumber>(current_.fields.size());
+    if (!makeAhead_ || first > lastDay_) return;
+    try {
+        next_ = std::async(std::launch::async, [this, first] { return Make(first); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the next stretch is made when it is asked for.
+    }
+}
+
+AstronomyColumn::Stretch AstronomyColumn::Make(DayNumber first) {
+    Stretch stretch;
+    stretch.first = first;
     const DayNumber count = std::clamp<DayNumber>(lastDay_ - first + 1, 1, kAstronomyStretchDays);
-    fields_.assign(count, {});
+    stretch.fields.resize(count);
     const int workers = static_cast<int>(
         std::clamp<DayNumber>(count / kAstronomyDaysPerWorker, 1, static_cast<DayNumber>(caches_.size())));
     // Each worker takes a run of consecutive days, which keeps its cache warm.
-    auto work = [this, first, count, workers](int w) {
+    auto work = [this, &stretch, count, workers](int w) {
         DayContext ctx;
         for (DayNumber i = count * w / workers; i < count * (w + 1) / workers; ++i) {
-            SetDayContext(ctx, first + i);
-            AppendAstronomyField(fields_[i], ctx, observer_, &caches_[w]);
+            SetDayContext(ctx, stretch.first + i);
+            AppendAstronomyField(stretch.fields[i], ctx, observer_, &caches_[w]);
         }
     };
     std::vector<std::future<void>> helpers;
@@ -145,6 +165,7 @@ void AstronomyColumn::MakeStretch(DayNumber first) {
     }
     work(0);
     for (std::future<void>& h : helpers) h.get();
+    return stretch;
 }
 
 namespace {
@@ -278,7 +299,7 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     out += '\n';
     VacationBlockOfYear blocks(options);
     std::optional<AstronomyColumn> astronomy;
-    if (options.withAstronomy) astronomy.emplace(options.observer, options.to);
+    if (options.withAstronomy) astronomy.emplace(options.observer, options.to, notes.has_value());
     DayContext ctx;
     for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);

@@ -1,6 +1,7 @@
 #pragma once
 // The plan of a date range as text: one CSV line per day, or a readable table.
 
+#include <future>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,21 +44,35 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
 
 // The astronomy fields of an export. They cost nearly all of a CSV export's
 // time and each day's stands alone, so a stretch of days is made at once on
-// all cores (each with its own lunar cache) and then handed out in order.
+// all cores (each with its own lunar cache). With `makeAhead` the next
+// stretch is made while the caller writes out this one: worth it when the
+// caller has work of its own on each line (the notes column), a loss when not.
 class AstronomyColumn {
 public:
-    AstronomyColumn(const Observer& observer, DayNumber lastDay);
+    AstronomyColumn(const Observer& observer, DayNumber lastDay, bool makeAhead);
+    ~AstronomyColumn();
+    AstronomyColumn(const AstronomyColumn&) = delete;
+    AstronomyColumn& operator=(const AstronomyColumn&) = delete;
     // The field of day d (at most lastDay); fastest for days in ascending order.
     std::string_view FieldOf(DayNumber d);
 
 private:
-    void MakeStretch(DayNumber first);
+    struct Stretch {
+        DayNumber first = 0;
+        std::vector<std::string> fields;
+        bool Holds(DayNumber d) const {
+            return d >= first && d - first < static_cast<DayNumber>(fields.size());
+        }
+    };
+    Stretch Make(DayNumber first);
+    void MakeNextAhead();
 
     Observer observer_;
     DayNumber lastDay_;
-    DayNumber first_ = 0;  // the day of fields_[0]
-    std::vector<std::string> fields_;
-    std::vector<LunarInstantCache> caches_;  // one per worker
+    bool makeAhead_;
+    Stretch current_;
+    std::vector<LunarInstantCache> caches_;  // one per worker; one stretch at a time uses them
+    std::future<Stretch> next_;              // the stretch after current_, while it is made
 };
 
 // The notes field of a day's CSV line (with --data): the notes in the status

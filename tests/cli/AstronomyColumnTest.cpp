@@ -66,14 +66,16 @@ TEST(AstronomyColumn, DayLineWithPlainBlanks) {
 TEST(AstronomyColumn, StretchesEqualDaysOneByOne) {
     Observer obs;
     obs.latitude = 60.2;
-    AstronomyColumn column(obs, DayNumberOf(2003, 3, 1));
     std::vector<DayNumber> days;
     for (DayNumber d = DayNumberOf(2000, 1, 1); d <= DayNumberOf(2003, 3, 1); d += 7) days.push_back(d);
     days.push_back(DayNumberOf(2000, 6, 1));  // back into an earlier stretch
-    for (DayNumber d : days) {
-        std::string alone;
-        AppendAstronomyField(alone, MakeDayContext(d), obs, nullptr);
-        EXPECT_EQ(column.FieldOf(d), alone) << d;
+    for (bool makeAhead : {false, true}) {
+        AstronomyColumn column(obs, DayNumberOf(2003, 3, 1), makeAhead);
+        for (DayNumber d : days) {
+            std::string alone;
+            AppendAstronomyField(alone, MakeDayContext(d), obs, nullptr);
+            EXPECT_EQ(column.FieldOf(d), alone) << d << (makeAhead ? " made ahead" : "");
+        }
     }
 }
 
