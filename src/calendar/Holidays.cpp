@@ -1,6 +1,7 @@
 #include "calendar/Holidays.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace sk {
@@ -25,8 +26,22 @@ std::optional<int> OffsetFrom(const DayContext& ctx, std::int64_t reference) {
     return static_cast<int>(diff);
 }
 
-std::int64_t EasterDayNumber(int year) {
+std::int64_t ComputedEasterDayNumber(int year) {
     return static_cast<std::int64_t>(FirstDayOfYear(year)) + EasterDayOfYear(year);
+}
+
+// Every painted day asks for its year's Easter, twice: the calendar's years
+// are looked up, not computed.
+std::int64_t EasterDayNumber(int year) {
+    static const auto kCalendarEasters = [] {
+        std::array<std::int64_t, kLastYear - kFirstYear + 1> table{};
+        for (int y = kFirstYear; y <= kLastYear; ++y)
+            table[static_cast<std::size_t>(y - kFirstYear)] = ComputedEasterDayNumber(y);
+        return table;
+    }();
+    if (year >= kFirstYear && year <= kLastYear)
+        return kCalendarEasters[static_cast<std::size_t>(year - kFirstYear)];
+    return ComputedEasterDayNumber(year);
 }
 
 // Days after Easter Sunday of the context's year. The year is the context's
@@ -113,18 +128,22 @@ std::string DayName(const DayContext& ctx) {
 }
 
 bool IsHighHoliday(const DayContext& ctx, int level) {
-    if (level <= 0) return false;
+    const int lowest = HighHolidayLevel(ctx);
+    return lowest != 0 && level >= lowest;
+}
+
+int HighHolidayLevel(const DayContext& ctx) {
     const std::int64_t code = MonthDayCodeOf(ctx);
     const std::optional<int> easter = DaysAfterEaster(ctx);
     const auto easterIs = [&](int offset) { return easter && *easter == offset; };
 
     if (code == 101 || code == 501 || code == 1225 || code == 1226 || easterIs(0) || easterIs(1) ||
         easterIs(49) || easterIs(50)) {
-        return true;
+        return 1;
     }
-    if (level >= 2 && (code == 1224 || code == 1231 || easterIs(-1))) return true;
-    if (level >= 3 && (code == 430 || easterIs(48))) return true;
-    return false;
+    if (code == 1224 || code == 1231 || easterIs(-1)) return 2;
+    if (code == 430 || easterIs(48)) return 3;
+    return 0;
 }
 
 HolidayList BuildHolidayList(int year) {

@@ -121,6 +121,9 @@ std::string_view NameDays(const DayContext& ctx);
 // level 1 counts the great feasts, level 2 also their eves, level 3 also
 // Walpurgis night and Whit Saturday. Level 0 or less is never a holiday.
 bool IsHighHoliday(const DayContext& ctx, int level);
+// The lowest level at which the day is a high holiday (1-3), or 0: one
+// answer for all three levels.
+int HighHolidayLevel(const DayContext& ctx);
 
 // Content of the holiday list window of one year.
 inline constexpr const char* kHolidayListTitle = "Feiertage";

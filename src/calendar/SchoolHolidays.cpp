@@ -67,6 +67,7 @@ SchoolHolidayCalendar::SchoolHolidayCalendar() {
             b[static_cast<std::size_t>(slot)] = {SchoolHolidayTable[i], SchoolHolidayTable[i + 1]};
         }
     }
+    Index();
 }
 
 const SchoolHolidayCalendar& SchoolHolidayCalendar::BuiltIn() {
@@ -89,18 +90,28 @@ std::vector<SchoolHolidayPeriod> SchoolHolidayCalendar::FillEmptySlots(
         }
         slot = p.dates;
     }
+    Index();
     return refused;
 }
 
 bool SchoolHolidayCalendar::Contains(const DayContext& ctx) const {
     const std::int64_t code = CodeOf(ctx);
-    for (const auto& [year, block] : blocks_) {
-        for (const HolidayDates& d : block) {
-            if (d.Empty()) continue;
-            if (d.first <= code && code <= d.last) return true;
-        }
-    }
-    return false;
+    const auto after = std::upper_bound(byFirst_.begin(), byFirst_.end(), code,
+                                        [](std::int64_t c, const HolidayDates& d) { return c < d.first; });
+    if (after == byFirst_.begin()) return false;
+    return latestLast_[static_cast<std::size_t>(after - byFirst_.begin()) - 1] >= code;
+}
+
+void SchoolHolidayCalendar::Index() {
+    byFirst_.clear();
+    for (const auto& [year, block] : blocks_)
+        for (const HolidayDates& d : block)
+            if (!d.Empty()) byFirst_.push_back(d);
+    std::sort(byFirst_.begin(), byFirst_.end(),
+              [](const HolidayDates& a, const HolidayDates& b) { return a.first < b.first; });
+    latestLast_.clear();
+    for (const HolidayDates& d : byFirst_)
+        latestLast_.push_back(latestLast_.empty() ? d.last : std::max(latestLast_.back(), d.last));
 }
 
 const SchoolHolidayBlock* SchoolHolidayCalendar::BlockOf(int year) const {

@@ -104,7 +104,14 @@ public:
     std::optional<std::array<SchoolHolidayRow, 6>> Rows(int year) const;
 
 private:
+    void Index();
+
     std::map<int, SchoolHolidayBlock> blocks_;
+    // Every period with dates, by first day, and the latest last day of each
+    // prefix: a day is in a period when the prefix of periods that start by
+    // then reaches it. Painting asks this for every day shown.
+    std::vector<HolidayDates> byFirst_;
+    std::vector<std::int32_t> latestLast_;
 };
 
 // The first pair of overlapping periods, if any.

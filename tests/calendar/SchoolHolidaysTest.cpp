@@ -31,6 +31,29 @@ TEST(SchoolHolidays, EdgesOfPeriods) {
     }
 }
 
+// Contains answers from an index sorted by first day; it must agree with a
+// plain look at every period, also for stored periods that nest in or
+// overlap others, and before, between and after them.
+TEST(SchoolHolidays, ContainsAgreesWithEveryPeriod) {
+    SchoolHolidayCalendar calendar;
+    calendar.FillEmptySlots({
+        {2026, kSlotSummer, {20260801, 20260914}},
+        {2026, kSlotAutumn, {20260810, 20260820}},   // inside the summer
+        {2027, kSlotWinter, {20270301, 20270305}},
+        {2027, kSlotEaster, {20270303, 20270410}},   // overlaps the winter break
+        {2027, kSlotChristmas, {20271224, 20280107}},
+        {2028, kSlotWhitsun, {20280601, 20280531}},  // last before first: no day
+    });
+    const std::vector<SchoolHolidayPeriod> periods = calendar.Periods();
+    for (DayNumber d = DayNumberOf(2010, 1, 1); d <= DayNumberOf(2029, 12, 31); ++d) {
+        const DayContext ctx = MakeDayContext(d);
+        const std::int32_t code = ctx.year * 10000 + (ctx.month + 1) * 100 + ctx.day;
+        bool inAny = false;
+        for (const SchoolHolidayPeriod& p : periods) inAny |= p.dates.first <= code && code <= p.dates.last;
+        ASSERT_EQ(calendar.Contains(ctx), inAny) << code;
+    }
+}
+
 // The table is well formed: real dates, each period ordered and inside its
 // block's year (Christmas may end in the next), no overlaps. A typo in the
 // table shows up here.

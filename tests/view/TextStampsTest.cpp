@@ -150,7 +150,10 @@ TEST(Canvas, BoxesOnAnImageAreTheLibrarysBoxes) {
         Canvas vectorCanvas(cr, 80, 40, kFont);
         for (Canvas* canvas : {&rasterCanvas, &vectorCanvas}) {
             int i = 0;
-            for (const Box& b : boxes) canvas->FillRect(b.x, b.y, b.w, b.h, PackRgb(40 * i, 255 - 30 * i, 7 * ++i));
+            for (const Box& b : boxes) {
+                canvas->FillRect(b.x, b.y, b.w, b.h, PackRgb(40 * i, 255 - 30 * i, 7 * (i + 1)));
+                ++i;
+            }
         }
         EXPECT_EQ(FirstDifference(raster, vector), -1) << "scale " << scale;
     }
