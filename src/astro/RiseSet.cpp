@@ -319,10 +319,6 @@ RiseSetResult DayRiseSet::Search(int kind) {
     return r;
 }
 
-RiseSetResult SearchRiseSet(int kind, const DayContext& ctx, const Observer& obs) {
-    return DayRiseSet(ctx, obs).Search(kind);
-}
-
 int TwilightRequestKind(const Observer& obs) {
     return kCivilTwilightKind + NormalizedTwilightKind(obs.twilightKind);
 }

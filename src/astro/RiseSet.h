@@ -93,8 +93,6 @@ private:
     bool zenithKnown_ = false;
 };
 
-// The search of one day. `kind` is 1-5 (see RiseSetKind).
-RiseSetResult SearchRiseSet(int kind, const DayContext& ctx, const Observer& obs);
 
 // Kind of the twilight request (3 plus the setting, civil for a bad setting).
 int TwilightRequestKind(const Observer& obs);

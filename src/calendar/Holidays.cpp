@@ -127,10 +127,7 @@ std::string DayName(const DayContext& ctx) {
     return std::string(name);
 }
 
-bool IsHighHoliday(const DayContext& ctx, int level) {
-    const int lowest = HighHolidayLevel(ctx);
-    return lowest != 0 && level >= lowest;
-}
+bool IsHighHoliday(const DayContext& ctx, int level) { return IsHighHolidayAtLevel(HighHolidayLevel(ctx), level); }
 
 int HighHolidayLevel(const DayContext& ctx) {
     const std::int64_t code = MonthDayCodeOf(ctx);

@@ -122,8 +122,9 @@ std::string_view NameDays(const DayContext& ctx);
 // Walpurgis night and Whit Saturday. Level 0 or less is never a holiday.
 bool IsHighHoliday(const DayContext& ctx, int level);
 // The lowest level at which the day is a high holiday (1-3), or 0: one
-// answer for all three levels.
+// answer for all three levels, read with IsHighHolidayAtLevel.
 int HighHolidayLevel(const DayContext& ctx);
+inline bool IsHighHolidayAtLevel(int lowestLevel, int level) { return lowestLevel != 0 && level >= lowestLevel; }
 
 // Content of the holiday list window of one year.
 inline constexpr const char* kHolidayListTitle = "Feiertage";

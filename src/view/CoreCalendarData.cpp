@@ -84,8 +84,6 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
             row.ownPlan = OwnPlanRowOf(*plan, d);
             row.ownPlanDay = OwnPlanDayOf(*plan, d);
         }
-        const int lowest = HighHolidayLevel(ctx);
-        for (int level = 1; level <= 3; ++level) row.highHoliday[level] = lowest != 0 && level >= lowest;
     } else {
         // Without vacation tables there is no block.
         const VacationBlock* block = sources_.vacationTables ? &block_ : nullptr;
@@ -93,8 +91,10 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
         for (int i = 0; i < 5; ++i) row.codes[i] = result.table.Code(i);
         row.onRhythm = result.allFiveOnRhythm;
         row.inVacationWindow = block && HasVacationBlock(calendarType) && IsInVacationWindow(*block, d);
+    }
+    if (!IsFourCrewType(calendarType)) {
         const int lowest = HighHolidayLevel(ctx);
-        for (int level = 1; level <= 3; ++level) row.highHoliday[level] = lowest != 0 && level >= lowest;
+        for (int level = 1; level <= 3; ++level) row.highHoliday[level] = IsHighHolidayAtLevel(lowest, level);
     }
     if (sources_.shiftMarks) {
         if (const ShiftMark* mark = sources_.shiftMarks->ShiftMarkOfDay(d)) {
