@@ -42,12 +42,19 @@ void Answer() {
     if (q.fallback) g_source_remove(q.fallback);
     q.fallback = 0;
     ++q.answered;
+    // A frame's drawing may still sit in the connection's output buffer; a
+    // script that takes a screenshot on the answer must find it on the server.
+    if (GdkDisplay* display = gdk_display_get_default()) gdk_display_sync(display);
     WriteAnswer();
 }
 
-void OnAfterPaint(GdkFrameClock* clock, gpointer) {
-    g_signal_handlers_disconnect_by_func(clock, reinterpret_cast<gpointer>(OnAfterPaint), nullptr);
-    if (--Queries().windowsToPaint <= 0) Answer();
+// The handler carries the number of the query it was connected for: one left
+// over from a query the fallback answered must not count for the next one.
+void OnAfterPaint(GdkFrameClock* clock, gpointer query) {
+    g_signal_handlers_disconnect_by_func(clock, reinterpret_cast<gpointer>(OnAfterPaint), query);
+    IdleQueries& q = Queries();
+    if (!q.waiting || GPOINTER_TO_UINT(query) != q.answered) return;
+    if (--q.windowsToPaint <= 0) Answer();
 }
 
 // Idle at low priority: the events before the query are handled. Each
@@ -61,7 +68,7 @@ gboolean OnIdle(gpointer) {
         if (!gtk_widget_get_mapped(widget)) continue;
         GdkFrameClock* clock = gtk_widget_get_frame_clock(widget);
         if (!clock) continue;
-        g_signal_connect(clock, "after-paint", G_CALLBACK(OnAfterPaint), nullptr);
+        g_signal_connect(clock, "after-paint", G_CALLBACK(OnAfterPaint), GUINT_TO_POINTER(q.answered));
         gdk_frame_clock_request_phase(clock, GDK_FRAME_CLOCK_PHASE_AFTER_PAINT);
         ++q.windowsToPaint;
     }
