@@ -109,50 +109,68 @@ namespace {
 constexpr DayNumber kAstronomyStretchDays = 1024;
 constexpr DayNumber kAstronomyDaysPerWorker = 64;  // fewer are not worth a thread
 constexpr unsigned kMaxAstronomyWorkers = 8;
+constexpr std::size_t kAstronomyStretchesAhead = 2;
 }  // namespace
 
-AstronomyColumn::AstronomyColumn(const Observer& observer, DayNumber lastDay, bool makeAhead)
-    : observer_(observer), lastDay_(lastDay), makeAhead_(makeAhead) {
-    caches_.resize(std::clamp(std::thread::hardware_concurrency(), 1u, kMaxAstronomyWorkers));
+AstronomyColumn::AstronomyColumn(const Observer& observer, DayNumber firstDay, DayNumber lastDay, bool makeAhead)
+    : observer_(observer), lastDay_(lastDay), makeAhead_(makeAhead), nextFirst_(firstDay) {
+    const std::size_t workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxAstronomyWorkers);
+    caches_.assign(makeAhead ? kAstronomyStretchesAhead : 1, std::vector<LunarInstantCache>(workers));
+    MakeAhead();
 }
 
 AstronomyColumn::~AstronomyColumn() {
-    if (next_.valid()) next_.wait();  // it writes into the caches
+    for (std::future<Stretch>& f : ahead_) f.wait();  // they write into the caches
 }
 
 std::string_view AstronomyColumn::FieldOf(DayNumber d) {
     if (!current_.Holds(d)) {
-        // Whatever is being made ahead uses the caches: always take it first.
-        if (next_.valid()) current_ = next_.get();
-        if (!current_.Holds(d)) current_ = Make(d);
-        MakeNextAhead();
+        // What is being made uses the caches: it is always taken first, in order.
+        while (!ahead_.empty() && !current_.Holds(d)) {
+            current_ = ahead_.front().get();
+            ahead_.pop_front();
+        }
+        if (!current_.Holds(d)) {
+            while (!ahead_.empty()) {
+                ahead_.front().wait();
+                ahead_.pop_front();
+            }
+            current_ = Make(d, caches_[nextSlot_ % caches_.size()]);
+        }
+        if (ahead_.empty()) nextFirst_ = current_.End();
+        MakeAhead();
     }
     return current_.fields[d - current_.first];
 }
 
-void AstronomyColumn::MakeNextAhead() {
-    const DayNumber first = current_.first + static_cast<DayNumber>(current_.fields.size());
-    if (!makeAhead_ || first > lastDay_) return;
-    try {
-        next_ = std::async(std::launch::async, [this, first] { return Make(first); });
-    } catch (const std::system_error&) {
-        // No thread to be had: the next stretch is made when it is asked for.
+void AstronomyColumn::MakeAhead() {
+    while (makeAhead_ && ahead_.size() < kAstronomyStretchesAhead && nextFirst_ <= lastDay_) {
+        const DayNumber first = nextFirst_;
+        // Fewer stretches are in the making than there are sets of caches,
+        // and the sets are taken in turn: no two share one.
+        std::vector<LunarInstantCache>& caches = caches_[nextSlot_ % caches_.size()];
+        try {
+            ahead_.push_back(std::async(std::launch::async, [this, first, &caches] { return Make(first, caches); }));
+        } catch (const std::system_error&) {
+            return;  // no thread to be had: the next stretch is made when it is asked for
+        }
+        ++nextSlot_;
+        nextFirst_ = std::min(lastDay_, first + kAstronomyStretchDays - 1) + 1;
     }
 }
 
-AstronomyColumn::Stretch AstronomyColumn::Make(DayNumber first) {
+AstronomyColumn::Stretch AstronomyColumn::Make(DayNumber first, std::vector<LunarInstantCache>& caches) {
     Stretch stretch;
     stretch.first = first;
     const DayNumber count = std::clamp<DayNumber>(lastDay_ - first + 1, 1, kAstronomyStretchDays);
     stretch.fields.resize(count);
     const int workers = static_cast<int>(
-        std::clamp<DayNumber>(count / kAstronomyDaysPerWorker, 1, static_cast<DayNumber>(caches_.size())));
-    // Each worker takes a run of consecutive days, which keeps its cache warm.
-    auto work = [this, &stretch, count, workers](int w) {
+        std::clamp<DayNumber>(count / kAstronomyDaysPerWorker, 1, static_cast<DayNumber>(caches.size())));
+    auto work = [this, &stretch, &caches, count, workers](int w) {
         DayContext ctx;
         for (DayNumber i = count * w / workers; i < count * (w + 1) / workers; ++i) {
             SetDayContext(ctx, stretch.first + i);
-            AppendAstronomyField(stretch.fields[i], ctx, observer_, &caches_[w]);
+            AppendAstronomyField(stretch.fields[i], ctx, observer_, &caches[w]);
         }
     };
     std::vector<std::future<void>> helpers;
@@ -288,6 +306,9 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     ChunkedOutput output(sink);
     std::string& out = output.Buffer();
     out += kCsvHeader;
+    // Made ahead from here on while the notes folder is read.
+    std::optional<AstronomyColumn> astronomy;
+    if (options.withAstronomy) astronomy.emplace(options.observer, options.from, options.to, !options.dataFolder.empty());
     std::optional<NoteStore> notes;
     std::optional<NotesColumn> notesColumn;
     if (!options.dataFolder.empty()) {
@@ -298,8 +319,6 @@ bool ExportPlanCsv(const PlanOptions& options, const OutputSink& sink) {
     }
     out += '\n';
     VacationBlockOfYear blocks(options);
-    std::optional<AstronomyColumn> astronomy;
-    if (options.withAstronomy) astronomy.emplace(options.observer, options.to, notes.has_value());
     DayContext ctx;
     for (DayNumber d = options.from; d <= options.to && output.Ok(); ++d) {
         SetDayContext(ctx, d);

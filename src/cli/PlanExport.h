@@ -1,6 +1,7 @@
 #pragma once
 // The plan of a date range as text: one CSV line per day, or a readable table.
 
+#include <deque>
 #include <future>
 #include <string>
 #include <string_view>
@@ -45,11 +46,12 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
 // The astronomy fields of an export. They cost nearly all of a CSV export's
 // time and each day's stands alone, so a stretch of days is made at once on
 // all cores (each with its own lunar cache). With `makeAhead` the next
-// stretch is made while the caller writes out this one: worth it when the
-// caller has work of its own on each line (the notes column), a loss when not.
+// stretches, from firstDay on, are made while the caller writes out this
+// one: worth it when the caller has work of its own on each line (the notes
+// column), a loss when not.
 class AstronomyColumn {
 public:
-    AstronomyColumn(const Observer& observer, DayNumber lastDay, bool makeAhead);
+    AstronomyColumn(const Observer& observer, DayNumber firstDay, DayNumber lastDay, bool makeAhead);
     ~AstronomyColumn();
     AstronomyColumn(const AstronomyColumn&) = delete;
     AstronomyColumn& operator=(const AstronomyColumn&) = delete;
@@ -63,16 +65,23 @@ private:
         bool Holds(DayNumber d) const {
             return d >= first && d - first < static_cast<DayNumber>(fields.size());
         }
+        DayNumber End() const { return first + static_cast<DayNumber>(fields.size()); }
     };
-    Stretch Make(DayNumber first);
-    void MakeNextAhead();
+    // The stretch from `first` on, made with one set of caches.
+    Stretch Make(DayNumber first, std::vector<LunarInstantCache>& caches);
+    // Starts the stretches from nextFirst_ on until enough are being made.
+    void MakeAhead();
 
     Observer observer_;
     DayNumber lastDay_;
     bool makeAhead_;
     Stretch current_;
-    std::vector<LunarInstantCache> caches_;  // one per worker; one stretch at a time uses them
-    std::future<Stretch> next_;              // the stretch after current_, while it is made
+    // One set of caches (one per worker) for each stretch that can be in the
+    // making at once; the sets are taken in turn.
+    std::vector<std::vector<LunarInstantCache>> caches_;
+    std::size_t nextSlot_ = 0;
+    std::deque<std::future<Stretch>> ahead_;  // the stretches after current_, in order, while they are made
+    DayNumber nextFirst_;                     // the first day of the stretch after those
 };
 
 // The notes field of a day's CSV line (with --data): the notes in the status

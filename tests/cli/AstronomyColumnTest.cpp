@@ -70,7 +70,7 @@ TEST(AstronomyColumn, StretchesEqualDaysOneByOne) {
     for (DayNumber d = DayNumberOf(2000, 1, 1); d <= DayNumberOf(2003, 3, 1); d += 7) days.push_back(d);
     days.push_back(DayNumberOf(2000, 6, 1));  // back into an earlier stretch
     for (bool makeAhead : {false, true}) {
-        AstronomyColumn column(obs, DayNumberOf(2003, 3, 1), makeAhead);
+        AstronomyColumn column(obs, days.front(), DayNumberOf(2003, 3, 1), makeAhead);
         for (DayNumber d : days) {
             std::string alone;
             AppendAstronomyField(alone, MakeDayContext(d), obs, nullptr);
