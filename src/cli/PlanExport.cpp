@@ -155,17 +155,22 @@ void AstronomyColumn::MakeAhead() {
             return;  // no thread to be had: the next stretch is made when it is asked for
         }
         ++nextSlot_;
-        nextFirst_ = std::min(lastDay_, first + kAstronomyStretchDays - 1) + 1;
+        nextFirst_ = first + LengthFrom(first);
     }
+}
+
+DayNumber AstronomyColumn::LengthFrom(DayNumber first) const {
+    return std::clamp<DayNumber>(lastDay_ - first + 1, 1, kAstronomyStretchDays);
 }
 
 AstronomyColumn::Stretch AstronomyColumn::Make(DayNumber first, std::vector<LunarInstantCache>& caches) {
     Stretch stretch;
     stretch.first = first;
-    const DayNumber count = std::clamp<DayNumber>(lastDay_ - first + 1, 1, kAstronomyStretchDays);
+    const DayNumber count = LengthFrom(first);
     stretch.fields.resize(count);
     const int workers = static_cast<int>(
         std::clamp<DayNumber>(count / kAstronomyDaysPerWorker, 1, static_cast<DayNumber>(caches.size())));
+    // Each worker takes a run of consecutive days, which keeps its cache warm.
     auto work = [this, &stretch, &caches, count, workers](int w) {
         DayContext ctx;
         for (DayNumber i = count * w / workers; i < count * (w + 1) / workers; ++i) {

@@ -45,10 +45,10 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
 
 // The astronomy fields of an export. They cost nearly all of a CSV export's
 // time and each day's stands alone, so a stretch of days is made at once on
-// all cores (each with its own lunar cache). With `makeAhead` the next
-// stretches, from firstDay on, are made while the caller writes out this
-// one: worth it when the caller has work of its own on each line (the notes
-// column), a loss when not.
+// all cores (each with its own lunar cache). With `makeAhead` the stretches
+// from firstDay on are made in the background, a few ahead of the one the
+// caller writes out: worth it when the caller has work of its own on each
+// line (the notes column), a loss when not.
 class AstronomyColumn {
 public:
     AstronomyColumn(const Observer& observer, DayNumber firstDay, DayNumber lastDay, bool makeAhead);
@@ -67,6 +67,7 @@ private:
         }
         DayNumber End() const { return first + static_cast<DayNumber>(fields.size()); }
     };
+    DayNumber LengthFrom(DayNumber first) const;  // of the stretch from `first` on
     // The stretch from `first` on, made with one set of caches.
     Stretch Make(DayNumber first, std::vector<LunarInstantCache>& caches);
     // Starts the stretches from nextFirst_ on until enough are being made.

@@ -66,11 +66,16 @@ TEST(AstronomyColumn, DayLineWithPlainBlanks) {
 TEST(AstronomyColumn, StretchesEqualDaysOneByOne) {
     Observer obs;
     obs.latitude = 60.2;
+    const DayNumber last = DayNumberOf(2006, 12, 31);
     std::vector<DayNumber> days;
-    for (DayNumber d = DayNumberOf(2000, 1, 1); d <= DayNumberOf(2003, 3, 1); d += 7) days.push_back(d);
-    days.push_back(DayNumberOf(2000, 6, 1));  // back into an earlier stretch
+    for (DayNumber d = DayNumberOf(2000, 1, 1); d <= last; d += 7) {
+        days.push_back(d);
+        // Back into an earlier stretch while later ones are being made.
+        if (d == DayNumberOf(2003, 6, 7)) days.push_back(DayNumberOf(2000, 6, 1));
+    }
+    days.push_back(DayNumberOf(2000, 6, 2));
     for (bool makeAhead : {false, true}) {
-        AstronomyColumn column(obs, days.front(), DayNumberOf(2003, 3, 1), makeAhead);
+        AstronomyColumn column(obs, days.front(), last, makeAhead);
         for (DayNumber d : days) {
             std::string alone;
             AppendAstronomyField(alone, MakeDayContext(d), obs, nullptr);
