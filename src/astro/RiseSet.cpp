@@ -295,8 +295,7 @@ RiseSetResult DayRiseSet::Search(int kind) {
     r.aboveAtStart = body.trusted[0] && std::fabs(start) > margin ? start > 0 : exact(0) > 0;
     int hour = 1;
     do {
-        const bool noCrossing = ruledOut(hour);
-        if (!noCrossing) {
+        if (!ruledOut(hour)) {
             const double yMinus = exact(hour - 1);
             const QuadResult q = Quad(yMinus, exact(hour), exact(hour + 1));
             if (q.nz == 1) {

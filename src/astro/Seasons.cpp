@@ -152,12 +152,12 @@ double RefineOrbitExtreme(double meanJde, bool aphelion) {
             coarseBest = i;
         }
     }
-    const int first = std::max(0, coarseBest - kCoarse);
+    const int first = std::max(0, coarseBest - kCoarse), last = std::min(samples, coarseBest + kCoarse);
     double best = sampleAt(first);
-    double bestCost = first == coarseBest ? coarseCost : cost(best);
-    for (int i = first + 1; i <= std::min(samples, coarseBest + kCoarse); ++i) {
+    double bestCost = cost(best);
+    for (int i = first + 1; i <= last; ++i) {
         const double t = sampleAt(i);
-        const double c = i == coarseBest ? coarseCost : cost(t);
+        const double c = cost(t);
         if (c < bestCost) {
             bestCost = c;
             best = t;

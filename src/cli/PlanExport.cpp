@@ -125,19 +125,16 @@ AstronomyColumn::~AstronomyColumn() {
 
 std::string_view AstronomyColumn::FieldOf(DayNumber d) {
     if (!current_.Holds(d)) {
-        // What is being made uses the caches: it is always taken first, in order.
+        // What is being made uses the caches: it is always taken first, in
+        // order, so a day not among it finds nothing in the making.
         while (!ahead_.empty() && !current_.Holds(d)) {
             current_ = ahead_.front().get();
             ahead_.pop_front();
         }
         if (!current_.Holds(d)) {
-            while (!ahead_.empty()) {
-                ahead_.front().wait();
-                ahead_.pop_front();
-            }
             current_ = Make(d, caches_[nextSlot_ % caches_.size()]);
+            nextFirst_ = current_.End();
         }
-        if (ahead_.empty()) nextFirst_ = current_.End();
         MakeAhead();
     }
     return current_.fields[d - current_.first];
