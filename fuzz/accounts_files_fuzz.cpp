@@ -1,6 +1,6 @@
 // Any bytes as "Urlaubstage.dat" and "Minusstunden.dat": the readers must not
-// crash, must keep values in their meaning, and a record they produced must
-// be written and read back unchanged.
+// crash, must keep values (the start day among them) in their meaning, and a
+// record they produced must be written and read back unchanged.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sk::VacationDays days;
     if (sk::ParseVacationDays(bytes, days)) {
         sk::VacationDays back;
+        if (!sk::IsCalendarDay(days.vacationCountStart)) std::abort();
         if (days.vacationDaysLeft < -sk::kVacationDaysLimit || days.vacationDaysLeft > sk::kVacationDaysLimit) std::abort();
         if (!sk::ParseVacationDays(sk::FormatVacationDays(days), back) || !(back == days)) std::abort();
         sk::RemainingVacationText(days, 3);
@@ -23,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     sk::HoursRecord hours;
     if (sk::ParseHoursRecord(bytes, hours)) {
+        if (!sk::IsCalendarDay(hours.hoursCountStart)) std::abort();
         if (hours.homeCrew < 0 || hours.homeCrew >= sk::kMaxOwnCrews) std::abort();
         if (hours.hoursFormat != 0 && hours.hoursFormat != 1) std::abort();
         if (!(std::fabs(hours.hoursAtStart) <= sk::kHoursLimit)) std::abort();

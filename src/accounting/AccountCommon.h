@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "calendar/Date.h"
@@ -62,9 +63,15 @@ bool IsCountedHolidayIn(const AccountPlan& plan, DayNumber d, int level);
 // files); the last whole record counts. A file beyond this size is not ours.
 inline constexpr std::size_t kMaxAccountFileBytes = 1u << 20;
 
-// Offset of the last whole record; the caller checks that there is one.
-inline std::size_t LastRecordAt(std::string_view bytes, std::size_t recordSize) {
-    return (bytes.size() / recordSize - 1) * recordSize;
+// The last whole record of an account file whose first field, a day, lies
+// in the calendar: a damaged record leaves the one before it in force.
+// Nothing when no record does.
+inline std::optional<std::string_view> LastRecordOfCalendarDay(std::string_view bytes, std::size_t recordSize) {
+    for (std::size_t n = bytes.size() / recordSize; n > 0; --n) {
+        const std::string_view record = bytes.substr((n - 1) * recordSize, recordSize);
+        if (IsCalendarDay(static_cast<DayNumber>(RecordReader(record).U32(0)))) return record;
+    }
+    return std::nullopt;
 }
 
 }  // namespace sk

@@ -70,10 +70,10 @@ AccountPlan PlanOnDay(const HoursCountInput& in, DayNumber d, VacationBlock& sto
 }  // namespace
 
 bool ParseHoursRecord(std::string_view bytes, HoursRecord& record) {
-    if (bytes.size() < kRecordSize) return false;
-    const std::string_view r = bytes.substr(LastRecordAt(bytes, kRecordSize), kRecordSize);
+    const std::optional<std::string_view> r = LastRecordOfCalendarDay(bytes, kRecordSize);
+    if (!r) return false;
     HoursRecord out;
-    const RecordReader reader(r);
+    const RecordReader reader(*r);
     out.hoursCountStart = static_cast<DayNumber>(reader.U32(0));
     const std::uint32_t bits = reader.U32(4);
     float value;

@@ -2,7 +2,8 @@
 // The minus and plus hours: a balance the user enters for a start day, plus
 // extra work and training on days the home crew does not work, minus time
 // off on working days, minus (when chosen) the vacation block. Kept in
-// "Minusstunden.dat": 11-byte records, the last complete one counts.
+// "Minusstunden.dat": 11-byte records, the last complete one with a day in
+// 1970-2037 counts.
 
 #include <cstdint>
 #include <functional>
@@ -29,8 +30,8 @@ struct HoursRecord {
     bool operator==(const HoursRecord&) const = default;
 };
 
-// Reads the last complete record into `record`; false (record unchanged)
-// when the bytes hold none. Values outside their meaning are brought back:
+// Reads the last complete record with a day in 1970-2037 into `record`;
+// false (record unchanged) when the bytes hold none. Values outside their meaning are brought back:
 // a crew beyond the own plan's sixth becomes 0, a format other than 1 becomes 0, a balance
 // that is not a number becomes 0 and one beyond ±600 is limited.
 bool ParseHoursRecord(std::string_view bytes, HoursRecord& record);

@@ -33,9 +33,9 @@ std::optional<long long> ReadWholeNumber(std::string_view text) {
 }  // namespace
 
 bool ParseVacationDays(std::string_view bytes, VacationDays& days) {
-    if (bytes.size() < kRecordSize) return false;
-    const std::size_t last = LastRecordAt(bytes, kRecordSize);
-    const RecordReader reader(bytes.substr(last));
+    const std::optional<std::string_view> record = LastRecordOfCalendarDay(bytes, kRecordSize);
+    if (!record) return false;
+    const RecordReader reader(*record);
     days.vacationCountStart = static_cast<std::int32_t>(reader.U32(0));
     // A damaged or hand-edited file is held to what the window can enter.
     days.vacationDaysLeft =

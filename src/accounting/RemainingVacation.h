@@ -2,7 +2,7 @@
 // The remaining vacation of the current year: the days the user entered for
 // a start day, minus every vacation mark since then on a day the home crew
 // works and that is no counted holiday. Kept in "Urlaubstage.dat": 8-byte
-// records, the last complete one counts.
+// records, the last complete one with a day in 1970-2037 counts.
 
 #include <cstdint>
 #include <string>
@@ -24,8 +24,8 @@ struct VacationDays {
     bool operator==(const VacationDays&) const = default;
 };
 
-// Reads the last complete record; false (values unchanged) when there is
-// none. The days are held to -60...60 as the window enters them.
+// Reads the last complete record with a day in 1970-2037; false (values
+// unchanged) when there is none. The days are held to -60...60 as the window enters them.
 bool ParseVacationDays(std::string_view bytes, VacationDays& days);
 std::string FormatVacationDays(const VacationDays& days);
 

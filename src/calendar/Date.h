@@ -17,6 +17,9 @@ inline constexpr int kFirstYear = 1970;
 inline constexpr int kLastYear = 2037;
 inline constexpr DayNumber kFirstDay = 0;       // 1970-01-01
 inline constexpr DayNumber kLastDay = 24836;    // 2037-12-31
+// Whether d lies in the calendar's range. A day read from a file must: the
+// weekday and date arithmetic is only meant for days near it.
+constexpr bool IsCalendarDay(DayNumber d) { return d >= kFirstDay && d <= kLastDay; }
 // The leftmost month column never starts later than July 2037.
 inline constexpr DayNumber kLastFirstMonthDay = 24683;  // 2037-07-31
 

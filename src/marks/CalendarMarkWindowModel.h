@@ -30,7 +30,7 @@ inline constexpr const char* kSaveAnywayQuestion = "Soll trotzdem gespeichert we
 
 // The date fields of the window reach from 1 January 1970 to 31 July 2037.
 inline constexpr DayNumber kFirstMarkFieldDay = kFirstDay;
-inline constexpr DayNumber kLastMarkFieldDay = 24683;
+inline constexpr DayNumber kLastMarkFieldDay = kLastFirstMonthDay;
 
 enum class CalendarMarkEnding { Save, Delete, Cancel };
 

@@ -27,7 +27,8 @@ std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes) {
     marks.reserve(bytes.size() / kRecordSize + 1);
     for (std::size_t pos = 0; pos < bytes.size(); pos += kRecordSize) {
         const RecordReader r(bytes.substr(pos, kRecordSize));
-        marks.push_back({static_cast<DayNumber>(r.U32(0)), static_cast<DayNumber>(r.U32(4)), r.U32(8)});
+        const CalendarMark m{static_cast<DayNumber>(r.U32(0)), static_cast<DayNumber>(r.U32(4)), r.U32(8)};
+        if (IsCalendarDay(m.start) && IsCalendarDay(m.end)) marks.push_back(m);
     }
     return marks;
 }

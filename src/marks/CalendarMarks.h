@@ -28,7 +28,8 @@ struct CalendarMark {
 };
 
 // File contents. A trailing partial record is read from the bytes it has,
-// the missing bytes as 0.
+// the missing bytes as 0. A record with a start or end outside 1970-2037 is
+// damaged and left out.
 std::vector<CalendarMark> ParseCalendarMarks(std::string_view bytes);
 std::string FormatCalendarMarks(const std::vector<CalendarMark>& marks);
 

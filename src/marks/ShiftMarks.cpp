@@ -26,7 +26,8 @@ std::vector<ShiftMark> ParseShiftMarks(std::string_view bytes) {
     marks.reserve(bytes.size() / kRecordSize + 1);
     for (std::size_t pos = 0; pos < bytes.size(); pos += kRecordSize) {
         const RecordReader r(bytes.substr(pos, kRecordSize));
-        marks.push_back({static_cast<DayNumber>(r.U32(0)), r.U8(4), r.U8(5)});
+        const ShiftMark m{static_cast<DayNumber>(r.U32(0)), r.U8(4), r.U8(5)};
+        if (IsCalendarDay(m.day)) marks.push_back(m);
     }
     return marks;
 }

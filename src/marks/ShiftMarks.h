@@ -23,7 +23,8 @@ struct ShiftMark {
     bool operator==(const ShiftMark&) const = default;
 };
 
-// A trailing partial record is read from the bytes it has, the rest as 0.
+// A trailing partial record is read from the bytes it has, the rest as 0. A
+// record whose day lies outside 1970-2037 is damaged and left out.
 std::vector<ShiftMark> ParseShiftMarks(std::string_view bytes);
 // Skips marks of day 0 and a mark whose day equals that of the mark written
 // just before it.

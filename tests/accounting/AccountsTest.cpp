@@ -79,6 +79,9 @@ TEST(Accounts, VacationDaysFile) {
         {"empty file changes nothing", "", false, {5, 6}},
         {"damaged days held to the window's range", FormatVacationDays({7, 1000}), true, {7, 60}},
         {"... also below", FormatVacationDays({7, INT32_MIN}), true, {7, -60}},
+        {"a day outside the calendar leaves the record before in force",
+         FormatVacationDays({3, 4}) + FormatVacationDays({kLastDay + 1, 9}), true, {3, 4}},
+        {"... and without one changes nothing", FormatVacationDays({-1, 9}), false, {5, 6}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -193,6 +196,10 @@ TEST(Accounts, HoursFile) {
         {"short file changes nothing", "1234567890", false, HoursRecord{}},
         {"out-of-range bytes are brought back",
          FormatHoursRecord({5, 1e9f, 7, 200, false}).replace(10, 1, "\x05"), true, {5, 600.0f, 0, 0, true}},
+        {"a day outside the calendar leaves the record before in force",
+         bytes + FormatHoursRecord({INT32_MAX, 1.0f, 0, 1, false}), true, r},
+        {"... and without one changes nothing", FormatHoursRecord({kFirstDay - 1, 1.0f, 0, 1, false}), false,
+         HoursRecord{}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

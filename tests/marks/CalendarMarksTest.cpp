@@ -11,17 +11,26 @@ using testing::TempFolder;
 using Marks = std::vector<CalendarMark>;
 
 TEST(CalendarMarks, FileBytesBothWays) {
-    const Marks marks = {{17000, 17007, kDefaultCalendarMarkColour}, {-2, 0x7FFFFFFF, 0x00123456}};
+    const Marks marks = {{17000, 17007, kDefaultCalendarMarkColour}, {kLastDay - 1, kLastDay, 0x00123456}};
     const std::string bytes = FormatCalendarMarks(marks);
     const std::string expected("\x68\x42\x00\x00\x6F\x42\x00\x00\xEF\xC2\xA1\x00"
-                               "\xFE\xFF\xFF\xFF\xFF\xFF\xFF\x7F\x56\x34\x12\x00",
+                               "\x03\x61\x00\x00\x04\x61\x00\x00\x56\x34\x12\x00",
                                24);
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(ParseCalendarMarks(bytes), marks);
     // A trailing partial record reads the bytes it has, the rest as 0.
     EXPECT_EQ(ParseCalendarMarks(expected.substr(0, 17)),
-              (Marks{marks[0], {-2, 0xFF, 0}}));
+              (Marks{marks[0], {kLastDay - 1, 0x04, 0}}));
     EXPECT_TRUE(ParseCalendarMarks("").empty());
+}
+
+TEST(CalendarMarks, RecordWithDayOutsideTheCalendarIsLeftOut) {
+    const CalendarMark first{kFirstDay, kFirstDay + 3, 1}, last{kLastDay - 3, kLastDay, 3};
+    for (const DayNumber bad : {kFirstDay - 1, kLastDay + 1, DayNumber{0x7fffffff}, DayNumber{-100000}}) {
+        SCOPED_TRACE(bad);
+        for (const CalendarMark damaged : {CalendarMark{bad, 17000, 2}, CalendarMark{17000, bad, 2}})
+            EXPECT_EQ(ParseCalendarMarks(FormatCalendarMarks({first, damaged, last})), (Marks{first, last}));
+    }
 }
 
 TEST(CalendarMarks, LookupFirstMarkInListOrder) {
@@ -121,7 +130,8 @@ TEST(CalendarMarks, APipeInPlaceOfTheFileLoadsNothing) {
 
 TEST(CalendarMarks, GiantFileIsNeverOverwrittenByAPartialList) {
     TempFolder dir;
-    const std::string giant((16u << 20) + 12, '\x01');
+    std::string giant;
+    for (std::size_t i = 0; i <= (16u << 20) / 12; ++i) giant += FormatCalendarMarks({{17000, 17007, 1}});
     dir.Put(kCalendarMarkFileName, giant);
     CalendarMarkList list;
     list.Load(dir.Path());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/RecordBytes.h"
 #include "marks/ShiftMarkCodes.h"
 #include "marks/ShiftMarks.h"
 #include "common/TempFolder.h"
@@ -19,6 +20,20 @@ TEST(ShiftMarks, FileBytesBothWays) {
     // Day 0 and a repeated day are not written; the first of two stays.
     EXPECT_EQ(FormatShiftMarks({{5, 1, 1}, {0, 1, 1}, {5, 2, 2}, {6, 3, 3}}),
               FormatShiftMarks({{5, 1, 1}, {6, 3, 3}}));
+}
+
+TEST(ShiftMarks, RecordWithDayOutsideTheCalendarIsLeftOut) {
+    const auto record = [](DayNumber day, std::uint8_t crew) {
+        std::string bytes;
+        AppendU32(bytes, static_cast<std::uint32_t>(day));
+        return bytes + static_cast<char>(crew) + '\x02';
+    };
+    for (const DayNumber bad : {kFirstDay - 1, kLastDay + 1, DayNumber{0x7fffffff}, DayNumber{-100000}}) {
+        SCOPED_TRACE(bad);
+        // The first and last day of the calendar around it are kept.
+        EXPECT_EQ(ParseShiftMarks(record(kFirstDay, 1) + record(bad, 2) + record(kLastDay, 3)),
+                  (Marks{{kFirstDay, 1, 2}, {kLastDay, 3, 2}}));
+    }
 }
 
 TEST(ShiftMarks, EntryRules) {
