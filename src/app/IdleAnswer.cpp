@@ -1,6 +1,7 @@
 #include "app/IdleAnswer.h"
 
 #include <glib-unix.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <unistd.h>
 
@@ -30,9 +31,26 @@ IdleQueries& Queries() {
     return queries;
 }
 
+// The X window of the toplevel that has the keyboard focus in the toolkit's
+// own view (0 for none). The X server may already have moved the focus while
+// the toolkit still draws the window in its backdrop (dimmed) state.
+unsigned long FocusedWindow() {
+    unsigned long focused = 0;
+    GList* windows = gtk_window_list_toplevels();
+    for (GList* w = windows; w; w = w->next) {
+        GtkWindow* window = GTK_WINDOW(w->data);
+        if (!gtk_window_has_toplevel_focus(window) || !gtk_widget_get_realized(GTK_WIDGET(window))) continue;
+        GdkWindow* gdkWindow = gtk_widget_get_window(GTK_WIDGET(window));
+        if (gdkWindow && GDK_IS_X11_WINDOW(gdkWindow)) focused = GDK_WINDOW_XID(gdkWindow);
+    }
+    g_list_free(windows);
+    return focused;
+}
+
 void WriteAnswer() {
     IdleQueries& q = Queries();
-    WriteFileAtomically(q.path, std::to_string(getpid()) + " " + std::to_string(q.answered) + "\n");
+    WriteFileAtomically(q.path, std::to_string(getpid()) + " " + std::to_string(q.answered) + " " +
+                                    std::to_string(FocusedWindow()) + "\n");
 }
 
 void Answer() {

@@ -6,16 +6,48 @@
 # With SK_E2E_KEEP naming a folder the working folder is copied there at the end;
 # SK_E2E_SCREEN (set before sourcing) gives another screen, e.g. 1024x600x24.
 set -u
-# SK_E2E_ATSPI=1 (set before sourcing) gives the program a session bus with
-# the accessibility registry, so press_named can reach controls by name.
+# SK_E2E_ATSPI=1 (set before sourcing) lets the program talk to the
+# accessibility registry on the script's bus, so press_named can reach
+# controls by name.
+#
+# Each script runs apart from everything else on the machine, another copy of
+# the suite included: its own home, runtime, cache and config folders, its own
+# X server (which picks a free display itself: probing for one is a race
+# between two suites) and its own D-Bus session, on which the accessibility
+# bus starts when asked for. Nothing is signalled but the processes started
+# here; at the end whatever the script started and left running is ended.
 if [ -z "${SK_E2E_INNER:-}" ]; then
-  export SK_E2E_INNER=1 GDK_BACKEND=x11 GDK_GL=disable
-  if [ "${SK_E2E_ATSPI:-0}" = 1 ]; then
-    unset NO_AT_BRIDGE DBUS_SESSION_BUS_ADDRESS
-    exec xvfb-run -a -s "-screen 0 ${SK_E2E_SCREEN:-1600x1000x24}" dbus-run-session -- bash "$0" "$@"
-  fi
-  export NO_AT_BRIDGE=1 DBUS_SESSION_BUS_ADDRESS=disabled:
-  exec xvfb-run -a -s "-screen 0 ${SK_E2E_SCREEN:-1600x1000x24}" bash "$0" "$@"
+  SK_E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/sk-e2e.XXXXXX") || exit 1
+  export SK_E2E_ROOT SK_E2E_INNER=1 GDK_BACKEND=x11 GDK_GL=disable
+  export HOME="$SK_E2E_ROOT/home" XDG_RUNTIME_DIR="$SK_E2E_ROOT/run"
+  export XDG_CACHE_HOME="$HOME/.cache" XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+  mkdir -p "$HOME" "$XDG_CACHE_HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS SESSION_MANAGER
+  if [ "${SK_E2E_ATSPI:-0}" = 1 ]; then unset NO_AT_BRIDGE; else export NO_AT_BRIDGE=1; fi
+  # The X server, with a cookie only this script knows.
+  export XAUTHORITY="$SK_E2E_ROOT/xauth"
+  xauth -q -f "$XAUTHORITY" add :0 . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" || exit 1
+  Xvfb -displayfd 3 -nolisten tcp -auth "$XAUTHORITY" -screen 0 "${SK_E2E_SCREEN:-1600x1000x24}" \
+       3>"$SK_E2E_ROOT/display" 2>"$SK_E2E_ROOT/xvfb.log" &
+  XVFB=$!
+  for _ in $(seq 200); do [ -s "$SK_E2E_ROOT/display" ] && break; kill -0 "$XVFB" 2>/dev/null || break; sleep 0.05; done
+  display=$(head -1 "$SK_E2E_ROOT/display" 2>/dev/null)
+  if [ -z "$display" ]; then echo "Xvfb did not start: $(cat "$SK_E2E_ROOT/xvfb.log")"; kill "$XVFB" 2>/dev/null; rm -rf "$SK_E2E_ROOT"; exit 1; fi
+  export DISPLAY=":$display"
+  xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$(xauth -f "$XAUTHORITY" list :0 | awk '{print $3}')"
+  dbus-run-session -- bash "$0" "$@"
+  rc=$?
+  # Whatever the script started and left behind (bus activated services among
+  # them) carries this script's root in its environment.
+  for env in /proc/[0-9]*/environ; do
+    pid=${env#/proc/}; pid=${pid%/environ}
+    [ "$pid" = $$ ] && continue
+    grep -qzxF "SK_E2E_ROOT=$SK_E2E_ROOT" "$env" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  kill "$XVFB" 2>/dev/null; wait "$XVFB" 2>/dev/null
+  rm -rf "$SK_E2E_ROOT"
+  exit $rc
 fi
 E2E_DIR=$(cd "$(dirname "$0")" && pwd)
 
@@ -60,8 +92,7 @@ start_app() {
   LD_PRELOAD="$FAKELIB" FAKETIME="@${today:-$TODAY}" "$APP_BIN" 2>>"$WORK/stderr.txt" & APP=$!
   WID=$(timeout 15 xdotool search --sync --onlyvisible --name '^Velmo Schichtkalender' | head -1)
   [ -n "$WID" ] || { fail "main window did not appear"; return 1; }
-  xdotool windowfocus --sync "$WID" 2>/dev/null
-  settle
+  take_focus "$WID"
   main_units
 }
 # Units of the main window (seven columns of 18 units, 40 rows): U, R, and
@@ -103,6 +134,23 @@ settle() {
     sleep 0.01
   done
 }
+# focused_window: the X window the program's toolkit holds the focus in, as
+# its last idle answer said (0 for none).
+focused_window() { local a; a=$(cat "$SK_IDLE_FILE" 2>/dev/null); a=${a#* }; a=${a#* }; echo "${a:-0}"; }
+# take_focus id: gives a window of the program the keyboard and waits until
+# the toolkit, too, draws it focused (up to 10 s); without an idle answer the
+# X server's word is taken.
+take_focus() {
+  local deadline=$((SECONDS + 10))
+  while :; do
+    xdotool windowfocus --sync "$1" 2>/dev/null
+    settle
+    [ -z "$APP" ] || ! running && return 0
+    [ "$(focused_window)" = "$1" ] && return 0
+    [ $SECONDS -ge $deadline ] && { fail "window $1 did not get the focus (the program has $(focused_window))"; return 1; }
+    sleep 0.05
+  done
+}
 # running: the program has not ended (an ended one not yet waited for is a zombie).
 running() {
   local state
@@ -113,7 +161,7 @@ running() {
 # --- windows, keys and clicks ---------------------------------------------
 keys() { local k; for k in "$@"; do xdotool key "$k"; settle; done; }
 type_text() { xdotool type --delay 40 "$1"; settle; }
-main_focus() { xdotool windowfocus --sync "$WID" 2>/dev/null; settle; }
+main_focus() { take_focus "$WID"; }
 # window_id 'title regex' [seconds]: id of the newest visible such window,
 # waiting for it (8 s unless given); fails when none appears.
 window_id() {
@@ -126,9 +174,8 @@ window_id() {
 focus_window() {
   local id
   id=$(window_id "$1" "${2:-8}") || { fail "window '$1' did not appear"; return 1; }
-  xdotool windowfocus --sync "$id" 2>/dev/null
-  settle
   FOCUSED=$id
+  take_focus "$id"
 }
 # window_size id: WIDTHxHEIGHT of a window.
 window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
@@ -171,6 +218,33 @@ click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; settle; xdotool 
 # --- pictures -----------------------------------------------------------------
 # shot file [window]: a screenshot of the window (the main window unless given).
 shot() { mkdir -p "$(dirname "$1")"; settle; import -window "${2:-$WID}" "$1"; }
+# shot_until file window check [args...]: screenshots of the window (the main
+# window when empty) until the check command, run after each, succeeds; a
+# drawing still on its way gets 10 s. False when it never did: the last
+# picture is then kept (see keep_picture).
+shot_until() {
+  local file=$1 window=${2:-$WID}; shift 2
+  local deadline=$((SECONDS + 10))
+  while :; do
+    shot "$file" "$window"
+    "$@" && return 0
+    [ $SECONDS -ge $deadline ] && { keep_picture "$file"; return 1; }
+    sleep 0.2
+  done
+}
+# check_shot file window 'failure message' check [args...]: shot_until, and a
+# failure with that message when the picture never passed the check.
+check_shot() {
+  local file=$1 window=$2 message=$3; shift 3
+  shot_until "$file" "$window" "$@" || fail "$message (picture kept: $KEPT)"
+}
+# keep_picture file: copies a picture that failed a check out of the working
+# folder, which is removed at the end, into SK_E2E_KEEP or the build folder.
+KEPT=""
+keep_picture() {
+  local dir="${SK_E2E_KEEP:-$BUILD/e2e-failed}/$(basename "$0" .sh)"
+  mkdir -p "$dir" && cp "$1" "$dir/" && KEPT="$dir/$(basename "$1")"
+}
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }   # image x y w h out
 size_of() { identify -format '%wx%h' "$1"; }
