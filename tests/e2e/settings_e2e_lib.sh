@@ -3,19 +3,25 @@
 # reading the notes of the cursor day through the notes window, and writing
 # a note enciphered with a password.
 
-# The notes of the cursor day as the notes window shows them ("" when the
-# day has none: the program then says so in a message that is closed here).
+# The notes of the cursor day as the notes window shows them, in NOTES ("" when
+# the day has none: the program then says so in a message that is closed here).
+# Not meant for $(...): a failure on the way must count in this shell.
 notes_of_cursor_day() {
+  NOTES=""
   main_units
   xdotool mousemove --window "$WID" $((5 * U)) $(( (364 * R + 5) / 10 + R / 2 )) click 1
   settle; xdotool mousemove 1590 990
-  local dlg
-  dlg=$(window_id '^(Notizen für den .*|Information)$' 5) || { echo "<no window>"; return; }
-  xdotool windowfocus --sync "$dlg" 2>/dev/null; settle
-  if [ "$(xdotool getwindowname "$dlg")" = "Information" ]; then keys Return; main_focus; echo ""; return; fi
+  local dlg deadline
+  dlg=$(window_id '^(Notizen für den .*|Information)$' 5) || { NOTES="<no window>"; return; }
+  take_focus "$dlg"
+  if [ "$(xdotool getwindowname "$dlg")" = "Information" ]; then keys Return; main_focus; return; fi
   printf '' | xclip -selection clipboard -i
   keys ctrl+a ctrl+c
-  timeout 3 xclip -selection clipboard -o 2>/dev/null
+  # The copy replaces the emptied clipboard; its owner answers in its own time.
+  deadline=$((SECONDS + 10))
+  until NOTES=$(timeout 3 xclip -selection clipboard -o 2>/dev/null); [ -n "$NOTES" ] || [ $SECONDS -ge $deadline ]; do
+    sleep 0.2
+  done
   keys Escape
   main_focus
 }

@@ -5,11 +5,48 @@ source "$(dirname "$0")/lib.sh"
 
 # Today is pinned from outside: Monday, 15 January 2024.
 TODAY='2024-01-15 10:00:00'
+# unchanged file: the picture equals the one taken before it (kept beside it).
+unchanged() {
+  local was="$1.prev.png" rc=1
+  [ -f "$was" ] && same_image "$1" "$was" && rc=0
+  cp "$1" "$was"; return $rc
+}
+# still_shot file window: a picture for later ones to be compared with, taken
+# once two in a row are the same (nothing drawn late or fading any more).
+still_shot() {
+  rm -f "$1.prev.png"
+  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
+}
 
 # --- first start creates the folders, Esc writes the default settings ------
 start_app || exit 1
 [ -d SKDaten/Programm ] || fail "folders SKDaten/Programm not created"
-shot "$WORK/first.png"
+
+# --- the screenshot shows the calendar -------------------------------------
+# Image at (0, 2r); column 0 starts at x = u. Day d of column 0 is at y = (d + 2) r.
+[ "$U" -ge 5 ] && [ "$R" -ge 8 ] || fail "implausible units u=$U r=$R from ${WIN_W}x${WIN_H}"
+XM=$(python3 -c "print(round($U + 5.35 * $U))")
+# calendar_right file: the first page as it must look; what is wrong goes to WRONG.
+calendar_right() {
+  WRONG=()
+  local stripe bg top c d k crews="255,0,0 0,0,255 255,255,0 0,255,0 235,167,11"
+  stripe=$(pixel "$1" $((XM + 1)) $(((2 + 2) * R + 1)))       # 2 Jan 2024: school holidays
+  [ "$stripe" = "219,214,181" ] || WRONG+=("school-holiday stripe on 2 January is $stripe")
+  bg=$(pixel "$1" $((XM + 1)) $(((10 + 2) * R + 1)))          # 10 January: none
+  [ "$bg" = "236,233,216" ] || WRONG+=("background on 10 January is $bg")
+  for d in 16 17 18; do   # early, late and night boxes of working days
+    for k in 2 3 4; do
+      c=$(pixel "$1" $((U + 8 * U + 2 * (k - 1) * U + U / 2)) $(((d + 2) * R + R / 2)))
+      case " $crews " in *" $c "*) ;; *) WRONG+=("shift box of day $d sub-column $k is $c");; esac
+    done
+  done
+  # The cursor frame is on today (column 0, day 15): black at its top edge.
+  top=$(pixel "$1" $((9 * U)) $(((15 + 2) * R - 1)))
+  [ "$top" = "0,0,0" ] || WRONG+=("cursor frame on today is $top")
+  [ ${#WRONG[@]} -eq 0 ]
+}
+shot_until "$WORK/first.png" "" calendar_right "$WORK/first.png" ||
+  for w in "${WRONG[@]}"; do fail "$w (picture kept: $KEPT)"; done
 stop_app
 {
   printf '\xef\xbb\xbf\n[Programmeinstellungen]\nFontname = \nFontgröße = 10\nFontstil = 0\n'
@@ -25,25 +62,6 @@ stop_app
 cmp -s "$WORK/expected.dat" SKDaten/Programm/Einstellungen.dat || {
   fail "default settings differ"; diff <(cat -A "$WORK/expected.dat") <(cat -A SKDaten/Programm/Einstellungen.dat)
 }
-
-# --- the screenshot shows the calendar -------------------------------------
-# Image at (0, 2r); column 0 starts at x = u. Day d of column 0 is at y = (d + 2) r.
-[ "$U" -ge 5 ] && [ "$R" -ge 8 ] || fail "implausible units u=$U r=$R from ${WIN_W}x${WIN_H}"
-XM=$(python3 -c "print(round($U + 5.35 * $U))")
-stripe=$(pixel "$WORK/first.png" $((XM + 1)) $(((2 + 2) * R + 1)))       # 2 Jan 2024: school holidays
-[ "$stripe" = "219,214,181" ] || fail "school-holiday stripe on 2 January is $stripe"
-bg=$(pixel "$WORK/first.png" $((XM + 1)) $(((10 + 2) * R + 1)))          # 10 January: none
-[ "$bg" = "236,233,216" ] || fail "background on 10 January is $bg"
-crews="255,0,0 0,0,255 255,255,0 0,255,0 235,167,11"
-for d in 16 17 18; do   # early, late and night boxes of working days
-  for k in 2 3 4; do
-    c=$(pixel "$WORK/first.png" $((U + 8 * U + 2 * (k - 1) * U + U / 2)) $(((d + 2) * R + R / 2)))
-    case " $crews " in *" $c "*) ;; *) fail "shift box of day $d sub-column $k is $c";; esac
-  done
-done
-# The cursor frame is on today (column 0, day 15): black at its top edge.
-top=$(pixel "$WORK/first.png" $((9 * U)) $(((15 + 2) * R - 1)))
-[ "$top" = "0,0,0" ] || fail "cursor frame on today is $top"
 
 # --- type and column keys change what Esc saves ----------------------------
 check_keys() {  # expected type and columns after the keys
@@ -68,22 +86,24 @@ check_keys 0 6 n KP_Subtract KP_Subtract
 
 # --- paging with F2/F3 and F5/F7 -------------------------------------------
 start_app || exit 1
-shot "$WORK/a.png"
-keys F3; shot "$WORK/b.png"
-keys F2; shot "$WORK/c.png"
-keys F7; shot "$WORK/d.png"
-keys F5; shot "$WORK/e.png"
+still_shot "$WORK/a.png" ""
+keys F3
+check_shot "$WORK/b.png" "" "F3 did not page" eval '! same_image "$WORK/a.png" "$WORK/b.png"'
+keys F2
+check_shot "$WORK/c.png" "" "F3 then F2 is not the first page" same_image "$WORK/a.png" "$WORK/c.png"
+keys F7
+check_shot "$WORK/d.png" "" "F7 did not page" eval '! same_image "$WORK/a.png" "$WORK/d.png"'
+keys F5
+check_shot "$WORK/e.png" "" "F7 then F5 is not the first page (cursor row 15 kept)" same_image "$WORK/a.png" "$WORK/e.png"
 stop_app
-same_image "$WORK/a.png" "$WORK/b.png" && fail "F3 did not page"
-same_image "$WORK/a.png" "$WORK/c.png" || fail "F3 then F2 is not the first page"
-same_image "$WORK/a.png" "$WORK/d.png" && fail "F7 did not page"
-same_image "$WORK/a.png" "$WORK/e.png" || fail "F7 then F5 is not the first page (cursor row 15 kept)"
 
 # --- SIGTERM ends the program in order --------------------------------------
 rm -f SKDaten/Programm/Einstellungen.dat
 start_app || exit 1
 keys b
-kill -TERM "$APP"; wait "$APP"; rc=$?; APP=""
+kill -TERM "$APP"
+wait_for_exit || { fail "SIGTERM did not end the program"; kill -9 "$APP"; }
+wait "$APP"; rc=$?; APP=""
 [ $rc -eq 0 ] || fail "SIGTERM exit status $rc"
 expect_setting Programm Schichtart 2 "SIGTERM"
 

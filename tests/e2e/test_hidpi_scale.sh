@@ -5,13 +5,27 @@
 export GDK_SCALE=2
 source "$(dirname "$0")/lib.sh"
 
+# clip_until file check [args...]: the clipboard's picture, read into the
+# file until the check passes (10 s); the owner answers in its own time.
+clip_until() {
+  local file=$1; shift
+  local deadline=$((SECONDS + 10))
+  while :; do
+    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.2
+  done
+}
+# half_wide file: the picture is half the window's width (its size in SIZE).
+half_wide() {
+  SIZE=$(size_of "$1" 2>/dev/null)
+  [ "${SIZE%x*}" -gt 0 ] 2>/dev/null && [ $((${SIZE%x*} * 2)) -eq "$WIN_W" ]
+}
+
 start_app || exit 1
 keys z
 press_in '^Information$' Return
-read_clipboard "$WORK/clip.png"
-size=$(size_of "$WORK/clip.png")
-clip_w=${size%x*}
-[ $((clip_w * 2)) -eq "$WIN_W" ] || fail "copied calendar is $size, the window $WIN_W pixels wide at scale 2"
+clip_until "$WORK/clip.png" half_wide "$WORK/clip.png" || fail "copied calendar is $SIZE, the window $WIN_W pixels wide at scale 2"
 
 stop_app
 finish

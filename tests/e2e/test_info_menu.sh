@@ -30,7 +30,7 @@ check_key() {  # key, title, height in rows
   press_in '^Info$' "$key" || return
   local id
   id=$(window_id "^$title\$") || { fail "key $key did not open \"$title\""; return; }
-  shown '^Info$' && fail "\"Info\" still open behind \"$title\""
+  gone '^Info$' || fail "\"Info\" still open behind \"$title\""
   [ "$(size_of_window "$title")" = "$((98 * U))x$((rows * R))" ] ||
     fail "\"$title\" is $(size_of_window "$title"), expected $((98 * U))x$((rows * R))"
   press_in "^$title\$" Escape

@@ -17,17 +17,31 @@ click_on() {
     "$(python3 -c "print(round($3 * $R))")" click 1
   settle
 }
+# unchanged file: the picture equals the one taken before it (kept beside it).
+unchanged() {
+  local was="$1.prev.png" rc=1
+  [ -f "$was" ] && same_image "$1" "$was" && rc=0
+  cp "$1" "$was"; return $rc
+}
+# still_shot file window: a picture for later ones to be compared with, taken
+# once two in a row are the same (nothing drawn late or fading any more).
+still_shot() {
+  rm -f "$1.prev.png"
+  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
+}
 CAL_TITLE='^Eingabe einer Kalendermarkierung$'
 MARK_TITLE='^Schichtmarkierung eingeben$'
 COLUMN_TITLE='^Schichtspalte eingeben$'
 
 # Monday, 15 January 2024 (day number 19737 = 0x4d19); the cursor is on it.
 start_app 2024-01-15 || exit 1
-shot "$SHOTS/main-before.png"
+still_shot "$SHOTS/main-before.png" ""
 # Row of day d in column 0: y = (d + 2) r in the window; shift area from x = 9u.
 ROW15=$((17 * R))
-cell_before=$(area_sum "$SHOTS/main-before.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
-sunday_before=$(area_sum "$SHOTS/main-before.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
+cell15() { area_sum "$1" $((15 * U)) "$ROW15" $((2 * U)) "$R"; }
+sunday() { area_sum "$1" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)); }
+cell_before=$(cell15 "$SHOTS/main-before.png")
+sunday_before=$(sunday "$SHOTS/main-before.png")
 
 # --- K: a new mark from today; the end typed digit by digit ----------------
 keys k
@@ -39,11 +53,19 @@ shot "$SHOTS/calendar-mark-typed.png" "$FOCUSED"
 click_on "$CAL_TITLE" 6 10.75          # "Speichern"
 gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
 main_focus
-shot "$SHOTS/main-with-mark.png"
-bar=$(count_colour "$SHOTS/main-with-mark.png" "$U" $((17 * R)) $((8 * U)) $((6 * R)) '#EFC2A1')
-[ "${bar:-0}" -gt 0 ] || fail "no mark bar in the default colour on 15-20 January"
-bar_after=$(count_colour "$SHOTS/main-with-mark.png" "$U" $((24 * R)) $((8 * U)) $((3 * R)) '#EFC2A1')
-[ "${bar_after:-0}" -eq 0 ] || fail "the mark bar reaches past 20 January"
+# mark_bar file: the bar in the default colour on 15-20 January and not
+# after; what is wrong goes to WRONG.
+mark_bar() {
+  WRONG=()
+  local bar bar_after
+  bar=$(count_colour "$1" "$U" $((17 * R)) $((8 * U)) $((6 * R)) '#EFC2A1')
+  [ "${bar:-0}" -gt 0 ] || WRONG+=("no mark bar in the default colour on 15-20 January")
+  bar_after=$(count_colour "$1" "$U" $((24 * R)) $((8 * U)) $((3 * R)) '#EFC2A1')
+  [ "${bar_after:-0}" -eq 0 ] || WRONG+=("the mark bar reaches past 20 January")
+  [ ${#WRONG[@]} -eq 0 ]
+}
+shot_until "$SHOTS/main-with-mark.png" "" mark_bar "$SHOTS/main-with-mark.png" ||
+  for w in "${WRONG[@]}"; do fail "$w (picture kept: $KEPT)"; done
 
 # --- 3 on a weekday, U: the letter in the night sub-column -----------------
 keys 3
@@ -52,21 +74,19 @@ shot "$SHOTS/shift-mark-window.png" "$FOCUSED"
 keys u
 gone "$MARK_TITLE" || fail "the letter U did not accept the mark window"
 main_focus
-shot "$SHOTS/main-with-shift-mark.png"
-cell_after=$(area_sum "$SHOTS/main-with-shift-mark.png" $((15 * U)) "$ROW15" $((2 * U)) "$R")
-[ "$cell_before" != "$cell_after" ] || fail "no mark letter in the night sub-column of 15 January"
+check_shot "$SHOTS/main-with-shift-mark.png" "" "no mark letter in the night sub-column of 15 January" \
+  eval '[ "$cell_before" != "$(cell15 "$SHOTS/main-with-shift-mark.png")" ]'
 
 # --- on a Sunday the late column (key 2) cannot be marked ------------------
 # Sundays have no late shift; key 3 (the night column) still opens the window.
 keys Down Down Down Down Down Down     # 21 January 2024, a Sunday
 keys 2
-settle
-xdotool search --onlyvisible --name "$MARK_TITLE" >/dev/null 2>&1 && {
+# A window that opens late is still caught.
+window_id "$MARK_TITLE" 2 >/dev/null && {
   fail "2 on a Sunday opened the mark window"; focus_window "$MARK_TITLE" && keys Escape; }
 main_focus
-shot "$SHOTS/main-sunday.png"
-sunday_after=$(area_sum "$SHOTS/main-sunday.png" $((9 * U + 2)) $((23 * R + 2)) $((8 * U - 4)) $((R - 4)))
-[ "$sunday_before" = "$sunday_after" ] || fail "the shift area of the Sunday changed"
+check_shot "$SHOTS/main-sunday.png" "" "the shift area of the Sunday changed" \
+  eval '[ "$sunday_before" = "$(sunday "$SHOTS/main-sunday.png")" ]'
 keys 3
 focus_window "$MARK_TITLE" && keys Escape
 gone "$MARK_TITLE" || fail "Esc did not close the mark window of the Sunday's night column"

@@ -6,10 +6,24 @@ source "$(dirname "$0")/lib.sh"
 notes_field_colours() {  # of the notes status field in a screenshot of the main window
   colours_in "$1" $((U + 4)) $(( (R * 364 + 5) / 10 + 3 )) $((U * 30)) $((R - 2))
 }
+# unchanged file: the picture equals the one taken before it (kept beside it).
+unchanged() {
+  local was="$1.prev.png" rc=1
+  [ -f "$was" ] && same_image "$1" "$was" && rc=0
+  cp "$1" "$was"; return $rc
+}
+# still_shot file window: a picture for later ones to be compared with, taken
+# once two in a row are the same (nothing drawn late or fading any more).
+still_shot() {
+  rm -f "$1.prev.png"
+  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
+}
+# more_colours file: the notes field shows more than it did without a note.
+more_colours() { after=$(notes_field_colours "$1"); [ "$after" -gt "$before" ]; }
 
 # Monday, 15 January 2024: day number 19737, NoteDateCode 20240015.
 start_app 2024-01-15 || exit 1
-shot "$SHOTS/main-empty.png"
+still_shot "$SHOTS/main-empty.png" ""
 before=$(notes_field_colours "$SHOTS/main-empty.png")
 
 # T, a text over two lines, Esc and "Ja": the file holds exactly those bytes.
@@ -23,9 +37,8 @@ keys Escape
 answer Ja
 gone '^Notizen für den' || fail "day-note window stayed open"
 expect_bytes "$DATA/20240015.txt" 'Fr\374hschicht tauschen\r\nmit Maria'
-shot "$SHOTS/main-with-note.png"
-after=$(notes_field_colours "$SHOTS/main-with-note.png")
-[ "$after" -gt "$before" ] || fail "status line shows no note ($before -> $after colours)"
+shot_until "$SHOTS/main-with-note.png" "" more_colours "$SHOTS/main-with-note.png" ||
+  fail "status line shows no note ($before -> $after colours, picture kept: $KEPT)"
 
 # Opening it again and leaving unchanged touches no file.
 touch -d '2020-01-01' "$DATA/20240015.txt"
@@ -77,6 +90,12 @@ ls "$DATA"/*.tnt | grep -qv '25.14.tnt' && fail "other periodic files: $(ls "$DA
 # Pasting 9000 characters cuts the note to 8191 and says so once.
 main_focus
 head -c 9000 /dev/zero | tr '\0' 'x' | xclip -selection clipboard
+# xclip serves the text from the background: pasted only once it does (10 s).
+deadline=$((SECONDS + 10))
+until [ "$(timeout 3 xclip -selection clipboard -o 2>/dev/null | wc -c)" = 9000 ]; do
+  [ $SECONDS -ge $deadline ] && { fail "the 9000 characters did not reach the clipboard"; break; }
+  sleep 0.1
+done
 keys Down Down t
 focus_window '^Notizen für den 17\.01\.2024$' || exit 1
 keys ctrl+v

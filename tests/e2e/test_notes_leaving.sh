@@ -12,11 +12,17 @@ printf 'vor\0nach' >"$DATA/20150426.txt"
 start_app 2015-05-26 || exit 1
 # The text shows without the NUL, on the main window's background.
 focus_window '^Notizen für den 26\.05\.2015$' || exit 1
-shot "$WORK/notes-of-day.png" "$FOCUSED"
-[ "$(pixel "$WORK/notes-of-day.png" 3 3)" = "$(pixel "$WORK/notes-of-day.png" $((30 * U)) $((20 * R)))" ] ||
-  fail "the notes of the day stand on another background than the window's"
-[ "$(colours_in "$WORK/notes-of-day.png" $((U + 4)) $((R + 2)) $((10 * U)) $((R + 2)))" -gt 1 ] ||
-  fail "the notes of the day show no text"
+# notes_shown file: the text on the window's background; what is wrong goes to WRONG.
+notes_shown() {
+  WRONG=()
+  [ "$(pixel "$1" 3 3)" = "$(pixel "$1" $((30 * U)) $((20 * R)))" ] ||
+    WRONG+=("the notes of the day stand on another background than the window's")
+  [ "$(colours_in "$1" $((U + 4)) $((R + 2)) $((10 * U)) $((R + 2)))" -gt 1 ] ||
+    WRONG+=("the notes of the day show no text")
+  [ ${#WRONG[@]} -eq 0 ]
+}
+shot_until "$WORK/notes-of-day.png" "$FOCUSED" notes_shown "$WORK/notes-of-day.png" ||
+  for w in "${WRONG[@]}"; do fail "$w (picture kept: $KEPT)"; done
 grep -q CRITICAL "$WORK/stderr.txt" && fail "the toolkit complained: $(grep CRITICAL "$WORK/stderr.txt" | head -1)"
 keys Escape
 gone '^Notizen für den' || fail "the notes of the day stayed open"

@@ -57,14 +57,18 @@ sed -i 's/^Fontgröße = 10$/Fontgröße = 14/' "$(settings_of Anna)"
 start_app || exit 1
 size_before=$(window_size "$WID")
 login Anna 'Geheim#1'
-size_after=$(window_size "$WID")
-[ "${size_after%x*}" -gt "${size_before%x*}" ] || fail "window not rebuilt for Anna's font: $size_before -> $size_after"
+# The new size may reach the X server after the login's answer: up to 10 s.
+deadline=$((SECONDS + 10))
+until size_after=$(window_size "$WID"); [ "${size_after%x*}" -gt "${size_before%x*}" ]; do
+  [ $SECONDS -ge $deadline ] && { fail "window not rebuilt for Anna's font: $size_before -> $size_after"; break; }
+  sleep 0.1
+done
 keys Down   # 16 January
-got=$(notes_of_cursor_day)
+notes_of_cursor_day; got=$NOTES
 case "$got" in *"$NOTE"*) ;; *) fail "note read with the password is '$got'";; esac
 login Anna 'falsch'
 keys Down
-got=$(notes_of_cursor_day)
+notes_of_cursor_day; got=$NOTES
 case "$got" in *"$NOTE"*) fail "a wrong password read the note in clear";; esac
 [ -n "$got" ] || fail "a wrong password shows no note at all"
 stop_app
