@@ -245,6 +245,34 @@ keep_picture() {
   local dir="${SK_E2E_KEEP:-$BUILD/e2e-failed}/$(basename "$0" .sh)"
   mkdir -p "$dir" && cp "$1" "$dir/" && KEPT="$dir/$(basename "$1")"
 }
+# unchanged file: the picture equals the one taken before it (kept beside it).
+unchanged() {
+  local was="$1.prev.png" rc=1
+  [ -f "$was" ] && same_image "$1" "$was" && rc=0
+  cp "$1" "$was"; return $rc
+}
+# still_shot file window: a picture for later ones to be compared with, taken
+# once two in a row are the same (nothing drawn late or fading any more).
+still_shot() {
+  rm -f "$1.prev.png"
+  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
+}
+# differs a b x y w h: the two pictures differ in that area.
+differs() {
+  crop "$1" "$3" "$4" "$5" "$6" "$WORK/d0.png"; crop "$2" "$3" "$4" "$5" "$6" "$WORK/d1.png"
+  ! same_image "$WORK/d0.png" "$WORK/d1.png"
+}
+# clip_until file check [args...]: reads the clipboard's picture into the file
+# until the check passes (10 s): the program may still be handing it over.
+clip_until() {
+  local file=$1; shift
+  local deadline=$((SECONDS + 10))
+  while :; do
+    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.2
+  done
+}
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }   # image x y w h out
 size_of() { identify -format '%wx%h' "$1"; }

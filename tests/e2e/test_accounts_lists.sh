@@ -8,23 +8,6 @@ source "$(dirname "$0")/lib.sh"
 start_app 2024-01-15 || exit 1
 # Distinct colours of a screenshot: an empty list area has very few.
 area_colours() { colours_in "$SHOTS/$1.png" "$2" "$3" "$4" "$5"; }
-# differs a b x y w h: the two screenshots differ in that area.
-differs() {
-  crop "$1" "$3" "$4" "$5" "$6" "$WORK/d0.png"; crop "$2" "$3" "$4" "$5" "$6" "$WORK/d1.png"
-  ! same_image "$WORK/d0.png" "$WORK/d1.png"
-}
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
-# still_shot file window: a picture for later ones to be compared with, taken
-# once two in a row are the same (nothing drawn late or fading any more).
-still_shot() {
-  rm -f "$1.prev.png"
-  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
-}
 # The rows of the yearly hours list: below the year field (list at u, 2.5r, 59u x 24r).
 HOURS_LIST=("$U" $((3 * R)) $((59 * U)) $((23 * R)))
 # The list area of "Ferientermine" below its year field.

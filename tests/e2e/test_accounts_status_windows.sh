@@ -27,11 +27,6 @@ hours_in() {
   local n; n=$(count_pixels "$SHOTS/$1-hours.png" "$3")
   if [ "$2" = none ]; then [ "$n" -eq 0 ]; else [ "$n" -gt 5 ]; fi
 }
-# differs a b x y w h: the two screenshots differ in that area.
-differs() {
-  crop "$1" "$3" "$4" "$5" "$6" "$WORK/d0.png"; crop "$2" "$3" "$4" "$5" "$6" "$WORK/d1.png"
-  ! same_image "$WORK/d0.png" "$WORK/d1.png"
-}
 pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
 
 # The first display applied the new-year rule: the count starts on 1 January.

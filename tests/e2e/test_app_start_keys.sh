@@ -5,18 +5,6 @@ source "$(dirname "$0")/lib.sh"
 
 # Today is pinned from outside: Monday, 15 January 2024.
 TODAY='2024-01-15 10:00:00'
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
-# still_shot file window: a picture for later ones to be compared with, taken
-# once two in a row are the same (nothing drawn late or fading any more).
-still_shot() {
-  rm -f "$1.prev.png"
-  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
-}
 
 # --- first start creates the folders, Esc writes the default settings ------
 start_app || exit 1

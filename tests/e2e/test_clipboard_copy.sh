@@ -20,17 +20,6 @@ same_as_screen() {  # clipboard copy, screen area
 # screen_is copy area: the calendar on the screen, cut out into the area
 # file, is the copy.
 screen_is() { calendar_area "$2"; same_as_screen "$1" "$2"; }
-# clip_until file check [args...]: the clipboard's picture, read into the
-# file until the check passes (10 s); the owner answers in its own time.
-clip_until() {
-  local file=$1; shift
-  local deadline=$((SECONDS + 10))
-  while :; do
-    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.2
-  done
-}
 is_png() { head -c 8 "$1" | od -An -tx1 | grep -q '89 50 4e 47 0d 0a 1a 0a'; }
 full_size() { [ "$(size_of "$1" 2>/dev/null)" = "${IW}x${IH}" ]; }
 right_click() {  # on a day cell of the image

@@ -29,17 +29,6 @@ RD() { python3 -c "import math;x=$1;f=math.floor(x);print(int(f if x-f<0.5 or (x
 # page_is shot picture: the page in that screenshot (cut out beside it as
 # shot_area.png) is the picture.
 page_is() { crop "$1" "$IX" "$IY" "$IW" "$IH" "${1%.png}_area.png"; same_image "$2" "${1%.png}_area.png"; }
-# clip_until file check [args...]: the clipboard's picture, read into the
-# file until the check passes (10 s); the owner answers in its own time.
-clip_until() {
-  local file=$1; shift
-  local deadline=$((SECONDS + 10))
-  while :; do
-    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.2
-  done
-}
 page_size() { [ "$(size_of "$1" 2>/dev/null)" = "${IW}x${IH}" ]; }
 
 start_app || exit 1

@@ -5,17 +5,6 @@
 export GDK_SCALE=2
 source "$(dirname "$0")/lib.sh"
 
-# clip_until file check [args...]: the clipboard's picture, read into the
-# file until the check passes (10 s); the owner answers in its own time.
-clip_until() {
-  local file=$1; shift
-  local deadline=$((SECONDS + 10))
-  while :; do
-    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.2
-  done
-}
 # half_wide file: the picture is half the window's width (its size in SIZE).
 half_wide() {
   SIZE=$(size_of "$1" 2>/dev/null)

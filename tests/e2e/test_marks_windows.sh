@@ -17,18 +17,6 @@ click_on() {
     "$(python3 -c "print(round($3 * $R))")" click 1
   settle
 }
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
-# still_shot file window: a picture for later ones to be compared with, taken
-# once two in a row are the same (nothing drawn late or fading any more).
-still_shot() {
-  rm -f "$1.prev.png"
-  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
-}
 CAL_TITLE='^Eingabe einer Kalendermarkierung$'
 MARK_TITLE='^Schichtmarkierung eingeben$'
 COLUMN_TITLE='^Schichtspalte eingeben$'

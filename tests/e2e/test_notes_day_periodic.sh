@@ -6,18 +6,6 @@ source "$(dirname "$0")/lib.sh"
 notes_field_colours() {  # of the notes status field in a screenshot of the main window
   colours_in "$1" $((U + 4)) $(( (R * 364 + 5) / 10 + 3 )) $((U * 30)) $((R - 2))
 }
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
-# still_shot file window: a picture for later ones to be compared with, taken
-# once two in a row are the same (nothing drawn late or fading any more).
-still_shot() {
-  rm -f "$1.prev.png"
-  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
-}
 # more_colours file: the notes field shows more than it did without a note.
 more_colours() { after=$(notes_field_colours "$1"); [ "$after" -gt "$before" ]; }
 

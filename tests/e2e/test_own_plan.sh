@@ -44,12 +44,6 @@ cells_right() {
   [ ${#WRONG[@]} -eq 0 ]
 }
 report() { local w; for w in "${WRONG[@]}"; do fail "$w (picture kept: $KEPT)"; done; }
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
 # settled_plan file: the plan's cells are right and the picture has come to
 # rest, for the later pictures to be compared with it.
 settled_plan() {

@@ -13,18 +13,6 @@ astro_field() {  # crop of the astronomy status field out of a main-window shot
   main_units
   convert "$WORK/$1" -crop "$((100 * U))x$R+$U+$(( (382 * R + 5) / 10 ))" +repage "$WORK/$2"
 }
-# unchanged file: the picture equals the one taken before it (kept beside it).
-unchanged() {
-  local was="$1.prev.png" rc=1
-  [ -f "$was" ] && same_image "$1" "$was" && rc=0
-  cp "$1" "$was"; return $rc
-}
-# still_shot file window: a picture for later ones to be compared with, taken
-# once two in a row are the same (nothing drawn late or fading any more).
-still_shot() {
-  rm -f "$1.prev.png"
-  shot_until "$1" "$2" unchanged "$1" || fail "$(basename "$1") did not come to rest (picture kept: $KEPT)"
-}
 
 start_app || exit 1
 still_shot "$WORK/before.png" ""
