@@ -25,7 +25,7 @@ source scripts/sanitizer-env.sh
 export SK_BUILD_DIR=$build SK_SOURCE_DIR=$PWD
 logs="$build/stress-e2e"
 mkdir -p "$logs"
-mapfile -t scripts < <(ls tests/e2e/test_*.sh | grep -E -- "$filter")
+mapfile -t scripts < <(ls "$PWD"/tests/e2e/test_*.sh | grep -E -- "$filter")
 
 # suite tag: every script once, $jobs at a time; prints "<failed> <seconds>".
 suite() {

@@ -27,6 +27,7 @@ if [ -z "${SK_E2E_INNER:-}" ]; then
   if [ "${SK_E2E_ATSPI:-0}" = 1 ]; then unset NO_AT_BRIDGE; else export NO_AT_BRIDGE=1; fi
   # The X server, with a cookie only this script knows.
   export XAUTHORITY="$SK_E2E_ROOT/xauth"
+  : >"$XAUTHORITY"
   xauth -q -f "$XAUTHORITY" add :0 . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" || exit 1
   Xvfb -displayfd 3 -nolisten tcp -auth "$XAUTHORITY" -screen 0 "${SK_E2E_SCREEN:-1600x1000x24}" \
        3>"$SK_E2E_ROOT/display" 2>"$SK_E2E_ROOT/xvfb.log" &
@@ -67,7 +68,15 @@ cleanup() {
   rm -rf "$WORK" "$IDLE_DIR"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
+# fail message: counts a failure, naming the script's line that led to it;
+# the first one also keeps a picture of the whole screen, to see what stood
+# in the way.
+fail() {
+  echo "FAIL (line ${BASH_LINENO[-2]}): $*"
+  FAILS=$((FAILS + 1))
+  [ "$FAILS" -eq 1 ] && import -window root "$WORK/screen-at-failure.png" 2>/dev/null &&
+    keep_picture "$WORK/screen-at-failure.png"
+}
 finish() {
   if [ "$FAILS" -ne 0 ]; then echo "$FAILS failure(s)"; head -20 "$WORK/stderr.txt" 2>/dev/null; exit 1; fi
   echo "all passed"
@@ -262,17 +271,24 @@ differs() {
   crop "$1" "$3" "$4" "$5" "$6" "$WORK/d0.png"; crop "$2" "$3" "$4" "$5" "$6" "$WORK/d1.png"
   ! same_image "$WORK/d0.png" "$WORK/d1.png"
 }
-# clip_until file check [args...]: reads the clipboard's picture into the file
-# until the check passes (10 s): the program may still be handing it over.
-clip_until() {
-  local file=$1; shift
+# within command [args...]: the command succeeds within 10 s (what follows an
+# action arrives in its own time: a window's size, a file, the clipboard).
+within() {
   local deadline=$((SECONDS + 10))
-  while :; do
-    timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@" && return 0
+  until "$@"; do
     [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.2
+    sleep 0.1
   done
 }
+# clip_until file check [args...]: reads the clipboard's picture into the file
+# until the check passes (10 s): the program may still be handing it over.
+clip_until() { within clip_then "$@"; }
+clip_then() {
+  local file=$1; shift
+  timeout 3 xclip -selection clipboard -t image/png -o >"$file" 2>/dev/null && "$@"
+}
+# clip_text: the clipboard's text.
+clip_text() { timeout 3 xclip -selection clipboard -o 2>/dev/null; }
 pixel() { convert "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 crop() { convert "$1" -crop "$4x$5+$2+$3" +repage "$6"; }   # image x y w h out
 size_of() { identify -format '%wx%h' "$1"; }

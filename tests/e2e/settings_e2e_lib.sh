@@ -11,20 +11,18 @@ notes_of_cursor_day() {
   main_units
   xdotool mousemove --window "$WID" $((5 * U)) $(( (364 * R + 5) / 10 + R / 2 )) click 1
   settle; xdotool mousemove 1590 990
-  local dlg deadline
+  local dlg
   dlg=$(window_id '^(Notizen für den .*|Information)$' 5) || { NOTES="<no window>"; return; }
   take_focus "$dlg"
   if [ "$(xdotool getwindowname "$dlg")" = "Information" ]; then keys Return; main_focus; return; fi
   printf '' | xclip -selection clipboard -i
   keys ctrl+a ctrl+c
   # The copy replaces the emptied clipboard; its owner answers in its own time.
-  deadline=$((SECONDS + 10))
-  until NOTES=$(timeout 3 xclip -selection clipboard -o 2>/dev/null); [ -n "$NOTES" ] || [ $SECONDS -ge $deadline ]; do
-    sleep 0.2
-  done
+  within copied_notes
   keys Escape
   main_focus
 }
+copied_notes() { NOTES=$(clip_text); [ -n "$NOTES" ]; }
 # A note enciphered as the program does it: each character (ISO 8859-1) XOR
 # the key byte in turn, written as three decimal digits.
 write_enciphered_note() {  # file text password

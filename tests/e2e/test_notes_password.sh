@@ -30,11 +30,8 @@ keys t
 focus_window '^Notizen für den 15\.01\.2024$' || exit 1
 keys ctrl+a ctrl+c
 # The clipboard's owner answers in its own time: read again for up to 10 s.
-deadline=$((SECONDS + 10))
-until shows=$(timeout 3 xclip -selection clipboard -o 2>/dev/null); [ "$shows" = 'äb' ]; do
-  [ $SECONDS -ge $deadline ] && { fail "editor shows '$shows'"; break; }
-  sleep 0.2
-done
+editor_shows() { shows=$(clip_text); [ "$shows" = 'äb' ]; }
+within editor_shows || fail "editor shows '$shows'"
 keys Escape
 gone '^Notizen für den' || fail "unchanged window asked or stayed open"
 [ "$(stat -c %Y "$ANNA/20240015.txt")" = "$(date -d 2020-01-01 +%s)" ] || fail "unchanged enciphered note was rewritten"

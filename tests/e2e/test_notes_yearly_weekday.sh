@@ -57,12 +57,8 @@ shot "$SHOTS/overview.png" "$FOCUSED"
 keys ctrl+a ctrl+c
 printf '26.05.2015\nUrlaub beantragen\n35. Geburtstag\nVersammlung' >"$WORK/overview-want.txt"
 # The clipboard's owner answers in its own time: read again for up to 10 s.
-deadline=$((SECONDS + 10))
-until timeout 3 xclip -selection clipboard -o >"$WORK/overview.txt" 2>/dev/null
-      cmp -s "$WORK/overview.txt" "$WORK/overview-want.txt"; do
-  [ $SECONDS -ge $deadline ] && { fail "overview reads: $(cat -A "$WORK/overview.txt")"; break; }
-  sleep 0.2
-done
+overview_reads() { clip_text >"$WORK/overview.txt"; cmp -s "$WORK/overview.txt" "$WORK/overview-want.txt"; }
+within overview_reads || fail "overview reads: $(cat -A "$WORK/overview.txt")"
 keys Escape
 gone '^Übersicht' || fail "overview stayed open"
 stop_app

@@ -15,14 +15,8 @@ focus_window "$PRINT_TITLE" 15 || { finish; }
 # The file printer chosen in the list and activated: the PDF goes to the home folder.
 keys Down Return
 # The print job runs in the background: up to 10 s for the file and the dialog's end.
-pdf=""
-deadline=$((SECONDS + 10))
-while :; do
-  pdf=$(ls "$HOME"/*.pdf 2>/dev/null | head -1)
-  [ -n "$pdf" ] && [ -s "$pdf" ] && ! shown "$PRINT_TITLE" && break
-  [ $SECONDS -ge $deadline ] && break
-  sleep 0.1
-done
+printed() { pdf=$(ls "$HOME"/*.pdf 2>/dev/null | head -1); [ -n "$pdf" ] && [ -s "$pdf" ] && ! shown "$PRINT_TITLE"; }
+within printed
 if [ -z "$pdf" ]; then
   fail "printing to a file wrote no PDF into the home folder"
 else
@@ -31,8 +25,8 @@ else
     *) fail "PDF is named '$(basename "$pdf")'" ;;
   esac
   # Wait until the file is complete (its end marker is written last).
-  deadline=$((SECONDS + 10))
-  until tail -c 16 "$pdf" | grep -q '%%EOF' || [ $SECONDS -ge $deadline ]; do sleep 0.1; done
+  complete() { tail -c 16 "$pdf" | grep -q '%%EOF'; }
+  within complete
   text=$(pdftotext "$pdf" - 2>/dev/null)
   for month in "März 2024" April Mai Juni Juli August September "Schichtplan Haldenau PM 1"; do
     grep -q "$month" <<<"$text" || fail "printed PDF lacks '$month'"

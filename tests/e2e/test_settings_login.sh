@@ -58,11 +58,8 @@ start_app || exit 1
 size_before=$(window_size "$WID")
 login Anna 'Geheim#1'
 # The new size may reach the X server after the login's answer: up to 10 s.
-deadline=$((SECONDS + 10))
-until size_after=$(window_size "$WID"); [ "${size_after%x*}" -gt "${size_before%x*}" ]; do
-  [ $SECONDS -ge $deadline ] && { fail "window not rebuilt for Anna's font: $size_before -> $size_after"; break; }
-  sleep 0.1
-done
+wider() { size_after=$(window_size "$WID"); [ "${size_after%x*}" -gt "${size_before%x*}" ]; }
+within wider || fail "window not rebuilt for Anna's font: $size_before -> $size_after"
 keys Down   # 16 January
 notes_of_cursor_day; got=$NOTES
 case "$got" in *"$NOTE"*) ;; *) fail "note read with the password is '$got'";; esac

@@ -10,15 +10,6 @@ geometry() {
   xdotool getwindowgeometry "$1" | awk '/Position/ {split($2, p, ","); x = p[1]; y = p[2]}
                                         /Geometry/ {split($2, g, "x"); print x, y, g[1], g[2]}'
 }
-# within command...: the command succeeds within 10 s (a new size or place
-# reaches the X server in the toolkit's own time).
-within() {
-  local deadline=$((SECONDS + 10))
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && return 1
-    sleep 0.1
-  done
-}
 fits() {
   read -r X Y W H < <(geometry "$WID")
   [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + W)) -le $SCREEN_W ] && [ $((Y + H)) -le $SCREEN_H ]
