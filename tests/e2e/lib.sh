@@ -224,6 +224,22 @@ press_named() {
 # leaves the windows.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; settle; xdotool mousemove 1590 990; settle; }
 
+# double_click_opens window x y 'title regex': a double click at a pixel of
+# the window that must open that window. The toolkit tells a double click
+# by the X server's times of the two clicks: a loaded machine may hold
+# xdotool back between them long enough for two single clicks, so a click
+# pair that opened nothing is given again (three tries; a window already
+# open takes the clicks away from the window below).
+double_click_opens() {
+  local try
+  for try in 1 2 3; do
+    xdotool mousemove --window "$1" "$2" "$3" click --repeat 2 --delay 80 1
+    settle
+    window_id "$4" 3 >/dev/null && return 0
+  done
+  return 1
+}
+
 # --- pictures -----------------------------------------------------------------
 # shot file [window]: a screenshot of the window (the main window unless given).
 shot() { mkdir -p "$(dirname "$1")"; settle; import -window "${2:-$WID}" "$1"; }

@@ -82,7 +82,7 @@ main_focus
 
 # --- a double click in the early sub-column of 15 January opens the window --
 keys Up Up Up Up Up Up
-xdotool mousemove --window "$WID" $((23 * U / 2)) $((ROW15 + R / 2)) click --repeat 2 --delay 80 1
+double_click_opens "$WID" $((23 * U / 2)) $((ROW15 + R / 2)) "$MARK_TITLE" || fail "a double click did not open the mark window"
 focus_window "$MARK_TITLE" || exit 1
 shot "$SHOTS/shift-mark-double-click.png" "$FOCUSED"
 keys Escape                            # cancelled: nothing changes
