@@ -101,7 +101,7 @@ std::string FormatHoursRecord(const HoursRecord& record) {
 }
 
 void LoadHours(const std::string& folder, HoursRecord& record) {
-    const auto bytes = ReadFileBytes(folder + kHoursFileName, kMaxAccountFileBytes);
+    const auto bytes = ReadRegularFileInItsFolder(folder + kHoursFileName, kMaxAccountFileBytes);
     if (bytes) ParseHoursRecord(*bytes, record);
 }
 

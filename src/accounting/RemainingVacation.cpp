@@ -59,7 +59,7 @@ bool ApplyNewYearRule(VacationDays& days, int currentYear) {
 }
 
 void LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear) {
-    const auto bytes = ReadFileBytes(folder + kVacationDaysFileName, kMaxAccountFileBytes);
+    const auto bytes = ReadRegularFileInItsFolder(folder + kVacationDaysFileName, kMaxAccountFileBytes);
     if (bytes) ParseVacationDays(*bytes, days);
     if (ApplyNewYearRule(days, currentYear)) SaveVacationDays(folder, days);
 }

@@ -682,6 +682,7 @@ void MainWindow::TakeNewUser() {
     ShowNotesOfDay(false);
     if (folderMessage) ShowMessage(texts::kError, *folderMessage);
     if (planMessage) ShowMessage(texts::kError, *planMessage);
+    if (const auto linkMessage = RefusedLinksMessage(state_)) ShowMessage(texts::kError, *linkMessage);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
         ChangeFont();
@@ -694,6 +695,7 @@ void MainWindow::ReloadUserData() {
     LoadUserData(state_);
     SetVacationToggleVisible(ShowsVacationToggle(state_.settings.calendarType));
     if (planMessage) ShowMessage(texts::kError, *planMessage);
+    if (const auto linkMessage = RefusedLinksMessage(state_)) ShowMessage(texts::kError, *linkMessage);
 }
 
 bool MainWindow::OpenSubsystemWindow(int menuId) {

@@ -3,8 +3,12 @@
 #include <locale.h>
 
 #include "settings/LoginModel.h"
+#include "accounting/HoursAccount.h"
+#include "accounting/RemainingVacation.h"
 #include "base/FileIO.h"
 #include "calendar/SchoolHolidayStore.h"
+#include "notes/NoteNames.h"
+#include "notes/NoteRecovery.h"
 #include "settings/SettingsStorage.h"
 #include "shift/OwnShiftPlanFile.h"
 
@@ -86,6 +90,35 @@ std::future<void> StartLoadingUserData(AppState& state) {
         const PlainThreadLocale plain;
         LoadUserData(state);
     });
+}
+
+bool IsDataFileName(std::string_view name) {
+    for (const char* known : {kSettingsFileName, kCalendarMarkFileName, kShiftMarkFileName, kVacationDaysFileName,
+                              kHoursFileName, kOwnPlanFileName, kSchoolHolidayFileName, kNoteRecoveryFileName}) {
+        if (name == known) return true;
+    }
+    return ParseNoteFileName(name).has_value();
+}
+
+std::optional<std::string> RefusedLinksMessage(const AppState& state) {
+    const std::string settingsFolder = SettingsFolder(state.session.baseDataDirectory, state.settings.userName);
+    std::vector<std::string> paths;
+    const auto collect = [&paths](const std::string& folder) {
+        for (const std::string& name : LinksLeavingFolder(folder, IsDataFileName)) paths.push_back(folder + name);
+    };
+    collect(settingsFolder);
+    if (state.userDataFolder != settingsFolder) collect(state.userDataFolder);
+    if (paths.empty()) return std::nullopt;
+    std::string text;
+    if (paths.size() == 1) {
+        text = "Die Datei \"" + paths.front() +
+               "\" verweist auf eine Datei außerhalb ihres Datenordners und wurde deshalb nicht gelesen.";
+    } else {
+        text = "Diese Dateien verweisen auf Dateien außerhalb ihres Datenordners und wurden deshalb nicht gelesen:";
+        for (const std::string& p : paths) text += "\n" + p;
+    }
+    return text + "\nBeim Speichern tritt eine eigene Datei an die Stelle des Verweises; die Datei, auf die er "
+                  "zeigt, bleibt unverändert.";
 }
 
 bool RereadChangedData(AppState& state) {

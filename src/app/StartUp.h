@@ -34,6 +34,13 @@ void LoadUserData(AppState& state);
 // the settings.
 std::future<void> StartLoadingUserData(AppState& state);
 
+// The files of the settings folder and the user data folder that were not
+// read because they are links leading out of their folder (another user of
+// a shared folder may plant them): the text to show once, or nothing.
+std::optional<std::string> RefusedLinksMessage(const AppState& state);
+// Whether the program keeps a file of this name in a user's folders.
+bool IsDataFileName(std::string_view name);
+
 // Before a repaint: reads again what another instance on the same data
 // folder changed (mark files, the note folder), one stat each. True when
 // anything was read again.

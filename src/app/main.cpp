@@ -119,6 +119,7 @@ int main(int argc, char** argv) {
     sk::MainWindow window(state);
     window.BuildControls();
     userData.get();
+    const std::optional<std::string> linkMessage = sk::RefusedLinksMessage(state);
     window.ShowUser();
     app->signal_activate().connect([&] {
         app->add_window(window);
@@ -133,6 +134,7 @@ int main(int argc, char** argv) {
             }
             if (folderMessage) window.ShowMessage("Fehler", *folderMessage);
             if (planMessage) window.ShowMessage("Fehler", *planMessage);
+            if (linkMessage) window.ShowMessage("Fehler", *linkMessage);
             window.AfterFirstShow();
             if (state.view.quitRequested) window.RequestQuit();
         });

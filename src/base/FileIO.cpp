@@ -7,6 +7,7 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <linux/openat2.h>
 #include <sys/syscall.h>
 #include <sys/file.h>
@@ -43,6 +44,11 @@ std::string ReadAndClose(int fd, std::size_t maxBytes, std::size_t statSize) {
 }
 
 std::size_t SizeOf(const struct stat& st) { return static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)); }
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return path.substr(slash == std::string::npos ? 0 : slash + 1);
+}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
@@ -140,14 +146,20 @@ int OpenBeneath(int folderFd, const std::string& folder, const std::string& name
     // resolved by hand and the folders compared.
     if (fd >= 0 || (errno != ENOSYS && errno != EXDEV)) return static_cast<int>(fd);
     char* real = ::realpath(JoinPath(folder, name).c_str(), nullptr);
+    const int realErrno = errno;
     char* realFolder = ::realpath(folder.c_str(), nullptr);
     int result = -1;
+    int error = real ? EXDEV : realErrno;
     if (real && realFolder) {
         const std::string r = real, f = std::string(realFolder) + "/";
-        if (r.compare(0, f.size(), f) == 0) result = ::open(real, flags | O_NOFOLLOW);
+        if (r.compare(0, f.size(), f) == 0) {
+            result = ::open(real, flags | O_NOFOLLOW);
+            error = errno;
+        }
     }
     std::free(real);
     std::free(realFolder);
+    if (result < 0) errno = error;
     return result;
 }
 }  // namespace
@@ -171,12 +183,10 @@ int OpenRegularBeneath(int folderFd, const std::string& folder, const std::strin
 
 // A regular file opened for reading that lies in its folder; -1 otherwise.
 int OpenRegularInItsFolder(const std::string& path, std::size_t* size = nullptr) {
-    const auto slash = path.rfind('/');
     const std::string folder = FolderOf(path);
-    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
     const int folderFd = OpenFolder(folder);
     if (folderFd < 0) return -1;
-    const int fd = OpenRegularBeneath(folderFd, folder, name, size);
+    const int fd = OpenRegularBeneath(folderFd, folder, NameOf(path), size);
     ::close(folderFd);
     return fd;
 }
@@ -295,12 +305,78 @@ int RemoveStaleTempFiles(const std::string& folder, std::chrono::seconds minAge)
     return sweep.Remove(minAge);
 }
 
-FileStamp StampOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
+namespace {
+FileStamp StampOfStat(const struct stat& st) {
     return {true, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
             static_cast<std::uint64_t>(st.st_size),
             static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+}  // namespace
+
+FileStamp StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    return StampOfStat(st);
+}
+
+FileStamp StampInItsFolder(const std::string& path) {
+    const int folderFd = OpenFolder(FolderOf(path));
+    if (folderFd < 0) return {};
+    // O_PATH: only the metadata is wanted, and a fifo must not block.
+    const int fd = OpenBeneath(folderFd, FolderOf(path), NameOf(path), O_PATH | O_CLOEXEC);
+    ::close(folderFd);
+    if (fd < 0) return {};
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0;
+    ::close(fd);
+    return ok ? StampOfStat(st) : FileStamp{};
+}
+
+namespace {
+// Whether `name` of the open folder is a symbolic link the data-folder rule refuses.
+bool IsLinkLeaving(int folderFd, const std::string& folder, const std::string& name) {
+    struct stat st {};
+    if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(st.st_mode)) return false;
+    const int fd = OpenBeneath(folderFd, folder, name, O_PATH | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    // A link to nothing inside the folder is just missing; ELOOP is a link
+    // that leads on and on.
+    return errno == EXDEV || errno == ELOOP;
+}
+}  // namespace
+
+bool IsLinkLeavingItsFolder(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const int folderFd = OpenFolder(folder);
+    if (folderFd < 0) return false;
+    const bool leaving = IsLinkLeaving(folderFd, folder, NameOf(path));
+    ::close(folderFd);
+    return leaving;
+}
+
+std::vector<std::string> LinksLeavingFolder(const std::string& folder,
+                                            const std::function<bool(std::string_view)>& wanted) {
+    std::vector<std::string> names;
+    const std::string dirPath = folder.empty() ? "." : folder;
+    const int folderFd = OpenFolder(dirPath);
+    if (folderFd < 0) return names;
+    const int listFd = ::dup(folderFd);
+    DIR* dir = listFd >= 0 ? ::fdopendir(listFd) : nullptr;
+    if (!dir && listFd >= 0) ::close(listFd);
+    if (dir) {
+        while (const dirent* e = ::readdir(dir)) {
+            if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
+            const std::string name = e->d_name;
+            if (wanted(name) && IsLinkLeaving(folderFd, dirPath, name)) names.push_back(name);
+        }
+        ::closedir(dir);
+    }
+    ::close(folderFd);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::optional<FolderLock> FolderLock::Acquire(const std::string& folder, std::string_view lockName,

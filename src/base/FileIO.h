@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +20,18 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // files are read. At most maxBytes bytes; nothing when the file cannot be
 // opened or is no regular file.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
-// The same for a file that must stay inside its folder (a note in a shared
-// folder): a symbolic link is followed only when it resolves to a file in
-// that same folder tree, never out of it.
+// The same for a file of a data folder: another user of a shared folder may
+// plant links there, so a symbolic link is followed only when it resolves to
+// a file in that same folder tree, never out of it. Every file the program
+// keeps in a data folder is read this way.
 std::optional<std::string> ReadRegularFileInItsFolder(const std::string& path, std::size_t maxBytes);
 bool IsRegularFileInItsFolder(const std::string& path);
+// The names in a folder, among those `wanted` accepts, that are symbolic
+// links which the rule above refuses (leading out of the folder, or looping),
+// sorted; so the person can be told which files were not read.
+bool IsLinkLeavingItsFolder(const std::string& path);
+std::vector<std::string> LinksLeavingFolder(const std::string& folder,
+                                            const std::function<bool(std::string_view)>& wanted);
 
 // Reads files of one folder as ReadRegularFileInItsFolder does, through one
 // handle of the folder opened once: an export reads tens of thousands of
@@ -85,6 +93,9 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 FileStamp StampOf(const std::string& path);
+// The stamp of the file a data-folder read would open; "missing" for a link
+// that read refuses.
+FileStamp StampInItsFolder(const std::string& path);
 
 // An exclusive advisory lock on a lock file in a folder, so instances
 // sharing the folder (also on other machines) take turns at

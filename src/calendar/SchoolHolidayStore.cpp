@@ -76,7 +76,7 @@ std::string FormatStoredSchoolHolidays(const std::vector<SchoolHolidayPeriod>& p
 }
 
 std::vector<SchoolHolidayPeriod> LoadStoredSchoolHolidays(const std::string& folder) {
-    const auto bytes = ReadRegularFile(JoinPath(folder, kSchoolHolidayFileName), kMaxSchoolHolidayFileBytes);
+    const auto bytes = ReadRegularFileInItsFolder(JoinPath(folder, kSchoolHolidayFileName), kMaxSchoolHolidayFileBytes);
     return bytes ? ParseStoredSchoolHolidays(*bytes) : std::vector<SchoolHolidayPeriod>{};
 }
 

@@ -12,15 +12,15 @@ const char* MarkSaveMessage(MarkSaveProblem problem) {
 }
 
 std::optional<std::string> MarkFileState::Read(const std::string& path) {
-    stamp_ = StampOf(path);
-    std::optional<std::string> bytes = ReadRegularFile(path, kMaxMarkFileBytes + 1);
+    stamp_ = StampInItsFolder(path);
+    std::optional<std::string> bytes = ReadRegularFileInItsFolder(path, kMaxMarkFileBytes + 1);
     tooLarge = bytes && bytes->size() > kMaxMarkFileBytes;
     base_ = bytes && !tooLarge ? *bytes : std::string();
     return bytes;
 }
 
 void MarkFileState::Wrote(const std::string& path, std::string bytes) {
-    stamp_ = StampOf(path);
+    stamp_ = StampInItsFolder(path);
     base_ = std::move(bytes);
 }
 

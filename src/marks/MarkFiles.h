@@ -39,7 +39,7 @@ public:
     // After this instance wrote (or deleted) the file; call under the lock.
     void Wrote(const std::string& path, std::string bytes);
     // Whether the file differs from what was last read or written (one stat).
-    bool ChangedOnDisk(const std::string& path) const { return StampOf(path) != stamp_; }
+    bool ChangedOnDisk(const std::string& path) const { return StampInItsFolder(path) != stamp_; }
     // The bytes last read or written: the base of a three-way merge.
     const std::string& Base() const { return base_; }
     // The file was larger than could be loaded; such a file is never replaced.

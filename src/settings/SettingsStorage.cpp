@@ -23,7 +23,7 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
     defaults.userName = settings.userName;
     defaults.userDirectory = baseDataDirectory;
     const std::string path = SettingsFolder(baseDataDirectory, settings.userName) + kSettingsFileName;
-    const std::string bytes = ReadFileBytes(path, kMaxSettingsFileBytes).value_or(std::string());
+    const std::string bytes = ReadRegularFileInItsFolder(path, kMaxSettingsFileBytes).value_or(std::string());
     Settings loaded = ParseSettingsFile(bytes, defaults);
     // The name decides where every later save goes: a name that would leave
     // the base folder is never taken from a file.

@@ -416,19 +416,28 @@ std::string FormatOwnShiftPlan(const OwnShiftPlan& plan) {
 
 std::string OwnPlanPath(std::string_view folder) { return JoinPath(folder, kOwnPlanFileName); }
 
-OwnPlanReadResult LoadOwnShiftPlanFile(const std::string& path) {
+namespace {
+// `inDataFolder`: the file of a data folder, read only where it stays inside
+// it; a file named on the command line is the caller's choice.
+OwnPlanReadResult LoadPlanFile(const std::string& path, bool inDataFolder) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return Refused("Die Datei " + QuotedPath(path) + " fehlt.");
+    if (inDataFolder && IsLinkLeavingItsFolder(path))
+        return Refused("Die Datei " + QuotedPath(path) + " verweist aus dem Datenordner hinaus und wurde nicht gelesen.");
     if (!IsRegularFile(path)) return Refused(QuotedPath(path) + " ist keine Datei.");
-    const auto bytes = ReadRegularFile(path, kMaxOwnPlanFileBytes + 1);
+    const auto bytes = inDataFolder ? ReadRegularFileInItsFolder(path, kMaxOwnPlanFileBytes + 1)
+                                    : ReadRegularFile(path, kMaxOwnPlanFileBytes + 1);
     if (!bytes) return Refused("Die Datei " + QuotedPath(path) + " kann nicht gelesen werden.");
     OwnPlanReadResult r = ParseOwnShiftPlan(*bytes);
     if (!r.plan) r.error = QuotedPath(path) + ": " + r.error;
     return r;
 }
+}  // namespace
 
-OwnPlanReadResult LoadOwnShiftPlan(std::string_view folder) { return LoadOwnShiftPlanFile(OwnPlanPath(folder)); }
+OwnPlanReadResult LoadOwnShiftPlanFile(const std::string& path) { return LoadPlanFile(path, false); }
+
+OwnPlanReadResult LoadOwnShiftPlan(std::string_view folder) { return LoadPlanFile(OwnPlanPath(folder), true); }
 
 bool SaveOwnShiftPlan(std::string_view folder, const OwnShiftPlan& plan, std::string& error) {
     const std::vector<PlanFinding> findings = CheckOwnShiftPlan(plan);
