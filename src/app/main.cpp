@@ -15,6 +15,7 @@
 #include "ui/AppState.h"
 #include "app/ClipboardCopy.h"
 #include "app/IdleAnswer.h"
+#include "app/LostDisplay.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
@@ -75,13 +76,20 @@ struct Termination {
     std::_Exit(status);
 }
 
+// The open note editor would ask before leaving; nobody may be there to
+// answer, so its unsaved text goes to the recovery copy.
+void KeepOpenNote(const sk::AppState& state) {
+    const sk::NoteEditModel* note = state.openNoteEditor;
+    if (!note) return;
+    if (const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr))) {
+        sk::WriteNoteRecovery(state.userDataFolder, *copy);
+    }
+}
+
 gboolean OnTerminate(gpointer data) {
     Termination& t = *static_cast<Termination*>(data);
-    if (const sk::NoteEditModel* note = t.state.openNoteEditor) {
-        // The editor would ask before leaving; nobody may be there to answer.
-        if (const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr))) {
-            sk::WriteNoteRecovery(t.state.userDataFolder, *copy);
-        }
+    if (t.state.openNoteEditor) {
+        KeepOpenNote(t.state);
         SaveAndExit(t.state);
     }
     t.window.Terminate();
@@ -122,6 +130,11 @@ int main(int argc, char** argv) {
     const std::optional<std::string> linkMessage = sk::RefusedLinksMessage(state);
     window.ShowUser();
     app->signal_activate().connect([&] {
+        // A logout may take the X server away without any signal.
+        sk::OnLostDisplay([&state] {
+            KeepOpenNote(state);
+            SaveAndExit(state);
+        });
         app->add_window(window);
         window.show();
         Glib::signal_idle().connect_once([&] {
