@@ -265,6 +265,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return true;
 }
 
+bool IsFolderWritable(const std::string& folder) {
+    return ::faccessat(AT_FDCWD, folder.empty() ? "." : folder.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
 bool RemoveFileIfExists(const std::string& path) {
     if (::unlink(path.c_str()) == 0) {
         SyncFolderOf(path);
@@ -380,14 +384,21 @@ std::vector<std::string> LinksLeavingFolder(const std::string& folder,
 }
 
 std::optional<FolderLock> FolderLock::Acquire(const std::string& folder, std::string_view lockName,
-                                              std::chrono::milliseconds timeout) {
+                                              std::chrono::milliseconds timeout, int* openError) {
+    int ignored = 0;
+    int& error = openError ? *openError : ignored;
+    error = 0;
     // Read-only is enough for flock, so a lock file made by another user of a
     // shared folder serves as well; O_NONBLOCK keeps a planted pipe from blocking.
     const std::string path = JoinPath(folder, lockName);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) {
+        error = errno;
+        return std::nullopt;
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = EINVAL;
         ::close(fd);
         return std::nullopt;
     }

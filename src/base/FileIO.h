@@ -62,6 +62,10 @@ bool IsRegularFile(const std::string& path);
 // old file is untouched and false is returned.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Whether this process may create files in the folder (false on a
+// read-only file system or without the right to write there).
+bool IsFolderWritable(const std::string& folder);
+
 // Deletes a file and flushes its folder; true when it is gone afterwards
 // (also when it never existed).
 bool RemoveFileIfExists(const std::string& path);
@@ -103,9 +107,10 @@ FileStamp StampInItsFolder(const std::string& path);
 class FolderLock {
 public:
     // Waits at most `timeout`; nothing when the lock could not be had in
-    // time or the lock file cannot be opened.
+    // time or the lock file cannot be opened. `openError` then gets the
+    // error of the open (EROFS, EACCES ...), 0 when another holder kept the lock.
     static std::optional<FolderLock> Acquire(const std::string& folder, std::string_view lockName,
-                                             std::chrono::milliseconds timeout);
+                                             std::chrono::milliseconds timeout, int* openError = nullptr);
     FolderLock(FolderLock&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
     FolderLock& operator=(FolderLock&&) = delete;
     FolderLock(const FolderLock&) = delete;

@@ -2,13 +2,19 @@
 
 namespace sk {
 
-const char* MarkSaveMessage(MarkSaveProblem problem) {
+std::string MarkSaveMessage(MarkSaveProblem problem, std::string_view folder) {
     switch (problem) {
         case MarkSaveProblem::FolderBusy: return mark_texts::kFolderBusy;
+        case MarkSaveProblem::FolderNotWritable:
+            return mark_texts::kFolderNotWritableBefore + std::string(folder) + mark_texts::kFolderNotWritableAfter;
         case MarkSaveProblem::WriteFailed: return mark_texts::kWriteFailed;
         case MarkSaveProblem::None: break;
     }
     return "";
+}
+
+MarkSaveProblem ProblemOfFailedWrite(const std::string& folder) {
+    return IsFolderWritable(folder) ? MarkSaveProblem::WriteFailed : MarkSaveProblem::FolderNotWritable;
 }
 
 std::optional<std::string> MarkFileState::Read(const std::string& path) {
@@ -20,7 +26,7 @@ std::optional<std::string> MarkFileState::Read(const std::string& path) {
 }
 
 void MarkFileState::Wrote(const std::string& path, std::string bytes) {
-    stamp_ = StampInItsFolder(path);
+    stamp_ = StampOf(path);
     base_ = std::move(bytes);
 }
 

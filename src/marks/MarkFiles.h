@@ -24,10 +24,16 @@ inline constexpr const char* kFolderBusy =
     "Die Markierungen konnten nicht gespeichert werden: Der Datenordner wird gerade von einem anderen "
     "Programm benutzt. Bitte später noch einmal versuchen.";
 inline constexpr const char* kWriteFailed = "Die Markierungen konnten nicht gespeichert werden!";
+// Around the folder's path.
+inline constexpr const char* kFolderNotWritableBefore =
+    "Die Markierungen konnten nicht gespeichert werden: Der Datenordner \"";
+inline constexpr const char* kFolderNotWritableAfter =
+    "\" kann nicht beschrieben werden (schreibgeschützt oder ohne Schreibrecht).";
 }  // namespace mark_texts
 
-enum class MarkSaveProblem { None, FolderBusy, WriteFailed };
-const char* MarkSaveMessage(MarkSaveProblem problem);
+enum class MarkSaveProblem { None, FolderBusy, FolderNotWritable, WriteFailed };
+// The text for the person; `folder` is the data folder the marks belong in.
+std::string MarkSaveMessage(MarkSaveProblem problem, std::string_view folder);
 
 // The file of one mark list as this instance last saw it.
 class MarkFileState {
@@ -85,6 +91,9 @@ std::optional<std::vector<Mark>> ReadOthersChanges(MarkFileState& file, const st
     return f.merge(base, mine, theirs);
 }
 
+// A folder that refuses new files says so; anything else (a full disk) is a plain failure.
+MarkSaveProblem ProblemOfFailedWrite(const std::string& folder);
+
 // Saves `marks` under the folder's lock. When another instance wrote
 // meanwhile, its changes stay and ours go on top: `marks` then holds the
 // merged list. An empty list removes the file.
@@ -92,8 +101,10 @@ template <class Mark>
 MarkSaveProblem SaveMarkFile(MarkFileState& file, const std::string& folder, std::vector<Mark>& marks,
                              const MarkFormat<Mark>& f) {
     if (file.tooLarge) return MarkSaveProblem::WriteFailed;
-    const std::optional<FolderLock> lock = FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout);
-    if (!lock) return MarkSaveProblem::FolderBusy;
+    int lockError = 0;
+    const std::optional<FolderLock> lock =
+        FolderLock::Acquire(folder, kMarkLockFileName, kMarkLockTimeout, &lockError);
+    if (!lock) return lockError == 0 ? MarkSaveProblem::FolderBusy : ProblemOfFailedWrite(folder);
     const std::string path = JoinPath(folder, f.fileName);
     if (std::optional<std::vector<Mark>> merged = ReadOthersChanges(file, path, marks, true, f)) {
         if (file.tooLarge) return MarkSaveProblem::WriteFailed;
@@ -101,7 +112,7 @@ MarkSaveProblem SaveMarkFile(MarkFileState& file, const std::string& folder, std
     }
     std::string bytes = f.format(marks);
     if (!(bytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, bytes)))
-        return MarkSaveProblem::WriteFailed;
+        return ProblemOfFailedWrite(folder);
     file.Wrote(path, std::move(bytes));
     return MarkSaveProblem::None;
 }

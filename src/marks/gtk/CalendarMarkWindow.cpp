@@ -114,7 +114,7 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
         // Saved at once, so neither a lost session nor another instance on
         // the shared folder can take the mark away.
         const bool saved = state.calendarMarks.Save(state.userDataFolder);
-        ReportMarkSave(context.parent, saved, state.calendarMarks.lastProblem);
+        ReportMarkSave(context.parent, saved, state.calendarMarks.lastProblem, state.userDataFolder);
     }
     return true;
 }

@@ -149,8 +149,8 @@ int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day) {
     return chosen < 0 ? 0 : chosen + 1;
 }
 
-void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem) {
-    if (!saved) ShowMessage(&parent, message_titles::kError, MarkSaveMessage(problem));
+void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem, const std::string& folder) {
+    if (!saved) ShowMessage(&parent, message_titles::kError, MarkSaveMessage(problem, folder));
 }
 
 bool OpenShiftMarkEntry(WindowContext& context, int crew) {
@@ -165,7 +165,7 @@ bool OpenShiftMarkEntry(WindowContext& context, int crew) {
     // shared folder can take the mark away.
     if (entered) {
         const bool saved = state.shiftMarks.Save(state.userDataFolder);
-        ReportMarkSave(context.parent, saved, state.shiftMarks.lastProblem);
+        ReportMarkSave(context.parent, saved, state.shiftMarks.lastProblem, state.userDataFolder);
     }
     return true;
 }

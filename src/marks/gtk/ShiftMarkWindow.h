@@ -19,7 +19,7 @@ bool OpenShiftColumnChoice(WindowContext& context);
 // The mark window: the chosen code 0-8, or -1 when cancelled.
 int ShiftMarkWindow(WindowContext& context, int currentCode, int crew, DayNumber day);
 // Tells the user when saving a changed mark list failed.
-void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem);
+void ReportMarkSave(Gtk::Window& parent, bool saved, MarkSaveProblem problem, const std::string& folder);
 // The column window: the chosen crew column 1-4, or 0 when cancelled.
 int ChooseShiftColumn(WindowContext& context, int preselected, DayNumber day);
 

@@ -71,9 +71,9 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
             DeleteNotesAndMarks(choice, d, state.notes, state.calendarMarks, state.shiftMarks, state.userDataFolder);
             // A list still marked as changed could not be saved.
             if (choice.shiftMarks && state.shiftMarks.changed) {
-                ReportMarkSave(window, false, state.shiftMarks.lastProblem);
+                ReportMarkSave(window, false, state.shiftMarks.lastProblem, state.userDataFolder);
             } else if (choice.calendarMarks && state.calendarMarks.changed) {
-                ReportMarkSave(window, false, state.calendarMarks.lastProblem);
+                ReportMarkSave(window, false, state.calendarMarks.lastProblem, state.userDataFolder);
             }
             window.hide();
             return true;
