@@ -46,6 +46,7 @@ busy=()
 start_load() { for _ in 1 2; do (while :; do :; done) & busy+=($!); done; }
 stop_load() { [ ${#busy[@]} -gt 0 ] && kill "${busy[@]}" 2>/dev/null; wait "${busy[@]}" 2>/dev/null; busy=(); }
 trap stop_load EXIT
+trap 'exit 143' TERM INT   # the loops end with the script (through EXIT)
 
 total_failed=0
 report() {  # mode round failed seconds

@@ -655,15 +655,15 @@ void MainWindow::ChangeBackground() {
 
 void MainWindow::OfferNoteRecovery() {
     const std::string& folder = state_.userDataFolder;
-    const std::optional<NoteRecovery> copy = ReadNoteRecovery(folder);
-    if (!copy) return;
-    const bool restore = AskQuestion(this, NoteRecoveryQuestion(*copy));
+    const std::optional<KeptNoteRecovery> kept = FindNoteRecovery(folder, NoteRecoveryStateFolderOf(state_));
+    if (!kept) return;
+    const bool restore = AskQuestion(this, NoteRecoveryQuestion(kept->copy));
     if (state_.view.quitRequested) return;  // the program was ended meanwhile: ask again next time
     if (!restore) {
-        DiscardNoteRecovery(folder);
+        DiscardNoteRecovery(kept->folder);
         return;
     }
-    if (!RestoreNoteRecovery(folder, *copy)) {
+    if (!RestoreNoteRecovery(folder, kept->copy, kept->folder)) {
         ShowMessage(texts::kError, kNoteRecoveryFailed);
         return;
     }

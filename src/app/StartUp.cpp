@@ -2,6 +2,8 @@
 
 #include <locale.h>
 
+#include <cstdlib>
+
 #include "settings/LoginModel.h"
 #include "accounting/HoursAccount.h"
 #include "accounting/RemainingVacation.h"
@@ -119,6 +121,10 @@ std::optional<std::string> RefusedLinksMessage(const AppState& state) {
     }
     return text + "\nBeim Speichern tritt eine eigene Datei an die Stelle des Verweises; die Datei, auf die er "
                   "zeigt, bleibt unverändert.";
+}
+
+std::string NoteRecoveryStateFolderOf(const AppState& state) {
+    return NoteRecoveryStateFolder(state.userDataFolder, std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
 }
 
 bool RereadChangedData(AppState& state) {

@@ -41,6 +41,10 @@ std::optional<std::string> RefusedLinksMessage(const AppState& state);
 // Whether the program keeps a file of this name in a user's folders.
 bool IsDataFileName(std::string_view name);
 
+// The folder of the user's own that keeps a note recovery copy when the
+// user data folder refuses it.
+std::string NoteRecoveryStateFolderOf(const AppState& state);
+
 // Before a repaint: reads again what another instance on the same data
 // folder changed (mark files, the note folder), one stat each. True when
 // anything was read again.

@@ -67,8 +67,7 @@ struct Termination {
 };
 
 // Nobody may be there to answer: what could not be saved goes to stderr.
-[[noreturn]] void SaveAndExit(sk::AppState& state) {
-    int status = 0;
+[[noreturn]] void SaveAndExit(sk::AppState& state, int status = 0) {
     for (const std::string& path : sk::SaveSessionData(state)) {
         std::cerr << sk::FailedSaveText(path) << '\n';
         status = 1;
@@ -78,20 +77,19 @@ struct Termination {
 
 // The open note editor would ask before leaving; nobody may be there to
 // answer, so its unsaved text goes to the recovery copy.
-void KeepOpenNote(const sk::AppState& state) {
+// The exit status: 1 when the text was lost (and named on stderr).
+int KeepOpenNote(const sk::AppState& state) {
     const sk::NoteEditModel* note = state.openNoteEditor;
-    if (!note) return;
-    if (const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr))) {
-        sk::WriteNoteRecovery(state.userDataFolder, *copy);
-    }
+    if (!note) return 0;
+    const auto copy = sk::PendingNoteRecovery(*note, std::time(nullptr));
+    if (!copy || sk::KeepNoteRecovery(state.userDataFolder, sk::NoteRecoveryStateFolderOf(state), *copy)) return 0;
+    std::cerr << sk::LostNoteText(state.userDataFolder, *copy) << '\n';
+    return 1;
 }
 
 gboolean OnTerminate(gpointer data) {
     Termination& t = *static_cast<Termination*>(data);
-    if (t.state.openNoteEditor) {
-        KeepOpenNote(t.state);
-        SaveAndExit(t.state);
-    }
+    if (t.state.openNoteEditor) SaveAndExit(t.state, KeepOpenNote(t.state));
     t.window.Terminate();
     // Should a window still hold the loop, do not wait for it.
     Glib::signal_timeout().connect_once([&state = t.state] { SaveAndExit(state); }, kForcedExitMilliseconds);
@@ -131,10 +129,7 @@ int main(int argc, char** argv) {
     window.ShowUser();
     app->signal_activate().connect([&] {
         // A logout may take the X server away without any signal.
-        sk::OnLostDisplay([&state] {
-            KeepOpenNote(state);
-            SaveAndExit(state);
-        });
+        sk::OnLostDisplay([&state] { SaveAndExit(state, KeepOpenNote(state)); });
         app->add_window(window);
         window.show();
         Glib::signal_idle().connect_once([&] {

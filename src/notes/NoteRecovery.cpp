@@ -1,6 +1,9 @@
 #include "notes/NoteRecovery.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdint>
+#include <sys/stat.h>
 
 #include "notes/NoteEditModel.h"
 #include "notes/NoteNames.h"
@@ -58,10 +61,69 @@ std::optional<NoteRecovery> ReadNoteRecovery(const std::string& folder) {
     return ParseNoteRecovery(*bytes);
 }
 
-bool RestoreNoteRecovery(const std::string& folder, const NoteRecovery& r) {
+bool RestoreNoteRecovery(const std::string& folder, const NoteRecovery& r, const std::string& copyFolder) {
     const std::string path = JoinPath(folder, r.fileName);
     const bool ok = r.storedBytes.empty() ? RemoveFileIfExists(path) : WriteFileAtomically(path, r.storedBytes);
-    return ok && DiscardNoteRecovery(folder);
+    return ok && DiscardNoteRecovery(copyFolder.empty() ? folder : copyFolder);
+}
+
+namespace {
+// FNV-1a: a short, stable folder name for a data folder's path.
+std::string PathKey(std::string_view path) {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : path) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string key(16, '0');
+    for (int i = 15; i >= 0; --i, h >>= 4) key[static_cast<std::size_t>(i)] = kHex[h & 15];
+    return key;
+}
+
+// Creates each missing folder of an absolute path, private to the user.
+bool MakeFolders(const std::string& path) {
+    for (std::size_t at = 1; at <= path.size(); ++at) {
+        if (at < path.size() && path[at] != '/') continue;
+        const std::string part = path.substr(0, at);
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+}  // namespace
+
+std::string NoteRecoveryStateFolder(std::string_view dataFolder, const char* xdgStateHome, const char* home) {
+    std::string root;
+    // Only an absolute path counts as set, as the desktop's rules say.
+    if (xdgStateHome && xdgStateHome[0] == '/') {
+        root = xdgStateHome;
+    } else if (home && home[0] == '/') {
+        root = JoinPath(home, ".local/state");
+    } else {
+        return {};
+    }
+    return JoinPath(JoinPath(root, "schichtkalender/Notizkopien"), PathKey(dataFolder)) + "/";
+}
+
+std::optional<std::string> KeepNoteRecovery(const std::string& dataFolder, const std::string& stateFolder,
+                                            const NoteRecovery& r) {
+    if (WriteNoteRecovery(dataFolder, r)) return dataFolder;
+    if (!stateFolder.empty() && MakeFolders(stateFolder) && WriteNoteRecovery(stateFolder, r)) return stateFolder;
+    return std::nullopt;
+}
+
+std::string LostNoteText(const std::string& dataFolder, const NoteRecovery& r) {
+    return "Die nicht gespeicherte Notiz \"" + JoinPath(dataFolder, r.fileName) +
+           "\" ging verloren: Keine Kopie konnte angelegt werden.";
+}
+
+std::optional<KeptNoteRecovery> FindNoteRecovery(const std::string& dataFolder, const std::string& stateFolder) {
+    for (const std::string& folder : {dataFolder, stateFolder}) {
+        if (folder.empty()) continue;
+        if (std::optional<NoteRecovery> copy = ReadNoteRecovery(folder)) return KeptNoteRecovery{std::move(*copy), folder};
+    }
+    return std::nullopt;
 }
 
 bool DiscardNoteRecovery(const std::string& folder) {

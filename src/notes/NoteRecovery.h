@@ -10,6 +10,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace sk {
 
@@ -36,10 +37,29 @@ std::optional<NoteRecovery> ParseNoteRecovery(std::string_view bytes);
 
 bool WriteNoteRecovery(const std::string& folder, const NoteRecovery& r);
 std::optional<NoteRecovery> ReadNoteRecovery(const std::string& folder);
-// Writes the note file, then removes the copy; false when the note file
-// could not be written (the copy is then kept).
-bool RestoreNoteRecovery(const std::string& folder, const NoteRecovery& r);
+// Writes the note file into `folder`, then removes the copy from
+// `copyFolder` (`folder` when empty); false when the note file could not be
+// written (the copy is then kept).
+bool RestoreNoteRecovery(const std::string& folder, const NoteRecovery& r, const std::string& copyFolder = {});
 bool DiscardNoteRecovery(const std::string& folder);
+
+// Where the copy goes when the data folder refuses it (read-only, full): a
+// folder of the user's own, one per data folder, below $XDG_STATE_HOME
+// (else ~/.local/state); empty when neither is known.
+std::string NoteRecoveryStateFolder(std::string_view dataFolder, const char* xdgStateHome, const char* home);
+// Writes the copy into the data folder, else into the state folder (made
+// when missing). The folder that took it; nothing when neither did.
+std::optional<std::string> KeepNoteRecovery(const std::string& dataFolder, const std::string& stateFolder,
+                                            const NoteRecovery& r);
+// For stderr, when no folder took the copy: which note was lost.
+std::string LostNoteText(const std::string& dataFolder, const NoteRecovery& r);
+
+// The copy of a data folder wherever it was kept, its own folder first.
+struct KeptNoteRecovery {
+    NoteRecovery copy;
+    std::string folder;  // where the copy lies
+};
+std::optional<KeptNoteRecovery> FindNoteRecovery(const std::string& dataFolder, const std::string& stateFolder);
 
 // "Eine nicht gespeicherte Notiz vom 07.12.2026, 14:03 Uhr wurde gefunden. Wiederherstellen?"
 std::string NoteRecoveryQuestion(const NoteRecovery& r);
