@@ -76,8 +76,8 @@ struct Termination {
 }
 
 // The open note editor would ask before leaving; nobody may be there to
-// answer, so its unsaved text goes to the recovery copy.
-// The exit status: 1 when the text was lost (and named on stderr).
+// answer, so its unsaved text goes to the recovery copy. The exit status:
+// 1 when no folder took the copy (the lost note is named on stderr).
 int KeepOpenNote(const sk::AppState& state) {
     const sk::NoteEditModel* note = state.openNoteEditor;
     if (!note) return 0;
