@@ -87,6 +87,34 @@ std::size_t Utf8CharacterCount(std::string_view utf8) {
     return n;
 }
 
+namespace {
+// The characters of `text` from the `skip`th on, at most `count` of them, cleaned.
+std::string CleanCharacters(std::string_view text, std::size_t skip, std::size_t count) {
+    std::string out;
+    for (std::size_t n = 0; !text.empty() && n < skip + count; ++n) {
+        const Decoded d = DecodeOne(text);
+        if (n >= skip) {
+            const bool shown = d.valid && d.code >= 0x20 && !(d.code >= 0x7F && d.code <= 0x9F);
+            out.append(shown ? text.substr(0, d.length) : std::string_view("?"));
+        }
+        text.remove_prefix(d.length);
+    }
+    return out;
+}
+}  // namespace
+
+std::string QuotedPiece(std::string_view text) {
+    if (Utf8CharacterCount(text) <= kQuotedPieceCharacters) return "„" + CleanCharacters(text, 0, kQuotedPieceCharacters) + "“";
+    return "„" + CleanCharacters(text, 0, kQuotedPieceCharacters - 1) + "…“";
+}
+
+std::string QuotedPathPiece(std::string_view path) {
+    const std::size_t characters = Utf8CharacterCount(path);
+    if (characters <= kQuotedPieceCharacters) return "„" + CleanCharacters(path, 0, characters) + "“";
+    const std::size_t skip = characters - (kQuotedPieceCharacters - 1);
+    return "„…" + CleanCharacters(path, skip, kQuotedPieceCharacters - 1) + "“";
+}
+
 std::string_view Utf8Prefix(std::string_view utf8, std::size_t maxCharacters) {
     std::size_t pos = 0;
     for (std::size_t n = 0; n < maxCharacters && pos < utf8.size(); ++n)

@@ -32,4 +32,12 @@ std::size_t Utf8CharacterCount(std::string_view utf8);
 // The first maxCharacters characters of a text.
 std::string_view Utf8Prefix(std::string_view utf8, std::size_t maxCharacters);
 
+// A piece of untrusted text as a message may quote it: at most 60
+// characters ("…" where cut), each invalid byte and control character shown
+// as "?", in German quotation marks.
+inline constexpr std::size_t kQuotedPieceCharacters = 60;
+std::string QuotedPiece(std::string_view text);
+// The same for a path, which is cut at its start: its end names the file.
+std::string QuotedPathPiece(std::string_view path);
+
 }  // namespace sk

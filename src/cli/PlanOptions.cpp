@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string_view>
 
 #include "cli/IcsExport.h"
@@ -65,18 +66,9 @@ namespace {
 
 constexpr std::string_view kPrefix = "schichtplan: ";
 
-std::string Quoted(std::string_view value) { return "„" + std::string(value) + "“"; }
-
-// A value as it may appear in the one error line: control characters shown
-// as "?", a long value cut.
-std::string QuotedShort(std::string_view value) {
-    constexpr std::size_t kShown = 24;
-    std::string text(Utf8Prefix(value, kShown));
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    if (text.size() < value.size()) text += "…";
-    return Quoted(text);
-}
+// Every value from the command line is quoted short and cleaned: it may be
+// a whole file's worth of text, or bytes no terminal should receive.
+std::string Quoted(std::string_view value) { return QuotedPiece(value); }
 
 bool ParseFixedDigits(std::string_view s, int& value) {
     value = 0;
@@ -141,6 +133,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string offsetsText;
     bool haveCycle = false, haveCycleStart = false, haveCrews = false, haveOffsets = false;
     DayNumber cycleStart = 0;
+    std::set<std::string> given;
 
     auto fail = [&result](std::string message) {
         result.outcome = ParsedArguments::Outcome::Error;
@@ -169,6 +162,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                                              "--school-holidays", "--layout", "--vacation-block", "--marks"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
+        // The last of two would win unnoticed; a script with a slip is told.
+        if (!given.insert(name).second) return fail("Die Option " + name + " ist zweimal angegeben.");
         if (!haveValue) {
             if (i + 1 >= args.size()) return fail("Zur Option " + Quoted(name) + " fehlt der Wert.");
             value = args[++i];
@@ -198,7 +193,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--cycle-start") {
             int y = 0, m = 0, d = 0;
             if (!ParseIsoDate(value, y, m, d) || y < kFirstYear || y > kLastYear)
-                return fail(QuotedShort(value) +
+                return fail(Quoted(value) +
                             " ist kein gültiges Datum von 1970-01-01 bis 2037-12-31 (erwartet JJJJ-MM-TT) bei --cycle-start.");
             cycleStart = DayNumberOf(y, m, d);
             haveCycleStart = true;
@@ -226,7 +221,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             } else if (value == "months") {
                 o.layout = PlanLayout::Months;
             } else {
-                return fail("Unbekannte Seitenform " + QuotedShort(value) + " (erlaubt sind halfyear und months).");
+                return fail("Unbekannte Seitenform " + Quoted(value) + " (erlaubt sind halfyear und months).");
             }
         } else if (name == "--lat" || name == "--lon" || name == "--zone") {
             double v = 0;
@@ -244,7 +239,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--vacation-block" || name == "--marks") {
             int v = 0;
             if (!ParseSmallInt(value, 0, 1, v))
-                return fail("Ungültiger Wert " + QuotedShort(value) + " für " + name + " (erlaubt sind 0 und 1).");
+                return fail("Ungültiger Wert " + Quoted(value) + " für " + name + " (erlaubt sind 0 und 1).");
             (name == "--marks" ? o.icsMarks : o.icsVacationBlock) = v == 1;
             (name == "--marks" ? haveMarksSwitch : haveVacationSwitch) = true;
         } else if (name == "--crew") {
@@ -289,7 +284,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                 int offset = 0;
                 if (!ParseSmallInt(rest.substr(0, comma), 0, length - 1, offset) ||
                     offsets.size() >= static_cast<std::size_t>(kMaxOwnCrews))
-                    return fail("Ungültige Versätze " + QuotedShort(offsetsText) + hint);
+                    return fail("Ungültige Versätze " + Quoted(offsetsText) + hint);
                 offsets.push_back(offset);
                 if (comma == std::string_view::npos) break;
                 rest.remove_prefix(comma + 1);
@@ -297,10 +292,10 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         }
         int crews = haveOffsets ? static_cast<int>(offsets.size()) : kDefaultOwnCrews;
         if (haveCrews && !ParseSmallInt(crewsText, 1, kMaxOwnCrews, crews))
-            return fail("Ungültige Anzahl der Schichten " + QuotedShort(crewsText) + " (erlaubt sind 1 bis " +
+            return fail("Ungültige Anzahl der Schichten " + Quoted(crewsText) + " (erlaubt sind 1 bis " +
                         std::to_string(kMaxOwnCrews) + ").");
         if (haveOffsets && static_cast<int>(offsets.size()) != crews)
-            return fail("Die Versätze " + QuotedShort(offsetsText) + " nennen " + std::to_string(offsets.size()) +
+            return fail("Die Versätze " + Quoted(offsetsText) + " nennen " + std::to_string(offsets.size()) +
                         " Schichten, der Plan hat " + std::to_string(crews) + ".");
         OwnShiftPlan plan = MakeOwnShiftPlan(cycleText, cycleStart, crews);
         for (std::size_t k = 0; k < offsets.size(); ++k) plan.crews[k].offset = offsets[k];
@@ -380,7 +375,7 @@ bool ResolveOwnPlan(PlanOptions& o, std::string& error) {
     std::string choices;
     for (int k = 0; k < o.ownPlan->CrewCount(); ++k)
         choices += (k == 0 ? " " : ", ") + std::to_string(k + 1) + " " + o.ownPlan->crews[k].name;
-    error = std::string(kPrefix) + "Ungültige Schicht " + QuotedShort(o.crewText) + " für den Plan " +
+    error = std::string(kPrefix) + "Ungültige Schicht " + Quoted(o.crewText) + " für den Plan " +
             Quoted(o.ownPlan->name) + " (erlaubt sind 1 bis " + std::to_string(o.ownPlan->CrewCount()) + ":" +
             choices + ").";
     return false;

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "base/Latin1.h"
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
 #include "cli/PdfExport.h"
@@ -50,7 +51,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
 bool CheckDataFolder(const PlanOptions& options, std::string& err) {
     std::error_code ec;
     if (options.dataFolder.empty() || std::filesystem::is_directory(options.dataFolder, ec)) return true;
-    err = "schichtplan: Der Datenordner „" + options.dataFolder + "“ existiert nicht oder ist kein Ordner.\n";
+    err = "schichtplan: Der Datenordner " + QuotedPathPiece(options.dataFolder) + " existiert nicht oder ist kein Ordner.\n";
     return false;
 }
 
@@ -61,7 +62,7 @@ bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {
         const SchoolHolidayImport import = ReadSchoolHolidayIcsFile(options.schoolHolidayFile);
         const SchoolHolidayImportPlan plan = PlanSchoolHolidayImport(import, stored);
         if (!plan.error.empty()) {
-            err = "schichtplan: " + options.schoolHolidayFile + ": " + plan.error + "\n";
+            err = "schichtplan: " + QuotedPathPiece(options.schoolHolidayFile) + ": " + plan.error + "\n";
             return false;
         }
         for (const std::string& name : import.unclassified)

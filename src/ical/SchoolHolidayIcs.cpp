@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "base/FileIO.h"
+#include "base/Latin1.h"
 
 namespace sk {
 
@@ -127,12 +128,12 @@ SchoolHolidayImport ReadSchoolHolidayIcs(std::string_view bytes) {
 SchoolHolidayImport ReadSchoolHolidayIcsFile(const std::string& path) {
     SchoolHolidayImport failed;
     if (!IsRegularFile(path)) {
-        failed.error = "Die Datei „" + CleanName(path) + "“ lässt sich nicht lesen.";
+        failed.error = "Die Datei " + QuotedPathPiece(path) + " lässt sich nicht lesen.";
         return failed;
     }
     const auto bytes = ReadRegularFile(path, kMaxIcsFileBytes + 1);
     if (!bytes) {
-        failed.error = "Die Datei „" + CleanName(path) + "“ lässt sich nicht lesen.";
+        failed.error = "Die Datei " + QuotedPathPiece(path) + " lässt sich nicht lesen.";
         return failed;
     }
     if (bytes->size() > kMaxIcsFileBytes) {

@@ -39,11 +39,7 @@ constexpr std::array<const char*, 3> kHolidayRuleNames = {"Standard", "gesetzlic
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // A value in a message; a long one is cut so the message stays one readable line.
-std::string Quoted(std::string_view s) {
-    constexpr std::size_t kShown = 40;
-    const std::string_view shown = Utf8Prefix(s, kShown);
-    return "„" + std::string(shown) + (shown.size() < s.size() ? "…" : "") + "“";
-}
+std::string Quoted(std::string_view s) { return QuotedPiece(s); }
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -51,7 +47,7 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::string QuotedPath(std::string_view path) { return "„" + std::string(path) + "“"; }
+std::string QuotedPath(std::string_view path) { return QuotedPathPiece(path); }
 
 std::string AsciiLower(std::string_view s) {
     std::string out(s);
@@ -265,7 +261,8 @@ OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
         if (text.empty() || text[0] == '#' || text[0] == ';') continue;
         const std::size_t eq = text.find('=');
         if (eq == std::string_view::npos)
-            return Refused(where + "Erwartet wird „Schlüssel = Wert“, gefunden " + Quoted(Utf8Prefix(text, 40)) + ".");
+            // Not quoted: the file may be anything but a plan (a password file named by mistake).
+            return Refused(where + "Erwartet wird „Schlüssel = Wert“.");
         const std::string_view key = Trim(text.substr(0, eq));
         const std::string_view value = Trim(text.substr(eq + 1));
         if (HasControlCharacter(key) || HasControlCharacter(value))
