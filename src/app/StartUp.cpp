@@ -47,6 +47,9 @@ void LoadUserData(AppState& state) {
     // Interrupted saves of earlier runs leave their temporary files behind.
     // The user's folder may hold a lifetime of notes: it is listed once.
     RemoveStaleTempFiles(state.session.baseDataDirectory);
+    // With a shared data folder the settings stay behind in a folder of their own.
+    const std::string settingsFolder = SettingsFolder(state.session.baseDataDirectory, state.settings.userName);
+    if (settingsFolder != state.userDataFolder) RemoveStaleTempFiles(settingsFolder);
     StaleTempFileSweep sweep(state.userDataFolder);
     state.notes = NoteStore(state.userDataFolder, state.session.userPassword);
     state.notes.ScanAll([&sweep](std::string_view name) { sweep.Consider(name); });
