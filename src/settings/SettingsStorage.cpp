@@ -42,7 +42,23 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
 bool SaveSettings(const Settings& settings, const std::string& baseDataDirectory) {
     if (!IsAcceptableUserName(settings.userName)) return false;
     const std::string path = SettingsFolder(baseDataDirectory, settings.userName) + kSettingsFileName;
-    return WriteFileAtomically(path, FormatSettingsFile(settings));
+    if (!IsBaseDataDirectory(settings.userDirectory, baseDataDirectory)) {
+        return WriteFileAtomically(path, FormatSettingsFile(settings));
+    }
+    // The default folder is written empty, which every reader takes as "the
+    // base folder of this run": a copy of "SKDaten" then uses itself, not
+    // the folder it was copied from.
+    Settings stored = settings;
+    stored.userDirectory.clear();
+    return WriteFileAtomically(path, FormatSettingsFile(stored));
+}
+
+bool IsBaseDataDirectory(std::string_view userDirectory, std::string_view baseDataDirectory) {
+    const auto withoutSlash = [](std::string_view p) {
+        while (p.size() > 1 && p.back() == '/') p.remove_suffix(1);
+        return p;
+    };
+    return userDirectory.empty() || withoutSlash(userDirectory) == withoutSlash(baseDataDirectory);
 }
 
 }  // namespace sk

@@ -3,6 +3,7 @@
 // user (base data directory + user name).
 
 #include <string>
+#include <string_view>
 
 #include "shift/VacationBlock.h"
 #include "settings/Settings.h"
@@ -25,8 +26,14 @@ void LoadSettings(Settings& settings, const std::string& baseDataDirectory, Vaca
                   int currentYear);
 
 // Writes the whole file anew (atomically: the old file stays when the new
-// one cannot be written). Returns false when nothing could be written.
+// one cannot be written). Returns false when nothing could be written. The
+// base data directory as "Anwenderverzeichnis" is written as an empty value
+// (read back as the base directory of whichever run reads it), so a copied
+// or moved "SKDaten" keeps using itself; a shared folder stays absolute.
 bool SaveSettings(const Settings& settings, const std::string& baseDataDirectory);
+// Whether a stored "Anwenderverzeichnis" means the base data directory
+// (empty, or that folder with or without its final "/").
+bool IsBaseDataDirectory(std::string_view userDirectory, std::string_view baseDataDirectory);
 
 // The rotation LoadSettings applies, on its own (the settings dialog uses
 // ResetVacationOrder and RotateVacationOrder for its own year instead).

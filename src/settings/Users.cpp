@@ -218,7 +218,7 @@ std::string UserDataFolder(const Settings& settings, const std::string& baseData
 }
 
 std::optional<std::string> CheckUserDirectory(Settings& settings, const std::string& baseDataDirectory) {
-    if (settings.userDirectory.empty() || settings.userDirectory == baseDataDirectory) {
+    if (IsBaseDataDirectory(settings.userDirectory, baseDataDirectory)) {
         settings.userDirectory = baseDataDirectory;
         return std::nullopt;
     }

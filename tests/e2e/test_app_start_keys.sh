@@ -39,7 +39,8 @@ stop_app
 {
   printf '\xef\xbb\xbf\n[Programmeinstellungen]\nFontname = \nFontgröße = 10\nFontstil = 0\n'
   printf 'Schichtspalten = 6\nSchulferien anzeigen = 1\nWochennummer anzeigen = 1\n'
-  printf 'Anwenderverzeichnis = %s/SKDaten/\nAnwendername = Programm\nSchichtart = 0\n' "$WORK"
+  # The default data folder is written empty: a copy of "SKDaten" uses itself.
+  printf 'Anwenderverzeichnis = \nAnwendername = Programm\nSchichtart = 0\n'
   printf 'UrlaubBlockAnzeige = 1\nSollstunden_38 = 1982.760010\nSollstunden_40 = 2088.000000\n'
   printf 'UrlaubStartMonat = 4\nUrlaubStartTag = 25\nUrlaubZyklus = 0\n; \n[Astronomie]\n'
   printf 'Breite = 48.469999999999998863131622783839702606201171875\n'
