@@ -63,6 +63,26 @@ ended || fail "the program did not end after 'ohne Speichern beenden'"
 expect_setting Programm Schichtart 2 "the dropped change is not in the file"
 grep -q 'Einstellungen.dat' "$WORK/stderr.txt" && fail "a message went to stderr though the person was asked"
 
+# --- an open note at a termination signal, the folder read-only -------------
+# The recovery copy goes to the user's own state folder; the next start offers it.
+start_readonly || exit 1
+keys t
+focus_window '^Notizen für den 15\.01\.2024$' || fail "day note window"
+type_text 'Nicht verlieren'
+kill -TERM "$APP"
+ended || fail "SIGTERM did not end the program"
+copy=$(find "$HOME/.local/state/schichtkalender" -name Notiz-Wiederherstellung.dat 2>/dev/null | head -1)
+grep -aq 'Nicht verlieren' "${copy:-/nonexistent}" 2>/dev/null || fail "no recovery copy in the state folder"
+grep -q 'ging verloren' "$WORK/stderr.txt" && fail "the note was called lost though its copy was kept"
+start_app || exit 1
+focus_window '^Frage$' || fail "the kept copy was not offered"
+answer Ja
+expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
+[ -n "$copy" ] && [ -e "$copy" ] && fail "the copy stayed after it was restored"
+focus_window '^Notizen für den 15\.01\.2024$' 3 && keys Escape
+stop_app
+rm -f "$DATA/20240015.txt"   # today's note would open at every later start
+
 # --- a change of user does not go past a failed save without asking ---------
 start_readonly || exit 1
 keys n          # back to type 0, to be saved before the switch
