@@ -88,12 +88,13 @@ private:
 };
 }  // namespace
 
-std::future<void> StartLoadingUserData(AppState& state) {
+std::future<std::optional<std::string>> StartLoadingUserData(AppState& state) {
     return std::async(std::launch::async, [&state] {
         // The loaders read no locale; should one ever do so, the toolkit
         // setting the program's locale meanwhile must not reach it.
         const PlainThreadLocale plain;
         LoadUserData(state);
+        return RefusedLinksMessage(state);
     });
 }
 

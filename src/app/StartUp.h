@@ -29,10 +29,10 @@ std::optional<std::string> LoadOwnPlan(AppState& state);
 // sources at them.
 void LoadUserData(AppState& state);
 // The same on a second thread, so listing a folder of many thousand notes
-// (tens of milliseconds in the kernel) overlaps the toolkit's start. Until
-// get() returned, nothing may touch the user data or the sources, nor change
-// the settings.
-std::future<void> StartLoadingUserData(AppState& state);
+// (tens of milliseconds in the kernel) overlaps the toolkit's start; the
+// result is RefusedLinksMessage, found there too. Until get() returned,
+// nothing may touch the user data or the sources, nor change the settings.
+std::future<std::optional<std::string>> StartLoadingUserData(AppState& state);
 
 // The files of the settings folder and the user data folder that were not
 // read because they are links leading out of their folder (another user of

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
     const sk::DayContext today = sk::LocalToday();
     const bool haveDataFolder = sk::EnterDataDirectory(state, WorkingDirectory());
     std::optional<std::string> folderMessage, planMessage;
-    std::future<void> userData;
+    std::future<std::optional<std::string>> userData;
     if (haveDataFolder) {
         folderMessage = sk::LoadUserSettings(state, today.year);
         planMessage = sk::LoadOwnPlan(state);
@@ -124,8 +124,7 @@ int main(int argc, char** argv) {
     state.defaultFontFamily = DesktopSansFamily();
     sk::MainWindow window(state);
     window.BuildControls();
-    userData.get();
-    const std::optional<std::string> linkMessage = sk::RefusedLinksMessage(state);
+    const std::optional<std::string> linkMessage = userData.get();
     window.ShowUser();
     app->signal_activate().connect([&] {
         // A logout may take the X server away without any signal.
