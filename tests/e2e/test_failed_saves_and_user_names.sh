@@ -4,6 +4,7 @@
 # so (at the end and at a change of user), and login names that would break
 # the user's folder are refused.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/note_recovery_e2e_lib.sh"
 
 # start_readonly: the program with the default user's folder read-only (a
 # read-only bind mount of its own when run as root, whom file modes do not stop).
@@ -74,13 +75,7 @@ ended || fail "SIGTERM did not end the program"
 copy=$(find "$HOME/.local/state/schichtkalender" -name Notiz-Wiederherstellung.dat 2>/dev/null | head -1)
 grep -aq 'Nicht verlieren' "${copy:-/nonexistent}" 2>/dev/null || fail "no recovery copy in the state folder"
 grep -q 'ging verloren' "$WORK/stderr.txt" && fail "the note was called lost though its copy was kept"
-start_app || exit 1
-focus_window '^Frage$' || fail "the kept copy was not offered"
-answer Ja
-expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
-[ -n "$copy" ] && [ -e "$copy" ] && fail "the copy stayed after it was restored"
-focus_window '^Notizen für den 15\.01\.2024$' 3 && keys Escape
-stop_app
+next_start_restores 'Nicht verlieren' "${copy:-/nonexistent}"
 rm -f "$DATA/20240015.txt"   # today's note would open at every later start
 
 # --- a change of user does not go past a failed save without asking ---------

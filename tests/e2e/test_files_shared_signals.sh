@@ -3,6 +3,7 @@
 # instance writing marks into the same folder, and a note window holding
 # unsaved text when the session ends by a signal.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/note_recovery_e2e_lib.sh"
 
 RECOVERY="$DATA/Notiz-Wiederherstellung.dat"
 NOTE_TITLE='^Notizen für den 15\.01\.2024$'
@@ -46,12 +47,5 @@ expect_missing "$DATA/20240015.txt"
 ls "$DATA" | grep -q '\.tmp-' && fail "temporary files left: $(ls "$DATA")"
 
 # The next start offers the copy; "Ja" makes it the note and drops the copy.
-start_app 2024-01-15 || exit 1
-focus_window '^Frage$' || exit 1
-answer Ja
-expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
-expect_missing "$RECOVERY"
-# The restored note is one of today's notes, shown as at every start.
-focus_window "$NOTE_TITLE" 3 && keys Escape
-stop_app
+next_start_restores 'Nicht verlieren' "$RECOVERY"
 finish

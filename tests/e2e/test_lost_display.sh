@@ -3,6 +3,7 @@
 # program keeps the changed setting and the unsaved note text as it does at a
 # termination signal, and the next start offers the note back.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/note_recovery_e2e_lib.sh"
 
 RECOVERY="$DATA/Notiz-Wiederherstellung.dat"
 NOTE_TITLE='^Notizen für den 15\.01\.2024$'
@@ -52,11 +53,5 @@ ls "$DATA" | grep -q '\.tmp-' && fail "temporary files left: $(ls "$DATA")"
 
 # The next start, on a new display, offers the copy.
 new_xvfb || { fail "no second X server"; finish; }
-start_app 2024-01-15 || exit 1
-focus_window '^Frage$' || exit 1
-answer Ja
-expect_bytes "$DATA/20240015.txt" 'Nicht verlieren'
-expect_missing "$RECOVERY"
-focus_window "$NOTE_TITLE" 3 && keys Escape
-stop_app
+next_start_restores 'Nicht verlieren' "$RECOVERY"
 finish
