@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -14,6 +15,7 @@
 #include "app/StartUp.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "common/TempFolder.h"
+#include "notes/NoteNames.h"
 #include "notes/NoteRecovery.h"
 #include "shift/OwnShiftPlanFile.h"
 #include "ui/SessionSave.h"
@@ -32,11 +34,28 @@ OwnShiftPlan SomePlan() { return MakeOwnShiftPlan("FFSSNN----", DayNumberOf(2027
 // One file the program keeps in a user's folder: content that the loader
 // would visibly take in, how to see that it did, and a save of it.
 struct DataFile {
-    const char* name;
+    std::string name;
     std::function<std::string()> secret;
     std::function<bool(AppState&)> tookIn;  // after the user's data were loaded
     std::function<void(AppState&)> save;
 };
+
+// A note of any kind: in the index or readable, it was taken in.
+DataFile NoteFile(const std::string& name) {
+    return {name, [] { return std::string("geheime Notiz"); },
+            [name](AppState& s) {
+                const std::optional<NoteFileName> n = ParseNoteFileName(name);
+                const auto listed = [&n](const std::vector<std::int32_t>& index) {
+                    return std::find(index.begin(), index.end(), n->code) != index.end();
+                };
+                const bool inIndex = n && (n->kind == NoteKind::Day       ? listed(s.notes.DayNoteIndex())
+                                           : n->kind == NoteKind::Yearly  ? listed(s.notes.YearlyNoteIndex())
+                                           : n->kind == NoteKind::Weekday ? listed(s.notes.WeekdayNoteIndex())
+                                                                          : s.notes.HasPeriodicNote(n->code, n->period));
+                return inIndex || !s.notes.ReadNoteFile(name).empty();
+            },
+            [name](AppState& s) { s.notes.WriteNoteFile(name, "eigene Notiz"); }};
+}
 
 const std::vector<DataFile>& DataFiles() {
     static const std::vector<DataFile> files{
@@ -87,9 +106,10 @@ const std::vector<DataFile>& DataFiles() {
         {kNoteRecoveryFileName, [] { return FormatNoteRecovery({"20270214.txt", 1, "geheim"}); },
          [](AppState& s) { return ReadNoteRecovery(s.userDataFolder).has_value(); },
          [](AppState& s) { WriteNoteRecovery(s.userDataFolder, {"20270215.txt", 2, "eigene Notiz"}); }},
-        {"20270215.txt", [] { return std::string("geheime Notiz"); },
-         [](AppState& s) { return !s.notes.ReadDayNote(MakeDayContext(kDay)).empty(); },
-         [](AppState& s) { s.notes.WriteDayNote(MakeDayContext(kDay), "eigene Notiz"); }},
+        NoteFile(DayNoteFileName(20270215)),
+        NoteFile(PeriodicNoteFileName(PeriodicAnchor(kDay, 14), 14)),
+        NoteFile(YearlyNoteFileName(215)),
+        NoteFile(WeekdayNoteFileName(kFirstWeekdayNoteCode + 123)),
     };
     return files;
 }
@@ -160,7 +180,7 @@ TEST_P(DataFolderLink, OutsideFileIsNeitherReadNorChangedAndNamed) {
 INSTANTIATE_TEST_SUITE_P(EveryDataFile, DataFolderLink, ::testing::Range<std::size_t>(0, DataFiles().size()),
                          [](const ::testing::TestParamInfo<std::size_t>& info) {
                              std::string n;
-                             for (char c : std::string(DataFiles()[info.param].name))
+                             for (char c : DataFiles()[info.param].name)
                                  if (std::isalnum(static_cast<unsigned char>(c))) n += c;
                              return n;
                          });
