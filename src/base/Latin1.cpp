@@ -104,7 +104,8 @@ std::string CleanCharacters(std::string_view text, std::size_t skip, std::size_t
 }  // namespace
 
 std::string QuotedPiece(std::string_view text) {
-    if (Utf8CharacterCount(text) <= kQuotedPieceCharacters) return "„" + CleanCharacters(text, 0, kQuotedPieceCharacters) + "“";
+    const std::size_t characters = Utf8CharacterCount(text);
+    if (characters <= kQuotedPieceCharacters) return "„" + CleanCharacters(text, 0, characters) + "“";
     return "„" + CleanCharacters(text, 0, kQuotedPieceCharacters - 1) + "…“";
 }
 

@@ -51,7 +51,8 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, std::s
 bool CheckDataFolder(const PlanOptions& options, std::string& err) {
     std::error_code ec;
     if (options.dataFolder.empty() || std::filesystem::is_directory(options.dataFolder, ec)) return true;
-    err = "schichtplan: Der Datenordner " + QuotedPathPiece(options.dataFolder) + " existiert nicht oder ist kein Ordner.\n";
+    err = "schichtplan: Der Datenordner " + QuotedPathPiece(options.dataFolder) +
+          " existiert nicht oder ist kein Ordner.\n";
     return false;
 }
 

@@ -121,7 +121,9 @@ std::string LostNoteText(const std::string& dataFolder, const NoteRecovery& r) {
 std::optional<KeptNoteRecovery> FindNoteRecovery(const std::string& dataFolder, const std::string& stateFolder) {
     for (const std::string& folder : {dataFolder, stateFolder}) {
         if (folder.empty()) continue;
-        if (std::optional<NoteRecovery> copy = ReadNoteRecovery(folder)) return KeptNoteRecovery{std::move(*copy), folder};
+        if (std::optional<NoteRecovery> copy = ReadNoteRecovery(folder)) {
+            return KeptNoteRecovery{std::move(*copy), folder};
+        }
     }
     return std::nullopt;
 }

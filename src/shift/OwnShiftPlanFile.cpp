@@ -421,7 +421,8 @@ OwnPlanReadResult LoadPlanFile(const std::string& path, bool inDataFolder) {
     if (!std::filesystem::exists(path, ec))
         return Refused("Die Datei " + QuotedPath(path) + " fehlt.");
     if (inDataFolder && IsLinkLeavingItsFolder(path))
-        return Refused("Die Datei " + QuotedPath(path) + " verweist aus dem Datenordner hinaus und wurde nicht gelesen.");
+        return Refused("Die Datei " + QuotedPath(path) +
+                       " verweist aus dem Datenordner hinaus und wurde nicht gelesen.");
     if (!IsRegularFile(path)) return Refused(QuotedPath(path) + " ist keine Datei.");
     const auto bytes = inDataFolder ? ReadRegularFileInItsFolder(path, kMaxOwnPlanFileBytes + 1)
                                     : ReadRegularFile(path, kMaxOwnPlanFileBytes + 1);

@@ -102,7 +102,9 @@ const std::vector<DataFile>& DataFiles() {
          }},
         {kSchoolHolidayFileName, [] { return std::string("2030-08-01 2030-09-10 Sommer\n"); },
          [](AppState& s) { return !LoadStoredSchoolHolidays(s.userDataFolder).empty(); },
-         [](AppState& s) { SaveStoredSchoolHolidays(s.userDataFolder, ParseStoredSchoolHolidays("2031-08-01 2031-09-10 Sommer\n")); }},
+         [](AppState& s) {
+             SaveStoredSchoolHolidays(s.userDataFolder, ParseStoredSchoolHolidays("2031-08-01 2031-09-10 Sommer\n"));
+         }},
         {kNoteRecoveryFileName, [] { return FormatNoteRecovery({"20270214.txt", 1, "geheim"}); },
          [](AppState& s) { return ReadNoteRecovery(s.userDataFolder).has_value(); },
          [](AppState& s) { WriteNoteRecovery(s.userDataFolder, {"20270215.txt", 2, "eigene Notiz"}); }},
@@ -119,8 +121,9 @@ class DataFolderLink : public ::testing::TestWithParam<std::size_t> {};
 std::vector<std::string> RegularFilesHolding(const std::string& folder, const std::string& bytes) {
     std::vector<std::string> found;
     for (const auto& e : fs::recursive_directory_iterator(folder)) {
-        if (e.is_regular_file() && !e.is_symlink() && testing::ReadFile(e.path().string()).find(bytes) != std::string::npos) {
-            found.push_back(e.path().string());
+        const std::string path = e.path().string();
+        if (e.is_regular_file() && !e.is_symlink() && testing::ReadFile(path).find(bytes) != std::string::npos) {
+            found.push_back(path);
         }
     }
     return found;
