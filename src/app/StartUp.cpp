@@ -39,7 +39,8 @@ std::optional<std::string> LoadOwnPlan(AppState& state) {
     // there is a valid one.
     state.ownPlan = start.plan ? std::move(start.plan) : LoadOwnShiftPlan(state.userDataFolder).plan;
     state.sources.ownPlan = &state.ownPlan;
-    if (start.message.empty()) return std::nullopt;
+    // A plan file linked out of the folder is named with the other refused links, once.
+    if (start.message.empty() || IsLinkLeavingItsFolder(OwnPlanPath(state.userDataFolder))) return std::nullopt;
     return start.message;
 }
 

@@ -205,6 +205,23 @@ TEST(DataFolderLinks, LinksInsideTheFolderAreFollowedAndNotReported) {
     EXPECT_EQ(RefusedLinksMessage(state), std::nullopt);
 }
 
+TEST(DataFolderLinks, ALinkedOwnPlanIsReportedOnlyWithTheLinks) {
+    TempFolder work, elsewhere;
+    elsewhere.Put("plan", FormatOwnShiftPlan(SomePlan()));
+    AppState state;
+    ASSERT_TRUE(EnterDataDirectory(state, work.Path()));
+    const std::string folder = state.session.baseDataDirectory + "Programm/";
+    testing::WriteFile(folder + kSettingsFileName, "\xEF\xBB\xBF\n[Programmeinstellungen]\nSchichtart = 8\n");
+    fs::create_symlink(elsewhere.File("plan"), folder + kOwnPlanFileName);
+    LoadUserSettings(state, kYear);
+    EXPECT_EQ(LoadOwnPlan(state), std::nullopt);
+    EXPECT_EQ(state.settings.calendarType, 0);  // the plan was not taken
+    LoadUserData(state);
+    const std::optional<std::string> message = RefusedLinksMessage(state);
+    ASSERT_TRUE(message);
+    EXPECT_NE(message->find(folder + kOwnPlanFileName), std::string::npos) << *message;
+}
+
 TEST(DataFolderLinks, SeveralRefusedLinksAreNamedInOneMessage) {
     TempFolder work, elsewhere;
     elsewhere.Put("a", "x");
