@@ -3,6 +3,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "base/FileIO.h"
 #include "base/Latin1.h"
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
@@ -10,6 +11,10 @@
 #include "cli/PlanOptions.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "ical/SchoolHolidayIcs.h"
+#include "marks/CalendarMarks.h"
+#include "marks/ShiftMarks.h"
+#include "notes/NoteNames.h"
+#include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
 
@@ -27,6 +32,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
     }
     PlanOptions options = parsed.options;
     if (!CheckDataFolder(options, err)) return kExitBadInput;
+    WarnOfRefusedLinks(options, err);
     std::string error;
     if (!ResolveOwnPlan(options, error)) {
         err = error + "\n";
@@ -54,6 +60,22 @@ bool CheckDataFolder(const PlanOptions& options, std::string& err) {
     err = "schichtplan: Der Datenordner " + QuotedPathPiece(options.dataFolder) +
           " existiert nicht oder ist kein Ordner.\n";
     return false;
+}
+
+namespace {
+// The files of a data folder this program reads.
+bool IsReadFromDataFolder(std::string_view name) {
+    return name == kShiftMarkFileName || name == kCalendarMarkFileName || name == kSchoolHolidayFileName ||
+           name == kOwnPlanFileName || ParseNoteFileName(name).has_value();
+}
+}  // namespace
+
+void WarnOfRefusedLinks(const PlanOptions& options, std::string& err) {
+    if (options.dataFolder.empty()) return;
+    for (const std::string& name : LinksLeavingFolder(options.dataFolder, IsReadFromDataFolder)) {
+        err += "schichtplan: Die Datei " + QuotedPathPiece(JoinPath(options.dataFolder, name)) +
+               " verweist aus dem Datenordner hinaus und wurde nicht gelesen.\n";
+    }
 }
 
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {

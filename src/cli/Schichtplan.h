@@ -26,5 +26,9 @@ bool CheckDataFolder(const PlanOptions& options, std::string& err);
 // false with a German line in `err` when the file cannot be taken. Names of
 // events that fit no school holidays are reported in `err` and left out.
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err);
+// A file of the data folder that is a symbolic link leading out of it is
+// not read (another user of a shared folder may plant one); one line on
+// `err` for each, the run goes on.
+void WarnOfRefusedLinks(const PlanOptions& options, std::string& err);
 
 }  // namespace sk

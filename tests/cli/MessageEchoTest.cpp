@@ -1,8 +1,10 @@
-// What schichtplan says about bad input stays short and clean: a value is
-// quoted at most 60 characters long with bad bytes as "?", no byte of a file
-// it was pointed at appears, and an option given twice is refused.
+// What schichtplan says stays short and clean: a value is quoted at most 60
+// characters long with bad bytes as "?", no byte of a file it was pointed at
+// appears, an option given twice is refused, and a data file linked out of
+// its folder is named instead of read.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,6 +95,33 @@ TEST(SchichtplanEcho, AnOptionGivenTwiceIsRefused) {
         const std::string name = args[0].substr(0, args[0].find('='));
         EXPECT_NE(err.find("Die Option " + name + " ist zweimal angegeben."), std::string::npos) << err;
     }
+}
+
+TEST(SchichtplanEcho, LinksLeavingTheDataFolderAreNamedAndNotRead) {
+    testing::TempFolder linked, copied, elsewhere;
+    // A shift mark of 3 March 2027 (day 20880): read, it is an all-day entry more.
+    const std::string mark("\x90\x51\x00\x00\x01\x02", 6);
+    elsewhere.Put("marken", mark);
+    copied.Put("Schichtmarkierung.dat", mark);
+    std::filesystem::create_symlink(elsewhere.File("marken"), linked.File("Schichtmarkierung.dat"));
+    std::filesystem::create_symlink(elsewhere.File("marken"), linked.File("fremd.bin"));  // never read anyway
+    const auto events = [](const std::string& folder, std::string& err) {
+        std::string out;
+        EXPECT_EQ(RunSchichtplan({"--format", "ics", "--crew", "1", "--from", "2027-03-01", "--to", "2027-03-05",
+                                  "--data", folder},
+                                 kToday, out, err),
+                  0)
+            << err;
+        std::size_t n = 0;
+        for (std::size_t at = 0; (at = out.find("BEGIN:VEVENT", at)) != std::string::npos; ++at) ++n;
+        return n;
+    };
+    std::string err, copiedErr;
+    const std::size_t withLink = events(linked.Path(), err);
+    EXPECT_EQ(withLink + 1, events(copied.Path(), copiedErr));  // the same file, not linked, is read
+    EXPECT_EQ(copiedErr, "");
+    EXPECT_EQ(err, "schichtplan: Die Datei " + QuotedPathPiece(linked.File("Schichtmarkierung.dat")) +
+                       " verweist aus dem Datenordner hinaus und wurde nicht gelesen.\n");
 }
 
 }  // namespace
