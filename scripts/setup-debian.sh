@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 pkgs=(g++ cmake ninja-build pkg-config googletest libgtest-dev libbenchmark-dev
-      libgtkmm-3.0-dev xvfb xauth xdotool imagemagick xclip faketime
+      libgtkmm-3.0-dev libx11-dev xvfb xauth xdotool imagemagick xclip faketime
       fonts-freefont-ttf fonts-dejavu-core
       clang libclang-rt-14-dev libical-dev desktop-file-utils appstream python3
       dbus-daemon at-spi2-core python3-pyatspi poppler-utils)

@@ -1,6 +1,5 @@
 #include "app/LostDisplay.h"
 
-#include <dlfcn.h>
 #include <gdk/gdkx.h>
 
 #include <cstdlib>
@@ -26,12 +25,7 @@ void OnLostDisplay(std::function<void()> keepSession) {
     KeepSession() = std::move(keepSession);
     GdkDisplay* display = gdk_display_get_default();
     if (!display || !GDK_IS_X11_DISPLAY(display)) return;
-    // Looked up, not linked: the X library is loaded whenever the X backend
-    // runs, and the program runs on other backends too.
-    using Setter = decltype(&XSetIOErrorHandler);
-    if (const auto setHandler = reinterpret_cast<Setter>(::dlsym(RTLD_DEFAULT, "XSetIOErrorHandler"))) {
-        setHandler(OnIoError);
-    }
+    XSetIOErrorHandler(OnIoError);
 }
 
 }  // namespace sk
