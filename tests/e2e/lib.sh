@@ -16,6 +16,22 @@ set -u
 # between two suites) and its own D-Bus session, on which the accessibility
 # bus starts when asked for. Nothing is signalled but the processes started
 # here; at the end whatever the script started and left running is ended.
+# start_xvfb file: an X server on a display it picks itself (probing for a
+# free one is a race between two suites), taking the script's cookie; its
+# display number goes into the file, its process id into XVFB; DISPLAY is set.
+start_xvfb() {
+  : >"$1"
+  Xvfb -displayfd 3 -nolisten tcp -auth "$XAUTHORITY" -screen 0 "${SK_E2E_SCREEN:-1600x1000x24}" \
+       3>"$1" 2>>"$SK_E2E_ROOT/xvfb.log" &
+  XVFB=$!
+  local deadline=$((SECONDS + 10))
+  until [ -s "$1" ]; do
+    kill -0 "$XVFB" 2>/dev/null && [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -1 "$1")"
+  xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$(xauth -f "$XAUTHORITY" list | awk 'NR == 1 {print $3}')"
+}
 if [ -z "${SK_E2E_INNER:-}" ]; then
   SK_E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/sk-e2e.XXXXXX") || exit 1
   export SK_E2E_ROOT SK_E2E_INNER=1 GDK_BACKEND=x11 GDK_GL=disable
@@ -29,14 +45,10 @@ if [ -z "${SK_E2E_INNER:-}" ]; then
   export XAUTHORITY="$SK_E2E_ROOT/xauth"
   : >"$XAUTHORITY"
   xauth -q -f "$XAUTHORITY" add :0 . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" || exit 1
-  Xvfb -displayfd 3 -nolisten tcp -auth "$XAUTHORITY" -screen 0 "${SK_E2E_SCREEN:-1600x1000x24}" \
-       3>"$SK_E2E_ROOT/display" 2>"$SK_E2E_ROOT/xvfb.log" &
-  XVFB=$!
-  for _ in $(seq 200); do [ -s "$SK_E2E_ROOT/display" ] && break; kill -0 "$XVFB" 2>/dev/null || break; sleep 0.05; done
-  display=$(head -1 "$SK_E2E_ROOT/display" 2>/dev/null)
-  if [ -z "$display" ]; then echo "Xvfb did not start: $(cat "$SK_E2E_ROOT/xvfb.log")"; kill "$XVFB" 2>/dev/null; rm -rf "$SK_E2E_ROOT"; exit 1; fi
-  export DISPLAY=":$display"
-  xauth -q -f "$XAUTHORITY" add "$DISPLAY" . "$(xauth -f "$XAUTHORITY" list :0 | awk '{print $3}')"
+  if ! start_xvfb "$SK_E2E_ROOT/display"; then
+    echo "Xvfb did not start: $(cat "$SK_E2E_ROOT/xvfb.log")"; kill "$XVFB" 2>/dev/null; rm -rf "$SK_E2E_ROOT"; exit 1
+  fi
+  export SK_E2E_XVFB=$XVFB   # the script's X server, for a script that takes it away
   dbus-run-session -- bash "$0" "$@"
   rc=$?
   # Whatever the script started and left behind (bus activated services among
