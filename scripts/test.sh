@@ -14,9 +14,11 @@ phases=()
 phase_start=$SECONDS
 phase_name=""
 phase() {
-  [ -n "$phase_name" ] && phases+=("$(printf '%-22s %5d s' "$phase_name" $((SECONDS - phase_start)))")
+  if [ -n "$phase_name" ]; then
+    phases+=("$(printf '%-22s %5d s' "$phase_name" $((SECONDS - phase_start)))")
+  fi
   phase_name=$1; phase_start=$SECONDS
-  [ -n "$1" ] && echo "== $1"
+  if [ -n "$1" ]; then echo "== $1"; fi
 }
 report_phases() {
   local rc=$?
