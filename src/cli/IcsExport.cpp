@@ -23,6 +23,7 @@ PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList*
     r.withVacationBlock = options.icsVacationBlock;
     r.marks = options.icsMarks ? marks : nullptr;
     r.marksAreOwn = MarksBelongToCrew(options.calendarType, options.crew, homeCrew);
+    r.alarmMinutes = options.icsAlarmMinutes;
     // Asked for with a file of school holidays: every period reaching into the range, whole.
     r.schoolHolidays = options.schoolHolidayFile.empty() ? nullptr : &options.schoolHolidays;
     return r;

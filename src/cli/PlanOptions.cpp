@@ -35,13 +35,17 @@ const char* const kPlanUsage =
     "                6 Velmo Kessbach, 7 Olmer Karton, 8 eigener Schichtplan\n"
     "  --format    csv (Vorgabe), text, ics (iCalendar für Handy- und Desktop-Kalender)\n"
     "                oder pdf (A4 quer zum Ausdrucken)\n"
-    "  --layout    Seiten des PDF: halfyear (Halbjahresplan, nur Schichtart 5, dort Vorgabe)\n"
-    "                oder months (zwölf Monatsspalten je Seite, Vorgabe der anderen Schichtarten)\n"
+    "  --layout    Seiten des PDF: halfyear (Halbjahresplan der Schichtarten 5 und 8, Vorgabe der 5)\n"
+    "                oder months (sechs Monatsspalten je Seite mit Legende, Vorgabe der anderen\n"
+    "                Schichtarten außer 5)\n"
     "  --crew      Schicht für ics: 1-5 Rot, Blau, Gelb, Grün, Braun (Schichtart 0, 1, 3, 4, 5),\n"
     "                1-3 Rot, Blau, Gelb (Schichtart 2), 1-4 Schicht A-D (Schichtart 6, 7),\n"
     "                Nummer oder Name einer Schicht des eigenen Plans (Schichtart 8)\n"
     "  --vacation-block  0 oder 1: Urlaubsblocktage als ganztägige Termine im ics (Vorgabe 1)\n"
-    "  --marks     0 oder 1: Schichtmarkierungen aus --data als ganztägige Termine im ics (Vorgabe 1)\n"
+    "  --marks     0 oder 1: Schichtmarkierungen aus --data als ganztägige Termine im ics (Vorgabe 1);\n"
+    "                nur in der Datei der Stammschicht, Urlaub, Krank und Freizeit nehmen dort\n"
+    "                die Schicht des Tages heraus, ein X an einem freien Tag wird zur Schicht\n"
+    "  --alarm     Minuten: Erinnerung so lange vor jedem Schichtbeginn im ics (Vorgabe 0, keine)\n"
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
@@ -125,7 +129,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     std::string toText;
     std::string crewText;
     bool haveCrew = false;
-    bool haveMarksSwitch = false, haveVacationSwitch = false;
+    bool haveMarksSwitch = false, haveVacationSwitch = false, haveAlarm = false;
     bool havePassword = false;
     bool haveType = false;
     std::string cycleText;
@@ -159,7 +163,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
-                                             "--school-holidays", "--layout", "--vacation-block", "--marks"};
+                                             "--school-holidays", "--layout", "--vacation-block", "--marks",
+                                             "--alarm"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         // The last of two would win unnoticed; a script with a slip is told.
@@ -242,6 +247,11 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                 return fail("Ungültiger Wert " + Quoted(value) + " für " + name + " (erlaubt sind 0 und 1).");
             (name == "--marks" ? o.icsMarks : o.icsVacationBlock) = v == 1;
             (name == "--marks" ? haveMarksSwitch : haveVacationSwitch) = true;
+        } else if (name == "--alarm") {
+            if (value.size() > 4 || !ParseFixedDigits(value, o.icsAlarmMinutes) || o.icsAlarmMinutes > kMaxAlarmMinutes)
+                return fail("Ungültiger Wert " + Quoted(value) + " für --alarm (erlaubt sind 0 bis " +
+                            std::to_string(kMaxAlarmMinutes) + " Minuten).");
+            haveAlarm = true;
         } else if (name == "--crew") {
             crewText = value;  // checked below, once the type is known
             haveCrew = true;
@@ -319,6 +329,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     if ((haveMarksSwitch || haveVacationSwitch) && o.format != PlanFormat::Ics)
         return fail(std::string(haveMarksSwitch ? "Die Option --marks" : "Die Option --vacation-block") +
                     " gilt nur zusammen mit --format ics.");
+    if (haveAlarm && o.format != PlanFormat::Ics) return fail("Die Option --alarm gilt nur zusammen mit --format ics.");
     if (o.layout != PlanLayout::Default && o.format != PlanFormat::Pdf)
         return fail("Die Option --layout gilt nur zusammen mit --format pdf.");
     if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");

@@ -38,6 +38,8 @@ struct PlanOptions {
     // What the iCalendar export holds besides the shifts (--vacation-block, --marks).
     bool icsVacationBlock = true;
     bool icsMarks = true;
+    // A reminder this many minutes before each shift in the iCalendar export (--alarm; 0: none).
+    int icsAlarmMinutes = 0;
     // A user data folder (--data): its shift marks go into the iCalendar export,
     // its notes into a ninth CSV column.
     std::string dataFolder;

@@ -65,6 +65,7 @@ public:
                     const OutputSink& sink)
         : type_(options.calendarType),
           crew_(options.crew),
+          alarmMinutes_(std::clamp(options.alarmMinutes, 0, kMaxAlarmMinutes)),
           planText_(crewName + ", " + planName),
           calendar_(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)),
           zone_(icaltimezone_new()),
@@ -100,6 +101,7 @@ public:
         icalcomponent_set_dtstart(event, LocalTimeOf(d, startMinute, zone_.get()));
         icalcomponent_set_dtend(event, LocalTimeOf(endDay, endMinute, zone_.get()));
         icalcomponent_add_property(event, icalproperty_new_description(planText_.c_str()));
+        if (alarmMinutes_ > 0) icalcomponent_add_component(event, NewAlarm(summary));
         Write(event);
     }
 
@@ -152,8 +154,20 @@ private:
         return event;
     }
 
+    icalcomponent* NewAlarm(const char* text) const {
+        icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(alarm, icalproperty_new_description(text));
+        icaltriggertype trigger{};
+        trigger.time = icaltime_null_time();
+        trigger.duration = icaldurationtype_from_int(-alarmMinutes_ * 60);
+        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+        return alarm;
+    }
+
     int type_;
     int crew_;
+    int alarmMinutes_;
     std::string planText_;
     ComponentPtr calendar_;
     ZonePtr zone_;

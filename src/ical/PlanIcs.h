@@ -32,7 +32,13 @@ std::string CrewChoicesText(int calendarType);
 struct PlanIcsRequest : CrewEventRequest {
     // School holiday periods reaching into the range, as all-day events (null: none).
     const SchoolHolidayCalendar* schoolHolidays = nullptr;
+    // A reminder this many minutes before each shift begins (0: none): the
+    // phone shows the shift's name. Days off carry none.
+    int alarmMinutes = 0;
 };
+
+// The longest reminder ahead of a shift the file offers: a day.
+inline constexpr int kMaxAlarmMinutes = 24 * 60;
 
 // The calendar; `stamp` becomes every DTSTAMP. Written piece by piece to
 // `sink`, so a long range is never held whole; false when a piece could not

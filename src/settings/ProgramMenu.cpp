@@ -1,6 +1,9 @@
 #include "settings/ProgramMenu.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "base/Latin1.h"
 
 #include "shift/CalendarTypes.h"
 
@@ -35,14 +38,21 @@ bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType) {
     return !(action == ProgramMenuAction::kBackground && IsHalfYearView(calendarType));
 }
 
-ButtonColumnGeometry ButtonColumn(int u, int r, int buttons) {
+int ButtonColumnExtraUnits(const std::vector<std::string_view>& labels) {
+    // A character is about one unit wide, and a button needs one unit besides its label.
+    int widest = 0;
+    for (std::string_view label : labels) widest = std::max(widest, static_cast<int>(Utf8CharacterCount(label)));
+    return std::max(0, widest + 1 - kButtonColumnUnits);
+}
+
+ButtonColumnGeometry ButtonColumn(int u, int r, int buttons, int extraUnits) {
     ButtonColumnGeometry g{};
     g.frameX = u;
     g.frameY = r;
-    g.frameWidth = static_cast<int>(std::nearbyint(22.5 * u));
+    g.frameWidth = static_cast<int>(std::nearbyint(22.5 * u)) + extraUnits * u;
     g.frameHeight = static_cast<int>(std::nearbyint((2.0 * buttons + 1.5) * r - r / 3.0));
     g.buttonX = u;
-    g.buttonWidth = 21 * u;
+    g.buttonWidth = (kButtonColumnUnits + extraUnits) * u;
     g.buttonHeight = static_cast<int>(std::nearbyint(1.8 * r));
     return g;
 }

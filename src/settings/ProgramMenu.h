@@ -4,6 +4,8 @@
 // which entry was chosen; the action runs after it has closed.
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace sk {
 
@@ -44,12 +46,17 @@ bool ProgramMenuEntryEnabled(ProgramMenuAction action, int calendarType);
 // Geometry of the button-column menus ("Programm", "Kalender") in pixels for
 // the units u and r: a frame around a column of buttons 21u wide, two rows
 // per button.
+inline constexpr int kButtonColumnUnits = 21;
 struct ButtonColumnGeometry {
     int frameX, frameY, frameWidth, frameHeight;
     int buttonX, buttonWidth, buttonHeight;
     int ButtonY(int k, int r) const { return (2 * k + 1) * r - r / 3; }
 };
-ButtonColumnGeometry ButtonColumn(int u, int r, int buttons);
+// `extraUnits` widen the frame and the buttons (ButtonColumnExtraUnits).
+ButtonColumnGeometry ButtonColumn(int u, int r, int buttons, int extraUnits = 0);
+// Units a column needs beyond 21 so that its longest label is shown whole
+// (as long as "Haldenau Zweischicht" fits the 21): 0 for the calendar chooser.
+int ButtonColumnExtraUnits(const std::vector<std::string_view>& labels);
 inline ButtonColumnGeometry EightButtonColumn(int u, int r) { return ButtonColumn(u, r, 8); }
 // The window height in rows for a column of that many buttons.
 inline double ButtonColumnWindowRows(int buttons) { return 2.0 * buttons + 3.5; }

@@ -11,8 +11,12 @@ namespace sk {
 std::optional<int> RunButtonColumnMenu(WindowContext& context, const std::string& title, double heightRows,
                                        const std::vector<ButtonColumnItem>& items) {
     const Units units = context.units;
-    ModalWindow window(&context.parent, title, units, 25, heightRows);
-    const ButtonColumnGeometry g = ButtonColumn(units.u, units.r, static_cast<int>(items.size()));
+    std::vector<std::string_view> labels;
+    for (const ButtonColumnItem& item : items) labels.push_back(item.label);
+    const int extra = ButtonColumnExtraUnits(labels);
+    const double width = 25 + extra;
+    ModalWindow window(&context.parent, title, units, width, heightRows);
+    const ButtonColumnGeometry g = ButtonColumn(units.u, units.r, static_cast<int>(items.size()), extra);
     std::optional<int> chosen;
 
     Gtk::Fixed area;
@@ -48,7 +52,7 @@ std::optional<int> RunButtonColumnMenu(WindowContext& context, const std::string
         button->show();
         buttons.push_back(std::move(button));
     }
-    window.Place(area, 0, 0, 25, heightRows);
+    window.Place(area, 0, 0, width, heightRows);
     window.signal_key_press_event().connect(
         [&window, &chosen, &items](GdkEventKey* event) {
             if (event->state & (GDK_CONTROL_MASK | GDK_MOD1_MASK)) return false;

@@ -192,6 +192,37 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
     }
 }
 
+// A reminder ahead of every shift when asked, the shift's name as its text;
+// none on all-day entries, none when not asked.
+TEST(IcsExport, AlarmsBeforeShiftsOnly) {
+    for (const int minutes : {0, 30, 720}) {
+        PlanOptions o = MonthOptions(0, 1);  // with vacation-block days
+        o.icsAlarmMinutes = minutes;
+        const std::string ics = ExportPlanIcs(o, nullptr, 0, kStamp);
+        icalcomponent* cal = icalparser_parse_string(ics.c_str());
+        ASSERT_NE(cal, nullptr);
+        int shifts = 0, alarms = 0;
+        for (icalcomponent* e = icalcomponent_get_first_component(cal, ICAL_VEVENT_COMPONENT); e != nullptr;
+             e = icalcomponent_get_next_component(cal, ICAL_VEVENT_COMPONENT)) {
+            const bool allDay = icalcomponent_get_dtstart(e).is_date != 0;
+            shifts += !allDay;
+            for (icalcomponent* a = icalcomponent_get_first_component(e, ICAL_VALARM_COMPONENT); a != nullptr;
+                 a = icalcomponent_get_next_component(e, ICAL_VALARM_COMPONENT)) {
+                ++alarms;
+                EXPECT_FALSE(allDay);
+                EXPECT_EQ(icalproperty_get_action(icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY)),
+                          ICAL_ACTION_DISPLAY);
+                EXPECT_STREQ(icalcomponent_get_description(a), icalcomponent_get_summary(e));
+                const icaltriggertype t = icalproperty_get_trigger(icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY));
+                EXPECT_EQ(icaldurationtype_as_int(t.duration), -minutes * 60);
+            }
+        }
+        icalcomponent_free(cal);
+        EXPECT_GT(shifts, 10);
+        EXPECT_EQ(alarms, minutes > 0 ? shifts : 0) << minutes;
+    }
+}
+
 TEST(IcsExport, UidsAreStableAndUnique) {
     PlanOptions o = MonthOptions(0, 2);
     o.to = DayNumberOf(2027, 12, 31);
@@ -276,6 +307,10 @@ TEST(IcsExport, CommandLine) {
         {{"--type", "6", "--crew", "C", "--format", "ics", "--from", "2027-01-01", "--to", "2027-01-01"},
          0,
          "X-WR-CALNAME:Schichtplan Schicht C (Velmo Kessbach)"},
+        {{"--format", "ics", "--crew", "1", "--alarm", "1441"}, 2, "für --alarm (erlaubt sind 0 bis 1440 Minuten)"},
+        {{"--format", "ics", "--crew", "1", "--alarm", "-5"}, 2, "für --alarm"},
+        {{"--format", "csv", "--alarm", "30"}, 2, "Die Option --alarm gilt nur zusammen mit --format ics."},
+        {{"--format", "ics", "--crew", "1", "--alarm", "1440", "--to", "2027-01-31"}, 0, "TRIGGER:-P1D"},
     };
     for (const Case& c : cases) {
         std::string out, err;

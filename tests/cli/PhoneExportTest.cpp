@@ -30,16 +30,17 @@ TEST(PhoneExport, WritesWhatTheCommandLineWritesForTheSameChoices) {
     ASSERT_TRUE(marks.Save(folder.Dir()));
     marks.Load(folder.Dir());
 
-    struct Case { int type; int crew; bool vacation; bool withMarks; };
-    for (const Case c : {Case{1, 2, true, true}, Case{0, 0, false, true}, Case{5, 4, true, false}, Case{7, 1, true, true},
-                         Case{2, 1, false, false}}) {
+    struct Case { int type; int crew; bool vacation; bool withMarks; int alarm; };
+    for (const Case c : {Case{1, 2, true, true, 0}, Case{0, 0, false, true, 60}, Case{5, 4, true, false, 0},
+                         Case{7, 1, true, true, 720}, Case{2, 1, false, false, 30}}) {
         // The command line learns the home crew from the hours file.
         HoursRecord hours;
         hours.homeCrew = c.crew;
         ASSERT_TRUE(SaveHours(folder.Dir(), hours));
-        PhoneExportForm form = DefaultPhoneExportForm(c.type, c.crew, 2026, folder.Path());
+        PhoneExportForm form = DefaultPhoneExportForm(c.type, c.crew, DayNumberOf(2026, 1, 20), folder.Path());
         form.vacationBlock = c.vacation;
         form.marks = c.withMarks;
+        form.alarmMinutes = c.alarm;
         PlanIcsRequest base;
         base.calendarType = c.type;
         base.marks = &marks;
@@ -49,7 +50,8 @@ TEST(PhoneExport, WritesWhatTheCommandLineWritesForTheSameChoices) {
         std::string out, err;
         ASSERT_EQ(RunSchichtplan({"--format", "ics", "--type", std::to_string(c.type), "--crew", std::to_string(c.crew + 1),
                                   "--from", "2026-01-01", "--to", "2026-12-31", "--data", folder.Path(),
-                                  "--vacation-block", c.vacation ? "1" : "0", "--marks", c.withMarks ? "1" : "0"},
+                                  "--vacation-block", c.vacation ? "1" : "0", "--marks", c.withMarks ? "1" : "0",
+                                  "--alarm", std::to_string(c.alarm)},
                                  DayNumberOf(2026, 1, 1), out, err),
                   kExitOk)
             << err;
@@ -59,14 +61,32 @@ TEST(PhoneExport, WritesWhatTheCommandLineWritesForTheSameChoices) {
 }
 
 TEST(PhoneExport, DefaultsAndRefusals) {
-    const PhoneExportForm five = DefaultPhoneExportForm(1, 3, 2026, "/home/anna");
+    const PhoneExportForm five = DefaultPhoneExportForm(1, 3, DayNumberOf(2026, 1, 20), "/home/anna");
     EXPECT_EQ(five.crewNames.size(), 5u);
     EXPECT_EQ(five.path, "/home/anna/Schichtplan-Gruen-2026.ics");
     EXPECT_EQ(five.from, DayNumberOf(2026, 1, 1));
     EXPECT_EQ(five.to, DayNumberOf(2026, 12, 31));
-    // A home crew the plan lacks falls back to its last crew.
-    EXPECT_EQ(DefaultPhoneExportForm(6, 4, 2026, "/h").path, "/h/Schichtplan-Schicht_D-2026.ics");
-    EXPECT_TRUE(DefaultPhoneExportForm(kOwnPlanCalendarType, 0, 2026, "/h").crewNames.empty());
+    // In December the range reaches into the next year, not to three weeks left.
+    const PhoneExportForm december = DefaultPhoneExportForm(0, 0, DayNumberOf(2026, 12, 8), "/h");
+    EXPECT_EQ(december.to, DayNumberOf(2027, 11, 30));
+    EXPECT_EQ(december.path, "/h/Schichtplan-Rot-2026-12-bis-2027-11.ics");
+    EXPECT_EQ(DefaultPhoneExportForm(0, 0, DayNumberOf(2037, 6, 1), "/h").to, kLastDay);
+    // A home crew the plan lacks falls back to its last crew, and that crew's file has no marks.
+    const PhoneExportForm four = DefaultPhoneExportForm(6, 4, DayNumberOf(2026, 1, 1), "/h");
+    EXPECT_EQ(four.path, "/h/Schichtplan-Schicht_D-2026.ics");
+    EXPECT_TRUE(PhoneExportTakesMarks(four, 6));  // a four-crew mark names its crew
+    PhoneExportForm other = five;
+    other.crew = 0;
+    EXPECT_FALSE(PhoneExportTakesMarks(other, 1));
+    EXPECT_NE(PhoneExportMarksHint(other).find("„Grün“"), std::string::npos);
+    EXPECT_TRUE(DefaultPhoneExportForm(kOwnPlanCalendarType, 0, DayNumberOf(2026, 1, 1), "/h").crewNames.empty());
+
+    struct Name { DayNumber from, to; const char* file; };
+    for (const Name& n : {Name{DayNumberOf(2027, 2, 1), DayNumberOf(2027, 2, 28), "Schichtplan-Rot-2027-02.ics"},
+                          Name{DayNumberOf(2027, 1, 15), DayNumberOf(2027, 2, 10),
+                               "Schichtplan-Rot-2027-01-15-bis-2027-02-10.ics"},
+                          Name{DayNumberOf(2027, 1, 1), DayNumberOf(2028, 12, 31), "Schichtplan-Rot-2027-01-bis-2028-12.ics"}})
+        EXPECT_EQ(PhoneExportFileName("Rot", n.from, n.to), n.file);
 
     PhoneExportForm backwards = five;
     backwards.from = five.to + 1;

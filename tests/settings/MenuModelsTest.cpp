@@ -65,6 +65,19 @@ TEST(ProgramMenuModel, ButtonColumnGeometry) {
     }
 }
 
+// Buttons grow only for a label longer than the column: the program menu's
+// "Für Kalender-App exportieren..." is shown whole, the chooser keeps 21 widths.
+TEST(ProgramMenuModel, ButtonsGrowForLongLabels) {
+    std::vector<std::string_view> program, chooser;
+    for (const ProgramMenuEntry& e : kProgramMenuEntries) program.push_back(e.label);
+    for (int type : kCalendarChooserTypes) chooser.push_back(CalendarTypeInfoOf(type).label);
+    EXPECT_EQ(ButtonColumnExtraUnits(chooser), 0);
+    const int extra = ButtonColumnExtraUnits(program);
+    EXPECT_EQ(extra, 11);  // 31 characters and one unit to spare
+    EXPECT_EQ(ButtonColumn(8, 13, 11, extra).buttonWidth, 32 * 8);
+    EXPECT_EQ(ButtonColumn(8, 13, 11, extra).frameWidth - ButtonColumn(8, 13, 11).frameWidth, extra * 8);
+}
+
 TEST(CalendarChooserModel, ButtonsNameEveryTypeOnceInTheirOrder) {
     const char* labels[] = {"Haldenau PM 1", "Haldenau Werk", "Haldenau Standard", "Haldenau Zweischicht",
                             "PM 1 mit 2er Block", "Werk mit 2er Block", "Velmo Kessbach", "Olmer Karton"};

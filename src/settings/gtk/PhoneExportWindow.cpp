@@ -13,19 +13,19 @@ namespace sk {
 
 bool OpenPhoneExportWindow(WindowContext& context) {
     AppState& state = context.state;
-    const int thisYear = LocalToday().year;
+    const DayContext today = LocalToday();
     AccountFiles& accounts = state.accounts.For(state.userDataFolder);
-    LoadAccountFiles(state.userDataFolder, accounts, thisYear);
+    LoadAccountFiles(state.userDataFolder, accounts, today.year);
+    const int type = state.settings.calendarType;
     PhoneExportForm form =
-        DefaultPhoneExportForm(state.settings.calendarType, accounts.hours.homeCrew, thisYear, Glib::get_home_dir(),
-                               state.OwnPlan());
+        DefaultPhoneExportForm(type, accounts.hours.homeCrew, today.dayNumber, Glib::get_home_dir(), state.OwnPlan());
     if (form.crewNames.empty()) {
         ShowMessage(&context.parent, message_titles::kInformation,
                     "Es ist noch kein eigener Schichtplan festgelegt (Programm - Eigener Schichtplan).");
         return false;
     }
 
-    ModalWindow window(&context.parent, kPhoneExportTitle, context.units, 46, 15);
+    ModalWindow window(&context.parent, kPhoneExportTitle, context.units, 60, 17);
     Gtk::Label crewLabel("Schicht:", Gtk::ALIGN_START);
     Gtk::ComboBoxText crew;
     for (const std::string& name : form.crewNames) crew.append(name);
@@ -40,8 +40,11 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     vacation.set_active(form.vacationBlock);
     vacation.set_tooltip_text("Die Urlaubsblocktage der Schicht als ganztägige Termine");
     Gtk::CheckButton marks("Schichtmarkierungen");
-    marks.set_active(form.marks);
-    marks.set_tooltip_text("Die eigenen Schichtmarkierungen (Urlaub, Krank, ...) als ganztägige Termine");
+    Gtk::Label alarmLabel("Erinnerung vor Schichtbeginn:", Gtk::ALIGN_START);
+    Gtk::ComboBoxText alarm;
+    for (const AlarmChoice& choice : kAlarmChoices) alarm.append(choice.text);
+    alarm.set_active(0);
+    alarm.set_tooltip_text("Das Handy erinnert so lange vor jeder Schicht an sie; an freien Tagen nicht");
     Gtk::Label fileLabel("Datei:", Gtk::ALIGN_START);
     Gtk::Entry file;
     file.set_text(form.path);
@@ -49,14 +52,48 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     Gtk::Button save("Speichern");
     Gtk::Button cancel("Abbruch");
 
-    // A new crew or year gives the file its default name, in the folder chosen.
-    auto renameFile = [&] {
-        const std::string path = file.get_text();
-        const std::string dir = Glib::path_get_dirname(path);
-        const int index = std::max(0, crew.get_active_row_number());
-        file.set_text(Glib::build_filename(dir, PhoneExportFileName(form.crewNames[index], from.Date().year)));
+    auto readForm = [&] {
+        form.crew = std::max(0, crew.get_active_row_number());
+        const CivilDate a = from.Date(), b = to.Date();
+        form.from = DayNumberOf(a.year, a.month, a.day);
+        form.to = DayNumberOf(b.year, b.month, b.day);
     };
-    crew.signal_changed().connect(renameFile);
+    // The user's marks belong in the home crew's file only: for another crew
+    // the box is off and says why.
+    auto showMarks = [&] {
+        const bool own = PhoneExportTakesMarks(form, type);
+        marks.set_sensitive(own);
+        marks.set_active(own && form.marks);
+        marks.set_tooltip_text(own ? "Die eigenen Schichtmarkierungen: Urlaub, Krank und Freizeit nehmen die Schicht "
+                                     "des Tages heraus, ein X an einem freien Tag wird zur Schicht, die anderen "
+                                     "als ganztägige Termine"
+                                   : PhoneExportMarksHint(form));
+    };
+    marks.signal_toggled().connect([&] {
+        if (marks.get_sensitive()) form.marks = marks.get_active();
+    });
+    // The file keeps following crew and range until the user names another.
+    std::string proposed = form.path;
+    auto followChoices = [&] {
+        readForm();
+        showMarks();
+        if (file.get_text() != proposed) return;
+        const std::string dir = Glib::path_get_dirname(proposed);
+        proposed = Glib::build_filename(dir, PhoneExportFileName(form.crewNames[static_cast<std::size_t>(form.crew)],
+                                                                 form.from, form.to));
+        file.set_text(proposed);
+    };
+    crew.signal_changed().connect(followChoices);
+    from.signal_changed().connect(followChoices);
+    to.signal_changed().connect(followChoices);
+    showMarks();
+    // The end of a long path is its file name: keep that in view.
+    file.signal_changed().connect([&] {
+        file.set_position(-1);
+        file.set_tooltip_text(file.get_text());
+    });
+    file.set_position(-1);
+    file.set_tooltip_text(form.path);
     browse.signal_clicked().connect([&] {
         Gtk::FileChooserDialog chooser(window, "Zieldatei wählen", Gtk::FILE_CHOOSER_ACTION_SAVE);
         chooser.add_button("Abbruch", Gtk::RESPONSE_CANCEL);
@@ -69,41 +106,52 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     save.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_OK); });
     cancel.signal_clicked().connect([&] { window.response(Gtk::RESPONSE_CANCEL); });
 
+    // Labels in one column, the choices in the next; each label at the
+    // left edge of its place.
+    for (Gtk::Label* label : {&crewLabel, &fromLabel, &toLabel, &alarmLabel, &fileLabel}) {
+        label->set_xalign(0.0f);
+        label->set_yalign(0.5f);
+    }
     window.Place(crewLabel, 1, 1, 8, 1.5);
     window.Place(crew, 10, 1, 18, 1.5);
     window.Place(fromLabel, 1, 3, 8, 1.5);
     window.Place(from, 10, 3, 14, 1.5);
-    window.Place(toLabel, 25, 3, 4, 1.5);
-    window.Place(to, 30, 3, 14, 1.5);
-    window.Place(vacation, 10, 5, 18, 1.5);
-    window.Place(marks, 10, 7, 18, 1.5);
-    window.Place(fileLabel, 1, 9, 8, 1.5);
-    window.Place(file, 10, 9, 25, 1.5);
-    window.Place(browse, 36, 9, 9, 1.5);
-    window.Place(save, 10, 12, 12, 1.8);
-    window.Place(cancel, 24, 12, 12, 1.8);
+    window.Place(toLabel, 26, 3, 4, 1.5);
+    window.Place(to, 31, 3, 14, 1.5);
+    window.Place(vacation, 10, 5, 20, 1.5);
+    window.Place(marks, 10, 7, 24, 1.5);
+    window.Place(alarmLabel, 10, 9, 24, 1.5);
+    window.Place(alarm, 35, 9, 16, 1.5);
+    window.Place(fileLabel, 1, 11, 8, 1.5);
+    window.Place(file, 10, 11, 38, 1.5);
+    window.Place(browse, 49, 11, 10, 1.5);
+    window.Place(save, 10, 14, 12, 1.8);
+    window.Place(cancel, 24, 14, 12, 1.8);
     for (Gtk::Widget* w : std::initializer_list<Gtk::Widget*>{&crewLabel, &crew, &fromLabel, &from, &toLabel, &to,
-                                                                &vacation, &marks, &fileLabel, &file, &browse, &save,
-                                                                &cancel})
+                                                                &vacation, &marks, &alarmLabel, &alarm, &fileLabel,
+                                                                &file, &browse, &save, &cancel})
         w->show();
     UseProgramFont(window);
     save.grab_focus();
 
     PlanIcsRequest base;
-    base.calendarType = state.settings.calendarType;
+    base.calendarType = type;
     base.vacationStartMonth = state.sources.vacationStartMonth;
     base.vacationStartDay = state.sources.vacationStartDay;
     base.vacationOrder = state.vacationTables;
     base.marks = &state.shiftMarks;
     base.ownPlan = state.OwnPlan();
     while (window.run() == Gtk::RESPONSE_OK) {
-        form.crew = std::max(0, crew.get_active_row_number());
-        const CivilDate a = from.Date(), b = to.Date();
-        form.from = DayNumberOf(a.year, a.month, a.day);
-        form.to = DayNumberOf(b.year, b.month, b.day);
+        readForm();
         form.vacationBlock = vacation.get_active();
-        form.marks = marks.get_active();
+        form.marks = marks.get_sensitive() && marks.get_active();
+        form.alarmMinutes = kAlarmChoices[std::clamp(alarm.get_active_row_number(), 0,
+                                                     static_cast<int>(std::size(kAlarmChoices)) - 1)]
+                                .minutes;
         form.path = file.get_text();
+        if (Glib::file_test(form.path, Glib::FILE_TEST_EXISTS) &&
+            !AskQuestion(&window, PhoneExportReplaceQuestion(form.path)))
+            continue;
         const std::string error = WritePhoneExport(form, base, static_cast<DateValue>(std::time(nullptr)));
         if (!error.empty()) {
             ShowMessage(&window, message_titles::kError, error);
