@@ -25,7 +25,8 @@ xdotool mousemove 1590 990
 main_units
 menu && shot "$WORK/program_menu.png" "$MENU"
 geom=$(window_size "$MENU")
-[ "${geom%x*}" -ge $((24 * U)) ] && [ "${geom%x*}" -le $((26 * U)) ] || fail "menu width ${geom%x*} for u=$U"
+# 25 widths, and 11 more for its longest label "Für Kalender-App exportieren..." to be shown whole.
+[ "${geom%x*}" -ge $((35 * U)) ] && [ "${geom%x*}" -le $((37 * U)) ] || fail "menu width ${geom%x*} for u=$U"
 keys Escape
 gone '^Programm$' || fail "Esc did not close the menu"
 
