@@ -58,6 +58,7 @@ bool PrintCalendar(WindowContext& context) {
             MonthSheet sheet = job.sheets[static_cast<std::size_t>(page)];
             sheet.fontDescription = font;
             sheet.options = options;
+            sheet.ownPlan = ownPlan;
             PaintMonthsOnPaper(cr, area, sheet, data);
         }
     });

@@ -21,11 +21,17 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
     const int type = options.calendarType;
     const bool halfYear = options.layout == PlanLayout::HalfYear ||
                           (options.layout == PlanLayout::Default && IsHalfYearView(type));
-    if (halfYear && !IsHalfYearView(type)) {
-        err = "schichtplan: Die Halbjahresseite gibt es nur für die Schichtart 5; für andere Schichtarten "
+    if (halfYear && !IsHalfYearView(type) && type != kOwnPlanCalendarType) {
+        err = "schichtplan: Die Halbjahresseite gibt es nur für die Schichtarten 5 und 8; für andere Schichtarten "
               "--layout months.\n";
         return kExitBadInput;
     }
+    // Type 5 has no shift area of month columns: its pages would carry dates only.
+    if (!halfYear && IsHalfYearView(type)) {
+        err = "schichtplan: Die Schichtart 5 gibt es nur als Halbjahresplan (--layout halfyear).\n";
+        return kExitBadInput;
+    }
+    const OwnShiftPlan* ownPlan = type == kOwnPlanCalendarType && options.ownPlan ? &*options.ownPlan : nullptr;
 
     CoreSources sources;
     sources.vacationTables = &options.vacationOrder;
@@ -52,7 +58,7 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
             static_cast<int>(halves.size()),
             [&](const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int page) {
                 const CivilDate c = CivilOf(halves[static_cast<std::size_t>(page)]);
-                PaintHalfYearOnPaper(cr, area, c.month, c.year, data);
+                PaintHalfYearOnPaper(cr, area, c.month, c.year, data, ownPlan);
             },
             "Schichtplan " + typeName);
     } else {
@@ -60,6 +66,7 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
         pattern.fontDescription = FontDescriptionText({"", kPaperFontSize, 0}, kPaperFontFamily);
         pattern.typeName = typeName;
         pattern.options.calendarType = type;
+        pattern.ownPlan = ownPlan;
         const std::vector<MonthSheet> sheets = MonthSheetsOf(options.from, options.to, pattern);
         out = PdfOfPages(
             static_cast<int>(sheets.size()),

@@ -20,6 +20,7 @@ constexpr Rgb kLegendColours[5] = {PackRgb(255, 0, 0), PackRgb(0, 0, 255), PackR
                                    PackRgb(0, 255, 0), PackRgb(235, 167, 11)};
 constexpr const char* kWeekdayShort[7] = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
 constexpr const char* kShiftLetters[4] = {"", "F", "S", "N"};
+constexpr const char* kHalfYearSundayLegend = "Sonntags: Früh 6.00 - 18.00, Nacht 18.00 - 6.00 Uhr";
 
 // Everything the parts of the page share.
 struct Page {
@@ -98,11 +99,75 @@ void PaintHeader(Page& p) {
     }
 }
 
+// Byte positions where a UTF-8 text may be cut: before each character.
+std::vector<std::size_t> CharacterStarts(const std::string& text) {
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+    return starts;
+}
+
+std::string TrimmedBlanks(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.front() == ' ') text.erase(0, 1);
+    return text;
+}
+
+// The plan's name in the room left of the legend: as large as the title of
+// the built-in page when it fits, else smaller, then on two lines broken at
+// a blank, and at the smallest size cut with "…" when even that is too long.
+void PaintPlanName(Page& p, const std::string& name, int left, int top, int right, int bottom) {
+    const int width = right - left;
+    const int maxSize = RoundHalfEven(p.g.ch * 1.3);
+    const int minSize = std::max(1, p.g.ch / 2);
+    auto fits = [&](const std::string& text, int size) { return p.Width(text, size, true) <= width; };
+    for (int size = maxSize; size >= minSize; --size) {
+        const int lineHeight = p.Height("Ig", size, true);
+        if (lineHeight > bottom - top) continue;
+        if (fits(name, size)) {
+            p.Text(left, top, name, size, kBlack, true);
+            return;
+        }
+        if (2 * lineHeight > bottom - top) continue;
+        for (std::size_t blank = name.rfind(' '); blank != std::string::npos && blank > 0;
+             blank = name.rfind(' ', blank - 1)) {
+            const std::string first = TrimmedBlanks(name.substr(0, blank));
+            const std::string second = TrimmedBlanks(name.substr(blank + 1));
+            if (!fits(first, size)) continue;
+            if (!fits(second, size)) break;
+            p.Text(left, top, first, size, kBlack, true);
+            p.Text(left, top + lineHeight, second, size, kBlack, true);
+            return;
+        }
+    }
+    // Two lines cut anywhere, the second ending in "…".
+    const int size = minSize;
+    const int lineHeight = p.Height("Ig", size, true);
+    const std::vector<std::size_t> starts = CharacterStarts(name);
+    std::size_t cut = 0;
+    for (std::size_t at : starts) {
+        if (!fits(name.substr(0, at), size)) break;
+        cut = at;
+    }
+    std::string rest = name.substr(cut);
+    if (!fits(rest, size)) {
+        std::size_t keep = 0;
+        for (std::size_t at : CharacterStarts(rest)) {
+            if (!fits(rest.substr(0, at) + "…", size)) break;
+            keep = at;
+        }
+        rest = rest.substr(0, keep) + "…";
+    }
+    p.Text(left, top, name.substr(0, cut), size, kBlack, true);
+    p.Text(left, top + lineHeight, rest, size, kBlack, true);
+}
+
 // The own plan's title is its name; its legend lists its shift times and
 // its crews by name.
 void PaintOwnPlanTitleAndLegend(Page& p) {
     const OwnShiftPlan& plan = *p.plan;
-    p.Text(p.X(4.5), p.Y(34.8), plan.name, RoundHalfEven(p.g.ch * 1.3), kBlack, true);
+    // Between the picture and "Erläuterungen:", above the year line.
+    PaintPlanName(p, plan.name, p.X(4.5), p.Y(34.8), p.g.x0 + 15 * p.g.cw - p.g.cw / 2, p.Y(37));
     p.Text(p.X(4.5), p.Y(37), "Schichtplan " + std::to_string(p.year), RoundHalfEven(p.g.ch / 1.2), kBlack, true);
 
     const int size = RoundHalfEven(p.g.ch / 1.7);
@@ -159,6 +224,8 @@ void PaintTitleAndLegend(Page& p) {
         p.Text(fromRight - p.Width(l.from, size), y, l.from, size, kBlack);
         p.Text(toLeft, y, l.to, size, kBlack);
     }
+    // Sundays have no late crew: two long shifts.
+    p.Text(left, p.Y(39.3), kHalfYearSundayLegend, RoundHalfEven(p.g.ch / 2.0), kBlack);
 
     const int labelSize = p.g.ch / 2;
     const int boxX = p.g.x0 + 26 * p.g.cw;

@@ -8,6 +8,8 @@
 
 #include "calendar/CalendarGrid.h"
 #include "shift/CalendarTypes.h"
+#include "shift/OwnShiftPlan.h"
+#include "shift/ShiftTimes.h"
 #include "view/CalendarPainter.h"
 #include "view/Canvas.h"
 #include "view/HalfYearPage.h"
@@ -43,45 +45,123 @@ void FitInto(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, dou
     cr->scale(s, s);
 }
 
-// On paper the colours need their names: a square and the name of each
-// crew, right-aligned in the header row, for the plans whose crews are colours.
-void PaintCrewLegend(const Cairo::RefPtr<Cairo::Context>& cr, const MonthSheet& sheet,
-                     const Pango::FontDescription& font, int width, const FontMetrics& m) {
-    const int type = sheet.options.calendarType;
-    if (IsFourCrewType(type) || !IsValidCalendarType(type)) return;
-    auto layout = Pango::Layout::create(cr);
-    layout->set_font_description(font);
+constexpr int kPaperFineness = 3;
+// Spacing of the legend, in character units and rows of the sheet's font.
+constexpr double kLegendItemGapUnits = 2.5;
+constexpr double kLegendLineRows = 1.3;
+
+struct PlacedItem {
+    const LegendItem* item;
+    int x;
+};
+
+// The legend's items placed on lines no wider than `width`: a line too long
+// for the sheet continues below.
+std::vector<std::vector<PlacedItem>> PlaceLegend(const std::vector<LegendLine>& legend,
+                                                 const Glib::RefPtr<Pango::Layout>& layout, int width,
+                                                 const FontMetrics& m) {
     const int square = m.rowHeight * 2 / 3;
-    std::vector<std::pair<std::string, int>> items;
-    int total = 0;
-    for (int crew = 0; crew < CrewCountOf(type); ++crew) {
-        layout->set_text(CrewNameOf(type, crew));
-        int w = 0, h = 0;
-        layout->get_pixel_size(w, h);
-        items.emplace_back(CrewNameOf(type, crew), w);
-        total += square + m.unitWidth / 2 + w + 2 * m.unitWidth;
+    const int gap = static_cast<int>(kLegendItemGapUnits * m.unitWidth);
+    std::vector<std::vector<PlacedItem>> lines;
+    for (const LegendLine& line : legend) {
+        lines.emplace_back();
+        int x = 0;
+        for (const LegendItem& item : line) {
+            layout->set_text(item.text);
+            int w = 0, h = 0;
+            layout->get_pixel_size(w, h);
+            if (item.hasColour) w += square + m.unitWidth / 2;
+            if (x > 0 && x + w > width) {
+                lines.emplace_back();
+                x = 0;
+            }
+            lines.back().push_back(PlacedItem{&item, x});
+            x += w + gap;
+        }
     }
-    double x = width - m.unitWidth - total;
-    const double y = m.rowHeight / 2;
-    for (int crew = 0; crew < static_cast<int>(items.size()); ++crew) {
-        const Rgb c = static_cast<Rgb>(kCrewColours[static_cast<std::size_t>(crew)]);
-        cr->set_source_rgb(RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0);
-        cr->rectangle(x, y + (m.rowHeight - square) / 2.0, square, square);
-        cr->fill();
-        x += square + m.unitWidth / 2;
-        cr->set_source_rgb(0, 0, 0);
-        cr->move_to(x, y);
-        layout->set_text(items[static_cast<std::size_t>(crew)].first);
-        layout->show_in_cairo_context(cr);
-        cr->begin_new_path();
-        x += items[static_cast<std::size_t>(crew)].second + 2 * m.unitWidth;
+    return lines;
+}
+
+void PaintLegend(const Cairo::RefPtr<Cairo::Context>& cr, const std::vector<std::vector<PlacedItem>>& lines,
+                 const Glib::RefPtr<Pango::Layout>& layout, int left, int top, const FontMetrics& m) {
+    const int square = m.rowHeight * 2 / 3;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const int y = top + static_cast<int>(n * kLegendLineRows * m.rowHeight);
+        for (const PlacedItem& placed : lines[n]) {
+            int x = left + placed.x;
+            if (placed.item->hasColour) {
+                const Rgb c = placed.item->colour;
+                cr->set_source_rgb(RedOf(c) / 255.0, GreenOf(c) / 255.0, BlueOf(c) / 255.0);
+                cr->rectangle(x, y + (m.rowHeight - square) / 2.0, square, square);
+                cr->fill_preserve();
+                cr->set_source_rgb(0, 0, 0);
+                cr->set_line_width(0.5);
+                cr->stroke();
+                x += square + m.unitWidth / 2;
+            }
+            cr->set_source_rgb(0, 0, 0);
+            cr->move_to(x, y);
+            layout->set_text(placed.item->text);
+            layout->show_in_cairo_context(cr);
+            cr->begin_new_path();
+        }
     }
+}
+
+std::string ShiftLegendText(const char* name, ShiftClock clock) {
+    return std::string(name) + " " + ShiftTimesText(clock.startMinute, clock.endMinute);
 }
 
 }  // namespace
 
 std::string PaperHeaderText(const std::string& typeName, DayNumber firstMonth, DayNumber lastMonth) {
     return "Schichtplan " + typeName + " " + MonthAndYear(firstMonth) + " - " + MonthAndYear(lastMonth);
+}
+
+std::vector<LegendLine> PaperLegendOf(int calendarType, const OwnShiftPlan* ownPlan) {
+    std::vector<LegendLine> legend;
+    LegendLine crews, shifts;
+    if (calendarType == kOwnPlanCalendarType) {
+        if (ownPlan == nullptr) return legend;
+        for (const OwnCrew& crew : ownPlan->crews)
+            crews.push_back(LegendItem{crew.name, true, static_cast<Rgb>(crew.colour)});
+        shifts.push_back(LegendItem{"Spalten von links:"});
+        for (const OwnPlanSubColumn& column : OwnPlanSubColumns(*ownPlan)) {
+            const int k = static_cast<int>(column.kind);
+            shifts.push_back(LegendItem{std::string(1, kShiftKindLetters[static_cast<std::size_t>(k)]) + " = " +
+                                        kShiftKindEventNames[static_cast<std::size_t>(k)] + " " +
+                                        ShiftTimesText(ownPlan->kindTimes[static_cast<std::size_t>(k)])});
+        }
+        legend.push_back(crews);
+        legend.push_back(shifts);
+        return legend;
+    }
+    if (!IsValidCalendarType(calendarType)) return legend;
+    const char* const names[3] = {"Frühschicht", "Spätschicht", "Nachtschicht"};
+    if (IsFourCrewType(calendarType)) {
+        crews.push_back(LegendItem{"Spalten von links:"});
+        for (int crew = 0; crew < 4; ++crew) crews.push_back(LegendItem{CrewNameOf(calendarType, crew)});
+        const char* const letters6[3] = {"1", "2", "3"};
+        const char* const letters7[3] = {"F", "S", "N"};
+        for (int s = 0; s < 3; ++s)
+            shifts.push_back(LegendItem{std::string(calendarType == 6 ? letters6[s] : letters7[s]) + " = " +
+                                        ShiftLegendText(names[s], kWeekdayShiftClocks[s])});
+        shifts.push_back(LegendItem{calendarType == 6 ? "f = frei" : "leer = frei"});
+    } else {
+        for (int crew = 0; crew < CrewCountOf(calendarType); ++crew)
+            crews.push_back(LegendItem{CrewNameOf(calendarType, crew), true,
+                                       static_cast<Rgb>(kCrewColours[static_cast<std::size_t>(crew)])});
+        shifts.push_back(LegendItem{"Spalten von links:"});
+        shifts.push_back(LegendItem{calendarType == 2 ? "frei" : "Verfügung"});
+        const int shiftCount = calendarType == 2 ? 2 : 3;
+        for (int s = 0; s < shiftCount; ++s) shifts.push_back(LegendItem{ShiftLegendText(names[s], kWeekdayShiftClocks[s])});
+    }
+    legend.push_back(crews);
+    legend.push_back(shifts);
+    if (HasLongSundayShifts(calendarType))
+        legend.push_back({LegendItem{"Sonntags (ohne Spätschicht):"}, LegendItem{ShiftLegendText(names[0], kSundayEarlyClock)},
+                          LegendItem{ShiftLegendText(names[2], kSundayNightClock)}});
+    return legend;
 }
 
 HalfYearGeometry HalfYearPaperGeometry() { return HalfYearGeometryOfCells(kPaperCellWidth, kPaperCellHeight); }
@@ -101,29 +181,56 @@ void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperAr
 
 void PaintMonthsOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, const MonthSheet& sheet,
                         CalendarData& data) {
-    const FontMetrics m = MeasureFont(sheet.fontDescription);
-    const int columns = std::max(1, sheet.columns);
-    const int headerHeight = kHeaderRows * m.rowHeight;
-    const int bandHeight = m.rowHeight * kGridRows + 2;
-    // One band of columns, or two above each other when that gives the
-    // larger print (twelve months on landscape paper).
-    auto scaleFor = [&](int bands) {
-        const int perBand = (columns + bands - 1) / bands;
-        const double w = double(m.unitWidth) * kColumnUnits * perBand;
-        const double h = headerHeight + double(bands) * (bandHeight + headerHeight / 2);
-        return std::min(area.width / w, area.height / h);
+    // The sheet is scaled to the paper anyway: drawn in a font three times
+    // the size, the whole character units of the columns can follow the
+    // paper's width closely.
+    Pango::FontDescription fine(sheet.fontDescription);
+    if (fine.get_size_is_absolute())
+        fine.set_absolute_size(static_cast<double>(fine.get_size()) * kPaperFineness);
+    else
+        fine.set_size(fine.get_size() * kPaperFineness);
+    const std::string fontDescription = fine.to_string();
+    const FontMetrics m = MeasureFont(fontDescription);
+    const int columns = std::clamp(sheet.columns, 1, kMonthColumnsPerPage);
+    // As wide as a full sheet also when it holds fewer months: every sheet
+    // of a plan at the same size, the title and legend in the same places.
+    const int narrowWidth = m.unitWidth * kColumnUnits * kMonthColumnsPerPage;
+    const int gridTop = kHeaderRows * m.rowHeight;
+    const int gridHeight = m.rowHeight * kGridRows + 2;
+    const int legendTop = gridTop + gridHeight + m.rowHeight / 2;
+    const int legendLeft = m.unitWidth;
+
+    const Pango::FontDescription plainFont(fontDescription);
+    Pango::FontDescription boldFont(fontDescription);
+    boldFont.set_weight(Pango::WEIGHT_BOLD);
+    auto measure = Pango::Layout::create(cr);
+    measure->set_font_description(plainFont);
+    const std::vector<LegendLine> legend = PaperLegendOf(sheet.options.calendarType, sheet.ownPlan);
+    // Some room to spare: the text is measured before the sheet is scaled.
+    auto heightOf = [&](std::size_t lineCount) {
+        return legendTop + static_cast<int>((lineCount + 0.3) * kLegendLineRows * m.rowHeight);
     };
-    const int bands = columns > 1 && scaleFor(2) > scaleFor(1) ? 2 : 1;
-    const int perBand = (columns + bands - 1) / bands;
+    // Landscape paper is wider than six months are tall: the columns spread
+    // out to the paper's width, the text keeps its size. The legend, laid
+    // out on the wider sheet, may need fewer lines, which leaves the sheet
+    // wider still.
+    auto lines = PlaceLegend(legend, measure, narrowWidth - 4 * m.unitWidth, m);
+    int height = 0, unitWidth = m.unitWidth;
+    for (int pass = 0; pass < 2; ++pass) {
+        height = heightOf(lines.size());
+        unitWidth = std::max(unitWidth, static_cast<int>(area.width * height /
+                                                         (area.height * kColumnUnits * kMonthColumnsPerPage)));
+        lines = PlaceLegend(legend, measure, unitWidth * kColumnUnits * kMonthColumnsPerPage - 4 * m.unitWidth, m);
+    }
+    height = std::max(height, heightOf(lines.size()));
+    const int width = unitWidth * kColumnUnits * kMonthColumnsPerPage;
 
     ViewState view;
     view.cursorDay = 0;  // no cursor on paper
-    view.unitWidth = m.unitWidth;
+    view.unitWidth = unitWidth;
     view.rowHeight = m.rowHeight;
     view.backgroundColour = PackRgb(255, 255, 255);
     const int firstIndex = MonthIndexOf(sheet.firstMonth);
-    const int width = m.unitWidth * kColumnUnits * perBand;
-    const int height = headerHeight + bands * (bandHeight + headerHeight / 2);
 
     cr->save();
     FitInto(cr, area, width, height);
@@ -132,31 +239,31 @@ void PaintMonthsOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea
         const DayNumber d = FirstOfMonthIndex(firstIndex + k);
         if (CivilOf(d).year <= kLastYear) lastShown = d;
     }
-    Pango::FontDescription font(sheet.fontDescription);
-    font.set_weight(Pango::WEIGHT_BOLD);
     auto layout = Pango::Layout::create(cr);
-    layout->set_font_description(font);
+    layout->set_font_description(boldFont);
     layout->set_text(PaperHeaderText(sheet.typeName, FirstOfMonthIndex(firstIndex), lastShown));
+    layout->set_width(static_cast<int>((width - 2 * m.unitWidth) * PANGO_SCALE));
+    layout->set_ellipsize(Pango::ELLIPSIZE_END);
     cr->set_source_rgb(0, 0, 0);
     cr->move_to(m.unitWidth, m.rowHeight / 2);
     layout->show_in_cairo_context(cr);
     cr->begin_new_path();
-    PaintCrewLegend(cr, sheet, font, width, m);
 
-    for (int band = 0; band < bands; ++band) {
-        const int bandFirst = firstIndex + band * perBand;
-        const int bandColumns = std::min(perBand, columns - band * perBand);
-        if (bandColumns <= 0) break;
-        const CivilDate first = CivilOf(FirstOfMonthIndex(bandFirst));
-        view.firstMonth = first.month - 1;
-        view.firstYear = first.year;
-        const CalendarGrid grid = MakeCalendarGrid(view, bandColumns - 1);
-        cr->save();
-        cr->translate(0, headerHeight + band * (bandHeight + headerHeight / 2));
-        Canvas canvas(cr, grid.ImageWidth(), grid.ImageHeight(), sheet.fontDescription);
+    const CivilDate first = CivilOf(FirstOfMonthIndex(firstIndex));
+    view.firstMonth = first.month - 1;
+    view.firstYear = first.year;
+    const CalendarGrid grid = MakeCalendarGrid(view, columns - 1);
+    cr->save();
+    cr->translate(0, gridTop);
+    {
+        Canvas canvas(cr, grid.ImageWidth(), grid.ImageHeight(), fontDescription);
         PaintCalendar(canvas, view, grid, data, sheet.options);
-        cr->restore();
     }
+    cr->restore();
+
+    auto legendLayout = Pango::Layout::create(cr);
+    legendLayout->set_font_description(plainFont);
+    PaintLegend(cr, lines, legendLayout, legendLeft, legendTop, m);
     cr->restore();
 }
 

@@ -21,8 +21,9 @@ namespace sk {
 inline constexpr double kA4LandscapeWidth = 841.89;
 inline constexpr double kA4LandscapeHeight = 595.28;
 inline constexpr double kPdfMargin = 28.35;  // 1 cm
-// More month columns than this go on to the next sheet.
-inline constexpr int kMonthColumnsPerPage = 12;
+// Month columns of one sheet: half a year, large enough to read on the wall.
+// A sheet with fewer keeps the columns as wide as a full one.
+inline constexpr int kMonthColumnsPerPage = 6;
 
 // The printable area of one sheet, in the context's user units.
 struct PaperArea {
@@ -42,27 +43,41 @@ HalfYearGeometry HalfYearPaperGeometry();
 void PaintHalfYearOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int monthNumber, int year,
                           CalendarData& data, const OwnShiftPlan* ownPlan = nullptr);
 
+// What the colours, columns and letters of a sheet of month columns mean:
+// lines of items, each a text, after a colour square when it names a crew.
+struct LegendItem {
+    std::string text;
+    bool hasColour = false;
+    Rgb colour = 0;
+};
+using LegendLine = std::vector<LegendItem>;
+// The crews and shifts of a plan type, with each shift's times and, where
+// Sundays run long shifts, those; the own plan's (type 8) come from `ownPlan`.
+std::vector<LegendLine> PaperLegendOf(int calendarType, const OwnShiftPlan* ownPlan);
+
 // One sheet of month columns: the header line, then `columns` months from
-// the month of `firstMonth`, painted in `fontDescription` and scaled to the
-// area's width (or height). The options' calendar type decides the shift area.
+// the month of `firstMonth`, painted in `fontDescription`, then the legend,
+// scaled to the area's width (or height). The options' calendar type decides
+// the shift area.
 struct MonthSheet {
     DayNumber firstMonth = 0;  // any day of the first month
     int columns = kMonthColumnsPerPage;
     std::string fontDescription;
     std::string typeName;
     PaintOptions options;
+    const OwnShiftPlan* ownPlan = nullptr;  // type 8: the legend's crews and shifts
 };
 void PaintMonthsOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, const MonthSheet& sheet,
                         CalendarData& data);
 
-// The sheets of months first ... last (any days of them): twelve months a sheet.
+// The sheets of months first ... last (any days of them): six months a sheet.
 std::vector<MonthSheet> MonthSheetsOf(DayNumber first, DayNumber last, const MonthSheet& pattern);
 
 // The first days of the half years (1 January, 1 July) that meet first ... last.
 std::vector<DayNumber> HalfYearsOf(DayNumber first, DayNumber last);
 
 // What printing the main window's view puts on paper: its half-year page,
-// or its month columns on sheets of twelve.
+// or its month columns on sheets of six.
 struct PrintJob {
     std::string name;      // the job name, also the header of the first sheet
     std::string fileName;  // the PDF "print to file" writes

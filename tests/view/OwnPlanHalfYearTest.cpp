@@ -64,5 +64,52 @@ TEST(OwnPlanHalfYearPage, CrewCellsTitleAndLegend) {
     EXPECT_GT(working, 10);
 }
 
+// A plan name of any allowed length stays left of "Erläuterungen:" and
+// above the year line, on screen and on paper: smaller, on two lines, or at
+// last cut with "…".
+TEST(OwnPlanHalfYearPage, LongNamesFitTheirPlace) {
+    const std::string sixty(kMaxPlanNameCharacters, 'W');
+    const std::vector<std::string> names = {
+        "Kesselhaus", "Papiermaschine 3 Nord Kesselhaus", "Wärmekraftwerk Haldenau Schichtbetrieb Süd, Gruppe Ölfeuerung",
+        sixty, "Ä" + sixty.substr(1)};
+    for (const HalfYearGeometry& g : {HalfYearGeometryOf(1260, 20), HalfYearGeometryOf(900, 14),
+                                      HalfYearGeometryOfCells(24, 20)}) {
+        for (const std::string& name : names) {
+            SCOPED_TRACE(name + " at cell width " + std::to_string(g.cw));
+            OwnShiftPlan plan = MakeOwnShiftPlan("FFSSNN----", DayNumberOf(2025, 1, 6), 5);
+            plan.name = name;
+            auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, g.imageWidth, g.imageHeight);
+            std::vector<PageText> texts;
+            CoreSources sources;
+            PaintHalfYearPlan(surface, g, 1, 2025, sources, &texts, &plan);
+            auto find = [&](const std::string& text) {
+                return *std::find_if(texts.begin(), texts.end(), [&](const PageText& t) { return t.text == text; });
+            };
+            const PageText legend = find("Erläuterungen:");
+            const PageText year = find("Schichtplan 2025");
+            // The pieces, blanks left aside (a line break takes one), give the name or its start before "…".
+            auto letters = [](std::string text) {
+                std::erase(text, ' ');
+                return text;
+            };
+            std::string shown;
+            for (const PageText& t : texts) {
+                if (t.x != year.x || t.y >= year.y || t.y < legend.y - g.ch) continue;
+                EXPECT_LE(t.x + t.width, legend.x) << t.text;
+                EXPECT_LE(t.y + t.height, year.y + g.ch / 4) << t.text;
+                shown += letters(t.text);
+            }
+            const std::string ellipsis = "…";
+            if (shown.ends_with(ellipsis)) {
+                shown.resize(shown.size() - ellipsis.size());
+                EXPECT_TRUE(letters(name).starts_with(shown)) << shown;
+                EXPECT_GT(shown.size(), name.size() / 2);
+            } else {
+                EXPECT_EQ(shown, letters(name));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace sk
