@@ -192,6 +192,52 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
     }
 }
 
+// Crew Rot of type 0 through 2027, read back with libical: every shift that
+// starts on a Sunday is an early 06:00-18:00 or a night 18:00-06:00 local
+// time, the night before it the ordinary 22:00-06:00; and a vacation mark
+// takes that day's shift out.
+TEST(IcsExport, SundaysOfAYearAndADayOff) {
+    const testing::TempFolder dir;
+    PlanOptions o = MonthOptions(0, 0);
+    o.from = DayNumberOf(2027, 1, 1);
+    o.to = DayNumberOf(2027, 12, 31);
+    o.dataFolder = dir.Path();
+    const VacationBlock block = ComputeVacationBlock(2027, 3, 1, o.vacationOrder);
+    DayNumber workday = o.from;
+    while (ComputeCrewShifts(0, workday, &block).table.Code(0) != kShiftNight) ++workday;
+    ShiftMarkList marks;
+    marks.Assign({ShiftMark{workday, 4, 2}});  // "Urlaub" in the night column
+    ASSERT_TRUE(marks.Save(dir.Path()));
+    std::string out, err;
+    ASSERT_EQ(RunIcsExport(o, kStamp, out, err), kExitOk) << err;
+    int early = 0, night = 0, saturdayNights = 0;
+    for (const Event& e : ParseEvents(out)) {
+        const DayNumber d = DayOf(e.start);
+        if (d == workday) {
+            EXPECT_TRUE(e.allDay) << e.summary;
+            EXPECT_EQ(e.summary, "Urlaub");
+        }
+        if (e.allDay) continue;
+        const int hours = static_cast<int>((e.endUtc - e.startUtc) / 3600);
+        if (WeekdayIndex(d) == 6 && e.summary == kShiftEventNames[2]) {
+            EXPECT_EQ(e.start.hour, 22);
+            ++saturdayNights;
+        }
+        if (WeekdayIndex(d) != 0) continue;
+        SCOPED_TRACE(e.uid);
+        ASSERT_NE(e.summary, kShiftEventNames[1]);
+        const bool isEarly = e.summary == kShiftEventNames[0];
+        EXPECT_EQ(e.start.hour, isEarly ? 6 : 18);
+        EXPECT_EQ(e.end.hour, isEarly ? 18 : 6);
+        EXPECT_EQ(DayOf(e.end), isEarly ? d : d + 1);
+        EXPECT_EQ(hours, 12);  // the clocks change in the nights before Sundays, not after
+        (isEarly ? early : night) += 1;
+    }
+    EXPECT_GT(early, 5);
+    EXPECT_GT(night, 5);
+    EXPECT_GT(saturdayNights, 5);
+}
+
 // A reminder ahead of every shift when asked, the shift's name as its text;
 // none on all-day entries, none when not asked.
 TEST(IcsExport, AlarmsBeforeShiftsOnly) {
