@@ -22,8 +22,9 @@ bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int h
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp);
 
 // Reads the shift marks and the home crew ("Stammschicht", kept with the
-// hours) of `options.dataFolder` (when given and asked for) and exports. A data folder that is not a folder is a German error in
-// `err` with exit status 2; a failed write exit status 1.
+// hours) of `options.dataFolder` (when given and asked for) and exports. A
+// data folder that is not a folder is a German error in `err` with exit
+// status 2; a failed write exit status 1.
 int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err);
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err);
 

@@ -60,7 +60,8 @@ public:
             }
         }
         if (kind >= 0) out.push_back(ShiftEvent(d, kind));
-        if (vacationDay) out.push_back(AllDay(d, CrewEventKind::VacationBlock, kVacationBlockEventName, "urlaubsblock"));
+        if (vacationDay)
+            out.push_back(AllDay(d, CrewEventKind::VacationBlock, kVacationBlockEventName, "urlaubsblock"));
         if (markShown) out.push_back(AllDay(d, CrewEventKind::Mark, std::string(markTexts_[mark->code]), "markierung"));
     }
 

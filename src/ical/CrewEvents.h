@@ -17,15 +17,16 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "shift/OwnShiftPlan.h"
 #include "shift/ShiftTimes.h"
 #include "shift/VacationBlock.h"
 
 namespace sk {
 
 class ShiftMarkList;
-struct OwnShiftPlan;
 
-inline constexpr const char* kShiftEventNames[3] = {"Frühschicht", "Spätschicht", "Nachtschicht"};
+inline constexpr const char* kShiftEventNames[3] = {kShiftKindEventNames[0], kShiftKindEventNames[1],
+                                                    kShiftKindEventNames[2]};
 inline constexpr const char* kVacationBlockEventName = "Urlaubsblock";
 
 enum class CrewEventKind { Shift, VacationBlock, Mark };

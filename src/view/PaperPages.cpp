@@ -137,7 +137,7 @@ std::vector<LegendLine> PaperLegendOf(int calendarType, const OwnShiftPlan* ownP
         return legend;
     }
     if (!IsValidCalendarType(calendarType)) return legend;
-    const char* const names[3] = {"Frühschicht", "Spätschicht", "Nachtschicht"};
+    const auto& names = kShiftKindEventNames;  // early, late, night first
     if (IsFourCrewType(calendarType)) {
         crews.push_back(LegendItem{"Spalten von links:"});
         for (int crew = 0; crew < 4; ++crew) crews.push_back(LegendItem{CrewNameOf(calendarType, crew)});
@@ -154,12 +154,14 @@ std::vector<LegendLine> PaperLegendOf(int calendarType, const OwnShiftPlan* ownP
         shifts.push_back(LegendItem{"Spalten von links:"});
         shifts.push_back(LegendItem{calendarType == 2 ? "frei" : "Verfügung"});
         const int shiftCount = calendarType == 2 ? 2 : 3;
-        for (int s = 0; s < shiftCount; ++s) shifts.push_back(LegendItem{ShiftLegendText(names[s], kWeekdayShiftClocks[s])});
+        for (int s = 0; s < shiftCount; ++s)
+            shifts.push_back(LegendItem{ShiftLegendText(names[s], kWeekdayShiftClocks[s])});
     }
     legend.push_back(crews);
     legend.push_back(shifts);
     if (HasLongSundayShifts(calendarType))
-        legend.push_back({LegendItem{"Sonntags (ohne Spätschicht):"}, LegendItem{ShiftLegendText(names[0], kSundayEarlyClock)},
+        legend.push_back({LegendItem{"Sonntags (ohne Spätschicht):"},
+                          LegendItem{ShiftLegendText(names[0], kSundayEarlyClock)},
                           LegendItem{ShiftLegendText(names[2], kSundayNightClock)}});
     return legend;
 }
