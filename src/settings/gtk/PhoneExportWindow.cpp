@@ -84,8 +84,13 @@ bool OpenPhoneExportWindow(WindowContext& context) {
         file.set_text(proposed);
     };
     crew.signal_changed().connect(followChoices);
-    from.signal_changed().connect(followChoices);
-    to.signal_changed().connect(followChoices);
+    // A date is read when its field is left (reading it while typed would
+    // make a half-typed date real under the user's fingers), and at saving.
+    for (DateField* field : {&from, &to})
+        field->signal_focus_out_event().connect([&](GdkEventFocus*) {
+            followChoices();
+            return false;
+        });
     showMarks();
     // The end of a long path is its file name: keep that in view.
     file.signal_changed().connect([&] {
@@ -142,7 +147,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.marks = &state.shiftMarks;
     base.ownPlan = state.OwnPlan();
     while (window.run() == Gtk::RESPONSE_OK) {
-        readForm();
+        followChoices();
         form.vacationBlock = vacation.get_active();
         form.marks = marks.get_sensitive() && marks.get_active();
         form.alarmMinutes = kAlarmChoices[std::clamp(alarm.get_active_row_number(), 0,
