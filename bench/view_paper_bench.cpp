@@ -1,6 +1,7 @@
 // Painting for paper and for sharp screens, each against its own floor:
 // the half-year page printed (a PDF page) against its screen paint, the
-// month columns repainted at scale 2 against scale 1, and the PDF of a year.
+// month columns repainted at scale 2 against scale 1, and the PDF of a year
+// as half-year pages and as sheets of month columns.
 
 #include <benchmark/benchmark.h>
 
@@ -71,6 +72,26 @@ void BM_PdfOfOneYear(benchmark::State& st) {
     }
 }
 
+// What schichtplan --format pdf --type 0 does for one year: two sheets of
+// six month columns with their legend.
+void BM_MonthSheetsOfOneYear(benchmark::State& st) {
+    const CoreSources sources = Sources();
+    MonthSheet pattern;
+    pattern.fontDescription = FontDescriptionText({"", 10, 0}, "Sans");
+    pattern.typeName = "Haldenau PM 1";
+    const std::vector<MonthSheet> sheets = MonthSheetsOf(DayNumberOf(2026, 1, 1), DayNumberOf(2026, 12, 31), pattern);
+    for (auto _ : st) {
+        CoreCalendarData data(sources);
+        const std::string pdf = PdfOfPages(
+            static_cast<int>(sheets.size()),
+            [&](const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, int page) {
+                PaintMonthsOnPaper(cr, area, sheets[static_cast<std::size_t>(page)], data);
+            },
+            "Schichtplan");
+        benchmark::DoNotOptimize(pdf.data());
+    }
+}
+
 // 24 month columns at the screen's scale factor (argument), stamps kept as the program keeps them.
 void BM_RepaintAtScale(benchmark::State& st) {
     const int scale = static_cast<int>(st.range(0));
@@ -102,4 +123,5 @@ void BM_RepaintAtScale(benchmark::State& st) {
 BENCHMARK(BM_HalfYearScreen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HalfYearPrint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PdfOfOneYear)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MonthSheetsOfOneYear)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintAtScale)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
