@@ -128,8 +128,9 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     window.Place(alarmLabel, 10, 9, 24, 1.5);
     window.Place(alarm, 35, 9, 16, 1.5);
     window.Place(fileLabel, 1, 11, 8, 1.5);
-    window.Place(file, 10, 11, 38, 1.5);
-    window.Place(browse, 49, 11, 10, 1.5);
+    // The path has the window's width to itself, the folder chooser goes below it.
+    window.Place(file, 10, 11, 49, 1.5);
+    window.Place(browse, 49, 14, 10, 1.8);
     window.Place(save, 10, 14, 12, 1.8);
     window.Place(cancel, 24, 14, 12, 1.8);
     for (Gtk::Widget* w : std::initializer_list<Gtk::Widget*>{&crewLabel, &crew, &fromLabel, &from, &toLabel, &to,
