@@ -47,7 +47,7 @@ void FitInto(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea& area, dou
 
 constexpr int kPaperFineness = 3;
 // Spacing of the legend, in character units and rows of the sheet's font.
-constexpr double kLegendItemGapUnits = 2.5;
+constexpr double kLegendItemGapUnits = 2.0;
 constexpr double kLegendLineRows = 1.3;
 
 struct PlacedItem {
@@ -222,7 +222,7 @@ void PaintMonthsOnPaper(const Cairo::RefPtr<Cairo::Context>& cr, const PaperArea
         height = heightOf(lines.size());
         unitWidth = std::max(unitWidth, static_cast<int>(area.width * height /
                                                          (area.height * kColumnUnits * kMonthColumnsPerPage)));
-        lines = PlaceLegend(legend, measure, unitWidth * kColumnUnits * kMonthColumnsPerPage - 4 * m.unitWidth, m);
+        lines = PlaceLegend(legend, measure, unitWidth * kColumnUnits * kMonthColumnsPerPage - 3 * m.unitWidth, m);
     }
     height = std::max(height, heightOf(lines.size()));
     const int width = unitWidth * kColumnUnits * kMonthColumnsPerPage;
