@@ -225,6 +225,7 @@ bool PlanIcs(const PlanIcsRequest& options, DateValue stamp, const OutputSink& s
         part.from = first;
         part.to = std::min(options.to, DayNumberOf(CivilOf(first).year, 12, 31));
         for (const CrewEvent& e : CrewEventsOf(part)) {
+            if (!calendar.Ok()) break;  // a sink that failed takes nothing more
             if (e.kind == CrewEventKind::Shift)
                 calendar.AddShift(e.day, e.uidKind.c_str(), e.summary.c_str(), e.startMinute, e.endMinute);
             else
