@@ -18,7 +18,7 @@ void BM_ExportIcs(benchmark::State& state) {
     options.to = wholeRange ? sk::kLastDay : sk::DayNumberOf(2027, 12, 31);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string out = sk::ExportPlanIcs(options, nullptr, 1796630400);
+        const std::string out = sk::ExportPlanIcs(options, nullptr, 0, 1796630400);
         bytes = out.size();
         benchmark::DoNotOptimize(out.data());
     }

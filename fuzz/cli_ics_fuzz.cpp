@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<sk::ShiftMark> list = sk::ParseShiftMarks(markBytes);
     for (auto& m : list) m.day = options.from + static_cast<sk::DayNumber>(static_cast<std::uint32_t>(m.day) % 21);
     marks.Assign(std::move(list));
-    const std::string ics = sk::ExportPlanIcs(options, &marks, 1765000000);
+    const std::string ics = sk::ExportPlanIcs(options, &marks, options.crew, 1765000000);  // its own marks
     if (ics.empty()) return 0;
     icalcomponent* cal = icalparser_parse_string(ics.c_str());
     if (!cal) std::abort();

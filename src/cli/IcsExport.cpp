@@ -2,13 +2,15 @@
 
 #include <optional>
 
+#include "accounting/HoursAccount.h"
+#include "base/FileIO.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
 #include "marks/ShiftMarks.h"
 
 namespace sk {
 
-PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList* marks) {
+PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew) {
     PlanIcsRequest r;
     r.from = options.from;
     r.to = options.to;
@@ -20,27 +22,31 @@ PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList*
     r.vacationOrder = options.vacationOrder;
     r.withVacationBlock = options.icsVacationBlock;
     r.marks = options.icsMarks ? marks : nullptr;
+    r.marksAreOwn = MarksBelongToCrew(options.calendarType, options.crew, homeCrew);
     // Asked for with a file of school holidays: every period reaching into the range, whole.
     r.schoolHolidays = options.schoolHolidayFile.empty() ? nullptr : &options.schoolHolidays;
     return r;
 }
 
-bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink) {
-    return PlanIcs(PlanIcsRequestOf(options, marks), stamp, sink);
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp,
+                   const OutputSink& sink) {
+    return PlanIcs(PlanIcsRequestOf(options, marks, homeCrew), stamp, sink);
 }
 
-std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp) {
-    return PlanIcs(PlanIcsRequestOf(options, marks), stamp);
+std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp) {
+    return PlanIcs(PlanIcsRequestOf(options, marks, homeCrew), stamp);
 }
 
 int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
     if (!CheckDataFolder(options, err)) return kExitBadInput;
     std::optional<ShiftMarkList> marks;
+    HoursRecord hours;
     if (!options.dataFolder.empty() && options.icsMarks) {
         marks.emplace();
         marks->Load(options.dataFolder);
+        LoadHours(JoinPath(options.dataFolder, ""), hours);  // the accounts want the folder with its "/"
     }
-    return ExportPlanIcs(options, marks ? &*marks : nullptr, stamp, out) ? kExitOk : kExitWriteFailed;
+    return ExportPlanIcs(options, marks ? &*marks : nullptr, hours.homeCrew, stamp, out) ? kExitOk : kExitWriteFailed;
 }
 
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err) {

@@ -11,16 +11,18 @@ namespace sk {
 
 struct PlanOptions;
 
-// The request the options describe, with `marks` (may be null) as the user's shift marks.
-PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList* marks);
+// The request the options describe, with `marks` (may be null) as the user's
+// shift marks; they count only in the file of the user's crew `homeCrew`.
+PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew);
 
 // The calendar of crew `options.crew` for the options' range and type,
 // written piece by piece to `sink` (false when a piece could not be written).
-bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp, const OutputSink& sink);
-std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, DateValue stamp);
+bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp,
+                   const OutputSink& sink);
+std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp);
 
-// Reads the shift marks of `options.dataFolder` (when given and asked for)
-// and exports. A data folder that is not a folder is a German error in
+// Reads the shift marks and the home crew ("Stammschicht", kept with the
+// hours) of `options.dataFolder` (when given and asked for) and exports. A data folder that is not a folder is a German error in
 // `err` with exit status 2; a failed write exit status 1.
 int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err);
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err);

@@ -31,6 +31,7 @@ PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, int year,
         for (int k = 0; k < crews; ++k) form.crewNames.emplace_back(CrewNameOf(calendarType, k));
     }
     form.crew = form.crewNames.empty() ? 0 : std::clamp(homeCrew, 0, static_cast<int>(form.crewNames.size()) - 1);
+    form.homeCrew = homeCrew;
     const int y = std::clamp(year, kFirstYear, kLastYear);
     form.from = DayNumberOf(y, 1, 1);
     form.to = DayNumberOf(y, 12, 31);
@@ -46,6 +47,7 @@ PlanIcsRequest PhoneExportRequest(const PhoneExportForm& form, PlanIcsRequest ba
     base.to = form.to;
     base.withVacationBlock = form.vacationBlock;
     if (!form.marks) base.marks = nullptr;
+    base.marksAreOwn = MarksBelongToCrew(base.calendarType, form.crew, form.homeCrew);
     return base;
 }
 

@@ -15,6 +15,7 @@ namespace sk {
 struct PhoneExportForm {
     std::vector<std::string> crewNames;  // of the calendar type, in crew order
     int crew = 0;
+    int homeCrew = 0;  // "Stammschicht": the user's marks go only into its file
     DayNumber from = 0;
     DayNumber to = 0;
     bool vacationBlock = true;  // "Urlaubsblock"

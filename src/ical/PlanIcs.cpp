@@ -2,6 +2,7 @@
 
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -9,11 +10,8 @@
 #include <string_view>
 
 #include "ical/IcsTimeZone.h"
-#include "marks/ShiftMarkCodes.h"
-#include "marks/ShiftMarks.h"
 #include "shift/OwnShiftPlan.h"
 #include "shift/CalendarTypes.h"
-#include "shift/ShiftComputation.h"
 
 namespace sk {
 
@@ -21,11 +19,6 @@ namespace {
 
 constexpr const char* kProductId = "-//Haldenau//Schichtkalender//DE";
 constexpr const char* kUidDomain = "de.haldenau.Schichtkalender";
-
-// Shift start and end by code 1-3, in minutes of the day; the night shift
-// ends the next morning.
-constexpr int kShiftStartMinute[3] = {6 * 60, 14 * 60, 22 * 60};
-constexpr int kShiftEndMinute[3] = {14 * 60, 22 * 60, 6 * 60};
 
 std::string AsciiLower(std::string_view text) {
     std::string s(text);
@@ -101,8 +94,8 @@ public:
     }
 
     // A shift from startMinute on day d; an end at or before the start is on the next day.
-    void AddShift(DayNumber d, const char* summary, int startMinute, int endMinute) {
-        icalcomponent* event = NewEvent(d, "schicht", summary);
+    void AddShift(DayNumber d, const char* kind, const char* summary, int startMinute, int endMinute) {
+        icalcomponent* event = NewEvent(d, kind, summary);
         const DayNumber endDay = endMinute <= startMinute ? d + 1 : d;
         icalcomponent_set_dtstart(event, LocalTimeOf(d, startMinute, zone_.get()));
         icalcomponent_set_dtend(event, LocalTimeOf(endDay, endMinute, zone_.get()));
@@ -198,76 +191,32 @@ std::string CrewChoicesText(int calendarType) {
     return text;
 }
 
-namespace {
-
-// The marks of day d that go into the calendar of `crew` as all-day events.
-// `markTexts` are the option texts of the type.
-void AddMarkOfDay(CalendarBuilder& calendar, const ShiftMarkList* marks, const std::vector<std::string_view>& markTexts,
-                  int type, int crew, DayNumber d) {
-    if (marks == nullptr) return;
-    const ShiftMark* mark = marks->ShiftMarkOfDay(d);
-    if (mark == nullptr || mark->code >= ShiftMarkDeleteCode(type) || mark->code >= static_cast<int>(markTexts.size()))
-        return;
-    if (IsFourCrewType(type) && mark->crew != crew + 1) return;
-    calendar.AddAllDay(d, "markierung", std::string(markTexts[mark->code]));
-}
-
-bool ExportOwnPlanIcs(const PlanIcsRequest& options, const ShiftMarkList* marks, DateValue stamp,
-                      const OutputSink& sink) {
-    const OwnShiftPlan& plan = *options.ownPlan;
-    const int crew = options.crew;
-    if (crew < 0 || crew >= plan.CrewCount()) return true;
-    CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name, sink);
-    const auto markTexts = ShiftMarkOptionTexts(options.calendarType);
-    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
-        const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
-        if (kind >= 0) {
-            const ShiftKindTimes& t = plan.kindTimes[kind];
-            calendar.AddShift(d, kShiftKindEventNames[kind], t.startMinute, t.endMinute);
-        }
-        // The user's marks are on the own crew's shift columns: every mark counts.
-        AddMarkOfDay(calendar, marks, markTexts, options.calendarType, crew, d);
-    }
-    return calendar.Finish();
-}
-
-}  // namespace
-
 bool PlanIcs(const PlanIcsRequest& options, DateValue stamp, const OutputSink& sink) {
-    const ShiftMarkList* marks = options.marks;
     const int type = options.calendarType;
     const int crew = options.crew;
-    if (type == kOwnPlanCalendarType) return !options.ownPlan || ExportOwnPlanIcs(options, marks, stamp, sink);
-    if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return true;
-
-    CalendarBuilder calendar(options, stamp, CrewNameOf(type, crew), CalendarTypeInfoOf(type).label, sink);
-    const auto markTexts = ShiftMarkOptionTexts(type);
-    const bool fourCrews = IsFourCrewType(type);
-    VacationBlock block;
-    bool haveBlock = false;
-
-    for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
-        ShiftCode code = kShiftOff;
-        bool vacationDay = false;
-        if (fourCrews) {
-            code = ShiftOfFourCrewType(type, crew, d);
-        } else {
-            const int year = CivilOf(d).year;
-            if (!haveBlock || block.year != year) {
-                block = ComputeVacationBlock(year, options.vacationStartMonth, options.vacationStartDay,
-                                             options.vacationOrder);
-                haveBlock = true;
-            }
-            const CrewShiftResult r = ComputeCrewShifts(type, d, &block);
-            code = r.table.Code(crew);
-            vacationDay = options.withVacationBlock && HasVacationBlock(type) && r.allFiveOnRhythm && VacationCrewOn(block, d) == crew;
+    std::string crewName, planName;
+    if (type == kOwnPlanCalendarType) {
+        if (options.ownPlan == nullptr || crew < 0 || crew >= options.ownPlan->CrewCount()) return true;
+        crewName = options.ownPlan->crews[crew].name;
+        planName = options.ownPlan->name;
+    } else {
+        if (ParseCrewArgument(type, std::to_string(crew + 1)) != crew) return true;
+        crewName = CrewNameOf(type, crew);
+        planName = CalendarTypeInfoOf(type).label;
+    }
+    CalendarBuilder calendar(options, stamp, crewName, planName, sink);
+    // A year at a time, so a long range is never held whole.
+    for (DayNumber first = options.from; first <= options.to && calendar.Ok();) {
+        CrewEventRequest part = options;
+        part.from = first;
+        part.to = std::min(options.to, DayNumberOf(CivilOf(first).year, 12, 31));
+        for (const CrewEvent& e : CrewEventsOf(part)) {
+            if (e.kind == CrewEventKind::Shift)
+                calendar.AddShift(e.day, e.uidKind.c_str(), e.summary.c_str(), e.startMinute, e.endMinute);
+            else
+                calendar.AddAllDay(e.day, e.uidKind.c_str(), e.summary);
         }
-        if (code >= kShiftEarly && code <= kShiftNight) {
-            const int s = code - 1;
-            calendar.AddShift(d, kShiftEventNames[s], kShiftStartMinute[s], kShiftEndMinute[s]);
-        }
-        if (vacationDay) calendar.AddAllDay(d, "urlaubsblock", kVacationBlockEventName);
-        AddMarkOfDay(calendar, marks, markTexts, type, crew, d);
+        first = part.to + 1;
     }
     // Asked for with a file of school holidays: every period reaching into the range, whole.
     if (options.schoolHolidays) {

@@ -13,13 +13,10 @@
 #include "base/PlanOutput.h"
 #include "calendar/Date.h"
 #include "calendar/SchoolHolidays.h"
+#include "ical/CrewEvents.h"
 #include "shift/CalendarTypes.h"
-#include "shift/VacationBlock.h"
 
 namespace sk {
-
-class ShiftMarkList;
-struct OwnShiftPlan;
 
 // Crew numbers count from 1 in crew order: 1-5 = Rot, Blau, Gelb, Grün, Braun
 // in the five-crew types 0, 1, 3, 4, 5; 1-3 = Rot, Blau, Gelb in the
@@ -30,23 +27,9 @@ int ParseCrewArgument(int calendarType, std::string_view text);
 // The allowed crews of a type for an error text: "1 bis 3: 1 Rot, 2 Blau, 3 Gelb".
 std::string CrewChoicesText(int calendarType);
 
-inline constexpr const char* kShiftEventNames[3] = {"Frühschicht", "Spätschicht", "Nachtschicht"};
-inline constexpr const char* kVacationBlockEventName = "Urlaubsblock";
-
-struct PlanIcsRequest {
-    DayNumber from = 0;
-    DayNumber to = 0;
-    int calendarType = 0;
-    int crew = 0;  // 0-4; of the own plan 0-5
-    const OwnShiftPlan* ownPlan = nullptr;  // type 8
-    int vacationStartMonth = kDefaultVacationStartMonth;
-    int vacationStartDay = kDefaultVacationStartDay;
-    VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
-    bool withVacationBlock = true;  // the crew's vacation-block days as all-day events
-    // The user's shift marks (null: none): in types 6 and 7 those in the
-    // crew's column count, in the other types the column is a shift column
-    // of the user's own crew, so every mark counts.
-    const ShiftMarkList* marks = nullptr;
+// What goes into the file: the crew's appointments (ical/CrewEvents.h) and,
+// besides them, the school holidays.
+struct PlanIcsRequest : CrewEventRequest {
     // School holiday periods reaching into the range, as all-day events (null: none).
     const SchoolHolidayCalendar* schoolHolidays = nullptr;
 };

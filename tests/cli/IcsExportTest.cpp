@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "shift/VacationBlock.h"
+#include "accounting/HoursAccount.h"
 #include "ical/IcsTimeZone.h"
 #include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
@@ -89,7 +90,7 @@ TEST(IcsExport, MonthOfEveryCrewAtTheRightLocalTimes) {
             if (code >= 1 && code <= 3) expected.emplace_back(d, kShiftEventNames[code - 1]);
             if (VacationCrewOn(block, d) == crew) expected.emplace_back(d, kVacationBlockEventName);
         }
-        const std::vector<Event> events = ParseEvents(ExportPlanIcs(o, nullptr, kStamp));
+        const std::vector<Event> events = ParseEvents(ExportPlanIcs(o, nullptr, 0, kStamp));
         ASSERT_EQ(events.size(), expected.size()) << "crew " << crew;
         for (std::size_t i = 0; i < events.size(); ++i) {
             const Event& e = events[i];
@@ -106,7 +107,10 @@ TEST(IcsExport, MonthOfEveryCrewAtTheRightLocalTimes) {
             }
             EXPECT_EQ(e.tzid, kIcsTimeZoneId);
             const int s = e.summary == kShiftEventNames[0] ? 0 : e.summary == kShiftEventNames[1] ? 1 : 2;
-            const int startHour[3] = {6, 14, 22}, endHour[3] = {14, 22, 6};
+            // Sundays have no late shift: two shifts of 12 hours.
+            const bool sunday = WeekdayIndex(d) == 0;
+            const int startHour[3] = {6, 14, sunday ? 18 : 22}, endHour[3] = {sunday ? 18 : 14, 22, 6};
+            const int hours = sunday ? 12 : 8;
             EXPECT_EQ(e.start.hour, startHour[s]);
             EXPECT_EQ(e.end.hour, endHour[s]);
             EXPECT_EQ(e.start.minute + e.end.minute + e.start.second + e.end.second, 0);
@@ -115,9 +119,9 @@ TEST(IcsExport, MonthOfEveryCrewAtTheRightLocalTimes) {
             const int offset = d < summerTimeDay ? 3600 : 7200;
             EXPECT_EQ(e.startUtc, static_cast<time_t>(MakeDate(2027, 3, CivilOf(d).day, startHour[s])) - offset);
             const bool crossesChange = s == 2 && d + 1 == summerTimeDay;
-            EXPECT_EQ(e.endUtc - e.startUtc, crossesChange ? 7 * 3600 : 8 * 3600);
+            EXPECT_EQ(e.endUtc - e.startUtc, (crossesChange ? hours - 1 : hours) * 3600);
             shortNights += crossesChange;
-            sundayShifts += WeekdayIndex(d) == 0;
+            sundayShifts += sunday;
         }
     }
     // The month really holds what the checks above are about.
@@ -139,7 +143,7 @@ TEST(IcsExport, FourCrewAndTwoShiftTypes) {
             if (code >= 1 && code <= 3) expected.insert(kShiftEventNames[code - 1]);
         }
         std::multiset<std::string> got;
-        for (const Event& e : ParseEvents(ExportPlanIcs(o, nullptr, kStamp))) got.insert(e.summary);
+        for (const Event& e : ParseEvents(ExportPlanIcs(o, nullptr, 0, kStamp))) got.insert(e.summary);
         EXPECT_EQ(got, expected) << "type " << c.type;
         if (c.type == 2) {
             EXPECT_EQ(got.count(kShiftEventNames[2]), 0u);
@@ -158,16 +162,20 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
     ASSERT_TRUE(written.Save(folder));
 
     struct Case {
-        int type, crew;
+        int type, crew, homeCrew;
         std::vector<std::string> marks;  // summaries of all-day events, in day order
     } cases[] = {
-        {1, 0, {"Urlaub", "Krank"}},  // the user's own marks, whatever the column
-        {1, 4, {"Urlaub", "Krank"}},
-        {6, 1, {"Nacht"}},            // only the crew's own column
-        {7, 2, {"Urlaub"}},
-        {6, 3, {}},
+        {1, 0, 0, {"Urlaub", "Krank"}},  // the user's own marks, whatever the column
+        {1, 4, 0, {}},                   // not the home crew: not the user's marks
+        {1, 4, 4, {"Urlaub", "Krank"}},  // the home crew as the hours file names it
+        {6, 1, 0, {}},                   // only the crew's own column; "Nacht" is its shift that day
+        {7, 2, 0, {"Urlaub"}},
+        {6, 3, 0, {}},
     };
     for (const Case& c : cases) {
+        HoursRecord hours;
+        hours.homeCrew = c.homeCrew;
+        ASSERT_TRUE(SaveHours(folder + "/", hours));
         PlanOptions o = MonthOptions(c.type, c.crew);
         o.vacationStartMonth = 12;  // no vacation block in March
         o.dataFolder = folder;
@@ -187,8 +195,8 @@ TEST(IcsExport, ShiftMarksAsAllDayEvents) {
 TEST(IcsExport, UidsAreStableAndUnique) {
     PlanOptions o = MonthOptions(0, 2);
     o.to = DayNumberOf(2027, 12, 31);
-    const std::string first = ExportPlanIcs(o, nullptr, kStamp);
-    const std::string again = ExportPlanIcs(o, nullptr, kStamp + 86400);
+    const std::string first = ExportPlanIcs(o, nullptr, 0, kStamp);
+    const std::string again = ExportPlanIcs(o, nullptr, 0, kStamp + 86400);
     EXPECT_NE(first, again);  // a later export carries a later DTSTAMP
     std::vector<std::string> a, b;
     for (const Event& e : ParseEvents(first)) a.push_back(e.uid);
@@ -200,7 +208,7 @@ TEST(IcsExport, UidsAreStableAndUnique) {
         PlanOptions other = o;
         other.calendarType = type;
         other.crew = crew;
-        for (const Event& e : ParseEvents(ExportPlanIcs(other, nullptr, kStamp)))
+        for (const Event& e : ParseEvents(ExportPlanIcs(other, nullptr, 0, kStamp)))
             EXPECT_EQ(std::find(a.begin(), a.end(), e.uid), a.end()) << e.uid;
     }
 }

@@ -99,8 +99,8 @@ TEST(SchichtplanEcho, AnOptionGivenTwiceIsRefused) {
 
 TEST(SchichtplanEcho, LinksLeavingTheDataFolderAreNamedAndNotRead) {
     testing::TempFolder linked, copied, elsewhere;
-    // A shift mark of 3 March 2027 (day 20880): read, it is an all-day entry more.
-    const std::string mark("\x90\x51\x00\x00\x01\x02", 6);
+    // A "Lehrgang" mark of 3 March 2027 (day 20880): read, it is an all-day entry more.
+    const std::string mark("\x90\x51\x00\x00\x01\x03", 6);
     elsewhere.Put("marken", mark);
     copied.Put("Schichtmarkierung.dat", mark);
     std::filesystem::create_symlink(elsewhere.File("marken"), linked.File("Schichtmarkierung.dat"));

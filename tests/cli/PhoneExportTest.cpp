@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "accounting/HoursAccount.h"
 #include "cli/Schichtplan.h"
 #include "common/TempFolder.h"
 #include "ical/PhoneExport.h"
@@ -32,6 +33,10 @@ TEST(PhoneExport, WritesWhatTheCommandLineWritesForTheSameChoices) {
     struct Case { int type; int crew; bool vacation; bool withMarks; };
     for (const Case c : {Case{1, 2, true, true}, Case{0, 0, false, true}, Case{5, 4, true, false}, Case{7, 1, true, true},
                          Case{2, 1, false, false}}) {
+        // The command line learns the home crew from the hours file.
+        HoursRecord hours;
+        hours.homeCrew = c.crew;
+        ASSERT_TRUE(SaveHours(folder.Dir(), hours));
         PhoneExportForm form = DefaultPhoneExportForm(c.type, c.crew, 2026, folder.Path());
         form.vacationBlock = c.vacation;
         form.marks = c.withMarks;
