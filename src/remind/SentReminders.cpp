@@ -19,6 +19,13 @@ std::optional<DayNumber> DayOfKey(std::string_view key) {
     return DayNumberOf(parts[0], parts[1], parts[2]);
 }
 
+// A line the store writes: a key of ours, printable ASCII from its date on.
+bool IsKeyLine(std::string_view line) {
+    for (char c : line)
+        if (c < ' ' || c > '~') return false;
+    return DayOfKey(line).has_value();
+}
+
 // A store far larger than a week of keys is no store of ours.
 constexpr std::size_t kMaxFileBytes = 1 << 20;
 
@@ -38,7 +45,7 @@ SentReminders SentReminders::Parse(std::string_view text) {
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (DayOfKey(line)) sent.keys_.emplace(line);
+        if (IsKeyLine(line)) sent.keys_.emplace(line);
     }
     return sent;
 }

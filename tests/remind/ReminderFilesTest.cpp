@@ -64,7 +64,8 @@ TEST(SentReminderStore, KeepsKeysOfTheLastDaysAcrossSaves) {
     const std::string dir = folder.Path();
     EXPECT_EQ(LoadSentReminders(dir).Size(), 0u);  // missing file
 
-    SentReminders sent = SentReminders::Parse("2026-12-01 jahrestag\ngarbage\n2026-12-09 06:00 vortag\r\n2026-13-01 x\n");
+    SentReminders sent = SentReminders::Parse(
+        "2026-12-01 jahrestag\ngarbage\n2026-12-09 06:00 vortag\r\n2026-13-01 x\n2026-12-09\r\r\n");
     EXPECT_EQ(sent.Size(), 2u);
     sent.DropBefore(DayNumberOf(2026, 12, 2));
     EXPECT_FALSE(sent.Contains("2026-12-01 jahrestag"));
