@@ -4,7 +4,8 @@
 # doubled one shows): the evening before an early shift of crew Blau (the
 # home crew, not the first) exactly one, not again on the next run, none
 # for a day with a vacation mark; while the program runs it sends the
-# reminder itself, and the background helper then sends it no second time.
+# reminder itself (a click on it shows the day), and the background helper
+# then sends it no second time.
 source "$(dirname "$0")/lib.sh"
 
 export TZ=Europe/Berlin
@@ -58,7 +59,17 @@ remind --now "2026-12-03 20:00" || fail "run with the vacation mark failed"
 rm -f "$DATA/Erinnerungen-gesendet.txt" "$DATA/Schichtmarkierung.dat"
 TODAY='2026-12-03 20:00:00'
 start_app || finish
-within eval '[ "$(count_of "$TITLE")" = 2 ]' || fail "the running program sent nothing: $(arrived)"
+shown_now() { [ "$(dunstctl count displayed)" = 1 ]; }
+within shown_now || fail "the running program sent nothing: $(arrived)"
+# A click on it shows its day: the picture of the cursor one day after
+# today, after paging away first.
+keys F6 Down
+shot "$WORK/day.png"
+keys F7
+dunstctl action 0
+check_shot "$WORK/clicked.png" "$WID" "the click did not show the reminder's day" \
+  same_image "$WORK/clicked.png" "$WORK/day.png"
+[ "$(count_of "$TITLE")" = 2 ] || fail "the running program sent something else: $(arrived)"
 remind --now "2026-12-03 20:30" || fail "helper run beside the program failed"
 [ "$(count_of "$TITLE")" = 2 ] || fail "helper sent what the program had sent: $(arrived)"
 
