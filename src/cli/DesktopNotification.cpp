@@ -3,6 +3,9 @@
 #include <dbus/dbus.h>
 
 #include <cstdint>
+#include <string_view>
+
+#include "base/Latin1.h"
 
 namespace sk {
 
@@ -21,7 +24,20 @@ struct MessageDeleter {
 };
 using MessagePtr = std::unique_ptr<DBusMessage, MessageDeleter>;
 
-void AppendString(DBusMessageIter& it, const std::string& s) {
+// libdbus ends the process on a string that is not UTF-8: a stray byte of
+// a hand-edited file is shown as "?" instead.
+std::string ValidUtf8(std::string_view s) {
+    std::string out;
+    while (!s.empty()) {
+        const std::size_t n = ValidUtf8SequenceLength(s);
+        out += n == 0 ? std::string_view("?") : s.substr(0, n);
+        s.remove_prefix(n == 0 ? 1 : n);
+    }
+    return out;
+}
+
+void AppendString(DBusMessageIter& it, const std::string& text) {
+    const std::string s = ValidUtf8(text);
     const char* p = s.c_str();
     dbus_message_iter_append_basic(&it, DBUS_TYPE_STRING, &p);
 }
