@@ -13,6 +13,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 #include "notes/NoteMenu.h"
 #include "notes/gtk/NoteWindow.h"
+#include "remind/gtk/ReminderWindow.h"
 #include "settings/gtk/DataDirectoryWindow.h"
 #include "settings/gtk/LoginWindow.h"
 #include "settings/gtk/PhoneExportWindow.h"
@@ -55,6 +56,7 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kCopyImage: return CopyCalendarImage(context, false);
         case menu::kPrint: return PrintCalendar(context);
         case menu::kPhoneExport: return OpenPhoneExportWindow(context);
+        case menu::kReminders: return OpenReminderWindow(context);
         case menu::kInfoMenu: return ShowInfoMenu(context);
         case menu::kProgramInfo: ShowHelpText(context, helptitle::kProgramInfo); return false;
 

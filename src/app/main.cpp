@@ -17,6 +17,7 @@
 #include "app/IdleAnswer.h"
 #include "app/LostDisplay.h"
 #include "app/MainWindow.h"
+#include "app/ReminderNotifier.h"
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
 #include "notes/NoteRecovery.h"
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
     window.BuildControls();
     const std::optional<std::string> linkMessage = userData.get();
     window.ShowUser();
+    sk::ReminderNotifier reminders(state, *app.get(), window);
     app->signal_activate().connect([&] {
         // A logout may take the X server away without any signal.
         sk::OnLostDisplay([&state] { SaveAndExit(state, KeepOpenNote(state)); });
@@ -143,6 +145,7 @@ int main(int argc, char** argv) {
             if (planMessage) window.ShowMessage("Fehler", *planMessage);
             if (linkMessage) window.ShowMessage("Fehler", *linkMessage);
             window.AfterFirstShow();
+            reminders.Start();
             if (state.view.quitRequested) window.RequestQuit();
         });
     });

@@ -25,6 +25,7 @@ const char* const kPlanUsage =
     "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
     "       schichtplan --format pdf [--layout halfyear|months] [--type N] [--from ...] [--to ...]\n"
     "                    [--data ORDNER] > plan.pdf\n"
+    "       schichtplan --remind --data ORDNER [--dry-run] [--now \"JJJJ-MM-TT HH:MM\"]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"

@@ -9,6 +9,8 @@
 #include "cli/PlanExport.h"
 #include "cli/PdfExport.h"
 #include "cli/PlanOptions.h"
+#include "cli/DesktopNotification.h"
+#include "cli/RemindCommand.h"
 #include "calendar/SchoolHolidayStore.h"
 #include "ical/SchoolHolidayIcs.h"
 #include "marks/CalendarMarks.h"
@@ -20,6 +22,20 @@ namespace sk {
 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err) {
     err.clear();
+    if (IsRemindCommand(args)) {
+        DesktopNotifier notifier;
+        std::string why;
+        const int status = RunRemindCommand(
+            args, static_cast<DateValue>(std::time(nullptr)),
+            [&](const DueReminder& r) {
+                if (notifier.Send(r.title, r.body)) return true;
+                why = notifier.LastError();
+                return false;
+            },
+            out, err);
+        if (!why.empty()) err += "schichtplan: " + why + "\n";
+        return status;
+    }
     const ParsedArguments parsed = ParsePlanArguments(args, today);
     switch (parsed.outcome) {
         case ParsedArguments::Outcome::Help:

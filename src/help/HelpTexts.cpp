@@ -105,8 +105,15 @@ const char* const kProgramMenuText =
     "Schicht des Tages heraus, ein 'X' an einem freien Tag wird zur Schicht seiner Spalte. Die Datei wird\r\n"
     "per E-Mail, Messenger oder Kabel aufs Handy gebracht und dort mit der Kalender-App geöffnet.\r\n"
     "\r\n"
-    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D' und 'X'\r\n"
-    "gewählt werden.";
+    "Erinnerungen\r\n"
+    "Meldet als Benachrichtigung des Desktops am Vortag um eine gewählte Uhrzeit die Schicht der\r\n"
+    "Stammschicht ('Morgen Frühschicht 6.00 - 14.00 Uhr'), auf Wunsch noch einmal vor Schichtbeginn, und\r\n"
+    "die jährlichen Notizen am Tag selbst. An Tagen mit Urlaub, Krank oder Freizeit kommt keine\r\n"
+    "Schichterinnerung. Jede Erinnerung kommt einmal, auch bei geschlossenem Programm (ein systemd-Timer\r\n"
+    "ruft dann alle 15 Minuten 'schichtplan --remind' auf); ein Klick darauf zeigt den Tag im Kalender.\r\n"
+    "\r\n"
+    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D', 'X' und\r\n"
+    "'R' gewählt werden.";
 
 const char* const kCalendarMarksText =
     "Die Wahl des Menüs erfolgt mit der Taste 'K' oder über das Menü 'Notiz' und 'Kalendermarkierung'. Damit\r\n"

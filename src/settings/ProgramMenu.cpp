@@ -24,6 +24,8 @@ const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Drucken", "Den angezeigten Kalender drucken oder als PDF speichern (Strg+P)", 'D', ProgramMenuAction::kPrint},
     {"Für Kalender-App exportieren...", "Die Schichten einer Schicht als Kalenderdatei (.ics) für Handy und "
      "Kalenderprogramme speichern", 'X', ProgramMenuAction::kPhoneExport},
+    {"Erinnerungen", "Erinnerung am Vortag einer Schicht und an Jahrestage, auch bei geschlossenem Programm", 'R',
+     ProgramMenuAction::kReminders},
 };
 
 std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {

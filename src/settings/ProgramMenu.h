@@ -21,6 +21,7 @@ enum class ProgramMenuAction {
     kInfo,           // help text "Programm"
     kPrint,          // print dialog for the calendar shown
     kPhoneExport,    // window "Für Kalender-App exportieren"
+    kReminders,      // window "Erinnerungen"
 };
 
 struct ProgramMenuEntry {
@@ -30,7 +31,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 11;
+inline constexpr int kProgramMenuEntryCount = 12;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 

@@ -28,7 +28,8 @@ png_size() {
 }
 
 holidays=share/schichtkalender/school-holidays/schulferien-bayern.ics
-expected=(bin/schichtplan "$holidays")
+units=share/systemd/user/schichtkalender-erinnerung@
+expected=(bin/schichtplan "$holidays" "$units.service" "$units.timer")
 if [ "$with_app" = 1 ]; then
   expected+=(bin/schichtkalender
              "share/applications/$id.desktop"
@@ -45,6 +46,10 @@ done
 # The installed command line runs on its own and writes a calendar.
 "$prefix/bin/schichtplan" --format ics --crew 1 --from 2027-03-01 --to 2027-03-07 | grep -q '^BEGIN:VCALENDAR' ||
   fail "schichtplan --format ics liefert keinen Kalender"
+# The reminder helper's service runs the installed schichtplan, its timer is enabled per user.
+grep -qx "ExecStart=$prefix/bin/schichtplan --remind --data %f" "$prefix/$units.service" ||
+  fail "$units.service startet nicht das installierte schichtplan --remind"
+grep -qx 'WantedBy=timers.target' "$prefix/$units.timer" || fail "$units.timer lässt sich nicht einschalten"
 # The shipped school holidays are the published file and fill the years after the built-in table.
 cmp -s "$prefix/$holidays" "$source/data/school-holidays/schulferien-bayern.ics" ||
   fail "$holidays weicht von der Datei im Quellbaum ab"

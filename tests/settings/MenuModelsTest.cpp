@@ -20,6 +20,7 @@ TEST(ProgramMenuModel, EveryEntryHasItsOwnKeyInEitherCase) {
         {'U', ProgramMenuAction::kVacation},     {'V', ProgramMenuAction::kDataDirectory},
         {'E', ProgramMenuAction::kSettings},     {'I', ProgramMenuAction::kInfo},
         {'D', ProgramMenuAction::kPrint},        {'X', ProgramMenuAction::kPhoneExport},
+        {'R', ProgramMenuAction::kReminders},
     };
     for (int k = 0; k < kProgramMenuEntryCount; ++k) {
         EXPECT_EQ(kProgramMenuEntries[k].key, keys[k].first) << "position " << k;
