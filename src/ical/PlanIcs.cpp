@@ -220,7 +220,7 @@ bool ExportOwnPlanIcs(const PlanIcsRequest& options, const ShiftMarkList* marks,
     CalendarBuilder calendar(options, stamp, plan.crews[crew].name, plan.name, sink);
     const auto markTexts = ShiftMarkOptionTexts(options.calendarType);
     for (DayNumber d = options.from; d <= options.to && calendar.Ok(); ++d) {
-        const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
+        const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d, options.region));
         if (kind >= 0) {
             const ShiftKindTimes& t = plan.kindTimes[kind];
             calendar.AddShift(d, kShiftKindEventNames[kind], t.startMinute, t.endMinute);
@@ -277,6 +277,12 @@ bool PlanIcs(const PlanIcsRequest& options, DateValue stamp, const OutputSink& s
             const DayNumber last = dayOf(p.dates.last);
             if (last < options.from || first > options.to) continue;
             calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
+        }
+        for (const FurtherSchoolHoliday& f : options.schoolHolidays->Further()) {
+            const DayNumber first = dayOf(f.dates.first);
+            const DayNumber last = dayOf(f.dates.last);
+            if (last < options.from || first > options.to) continue;
+            calendar.AddDays(first, last, "schulferien", "Schulferien: " + f.name);
         }
     }
     return calendar.Finish();

@@ -39,6 +39,7 @@ struct PlanIcsRequest {
     int calendarType = 0;
     int crew = 0;  // 0-4; of the own plan 0-5
     const OwnShiftPlan* ownPlan = nullptr;  // type 8
+    Region region = kDefaultRegion;  // whose days off the own plan keeps free
     int vacationStartMonth = kDefaultVacationStartMonth;
     int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();

@@ -96,6 +96,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.vacationOrder = state.vacationTables;
     base.marks = &state.shiftMarks;
     base.ownPlan = state.OwnPlan();
+    base.region = state.settings.region;
     while (window.run() == Gtk::RESPONSE_OK) {
         form.crew = std::max(0, crew.get_active_row_number());
         const CivilDate a = from.Date(), b = to.Date();
