@@ -5,34 +5,20 @@
 
 namespace sk {
 
-bool IsCountedHoliday(DayNumber d, int level) {
+bool IsCountedHoliday(DayNumber d, int level, Region region) {
     if (level < 1) return false;
     const CivilDate c = CivilOf(d);
+    // The day's own year, not the calendar's clamped one: a day outside the
+    // calendar lies far from the clamped year's Easter.
+    DayContext ctx = MakeDayContext(d);
+    ctx.year = c.year;
+    if (IsCountedPublicHoliday(ctx, region)) return true;
     const int monthDay = c.month * 100 + c.day;
-    switch (monthDay) {
-        case 101: case 106: case 501: case 815: case 1003: case 1225: case 1226:
-            return true;
-        case 1224: case 1231:
-            if (level >= 3) return true;
-            break;
-        case 430:
-            if (level >= 4) return true;
-            break;
-        default:
-            break;
-    }
+    if ((monthDay == 1224 || monthDay == 1231) && level >= 3) return true;
+    if (monthDay == 430 && level >= 4) return true;
     if (c.year < kFirstFeastYear || c.year > kLastFeastYear) return false;
     const int e = d - FirstDayOfYear(c.year) - EasterDayOfYear(c.year);
-    switch (e) {
-        case -2: case 0: case 1: case 39: case 49: case 50: case 60:
-            return true;
-        case -1:
-            return level >= 3;
-        case 48:
-            return level >= 4;
-        default:
-            return false;
-    }
+    return (e == -1 && level >= 3) || (e == 48 && level >= 4);
 }
 
 namespace {
@@ -42,7 +28,8 @@ int BuiltInCrew(int homeCrew) { return homeCrew >= 0 && homeCrew < kMaxCrews ? h
 }  // namespace
 
 bool HomeCrewWorksOn(const AccountPlan& plan, int homeCrew, DayNumber d) {
-    if (plan.IsOwnPlan()) return plan.ownPlan != nullptr && OwnPlanShiftOf(*plan.ownPlan, homeCrew, d) != kShiftOff;
+    if (plan.IsOwnPlan())
+        return plan.ownPlan != nullptr && OwnPlanShiftOf(*plan.ownPlan, homeCrew, d, plan.region) != kShiftOff;
     const ShiftCode code = ComputeCrewShifts(plan.calendarType, d, plan.block).table.Code(BuiltInCrew(homeCrew));
     return code == kShiftEarly || code == kShiftLate || code == kShiftNight;
 }
@@ -50,16 +37,16 @@ bool HomeCrewWorksOn(const AccountPlan& plan, int homeCrew, DayNumber d) {
 int ShiftMinutesOn(const AccountPlan& plan, int homeCrew, DayNumber d, int markColumn) {
     if (!plan.IsOwnPlan()) return ShiftHoursOn(d) * 60;
     if (plan.ownPlan == nullptr) return 0;
-    int kind = KindOfShiftCode(OwnPlanShiftOf(*plan.ownPlan, homeCrew, d));
+    int kind = KindOfShiftCode(OwnPlanShiftOf(*plan.ownPlan, homeCrew, d, plan.region));
     if (kind < 0) kind = KindOfMarkColumn(markColumn);
     return kind < 0 ? 0 : plan.ownPlan->kindTimes[kind].paidMinutes;
 }
 
 bool IsCountedHolidayIn(const AccountPlan& plan, DayNumber d, int level) {
-    if (!plan.IsOwnPlan() || plan.ownPlan == nullptr) return IsCountedHoliday(d, level);
+    if (!plan.IsOwnPlan() || plan.ownPlan == nullptr) return IsCountedHoliday(d, level, plan.region);
     switch (plan.ownPlan->countedHolidays) {
-        case CountedHolidayRule::kBuiltInRule: return IsCountedHoliday(d, level);
-        case CountedHolidayRule::kPublicHolidays: return IsPublicHoliday(MakeDayContext(d));
+        case CountedHolidayRule::kBuiltInRule: return IsCountedHoliday(d, level, plan.region);
+        case CountedHolidayRule::kPublicHolidays: return IsPublicHoliday(MakeDayContext(d), plan.region);
         case CountedHolidayRule::kNone: return false;
     }
     return false;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calendar/Date.h"
+#include "calendar/Regions.h"
 #include "base/RecordBytes.h"
 #include "base/TrimBlanks.h"
 #include "shift/OwnShiftPlan.h"
@@ -32,11 +33,12 @@ inline int ShiftHoursOn(DayNumber d) { return WeekdayIndex(d) == 0 ? 12 : 8; }
 
 // Holiday test of the vacation and hours counts. `level` is the crew column
 // of the mark (1 standby, 2 early, 3 late, 4 night), or 1 where no column
-// applies. New Year, Epiphany, 1 May, Assumption, German Unity, Christmas
-// and the Easter feasts count for every column; 24 and 31 December and Holy
-// Saturday from the late shift on; 30 April and Whit Saturday for the night
-// shift only. All Saints' Day is not a holiday here.
-bool IsCountedHoliday(DayNumber d, int level);
+// applies. The days off of the state count for every column (in Bayern:
+// New Year, Epiphany, 1 May, Assumption, German Unity, Christmas and the
+// Easter feasts; All Saints' Day is not a holiday here); the mills' own
+// eves stay the same everywhere: 24 and 31 December and Holy Saturday from
+// the late shift on, 30 April and Whit Saturday for the night shift only.
+bool IsCountedHoliday(DayNumber d, int level, Region region = kDefaultRegion);
 
 // The plan the accounts count with: a built-in type with the vacation block
 // of the current year, or the own plan (type 8, `ownPlan` set).
@@ -44,6 +46,7 @@ struct AccountPlan {
     int calendarType = 0;
     const VacationBlock* block = nullptr;
     const OwnShiftPlan* ownPlan = nullptr;
+    Region region = kDefaultRegion;  // whose days off are holidays
     bool IsOwnPlan() const { return calendarType == kOwnPlanCalendarType; }
 };
 

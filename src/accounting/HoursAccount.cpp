@@ -51,7 +51,7 @@ std::string WithSeparator(std::string text, int hoursFormat) {
     return text;
 }
 
-AccountPlan PlanOf(const HoursCountInput& in) { return AccountPlan{in.calendarType, in.block, in.ownPlan}; }
+AccountPlan PlanOf(const HoursCountInput& in) { return AccountPlan{in.calendarType, in.block, in.ownPlan, in.region}; }
 
 constexpr double kMinutesPerHour = 60.0;
 
@@ -133,7 +133,7 @@ long long MinutesOfVacationBlock(const HoursCountInput& in) {
     long long minutes = 0;
     for (DayNumber d = in.block->start; d < in.block->start + kVacationWindowDays; ++d) {
         const ShiftCode code = ComputeCrewShifts(in.calendarType, d, in.block).table.Code(crew);
-        if (code == kShiftStandby && !IsCountedHoliday(d, 1)) minutes += ShiftHoursOn(d) * 60;
+        if (code == kShiftStandby && !IsCountedHoliday(d, 1, in.region)) minutes += ShiftHoursOn(d) * 60;
     }
     return minutes;
 }

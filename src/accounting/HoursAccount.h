@@ -53,6 +53,7 @@ struct HoursCountInput {
     const VacationBlock* block = nullptr;
     std::function<VacationBlock(int year)> blockOfYear;
     const OwnShiftPlan* ownPlan = nullptr;
+    Region region = kDefaultRegion;  // whose days off are holidays
 };
 
 // A shift's hours: 8, 12 on a Sunday, in the built-in plans; the paid hours

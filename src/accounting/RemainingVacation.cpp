@@ -69,10 +69,11 @@ bool SaveVacationDays(const std::string& folder, const VacationDays& days) {
 }
 
 int CountVacationMarks(const std::vector<ShiftMark>& marks, int calendarType, const VacationDays& days, int homeCrew,
-                       int currentYear, const VacationBlock& currentYearBlock, const OwnShiftPlan* ownPlan) {
+                       int currentYear, const VacationBlock& currentYearBlock, const OwnShiftPlan* ownPlan,
+                       Region region) {
     const DayNumber yearStart = FirstDayOfYear(currentYear);
     const DayNumber nextYearStart = FirstDayOfYear(currentYear + 1);
-    const AccountPlan plan{calendarType, &currentYearBlock, ownPlan};
+    const AccountPlan plan{calendarType, &currentYearBlock, ownPlan, region};
     int count = 0;
     for (const ShiftMark& m : marks) {
         if (m.code != kMarkVacation || m.day < days.vacationCountStart) continue;
@@ -98,7 +99,7 @@ void LoadAccountFiles(const std::string& folder, AccountFiles& files, int curren
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
                                    const std::vector<ShiftMark>& marks, int calendarType, int currentYear,
                                    int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables,
-                                   const OwnShiftPlan* ownPlan) {
+                                   const OwnShiftPlan* ownPlan, Region region) {
     AccountStatus status;
     if (!HasAccounts(calendarType)) return status;
     if (calendarType == kOwnPlanCalendarType && ownPlan == nullptr) return status;
@@ -107,7 +108,7 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     // hours marks of any year are judged against their own year's block.
     const VacationBlock block = ComputeVacationBlock(currentYear, vacationStartMonth, vacationStartDay, tables);
     const int counted =
-        CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block, ownPlan);
+        CountVacationMarks(marks, calendarType, files.vacation, files.hours.homeCrew, currentYear, block, ownPlan, region);
     status.remainingVacation = RemainingVacationText(files.vacation, counted);
     HoursCountInput in;
     in.calendarType = calendarType;
@@ -115,6 +116,7 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     in.block = &block;
     in.blockOfYear = [&](int year) { return ComputeVacationBlock(year, vacationStartMonth, vacationStartDay, tables); };
     in.ownPlan = ownPlan;
+    in.region = region;
     const float balance = HoursBalance(marks, in);
     status.hoursBalance = HoursBalanceText(balance, files.hours.hoursFormat);
     status.hoursColour = HoursBalanceColour(balance);

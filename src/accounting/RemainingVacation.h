@@ -45,7 +45,7 @@ bool SaveVacationDays(const std::string& folder, const VacationDays& days);
 // own plan (type 8) counts the working days of the home crew in `ownPlan`.
 int CountVacationMarks(const std::vector<ShiftMark>& marks, int calendarType, const VacationDays& days, int homeCrew,
                        int currentYear, const VacationBlock& currentYearBlock,
-                       const OwnShiftPlan* ownPlan = nullptr);
+                       const OwnShiftPlan* ownPlan = nullptr, Region region = kDefaultRegion);
 // The status field: days left minus the counted marks, padded to 3 characters.
 std::string RemainingVacationText(const VacationDays& days, int countedMarks);
 
@@ -66,7 +66,7 @@ struct AccountStatus {
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
                                    const std::vector<ShiftMark>& marks, int calendarType, int currentYear,
                                    int vacationStartMonth, int vacationStartDay, const VacationOrderTables& tables,
-                                   const OwnShiftPlan* ownPlan = nullptr);
+                                   const OwnShiftPlan* ownPlan = nullptr, Region region = kDefaultRegion);
 
 // The field "Tage" of the window "Urlaub eingeben": on every change a value
 // of 61 or more becomes "60" and one below -60 becomes "-60"; anything else

@@ -68,7 +68,7 @@ YearHours CountYearHours(int year, int calendarType, int vacationStartMonth, int
     return result;
 }
 
-YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan) {
+YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan, Region region) {
     YearHours result;
     result.crews = std::min(plan.CrewCount(), kMaxOwnCrews);
     result.decimalHours = true;
@@ -76,7 +76,7 @@ YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan) {
     const DayNumber next = FirstDayOfYear(year + 1);
     for (DayNumber d = FirstDayOfYear(year); d < next; ++d) {
         const int month = CivilOf(d).month - 1;
-        const OwnPlanDay day = OwnPlanDayOf(plan, d);
+        const OwnPlanDay day = OwnPlanDayOf(plan, d, region);
         for (int j = 0; j < result.crews; ++j) {
             const int kind = KindOfShiftCode(day.Code(j));
             if (kind < 0) continue;

@@ -31,7 +31,7 @@ YearHours CountYearHours(int year, int calendarType, int vacationStartMonth, int
                          const VacationOrderTables& tables);
 // The own plan: per crew the paid hours of every shift it works in the year
 // (days off on holidays, when the plan has them, count nothing).
-YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan);
+YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan, Region region = kDefaultRegion);
 
 // The target of the plan: the 38-hour week for the five-crew plans and the
 // own plan, the 40-hour week for the two-shift plan.

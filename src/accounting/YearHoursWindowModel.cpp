@@ -25,7 +25,7 @@ YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings) {
     if (variant == YearHoursVariant::kNone) return list;
     if (variant == YearHoursVariant::kOwnPlan) {
         if (settings.ownPlan == nullptr) return list;
-        const YearHours hours = CountOwnPlanYearHours(std::clamp(year, kFirstYear, kLastYear), *settings.ownPlan);
+        const YearHours hours = CountOwnPlanYearHours(std::clamp(year, kFirstYear, kLastYear), *settings.ownPlan, settings.region);
         list.titles = YearHoursColumnTitles(hours);
         list.rows = YearHoursRows(hours, settings.targetHours38);
         return list;

@@ -31,6 +31,7 @@ struct YearHoursSettings {
     float targetHours38 = 0.0f;
     float targetHours40 = 0.0f;
     const OwnShiftPlan* ownPlan = nullptr;  // type 8; without it the list is empty
+    Region region = kDefaultRegion;         // the own plan's days off on holidays
 };
 
 struct YearHoursList {

@@ -526,7 +526,7 @@ void MainWindow::UpdateStatusLine(const CalendarGrid& grid) {
         return;
     }
     fields_[kNotes].set_text(StatusLineNotesOfDay(state_.notes, *day));
-    fields_[kDayInfo].set_text(DayInfoText(*day));
+    fields_[kDayInfo].set_text(DayInfoText(*day, state_.settings.region));
     fields_[kAstronomy].set_text(AstronomyLine(*day, state_.sources.observer));
     // Long texts are cut by the field: show their beginning.
     for (Gtk::Entry& f : fields_) f.set_position(0);
@@ -683,6 +683,7 @@ void MainWindow::TakeNewUser() {
     if (folderMessage) ShowMessage(texts::kError, *folderMessage);
     if (planMessage) ShowMessage(texts::kError, *planMessage);
     if (const auto linkMessage = RefusedLinksMessage(state_)) ShowMessage(texts::kError, *linkMessage);
+    if (const auto holidays = TakeSchoolHolidayProblem(state_)) ShowMessage(texts::kError, *holidays);
     if (state_.fontTooLarge) {
         ShowMessage(texts::kError, texts::kFontTooLargeAtStart);
         ChangeFont();
@@ -696,6 +697,7 @@ void MainWindow::ReloadUserData() {
     SetVacationToggleVisible(ShowsVacationToggle(state_.settings.calendarType));
     if (planMessage) ShowMessage(texts::kError, *planMessage);
     if (const auto linkMessage = RefusedLinksMessage(state_)) ShowMessage(texts::kError, *linkMessage);
+    if (const auto holidays = TakeSchoolHolidayProblem(state_)) ShowMessage(texts::kError, *holidays);
 }
 
 bool MainWindow::OpenSubsystemWindow(int menuId) {

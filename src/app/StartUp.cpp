@@ -3,12 +3,14 @@
 #include <locale.h>
 
 #include <cstdlib>
+#include <utility>
 
 #include "settings/LoginModel.h"
 #include "accounting/HoursAccount.h"
 #include "accounting/RemainingVacation.h"
 #include "base/FileIO.h"
 #include "calendar/SchoolHolidayStore.h"
+#include "ical/ShippedSchoolHolidays.h"
 #include "notes/NoteNames.h"
 #include "notes/NoteRecovery.h"
 #include "settings/SettingsStorage.h"
@@ -57,7 +59,7 @@ void LoadUserData(AppState& state) {
     sweep.Remove();
     state.shiftMarks.Load(state.userDataFolder);
     state.calendarMarks.Load(state.userDataFolder);
-    state.schoolHolidays = SchoolHolidaysOfFolder(state.userDataFolder);
+    LoadStateSchoolHolidays(state);
     CoreSources& src = state.sources;
     src.schoolHolidays = &state.schoolHolidays;
     src.notes = &state.notes;
@@ -67,6 +69,19 @@ void LoadUserData(AppState& state) {
     src.ownPlan = &state.ownPlan;
     src.astroMonths = &state.astroMonths;
     TakeSettings(src, state.settings);
+}
+
+void LoadStateSchoolHolidays(AppState& state) {
+    std::string problem;
+    state.schoolHolidays =
+        LoadSchoolHolidays(state.userDataFolder, state.settings.region, ShippedSchoolHolidayFolder(), problem);
+    if (!problem.empty() && !state.schoolHolidayProblemShown) state.schoolHolidayProblem = problem;
+}
+
+std::optional<std::string> TakeSchoolHolidayProblem(AppState& state) {
+    if (state.schoolHolidayProblem.empty()) return std::nullopt;
+    state.schoolHolidayProblemShown = true;
+    return std::exchange(state.schoolHolidayProblem, std::string{});
 }
 
 namespace {

@@ -28,6 +28,11 @@ std::optional<std::string> LoadOwnPlan(AppState& state);
 // Loads notes and marks of the user data folder and points the painting
 // sources at them.
 void LoadUserData(AppState& state);
+// The school holidays of the user's state and data folder; a problem with
+// the shipped file is kept for TakeSchoolHolidayProblem unless one was shown.
+void LoadStateSchoolHolidays(AppState& state);
+// That problem's text, once a run.
+std::optional<std::string> TakeSchoolHolidayProblem(AppState& state);
 // The same on a second thread, so listing a folder of many thousand notes
 // (tens of milliseconds in the kernel) overlaps the toolkit's start; the
 // result is RefusedLinksMessage, found there too. Until get() returned,

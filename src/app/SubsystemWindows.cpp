@@ -5,6 +5,7 @@
 #include "accounting/gtk/YearHoursWindow.h"
 #include "app/ClipboardCopy.h"
 #include "app/PrintCalendar.h"
+#include "app/StartUp.h"
 #include "calendar/gtk/HolidayListWindow.h"
 #include "calendar/gtk/SchoolHolidayListWindow.h"
 #include "help/gtk/HelpTextWindow.h"
@@ -41,7 +42,17 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
 
         // Accounts, settings, users and lists.
         case menu::kProgramMenu: return ShowProgramMenu(context);
-        case menu::kSettingsDialog: return EditSettings(context);
+        case menu::kSettingsDialog: {
+            const Region before = context.state.settings.region;
+            const bool changed = EditSettings(context);
+            // Another state: other public holidays (read per day) and other school holidays.
+            if (context.state.settings.region != before) {
+                LoadStateSchoolHolidays(context.state);
+                if (const auto problem = TakeSchoolHolidayProblem(context.state))
+                    context.host.ShowMessage("Fehler", *problem);
+            }
+            return changed;
+        }
         case menu::kLogin: case menu::kLoginF11: return Login(context);
         case menu::kHoursWindow: return OpenHoursWindow(context);
         case menu::kVacationWindow: return OpenVacationWindow(context);

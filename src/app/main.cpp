@@ -144,6 +144,7 @@ int main(int argc, char** argv) {
             if (folderMessage) window.ShowMessage("Fehler", *folderMessage);
             if (planMessage) window.ShowMessage("Fehler", *planMessage);
             if (linkMessage) window.ShowMessage("Fehler", *linkMessage);
+            if (const auto holidays = sk::TakeSchoolHolidayProblem(state)) window.ShowMessage("Fehler", *holidays);
             window.AfterFirstShow();
             reminders.Start();
             if (state.view.quitRequested) window.RequestQuit();

@@ -74,7 +74,54 @@ std::string_view FindRelative(const std::array<RelativeDay, N>& table, std::opti
     return {};
 }
 
+// The year whose rules hold on the context's day.
+int RuleYearOf(const DayContext& ctx) { return std::clamp(ctx.year, kFirstHolidayRuleYear, kOpenEnd); }
+
+// The first rule of the state that falls on the context's day, of the
+// anchor when one is given.
+const HolidayRule* FindRule(const DayContext& ctx, Region region, std::optional<HolidayAnchor> only) {
+    const std::int64_t code = MonthDayCodeOf(ctx);
+    const std::optional<int> easter = DaysAfterEaster(ctx);
+    std::optional<std::optional<int>> advent;  // computed when a rule needs it
+    const int year = RuleYearOf(ctx);
+    for (const HolidayRule& rule : HolidayRulesOf(region)) {
+        if (only && rule.anchor != *only) continue;
+        if (year < rule.firstYear || year > rule.lastYear) continue;
+        bool hit = false;
+        switch (rule.anchor) {
+            case HolidayAnchor::kFixed: hit = rule.day == code; break;
+            case HolidayAnchor::kEaster: hit = easter && *easter == rule.day; break;
+            case HolidayAnchor::kAdvent:
+                if (!advent) advent = DaysAfterFirstAdvent(ctx);
+                hit = *advent && **advent == rule.day;
+                break;
+        }
+        if (hit) return &rule;
+    }
+    return nullptr;
+}
+
+std::string_view NameOf(const HolidayRule* rule) { return rule ? std::string_view(rule->name) : std::string_view{}; }
+
 }  // namespace
+
+std::string_view PublicHolidayName(const DayContext& ctx, Region region, HolidayAnchor anchor) {
+    return NameOf(FindRule(ctx, region, anchor));
+}
+
+std::string_view PublicHolidayName(const DayContext& ctx, Region region) {
+    return NameOf(FindRule(ctx, region, std::nullopt));
+}
+
+bool IsPublicHoliday(const DayContext& ctx, Region region) { return FindRule(ctx, region, std::nullopt) != nullptr; }
+
+bool IsCountedPublicHoliday(const DayContext& ctx, Region region) {
+    // A day with two rules (Ascension on 1 May) counts when either does.
+    const HolidayRule* fixed = FindRule(ctx, region, HolidayAnchor::kFixed);
+    const HolidayRule* easter = FindRule(ctx, region, HolidayAnchor::kEaster);
+    const HolidayRule* advent = FindRule(ctx, region, HolidayAnchor::kAdvent);
+    return (fixed && fixed->counted) || (easter && easter->counted) || (advent && advent->counted);
+}
 
 int EasterDayOfYear(int year) {
     // Floor division throughout, so that any year gives a date in March or April.
@@ -98,10 +145,12 @@ DayNumber FirstAdventSunday(int year) {
     return december3 - WeekdayIndex(december3);
 }
 
-std::string_view FixedHolidayName(const DayContext& ctx) { return FindFixed(kFixedHolidays, MonthDayCodeOf(ctx)); }
+std::string_view FixedHolidayName(const DayContext& ctx) {
+    return PublicHolidayName(ctx, Region::kBY, HolidayAnchor::kFixed);
+}
 
 std::string_view EasterHolidayName(const DayContext& ctx) {
-    return FindRelative(kEasterHolidays, DaysAfterEaster(ctx));
+    return PublicHolidayName(ctx, Region::kBY, HolidayAnchor::kEaster);
 }
 
 std::string_view EasterNamedDayName(const DayContext& ctx) {
@@ -112,17 +161,16 @@ std::string_view AdventNamedDayName(const DayContext& ctx) {
     return FindRelative(kAdventNamedDays, DaysAfterFirstAdvent(ctx));
 }
 
-bool IsPublicHoliday(const DayContext& ctx) {
-    return !FixedHolidayName(ctx).empty() || !EasterHolidayName(ctx).empty();
-}
+bool IsPublicHoliday(const DayContext& ctx) { return IsPublicHoliday(ctx, Region::kBY); }
 
-std::string DayName(const DayContext& ctx) {
+std::string DayName(const DayContext& ctx, Region region) {
     const std::optional<int> easter = DaysAfterEaster(ctx);
     const std::int64_t code = MonthDayCodeOf(ctx);
     std::string_view name = FindRelative(kEasterNamedDays, easter);
-    if (name.empty()) name = FindRelative(kEasterHolidays, easter);
+    if (name.empty()) name = PublicHolidayName(ctx, region, HolidayAnchor::kEaster);
     if (name.empty()) name = FindFixed(kFixedNamedDays, code);
-    if (name.empty()) name = FindFixed(kFixedHolidays, code);
+    if (name.empty()) name = PublicHolidayName(ctx, region, HolidayAnchor::kFixed);
+    if (name.empty()) name = PublicHolidayName(ctx, region, HolidayAnchor::kAdvent);
     if (name.empty()) name = AdventNamedDayName(ctx);
     return std::string(name);
 }
@@ -143,23 +191,42 @@ int HighHolidayLevel(const DayContext& ctx) {
     return 0;
 }
 
-HolidayList BuildHolidayList(int year) {
+HolidayList BuildHolidayList(int year, Region region) {
     HolidayList list;
     list.yearHeading = std::to_string(year);
-    for (const FixedDay& row : kFixedHolidays) {
-        list.rows.push_back({ShortDateText(row.monthDayCode % 100, row.monthDayCode / 100 - 1), row.name});
+    const int ruleYear = std::max(year, kFirstHolidayRuleYear);
+    const auto inForce = [&](const HolidayRule& rule) {
+        return ruleYear >= rule.firstYear && ruleYear <= rule.lastYear;
+    };
+    // Fixed days by their date; a day counted from Advent (November) by its date in the year.
+    struct Dated {
+        int monthDayCode;
+        const char* name;
+    };
+    std::vector<Dated> fixed;
+    for (const HolidayRule& rule : HolidayRulesOf(region)) {
+        if (!inForce(rule)) continue;
+        if (rule.anchor == HolidayAnchor::kFixed) fixed.push_back({rule.day, rule.name});
+        if (rule.anchor == HolidayAnchor::kAdvent && HasFeasts(year)) {
+            const CivilDate c = CivilOf(FirstAdventSunday(year) + rule.day);
+            fixed.push_back({c.month * 100 + c.day, rule.name});
+        }
     }
+    std::stable_sort(fixed.begin(), fixed.end(), [](const Dated& a, const Dated& b) { return a.monthDayCode < b.monthDayCode; });
+    for (const Dated& row : fixed)
+        list.rows.push_back({ShortDateText(row.monthDayCode % 100, row.monthDayCode / 100 - 1), row.name});
     if (!HasFeasts(year)) return list;
 
     const std::int64_t easter = EasterDayNumber(year);
-    const auto addRelative = [&](const RelativeDay& row) {
-        const CivilDate c = CivilOf(static_cast<DayNumber>(easter + row.offset));
-        list.rows.push_back({ShortDateText(c.day, c.month - 1), row.name});
+    const auto addRelative = [&](int offset, const char* name) {
+        const CivilDate c = CivilOf(static_cast<DayNumber>(easter + offset));
+        list.rows.push_back({ShortDateText(c.day, c.month - 1), name});
     };
     list.rows.push_back({});
-    for (const RelativeDay& row : kEasterNamedDays) addRelative(row);
+    for (const RelativeDay& row : kEasterNamedDays) addRelative(row.offset, row.name);
     list.rows.push_back({});
-    for (const RelativeDay& row : kEasterHolidays) addRelative(row);
+    for (const HolidayRule& rule : HolidayRulesOf(region))
+        if (rule.anchor == HolidayAnchor::kEaster && inForce(rule)) addRelative(rule.day, rule.name);
     return list;
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 // Public holidays, movable feasts and name days of the calendar: the constant
 // tables, the per-day lookups and the rows of the holiday list window.
-// One set of (Catholic, Bavarian-style) holidays for every user and year.
+// The named days are the same everywhere; the days off are those of the
+// user's state (Bayern: the built-in tables below).
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calendar/Date.h"
+#include "calendar/Regions.h"
 
 namespace sk {
 
@@ -90,6 +93,29 @@ inline constexpr std::array<RelativeDay, 7> kAdventNamedDays = {{
 inline constexpr int kFirstFeastYear = 1583;
 inline constexpr int kLastFeastYear = 9999;
 
+// A day off of a state's holiday law: a fixed date, or a day counted from
+// Easter Sunday or from the first Sunday of Advent, in force from `firstYear`
+// to `lastYear`.
+enum class HolidayAnchor : std::uint8_t { kFixed, kEaster, kAdvent };
+struct HolidayRule {
+    HolidayAnchor anchor;
+    std::int16_t day;  // MonthDayCode (kFixed) or offset in days
+    std::int16_t firstYear;
+    std::int16_t lastYear;
+    const char* name;
+    // Whether the accounts' counted-holiday test takes the day (level 1 and
+    // up): the mills count every day off but All Saints' Day in Bayern.
+    bool counted = true;
+};
+// The state tables start here; a year before it uses this year's rules.
+inline constexpr int kFirstHolidayRuleYear = 1991;
+// A rule still in force.
+inline constexpr int kOpenEnd = kLastFeastYear;
+
+// The rules of a state, in the order the lookups search them. Bayern's are
+// exactly kFixedHolidays and kEasterHolidays, in force in every year.
+std::span<const HolidayRule> HolidayRulesOf(Region region);
+
 // 0-based day of year of Easter Sunday (Gauss's rule, Lichtenberg's form).
 // Valid for every Gregorian year; 2011 gives 113 (24 April).
 int EasterDayOfYear(int year);
@@ -98,19 +124,31 @@ int EasterDayOfYear(int year);
 // 3 December. A year outside kFirstFeastYear-kLastFeastYear is clamped.
 DayNumber FirstAdventSunday(int year);
 
-// Names of the day from one table each, or an empty text.
+// The one lookup of the state tables: the name of the state's day off of
+// that anchor on the context's day, or an empty text.
+std::string_view PublicHolidayName(const DayContext& ctx, Region region, HolidayAnchor anchor);
+// Of any anchor.
+std::string_view PublicHolidayName(const DayContext& ctx, Region region);
+bool IsPublicHoliday(const DayContext& ctx, Region region);
+// A day off the accounts count as a holiday (HolidayRule::counted).
+bool IsCountedPublicHoliday(const DayContext& ctx, Region region);
+
+// Names of the day from one table each, or an empty text; the days off are
+// Bayern's.
 std::string_view FixedHolidayName(const DayContext& ctx);
 std::string_view EasterHolidayName(const DayContext& ctx);
 std::string_view EasterNamedDayName(const DayContext& ctx);
 std::string_view AdventNamedDayName(const DayContext& ctx);
 
-// A fixed or Easter-relative day off.
+// A fixed or Easter-relative day off in Bayern.
 bool IsPublicHoliday(const DayContext& ctx);
 
 // The one name shown for the day. Movable feasts win over fixed days, named
 // days over days off, Advent comes last: a 24 December that is the fourth
-// Sunday of Advent reads "Heiliger Abend".
-std::string DayName(const DayContext& ctx);
+// Sunday of Advent reads "Heiliger Abend". A state's day off counted from
+// Advent (Buß- und Bettag) comes before the named days of Advent.
+std::string DayName(const DayContext& ctx, Region region);
+inline std::string DayName(const DayContext& ctx) { return DayName(ctx, kDefaultRegion); }
 
 // The name-day text of the day (saints and first names), empty for a context
 // that names no real day. 1 March reads the same text in every year.
@@ -140,10 +178,12 @@ struct HolidayList {
     std::vector<HolidayListRow> rows;
 };
 
-// The fixed holidays, an empty row, the Easter-relative named days, an empty
-// row, the Easter-relative holidays, each group in table order. A year
-// without Easter (outside kFirstFeastYear-kLastFeastYear) lists the fixed
-// holidays only.
-HolidayList BuildHolidayList(int year);
+// The state's fixed days off (with those counted from Advent) in date
+// order, an empty row, the Easter-relative named days, an empty row, the
+// state's Easter-relative days off in table order; only the days in force in
+// the year. A year without Easter (outside kFirstFeastYear-kLastFeastYear)
+// lists the fixed days off only.
+HolidayList BuildHolidayList(int year, Region region);
+inline HolidayList BuildHolidayList(int year) { return BuildHolidayList(year, kDefaultRegion); }
 
 }  // namespace sk

@@ -49,6 +49,7 @@ int ClassifySchoolHolidayName(std::string_view name) {
     };
     static constexpr Key kKeys[] = {
         {"winter", kSlotWinter},      {"fasching", kSlotWinter},   {"frühjahr", kSlotWinter},
+        {"fastnacht", kSlotWinter},   {"halbjahr", kSlotWinter},
         {"fruehjahr", kSlotWinter},   {"oster", kSlotEaster},      {"pfingst", kSlotWhitsun},
         {"sommer", kSlotSummer},      {"herbst", kSlotAutumn},     {"buß", kSlotRepentanceDay},
         {"buss", kSlotRepentanceDay}, {"weihnacht", kSlotChristmas},
@@ -139,7 +140,7 @@ SchoolHolidayImport ClassifyCalendarEvents(const std::vector<CalendarEvent>& eve
 }
 
 SchoolHolidayImportPlan PlanSchoolHolidayImport(const SchoolHolidayImport& import,
-                                                const std::vector<SchoolHolidayPeriod>& stored) {
+                                                const std::vector<SchoolHolidayPeriod>& stored, Region region) {
     using Effect = SchoolHolidayImportPlan::Effect;
     SchoolHolidayImportPlan plan;
     if (!import.error.empty()) {
@@ -151,7 +152,7 @@ SchoolHolidayImportPlan PlanSchoolHolidayImport(const SchoolHolidayImport& impor
     for (const NamedPeriod& named : import.periods) {
         const SchoolHolidayPeriod& p = named.period;
         Effect effect = Effect::kNew;
-        if (SchoolHolidayCalendar::IsBuiltIn(p.year, p.slot)) {
+        if (HasBuiltInSchoolHolidays(region) && SchoolHolidayCalendar::IsBuiltIn(p.year, p.slot)) {
             effect = Effect::kBuiltInKept;
         } else {
             const auto it = std::find_if(plan.stored.begin(), plan.stored.end(), [&](const SchoolHolidayPeriod& s) {
@@ -174,7 +175,7 @@ SchoolHolidayImportPlan PlanSchoolHolidayImport(const SchoolHolidayImport& impor
                      [](const auto& a, const auto& b) { return a.dates.first < b.dates.first; });
 
     // The built-in table and the stored periods together must stay free of overlaps.
-    std::vector<SchoolHolidayPeriod> all = SchoolHolidayCalendar::BuiltIn().Periods();
+    std::vector<SchoolHolidayPeriod> all = SchoolHolidayCalendar(region).Periods();
     all.insert(all.end(), plan.stored.begin(), plan.stored.end());
     if (const auto overlap = FirstOverlap(all)) {
         plan.error = "Die Ferien " + Quoted(SchoolHolidayPeriodLabel(overlap->second)) + " (" +

@@ -59,10 +59,11 @@ struct SchoolHolidayImportPlan {
 // A period of the file fills its slot when the built-in table has no dates
 // there; it replaces a stored period of the same slot unless it is the same
 // or only the January piece of a stored Christmas break. Built-in dates are
-// never touched.
+// never touched (Bayern's table; another state has none).
 // The result must not overlap anything the calendar already holds.
 SchoolHolidayImportPlan PlanSchoolHolidayImport(const SchoolHolidayImport& import,
-                                                const std::vector<SchoolHolidayPeriod>& stored);
+                                                const std::vector<SchoolHolidayPeriod>& stored,
+                                                Region region = kDefaultRegion);
 
 // The plan as lines for the question before taking it:
 // "Sommerferien 2026 Bayern: 03.08.2026 - 14.09.2026 (Sommer 2026, neu)".

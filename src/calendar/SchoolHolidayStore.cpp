@@ -38,9 +38,9 @@ std::string IsoOfCode(std::int32_t code) {
 
 }  // namespace
 
-std::vector<SchoolHolidayPeriod> ParseStoredSchoolHolidays(std::string_view text) {
+std::vector<SchoolHolidayPeriod> ParseStoredSchoolHolidays(std::string_view text, Region region) {
     // Lines that would overlap the built-in table or an earlier line are left out.
-    const std::vector<SchoolHolidayPeriod> builtIn = SchoolHolidayCalendar::BuiltIn().Periods();
+    const std::vector<SchoolHolidayPeriod> builtIn = SchoolHolidayCalendar(region).Periods();
     std::vector<SchoolHolidayPeriod> periods;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -75,9 +75,9 @@ std::string FormatStoredSchoolHolidays(const std::vector<SchoolHolidayPeriod>& p
     return out;
 }
 
-std::vector<SchoolHolidayPeriod> LoadStoredSchoolHolidays(const std::string& folder) {
+std::vector<SchoolHolidayPeriod> LoadStoredSchoolHolidays(const std::string& folder, Region region) {
     const auto bytes = ReadRegularFileInItsFolder(JoinPath(folder, kSchoolHolidayFileName), kMaxSchoolHolidayFileBytes);
-    return bytes ? ParseStoredSchoolHolidays(*bytes) : std::vector<SchoolHolidayPeriod>{};
+    return bytes ? ParseStoredSchoolHolidays(*bytes, region) : std::vector<SchoolHolidayPeriod>{};
 }
 
 bool SaveStoredSchoolHolidays(const std::string& folder, const std::vector<SchoolHolidayPeriod>& periods) {
@@ -86,9 +86,9 @@ bool SaveStoredSchoolHolidays(const std::string& folder, const std::vector<Schoo
     return WriteFileAtomically(path, FormatStoredSchoolHolidays(periods));
 }
 
-SchoolHolidayCalendar SchoolHolidaysOfFolder(const std::string& folder) {
-    SchoolHolidayCalendar calendar;
-    calendar.FillEmptySlots(LoadStoredSchoolHolidays(folder));
+SchoolHolidayCalendar SchoolHolidaysOfFolder(const std::string& folder, Region region) {
+    SchoolHolidayCalendar calendar(region);
+    calendar.FillEmptySlots(LoadStoredSchoolHolidays(folder, region));
     return calendar;
 }
 

@@ -16,16 +16,18 @@ inline constexpr const char* kSchoolHolidayFileName = "Schulferien.dat";
 inline constexpr std::size_t kMaxSchoolHolidayFileBytes = 256u << 10;
 
 // The periods of the file's text. Lines that are damaged, name no slot,
-// leave 1970-2037, repeat a slot or overlap an earlier line are skipped.
-std::vector<SchoolHolidayPeriod> ParseStoredSchoolHolidays(std::string_view text);
+// leave 1970-2037, repeat a slot or overlap an earlier line or the built-in
+// table of the state are skipped.
+std::vector<SchoolHolidayPeriod> ParseStoredSchoolHolidays(std::string_view text, Region region = kDefaultRegion);
 std::string FormatStoredSchoolHolidays(const std::vector<SchoolHolidayPeriod>& periods);
 
-std::vector<SchoolHolidayPeriod> LoadStoredSchoolHolidays(const std::string& folder);
+std::vector<SchoolHolidayPeriod> LoadStoredSchoolHolidays(const std::string& folder,
+                                                          Region region = kDefaultRegion);
 // Atomic; an empty list removes the file. False when it could not be written.
 bool SaveStoredSchoolHolidays(const std::string& folder, const std::vector<SchoolHolidayPeriod>& periods);
 
-// The built-in table plus the periods stored in the folder.
-SchoolHolidayCalendar SchoolHolidaysOfFolder(const std::string& folder);
+// The state's built-in table plus the periods stored in the folder.
+SchoolHolidayCalendar SchoolHolidaysOfFolder(const std::string& folder, Region region = kDefaultRegion);
 
 // Where the known school holidays are shipped, relative to the folder of the
 // program: installed under share/, and the same below the build folder.

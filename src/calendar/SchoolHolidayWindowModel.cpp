@@ -8,9 +8,9 @@ namespace sk {
 
 SchoolHolidayListContent SchoolHolidayListFor(const SchoolHolidayCalendar& calendar, int year) {
     SchoolHolidayListContent content;
-    if (const auto rows = calendar.Rows(year)) {
-        content.rows.assign(rows->begin(), rows->end());
-    } else {
+    if (const auto rows = calendar.Rows(year)) content.rows.assign(rows->begin(), rows->end());
+    for (SchoolHolidayRow& row : calendar.FurtherRows(year)) content.rows.push_back(std::move(row));
+    if (content.rows.empty()) {
         content.note = "Keine Termine für " + std::to_string(year) + " vorhanden – Termine mit „Aus Datei laden…“ ergänzen";
     }
     return content;
@@ -50,11 +50,10 @@ SchoolHolidayImportMessage DescribeSchoolHolidayImport(const SchoolHolidayImport
 }
 
 std::optional<SchoolHolidayCalendar> TakeSchoolHolidayImport(const std::string& folder,
-                                                             const SchoolHolidayImportPlan& plan) {
+                                                             const SchoolHolidayImportPlan& plan,
+                                                             const SchoolHolidayCalendar& current) {
     if (!plan.error.empty() || !SaveStoredSchoolHolidays(folder, plan.stored)) return std::nullopt;
-    SchoolHolidayCalendar calendar;
-    calendar.FillEmptySlots(plan.stored);
-    return calendar;
+    return current.WithStored(plan.stored);
 }
 
 }  // namespace sk

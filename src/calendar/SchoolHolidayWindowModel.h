@@ -11,7 +11,7 @@
 namespace sk {
 
 struct SchoolHolidayListContent {
-    std::vector<SchoolHolidayRow> rows;  // the six periods, or none
+    std::vector<SchoolHolidayRow> rows;  // the six periods and further days, or none
     std::string note;                    // one line shown instead of an empty list
 };
 
@@ -41,10 +41,11 @@ SchoolHolidayImportMessage DescribeSchoolHolidayImport(const SchoolHolidayImport
                                                        const SchoolHolidayImportPlan& plan);
 
 // Stores the planned periods in the folder and gives the calendar that
-// follows from them. Nothing when they could not be written: the old file
-// and periods stay.
-std::optional<SchoolHolidayCalendar> TakeSchoolHolidayImport(const std::string& folder,
-                                                             const SchoolHolidayImportPlan& plan);
+// follows from them (the state and shipped periods of `current`). Nothing
+// when they could not be written: the old file and periods stay.
+std::optional<SchoolHolidayCalendar> TakeSchoolHolidayImport(
+    const std::string& folder, const SchoolHolidayImportPlan& plan,
+    const SchoolHolidayCalendar& current = SchoolHolidayCalendar::BuiltIn());
 inline constexpr const char* kSchoolHolidaysNotSaved =
     "Die Ferientermine konnten nicht gespeichert werden. Die bisherigen Termine bleiben.";
 

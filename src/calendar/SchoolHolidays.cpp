@@ -58,6 +58,98 @@ int SchoolHolidayBlockYear(int slot, std::int32_t first) {
     return slot == kSlotChristmas && month <= 2 ? year - 1 : year;
 }
 
+SchoolHolidayCalendar::SchoolHolidayCalendar(Region region) : SchoolHolidayCalendar() {
+    region_ = region;
+    if (!HasBuiltInSchoolHolidays(region)) {
+        blocks_.clear();
+        Index();
+    }
+}
+
+std::string SchoolHolidayHeading(Region region) {
+    return region == Region::kBY ? std::string(kSchoolHolidayHeading)
+                                 : "Schulferien " + std::string(InfoOf(region).name);
+}
+
+namespace {
+
+// "Unterrichtsfreier Tag 2025 Sachsen" -> "Unterrichtsfreier Tag": the list
+// stands under the year and the state's heading already.
+std::string ShortFurtherName(std::string_view name, Region region) {
+    auto dropSuffix = [&name](std::string_view suffix) {
+        if (name.size() > suffix.size() && name.ends_with(suffix) && name[name.size() - suffix.size() - 1] == ' ') {
+            name.remove_suffix(suffix.size() + 1);
+            return true;
+        }
+        return false;
+    };
+    dropSuffix(InfoOf(region).name);
+    // A year or a school year ("2025", "2025/2026") at the end.
+    const std::size_t blank = name.rfind(' ');
+    if (blank != std::string_view::npos && blank + 5 <= name.size()) {
+        const std::string_view last = name.substr(blank + 1);
+        const bool year = std::all_of(last.begin(), last.end(), [](char c) { return (c >= '0' && c <= '9') || c == '/'; });
+        if (year) name = name.substr(0, blank);
+    }
+    return std::string(name);
+}
+
+bool Overlaps(const HolidayDates& a, const HolidayDates& b) { return a.first <= b.last && b.first <= a.last; }
+
+}  // namespace
+
+void SchoolHolidayCalendar::AddShipped(const std::vector<ShippedSchoolHoliday>& shipped) {
+    shipped_.insert(shipped_.end(), shipped.begin(), shipped.end());
+    std::vector<ShippedSchoolHoliday> sorted = shipped;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.dates.first < b.dates.first; });
+    std::vector<HolidayDates> held = byFirst_;
+    for (const FurtherSchoolHoliday& f : further_) held.push_back(f.dates);
+    const auto clashes = [&held](const HolidayDates& d) {
+        return std::any_of(held.begin(), held.end(), [&d](const HolidayDates& h) { return Overlaps(h, d); });
+    };
+    // Slots that held dates before: a shipped period of such a slot yields.
+    std::map<int, SchoolHolidayBlock> before = blocks_;
+    for (const ShippedSchoolHoliday& p : sorted) {
+        if (p.dates.Empty() || p.dates.last < p.dates.first || clashes(p.dates)) continue;
+        if (p.slot >= 0 && p.slot < kSchoolHolidayPairsPerYear) {
+            const int year = SchoolHolidayBlockYear(p.slot, p.dates.first);
+            const auto slot = static_cast<std::size_t>(p.slot);
+            const auto old = before.find(year);
+            if (old != before.end() && !old->second[slot].Empty()) continue;
+            HolidayDates& target = blocks_[year][slot];
+            if (target.Empty()) {
+                target = p.dates;
+                held.push_back(p.dates);
+                continue;
+            }
+        }
+        further_.push_back({ShortFurtherName(p.name, region_), p.dates});
+        held.push_back(p.dates);
+    }
+    std::stable_sort(further_.begin(), further_.end(),
+                     [](const auto& a, const auto& b) { return a.dates.first < b.dates.first; });
+    Index();
+}
+
+SchoolHolidayCalendar SchoolHolidayCalendar::WithStored(const std::vector<SchoolHolidayPeriod>& stored) const {
+    SchoolHolidayCalendar calendar(region_);
+    calendar.FillEmptySlots(stored);
+    calendar.AddShipped(shipped_);
+    return calendar;
+}
+
+std::vector<SchoolHolidayRow> SchoolHolidayCalendar::FurtherRows(int year) const {
+    std::vector<SchoolHolidayRow> rows;
+    for (const FurtherSchoolHoliday& f : further_) {
+        if (f.dates.first / 10000 != year) continue;
+        std::string dates = SchoolHolidayDateText(f.dates.first);
+        if (f.dates.last != f.dates.first) dates += " - " + SchoolHolidayDateText(f.dates.last);
+        rows.push_back({f.name, dates});
+    }
+    return rows;
+}
+
 SchoolHolidayCalendar::SchoolHolidayCalendar() {
     constexpr int kBlockEntries = kSchoolHolidayPairsPerYear * 2;
     for (int block = 0; block < kSchoolHolidayEntries; block += kBlockEntries) {
@@ -107,6 +199,7 @@ void SchoolHolidayCalendar::Index() {
     for (const auto& [year, block] : blocks_)
         for (const HolidayDates& d : block)
             if (!d.Empty()) byFirst_.push_back(d);
+    for (const FurtherSchoolHoliday& f : further_) byFirst_.push_back(f.dates);
     std::sort(byFirst_.begin(), byFirst_.end(),
               [](const HolidayDates& a, const HolidayDates& b) { return a.first < b.first; });
     latestLast_.clear();
@@ -174,7 +267,7 @@ std::optional<std::array<SchoolHolidayRow, 6>> SchoolHolidayCalendar::Rows(int y
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto slot = static_cast<std::size_t>(kListedSlots[i]);
         const HolidayDates& d = (*block)[slot];
-        rows[i] = {kSchoolHolidaySlotNames[slot], SchoolHolidayDateText(d.first) + " - " + SchoolHolidayDateText(d.last)};
+        rows[i] = {std::string(kSchoolHolidaySlotNames[slot]), SchoolHolidayDateText(d.first) + " - " + SchoolHolidayDateText(d.last)};
     }
     return rows;
 }

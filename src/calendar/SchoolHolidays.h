@@ -1,7 +1,8 @@
 #pragma once
-// Bavarian school holidays: a constant table of date ranges for the calendar
+// School holidays: Bavaria's constant table of date ranges for the calendar
 // years 2011 to 2024, and the calendar every per-day test and list reads:
-// that table plus the periods the user took from an iCalendar file.
+// for the user's state, that table (Bayern only), the periods the user took
+// from an iCalendar file and, below them, the periods shipped for the state.
 
 #include <array>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "calendar/Regions.h"
 
 namespace sk {
 
@@ -66,13 +68,32 @@ int SchoolHolidayBlockYear(int slot, std::int32_t first);
 // Text of one date: "7. März", or "?" for an empty one.
 std::string SchoolHolidayDateText(std::int32_t code);
 
-// The list window "Ferientermine".
-inline constexpr const char* kSchoolHolidayWindowTitle = "Ferientermine";
+// The list window, named like the info menu's button that opens it.
+inline constexpr const char* kSchoolHolidayWindowTitle = "Schulferien";
 inline constexpr const char* kSchoolHolidayHeading = "Bayerische Schulferien";
+// "Bayerische Schulferien", or "Schulferien Sachsen".
+std::string SchoolHolidayHeading(Region region);
+// The built-in table holds Bavaria's dates only.
+inline bool HasBuiltInSchoolHolidays(Region region) { return region == Region::kBY; }
 
 struct SchoolHolidayRow {
-    std::string_view period;  // "Frühjahr", "Ostern", ...
-    std::string dates;        // "7. März - 11. März"
+    std::string period;  // "Frühjahr", "Ostern", ..., or a further day's name
+    std::string dates;   // "7. März - 11. März"
+};
+
+// A period of the shipped calendar of a state with its published name and
+// the slot its name points to (-1: none, such as "Unterrichtsfreier Tag").
+struct ShippedSchoolHoliday {
+    std::string name;
+    int slot = -1;
+    HolidayDates dates;
+};
+// A shipped period that fills no slot: a single school-free day, or a second
+// break of one kind in a year. Striped and listed by its name.
+struct FurtherSchoolHoliday {
+    std::string name;  // without the year and the state: "Unterrichtsfreier Tag"
+    HolidayDates dates;
+    bool operator==(const FurtherSchoolHoliday&) const = default;
 };
 
 // The built-in table plus stored periods: the one source every "is this a
@@ -82,6 +103,9 @@ class SchoolHolidayCalendar {
 public:
     // The built-in table alone.
     SchoolHolidayCalendar();
+    // The calendar of a state before anything is added: the built-in table
+    // for Bayern, nothing for the other states.
+    explicit SchoolHolidayCalendar(Region region);
     // One shared constant copy of it, for readers given no calendar.
     static const SchoolHolidayCalendar& BuiltIn();
 
@@ -89,6 +113,19 @@ public:
     // dates keeps them (the built-in table is never overwritten). Returns
     // the periods that found their slot taken.
     std::vector<SchoolHolidayPeriod> FillEmptySlots(const std::vector<SchoolHolidayPeriod>& periods);
+
+    // Adds the state's shipped periods below everything the calendar holds:
+    // one that overlaps a held period, or whose slot of its year holds
+    // dates, is left out (the user's and the built-in dates win); one that
+    // fits no slot, or whose slot an earlier shipped period took, becomes a
+    // further period. Kept, so WithStored can build on them again.
+    void AddShipped(const std::vector<ShippedSchoolHoliday>& shipped);
+    // The same state and shipped periods with other stored periods.
+    SchoolHolidayCalendar WithStored(const std::vector<SchoolHolidayPeriod>& stored) const;
+
+    Region StateRegion() const { return region_; }
+    // The further periods, in date order.
+    const std::vector<FurtherSchoolHoliday>& Further() const { return further_; }
 
     // True when the context's day lies in any period.
     bool Contains(const DayContext& ctx) const;
@@ -102,11 +139,16 @@ public:
     // The six rows (the single day of Buß- und Bettag is not listed) of the
     // year's block, or nothing when there is none.
     std::optional<std::array<SchoolHolidayRow, 6>> Rows(int year) const;
+    // One row for each further period that begins in the year.
+    std::vector<SchoolHolidayRow> FurtherRows(int year) const;
 
 private:
     void Index();
 
+    Region region_ = kDefaultRegion;
     std::map<int, SchoolHolidayBlock> blocks_;
+    std::vector<FurtherSchoolHoliday> further_;
+    std::vector<ShippedSchoolHoliday> shipped_;
     // Every period with dates, by first day, and the latest last day of each
     // prefix: a day is in a period when the prefix of periods that start by
     // then reaches it. Painting asks this for every day shown.

@@ -17,6 +17,7 @@ PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList*
     r.calendarType = options.calendarType;
     r.crew = options.crew;
     r.ownPlan = options.ownPlan ? &*options.ownPlan : nullptr;
+    r.region = options.region;
     r.vacationStartMonth = options.vacationStartMonth;
     r.vacationStartDay = options.vacationStartDay;
     r.vacationOrder = options.vacationOrder;

@@ -40,6 +40,7 @@ int RunPdfExport(const PlanOptions& options, std::string& out, std::string& err)
     sources.observer = options.observer;
     sources.schoolHolidays = &options.schoolHolidays;
     sources.ownPlan = &options.ownPlan;
+    sources.region = options.region;
     ShiftMarkList shiftMarks;
     CalendarMarkList calendarMarks;
     if (!options.dataFolder.empty()) {

@@ -72,8 +72,8 @@ void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const Va
     for (int k = 0; k < crews; ++k) out += static_cast<char>('0' + r.table.Code(k));
 }
 
-void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d) {
-    const OwnPlanDay day = OwnPlanDayOf(plan, d);
+void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d, Region region) {
+    const OwnPlanDay day = OwnPlanDayOf(plan, d, region);
     for (int k = 0; k < day.crewCount; ++k) out += static_cast<char>('0' + day.Code(k));
 }
 
@@ -90,14 +90,14 @@ void AppendCsvDay(std::string& out, const DayContext& ctx, const PlanOptions& op
     out += ';';
     AppendInt(out, WeekNumber(ctx));
     out += ';';
-    out += IsPublicHoliday(ctx) ? '1' : '0';
+    out += IsPublicHoliday(ctx, options.region) ? '1' : '0';
     out += ';';
-    out += DayName(ctx);
+    out += DayName(ctx, options.region);
     out += ';';
     out += options.schoolHolidays.Contains(ctx) ? '1' : '0';
     out += ';';
     if (options.calendarType == kOwnPlanCalendarType && options.ownPlan)
-        AppendOwnPlanDigits(out, *options.ownPlan, ctx.dayNumber);
+        AppendOwnPlanDigits(out, *options.ownPlan, ctx.dayNumber, options.region);
     else
         AppendShiftDigits(out, options.calendarType, ctx.dayNumber, block);
     out += ';';
@@ -410,9 +410,9 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
         }
         std::string note;
         if (vacationCrew >= 0) note = std::string("Urlaub: ") + CrewNameOf(type, vacationCrew);
-        std::string name = DayName(ctx);
-        if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
-        if (!options.schoolHolidayFile.empty() && options.schoolHolidays.Contains(ctx))
+        std::string name = DayName(ctx, options.region);
+        if (IsPublicHoliday(ctx, options.region)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        if (options.schoolHolidays.Contains(ctx))
             name = name.empty() ? "Schulferien" : name + ", Schulferien";
         if (!name.empty()) {
             AppendPadded(out, note, HasVacationBlock(type) ? 15 : 0);
@@ -453,7 +453,7 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
     for (DayNumber d = options.from; d <= options.to; ++d) {
         SetDayContext(ctx, d);
         AppendTextDayHead(out, ctx, d == options.from);
-        const OwnPlanDay day = OwnPlanDayOf(plan, d);
+        const OwnPlanDay day = OwnPlanDayOf(plan, d, options.region);
         for (const OwnPlanSubColumn& c : columns) {
             std::string names;
             for (int k : day.CrewsOn(c.kind)) {
@@ -463,8 +463,8 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
             AppendPadded(out, std::string(kShiftKindNames[static_cast<int>(c.kind)]) + ": " + (names.empty() ? "-" : names),
                          cellWidth);
         }
-        std::string name = DayName(ctx);
-        if (IsPublicHoliday(ctx)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
+        std::string name = DayName(ctx, options.region);
+        if (IsPublicHoliday(ctx, options.region)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
         if (day.holidayOff) name += " - alle Schichten frei";
         out += name;
         while (!out.empty() && out.back() == ' ') out.pop_back();

@@ -36,7 +36,7 @@ std::string ExportOwnPlanText(const PlanOptions& options);
 void AppendShiftDigits(std::string& out, int calendarType, DayNumber d, const VacationBlock& block);
 // The shift field of the own plan: one digit per crew in crew order,
 // 1 Früh, 2 Spät, 3 Nacht, 6 Tag, 4 off.
-void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d);
+void AppendOwnPlanDigits(std::string& out, const OwnShiftPlan& plan, DayNumber d, Region region = kDefaultRegion);
 
 // One CSV line of a day (with its "\n"). `astronomyField` is the day's
 // astronomy field (see AstronomyColumn), ignored without options.withAstronomy.

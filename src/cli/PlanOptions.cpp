@@ -23,6 +23,7 @@ const char* const kPlanUsage =
     "       schichtplan --type 8 --data ORDNER | --plan DATEI [--format ...] [--crew N]\n"
     "       schichtplan --cycle FOLGE --cycle-start JJJJ-MM-TT [--crews N] [--offsets a,b,...]\n"
     "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
+    "       schichtplan --region SN [--format csv|text|ics|pdf] [...]\n"
     "       schichtplan --format pdf [--layout halfyear|months] [--type N] [--from ...] [--to ...]\n"
     "                    [--data ORDNER] > plan.pdf\n"
     "       schichtplan --remind --data ORDNER [--dry-run] [--now \"JJJJ-MM-TT HH:MM\"]\n"
@@ -50,8 +51,11 @@ const char* const kPlanUsage =
     "  --data      Datenordner eines Benutzers; für ics kommen seine Schichtmarkierungen\n"
     "                als ganztägige Termine dazu; für csv kommt die Spalte notizen mit\n"
     "                seinen Notizen jedes Tages dazu\n"
+    "  --region    Bundesland der Feiertage und Schulferien: BW BY BE BB HB HH HE MV NI NW RP SL\n"
+    "                SN ST SH TH (Vorgabe BY, Bayern); die mitgelieferten Schulferien des Landes\n"
+    "                gelten für die Jahre ohne eingebaute oder gespeicherte Termine\n"
     "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
-    "                ohne eingebaute Termine; text und ics zeigen dann die Schulferien an\n"
+    "                ohne eingebaute Termine; ics zeigt dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
     "  --plan      Datei eines eigenen Schichtplans (wie „Eigener Schichtplan.txt“);\n"
     "                ohne --plan und --cycle liest Schichtart 8 den Plan aus --data\n"
@@ -165,7 +169,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
                                              "--school-holidays", "--layout", "--vacation-block", "--marks",
-                                             "--alarm"};
+                                             "--alarm", "--region"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         // The last of two would win unnoticed; a script with a slip is told.
@@ -262,6 +266,12 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--school-holidays") {
             if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
             o.schoolHolidayFile = value;
+        } else if (name == "--region") {
+            const std::optional<Region> region = RegionOfCode(value);
+            if (!region)
+                return fail("Unbekanntes Bundesland " + Quoted(value) +
+                            " bei --region (erlaubt: BW BY BE BB HB HH HE MV NI NW RP SL SN ST SH TH).");
+            o.region = *region;
         } else if (name == "--password") {
             if (Utf8CharacterCount(value) > static_cast<std::size_t>(kMaxPasswordLength))
                 return fail("Das Passwort ist länger als " + std::to_string(kMaxPasswordLength) + " Zeichen.");

@@ -55,12 +55,17 @@ struct PlanOptions {
     int vacationStartMonth = kDefaultVacationStartMonth;
     int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();
-    // An iCalendar file of school holidays (--school-holidays); the text and
-    // iCalendar output then show the school holidays too.
+    // The state whose public and school holidays the output shows (--region).
+    Region region = kDefaultRegion;
+    // An iCalendar file of school holidays (--school-holidays); the
+    // iCalendar output then carries the school holidays too.
     std::string schoolHolidayFile;
-    // The school holidays every output reads: the built-in table, the stored
-    // periods of --data and the periods of --school-holidays.
+    // The school holidays every output reads: the built-in table (Bayern),
+    // the stored periods of --data, the periods of --school-holidays and,
+    // below them, the shipped periods of the state.
     SchoolHolidayCalendar schoolHolidays;
+    // Where the shipped school-holiday files are; "" reads none.
+    std::string shippedSchoolHolidayFolder;
 };
 
 // The vacation block of the year being written, from the options' settings;

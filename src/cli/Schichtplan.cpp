@@ -16,6 +16,7 @@
 #include "marks/CalendarMarks.h"
 #include "marks/ShiftMarks.h"
 #include "notes/NoteNames.h"
+#include "ical/ShippedSchoolHolidays.h"
 #include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
@@ -54,6 +55,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
         err = error + "\n";
         return kExitBadInput;
     }
+    options.shippedSchoolHolidayFolder = ShippedSchoolHolidayFolder();
     if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
     if (options.format == PlanFormat::Ics) return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
     if (options.format == PlanFormat::Pdf) {
@@ -96,10 +98,10 @@ void WarnOfRefusedLinks(const PlanOptions& options, std::string& err) {
 
 bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {
     std::vector<SchoolHolidayPeriod> stored;
-    if (!options.dataFolder.empty()) stored = LoadStoredSchoolHolidays(options.dataFolder);
+    if (!options.dataFolder.empty()) stored = LoadStoredSchoolHolidays(options.dataFolder, options.region);
     if (!options.schoolHolidayFile.empty()) {
         const SchoolHolidayImport import = ReadSchoolHolidayIcsFile(options.schoolHolidayFile);
-        const SchoolHolidayImportPlan plan = PlanSchoolHolidayImport(import, stored);
+        const SchoolHolidayImportPlan plan = PlanSchoolHolidayImport(import, stored, options.region);
         if (!plan.error.empty()) {
             err = "schichtplan: " + QuotedPathPiece(options.schoolHolidayFile) + ": " + plan.error + "\n";
             return false;
@@ -108,8 +110,15 @@ bool LoadPlanSchoolHolidays(PlanOptions& options, std::string& err) {
             err += "schichtplan: Der Termin „" + name + "“ lässt sich keinen Schulferien zuordnen und fehlt.\n";
         stored = plan.stored;
     }
-    options.schoolHolidays = SchoolHolidayCalendar{};
+    options.schoolHolidays = SchoolHolidayCalendar(options.region);
     options.schoolHolidays.FillEmptySlots(stored);
+    // Without the shipped file the rest still holds: said once, not an error.
+    std::vector<ShippedSchoolHoliday> shipped;
+    std::string problem;
+    if (ReadShippedSchoolHolidays(options.shippedSchoolHolidayFolder, options.region, shipped, problem))
+        options.schoolHolidays.AddShipped(shipped);
+    else
+        err += "schichtplan: " + problem + "\n";
     return true;
 }
 

@@ -69,7 +69,7 @@ private:
     // The kind the plan gives the crew on day d, -1 when it is off.
     int PlannedKind(DayNumber d, bool& vacationDay) {
         const int type = r_.calendarType;
-        if (type == kOwnPlanCalendarType) return KindOfShiftCode(OwnPlanShiftOf(*r_.ownPlan, r_.crew, d));
+        if (type == kOwnPlanCalendarType) return KindOfShiftCode(OwnPlanShiftOf(*r_.ownPlan, r_.crew, d, r_.region));
         ShiftCode code = kShiftOff;
         if (IsFourCrewType(type)) {
             code = ShiftOfFourCrewType(type, r_.crew, d);

@@ -48,6 +48,7 @@ struct CrewEventRequest {
     int calendarType = 0;
     int crew = 0;                           // 0-4; of the own plan 0-5
     const OwnShiftPlan* ownPlan = nullptr;  // type 8
+    Region region = kDefaultRegion;         // whose public holidays the own plan keeps free
     int vacationStartMonth = kDefaultVacationStartMonth;
     int vacationStartDay = kDefaultVacationStartDay;
     VacationOrderTables vacationOrder = MakeDefaultVacationOrderTables();

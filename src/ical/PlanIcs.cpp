@@ -242,6 +242,12 @@ bool PlanIcs(const PlanIcsRequest& options, DateValue stamp, const OutputSink& s
             if (last < options.from || first > options.to) continue;
             calendar.AddDays(first, last, "schulferien", "Schulferien " + SchoolHolidayPeriodLabel(p));
         }
+        for (const FurtherSchoolHoliday& f : options.schoolHolidays->Further()) {
+            const DayNumber first = dayOf(f.dates.first);
+            const DayNumber last = dayOf(f.dates.last);
+            if (last < options.from || first > options.to) continue;
+            calendar.AddDays(first, last, "schulferien", "Schulferien: " + f.name);
+        }
     }
     return calendar.Finish();
 }

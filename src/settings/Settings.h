@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calendar/Regions.h"
 #include "calendar/ViewState.h"
 #include "shift/CalendarTypes.h"
 
@@ -30,6 +31,9 @@ struct Settings {
     std::int32_t vacationStartMonth = kDefaultVacationStartMonth;  // "UrlaubStartMonat", 1-12
     std::int32_t vacationStartDay = kDefaultVacationStartDay;   // "UrlaubStartTag"
     std::int32_t vacationCycle = 0;       // "UrlaubZyklus"
+    // "Bundesland": the state whose public and school holidays the calendar
+    // shows; written only when it is not Bayern, so older files keep their bytes.
+    Region region = kDefaultRegion;
 
     // Group "Astronomie".
     double latitude = 48.47;          // "Breite", DD.MM, north positive

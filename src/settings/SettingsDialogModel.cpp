@@ -127,6 +127,7 @@ SettingsForm MakeSettingsForm(const Settings& s) {
     f.showPerihelionAphelion = s.showPerihelionAphelion;
     f.showWeekNumbers = s.showWeekNumbers;
     f.showSchoolHolidays = s.showSchoolHolidays;
+    f.region = s.region;
     f.vacationStartMonth = s.vacationStartMonth;
     f.vacationStartDay = s.vacationStartDay;
     // The entry the calendar uses for the stored count.
@@ -162,6 +163,7 @@ void ApplySettingsForm(const SettingsForm& form, int vacationYear, Settings& s, 
     s.showPerihelionAphelion = form.showPerihelionAphelion;
     s.showWeekNumbers = form.showWeekNumbers;
     s.showSchoolHolidays = form.showSchoolHolidays;
+    s.region = form.region;
 
     s.vacationStartMonth = form.vacationStartMonth;
     s.vacationStartDay = form.vacationStartDay;

@@ -85,6 +85,7 @@ struct SettingsForm {
     bool showPerihelionAphelion = false;
     bool showWeekNumbers = true;
     bool showSchoolHolidays = true;
+    Region region = kDefaultRegion;  // "Bundesland"
     int vacationStartMonth = kDefaultVacationStartMonth;
     int vacationStartDay = kDefaultVacationStartDay;
     int vacationOrderIndex = 0;

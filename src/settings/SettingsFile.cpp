@@ -235,6 +235,8 @@ Settings ParseSettingsFile(std::string_view bytes, const Settings& defaults) {
     s.vacationStartMonth = p.Int("UrlaubStartMonat", defaults.vacationStartMonth);
     s.vacationStartDay = p.Int("UrlaubStartTag", defaults.vacationStartDay);
     s.vacationCycle = p.Int("UrlaubZyklus", defaults.vacationCycle);
+    // An unknown state reads as the default, like a missing key.
+    s.region = RegionOfCode(TrimBlanks(p.Text("Bundesland", ""))).value_or(defaults.region);
 
     const GroupReader a{doc, kAstronomyGroup};
     s.latitude = a.Float("Breite", defaults.latitude);
@@ -275,6 +277,7 @@ std::string FormatSettingsFile(const Settings& s) {
     line("UrlaubStartMonat", IntText(s.vacationStartMonth));
     line("UrlaubStartTag", IntText(s.vacationStartDay));
     line("UrlaubZyklus", IntText(s.vacationCycle));
+    if (s.region != kDefaultRegion) line("Bundesland", std::string(InfoOf(s.region).code));
     out.append("; \n");
     out.append("[Astronomie]\n");
     line("Breite", FormatFloat64(s.latitude));

@@ -116,8 +116,8 @@ char CycleLetterOf(const OwnShiftPlan& plan, int crew, DayNumber d) {
     return plan.cycle[CyclePositionOf(plan, crew, d)];
 }
 
-bool IsOwnPlanHolidayOff(const OwnShiftPlan& plan, DayNumber d) {
-    return !plan.workOnHolidays && IsPublicHoliday(MakeDayContext(d));
+bool IsOwnPlanHolidayOff(const OwnShiftPlan& plan, DayNumber d, Region region) {
+    return !plan.workOnHolidays && IsPublicHoliday(MakeDayContext(d), region);
 }
 
 std::vector<int> OwnPlanDay::CrewsOn(ShiftKind kind) const {
@@ -135,24 +135,24 @@ int OwnPlanDay::FirstCrewOn(ShiftKind kind) const {
     return -1;
 }
 
-OwnPlanDay OwnPlanDayOf(const OwnShiftPlan& plan, DayNumber d) {
+OwnPlanDay OwnPlanDayOf(const OwnShiftPlan& plan, DayNumber d, Region region) {
     OwnPlanDay day;
     if (plan.cycle.empty()) return day;
     day.crewCount = std::min(plan.CrewCount(), kMaxOwnCrews);
-    day.holidayOff = IsOwnPlanHolidayOff(plan, d);
+    day.holidayOff = IsOwnPlanHolidayOff(plan, d, region);
     if (day.holidayOff) return day;
     for (int k = 0; k < day.crewCount; ++k) day.codes[k] = ShiftCodeOfLetter(CycleLetterOf(plan, k, d));
     return day;
 }
 
-ShiftCode OwnPlanShiftOf(const OwnShiftPlan& plan, int crew, DayNumber d) {
+ShiftCode OwnPlanShiftOf(const OwnShiftPlan& plan, int crew, DayNumber d, Region region) {
     if (plan.cycle.empty() || crew < 0 || crew >= plan.CrewCount()) return kShiftOff;
-    if (IsOwnPlanHolidayOff(plan, d)) return kShiftOff;
+    if (IsOwnPlanHolidayOff(plan, d, region)) return kShiftOff;
     return ShiftCodeOfLetter(CycleLetterOf(plan, crew, d));
 }
 
-int OwnPlanPaidMinutes(const OwnShiftPlan& plan, int crew, DayNumber d) {
-    const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d));
+int OwnPlanPaidMinutes(const OwnShiftPlan& plan, int crew, DayNumber d, Region region) {
+    const int kind = KindOfShiftCode(OwnPlanShiftOf(plan, crew, d, region));
     return kind < 0 ? 0 : plan.kindTimes[kind].paidMinutes;
 }
 
@@ -163,9 +163,9 @@ std::vector<OwnPlanSubColumn> OwnPlanSubColumns(const OwnShiftPlan& plan) {
     return columns;
 }
 
-OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d) {
+OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d, Region region) {
     OwnPlanRow row;
-    const OwnPlanDay day = OwnPlanDayOf(plan, d);
+    const OwnPlanDay day = OwnPlanDayOf(plan, d, region);
     row.holidayOff = day.holidayOff;
     for (const OwnPlanSubColumn& c : OwnPlanSubColumns(plan)) {
         OwnPlanCell& cell = row.cells[row.columnCount++];

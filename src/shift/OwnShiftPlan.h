@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calendar/Date.h"
+#include "calendar/Regions.h"
 #include "shift/CalendarTypes.h"
 
 namespace sk {
@@ -116,9 +117,10 @@ int CyclePositionOf(const OwnShiftPlan& plan, int crew, DayNumber d);
 // The letter the rotation gives crew k on day d, holidays not considered.
 char CycleLetterOf(const OwnShiftPlan& plan, int crew, DayNumber d);
 
-// Whether nobody works on day d because it is a public holiday and the plan
-// does not work on holidays.
-bool IsOwnPlanHolidayOff(const OwnShiftPlan& plan, DayNumber d);
+// Whether nobody works on day d because it is a public holiday of `region`
+// and the plan does not work on holidays. The functions below that apply the
+// holiday rule take the state the same way.
+bool IsOwnPlanHolidayOff(const OwnShiftPlan& plan, DayNumber d, Region region = kDefaultRegion);
 
 // One day of the own plan: per crew its code (1 F, 2 S, 3 N, 6 T, 4 off).
 struct OwnPlanDay {
@@ -133,13 +135,13 @@ struct OwnPlanDay {
     // The first crew on the kind, -1 when nobody works it.
     int FirstCrewOn(ShiftKind kind) const;
 };
-OwnPlanDay OwnPlanDayOf(const OwnShiftPlan& plan, DayNumber d);
+OwnPlanDay OwnPlanDayOf(const OwnShiftPlan& plan, DayNumber d, Region region = kDefaultRegion);
 
 // Shift of one crew on day d with the holiday rule applied; kShiftOff for a
 // crew the plan lacks.
-ShiftCode OwnPlanShiftOf(const OwnShiftPlan& plan, int crew, DayNumber d);
+ShiftCode OwnPlanShiftOf(const OwnShiftPlan& plan, int crew, DayNumber d, Region region = kDefaultRegion);
 // Paid minutes of crew k on day d: the paid time of its shift, 0 when off.
-int OwnPlanPaidMinutes(const OwnShiftPlan& plan, int crew, DayNumber d);
+int OwnPlanPaidMinutes(const OwnShiftPlan& plan, int crew, DayNumber d, Region region = kDefaultRegion);
 
 // The calendar's shift sub-columns of the plan: the kinds in use, in the
 // order Früh, Spät, Nacht, Tag. Each has the shift-mark column (1-4) under
@@ -170,7 +172,7 @@ struct OwnPlanRow {
     std::array<OwnPlanCell, kShiftKindCount> cells{};
     bool holidayOff = false;  // a public holiday the plan does not work on
 };
-OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d);
+OwnPlanRow OwnPlanRowOf(const OwnShiftPlan& plan, DayNumber d, Region region = kDefaultRegion);
 
 // The letter of a code for texts and the half-year page: F, S, N, T, or '-'.
 char ShiftLetterOf(ShiftCode code);

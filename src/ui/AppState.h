@@ -34,7 +34,13 @@ struct AppState {
     NoteStore notes;
     CalendarMarkList calendarMarks;
     ShiftMarkList shiftMarks;
-    SchoolHolidayCalendar schoolHolidays;  // built-in plus the data folder's stored periods
+    // The state's: built-in (Bayern), the data folder's stored periods and
+    // the shipped file of the state.
+    SchoolHolidayCalendar schoolHolidays;
+    // A missing or damaged shipped school-holiday file, said once a run:
+    // the text until it was shown.
+    std::string schoolHolidayProblem;
+    bool schoolHolidayProblemShown = false;
     // The own shift plan of the user data folder when its file is valid;
     // calendar type 8 is only chosen while there is one.
     std::optional<OwnShiftPlan> ownPlan;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calendar/Date.h"
 #include "calendar/SchoolHolidays.h"
@@ -26,7 +27,7 @@ struct PaintOptions {
 };
 
 struct DayFacts {
-    bool publicHoliday = false;  // fixed or Easter-relative holiday name
+    bool publicHoliday = false;  // a day off of the user's state
     bool schoolHoliday = false;
     Rgb markColour = 0;          // calendar mark covering the day, 0 = none
     bool dayNote = false;
@@ -65,6 +66,8 @@ public:
     // The school holidays of a year, for the half-year page's list; none
     // when nothing is known of the year.
     virtual std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) = 0;
+    // The heading of that list: whose school holidays they are.
+    virtual std::string SchoolHolidayHeading() { return kSchoolHolidayHeading; }
 };
 
 }  // namespace sk

@@ -28,6 +28,7 @@ void TakeSettings(CoreSources& sources, const Settings& s) {
     sources.observer.zone = s.timeZone;
     sources.observer.autoSummerTime = s.autoSummerTime;
     sources.observer.twilightKind = s.twilightKind;
+    sources.region = s.region;
 }
 
 void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart) {
@@ -42,7 +43,7 @@ void CoreCalendarData::BeginColumn(const DayContext& monthStart, bool yearStart)
 
 DayFacts CoreCalendarData::FactsOfDay(const DayContext& ctx, const PaintOptions& options) {
     DayFacts f;
-    f.publicHoliday = IsPublicHoliday(ctx);
+    f.publicHoliday = IsPublicHoliday(ctx, sources_.region);
     if (options.showSchoolHolidays)
         f.schoolHoliday = SchoolHolidays().Contains(ctx);
     if (sources_.calendarMarks) f.markColour = sources_.calendarMarks->MarkColourOfDay(ctx.dayNumber);
@@ -81,8 +82,8 @@ ShiftRow CoreCalendarData::ShiftsOfDay(const DayContext& ctx, int calendarType) 
         for (int crew = 0; crew < 4; ++crew) row.fourCrewCodes[crew] = ShiftOfFourCrewType(calendarType, crew, d);
     } else if (calendarType == kOwnPlanCalendarType) {
         if (const OwnShiftPlan* plan = sources_.OwnPlan()) {
-            row.ownPlan = OwnPlanRowOf(*plan, d);
-            row.ownPlanDay = OwnPlanDayOf(*plan, d);
+            row.ownPlan = OwnPlanRowOf(*plan, d, sources_.region);
+            row.ownPlanDay = OwnPlanDayOf(*plan, d, sources_.region);
         }
     } else {
         // Without vacation tables there is no block.
@@ -110,6 +111,8 @@ std::optional<SchoolHolidayBlock> CoreCalendarData::SchoolHolidaysOfYear(int yea
     if (!block) return std::nullopt;
     return *block;
 }
+
+std::string CoreCalendarData::SchoolHolidayHeading() { return sk::SchoolHolidayHeading(SchoolHolidays().StateRegion()); }
 
 const SchoolHolidayCalendar& CoreCalendarData::SchoolHolidays() const {
     return sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn();

@@ -35,6 +35,8 @@ struct CoreSources {
     AstroMonthCache* astroMonths = nullptr;
     // The own plan (type 8); no plan paints no shifts.
     const std::optional<OwnShiftPlan>* ownPlan = nullptr;
+    // The state whose days off are painted red and keep the own plan off.
+    Region region = kDefaultRegion;
     const OwnShiftPlan* OwnPlan() const { return ownPlan && *ownPlan ? &**ownPlan : nullptr; }
 };
 
@@ -52,6 +54,7 @@ public:
     DayFacts FactsOfDay(const DayContext& ctx, const PaintOptions& options) override;
     ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) override;
     std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) override;
+    std::string SchoolHolidayHeading() override;
 
     // The vacation block of the year of the last year-start column.
     const VacationBlock& Block() const { return block_; }

@@ -257,7 +257,7 @@ void PaintSchoolHolidays(Page& p, CalendarData& data) {
                          RoundHalfEven(4.7 * p.g.ch), kBlack);
     const int size = p.g.ch / 2;
     const int headingTop = p.g.y0 + RoundHalfEven(0.88 * p.g.gridHeight);
-    p.Text(p.g.x0 + 34 * p.g.cw, headingTop, kSchoolHolidayHeading, size, kBlack, true);
+    p.Text(p.g.x0 + 34 * p.g.cw, headingTop, data.SchoolHolidayHeading(), size, kBlack, true);
 
     const std::optional<SchoolHolidayBlock> block = data.SchoolHolidaysOfYear(p.year);
     const std::optional<SchoolHolidayBlock> previous = data.SchoolHolidaysOfYear(p.year - 1);

@@ -4,9 +4,9 @@
 
 namespace sk {
 
-std::string DayInfoText(const DayContext& ctx) {
+std::string DayInfoText(const DayContext& ctx, Region region) {
     std::string text = LongDateText(ctx);
-    const std::string name = DayName(ctx);
+    const std::string name = DayName(ctx, region);
     if (!name.empty()) text += kDayInfoSeparator + name;
     text += kDayInfoSeparator;
     std::string_view nameDays = NameDays(ctx);

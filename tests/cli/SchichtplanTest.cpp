@@ -171,6 +171,8 @@ TEST(Schichtplan, BadInput) {
         {{"--zone", "inf"}, "inf"},
         {{"--dst", "yes"}, "yes"},
         {{"--twilight", "3"}, "3"},
+        {{"--region", "XY"}, "XY"},
+        {{"--region", "Bayern"}, "Bayern"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : ""));
@@ -244,8 +246,9 @@ TEST(Schichtplan, TextFormat) {
     EXPECT_EQ(Lines(year.out).size(), 1u + 365u + 2u * 12u);
 }
 
-// School holidays from the shipped file, from a data folder's stored periods,
-// or not at all; a bad file stops the run before anything is written.
+// School holidays from the shipped file of the state, read from the start,
+// below a data folder's stored periods; a bad file given on the command line
+// stops the run before anything is written.
 TEST(Schichtplan, SchoolHolidaysFromFileAndDataFolder) {
     const std::string shipped = std::string(SK_SOURCE_DIR) + "/data/school-holidays/schulferien-bayern.ics";
     const std::vector<std::string> range = {"--from", "2026-09-14", "--to", "2026-09-15"};
@@ -256,22 +259,25 @@ TEST(Schichtplan, SchoolHolidaysFromFileAndDataFolder) {
     auto column = [](const CliRun& r, std::size_t line) { return Fields(Lines(r.out).at(line)).at(5); };
 
     const CliRun plain = with({});
-    EXPECT_EQ(column(plain, 1), "0");
+    EXPECT_EQ(plain.err, "");
+    EXPECT_EQ(column(plain, 1), "1");
+    EXPECT_EQ(column(plain, 2), "0");
     const CliRun file = with({"--school-holidays", shipped});
     ASSERT_EQ(file.status, kExitOk) << file.err;
     EXPECT_EQ(file.err, "");
     EXPECT_EQ(column(file, 1), "1");
     EXPECT_EQ(column(file, 2), "0");
+    // Hessen's summer 2026 ends in August.
+    EXPECT_EQ(column(with({"--region", "HE"}), 1), "0");
 
     testing::TempFolder data;
-    EXPECT_EQ(column(with({"--data", data.Path()}), 1), "0");
-    testing::WriteFile(data.Dir() + "Schulferien.dat", "2026-08-03 2026-09-14 Sommer\n");
     EXPECT_EQ(column(with({"--data", data.Path()}), 1), "1");
+    testing::WriteFile(data.Dir() + "Schulferien.dat", "2026-08-03 2026-09-11 Sommer\n");
+    EXPECT_EQ(column(with({"--data", data.Path()}), 1), "0");
 
-    const CliRun text = with({"--school-holidays", shipped, "--format", "text"});
+    const CliRun text = with({"--format", "text"});
     EXPECT_NE(Lines(text.out).at(3).find("Schulferien"), std::string::npos) << text.out;
     EXPECT_EQ(Lines(text.out).at(4).find("Schulferien"), std::string::npos) << text.out;
-    EXPECT_EQ(with({"--format", "text"}).out.find("Schulferien"), std::string::npos);
     const CliRun ics = with({"--school-holidays", shipped, "--format", "ics", "--crew", "1"});
     EXPECT_NE(ics.out.find("SUMMARY:Schulferien Sommer 2026"), std::string::npos);
     EXPECT_NE(ics.out.find("DTEND;VALUE=DATE:20260915"), std::string::npos);
@@ -281,6 +287,21 @@ TEST(Schichtplan, SchoolHolidaysFromFileAndDataFolder) {
     EXPECT_EQ(bad.status, kExitBadInput);
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("keine iCalendar-Datei"), std::string::npos) << bad.err;
+}
+
+// The state's days off in the feiertag and tagesname columns and the text.
+TEST(Schichtplan, RegionChoosesTheDaysOff) {
+    const std::vector<std::string> day = {"--from", "2027-11-17", "--to", "2027-11-17"};
+    auto run = [&](std::vector<std::string> args) {
+        args.insert(args.end(), day.begin(), day.end());
+        return RunWith(args);
+    };
+    const CliRun sn = run({"--region", "sn"});
+    ASSERT_EQ(sn.status, kExitOk) << sn.err;
+    EXPECT_EQ(Fields(Lines(sn.out).at(1)).at(3), "1");
+    EXPECT_EQ(Fields(Lines(sn.out).at(1)).at(4), "Buß- und Bettag");
+    EXPECT_EQ(Fields(Lines(run({}).out).at(1)).at(3), "0");
+    EXPECT_NE(run({"--region", "SN", "--format", "text"}).out.find("Buß- und Bettag (Feiertag)"), std::string::npos);
 }
 
 }  // namespace

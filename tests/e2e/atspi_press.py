@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """Presses a control of the program by its accessible name, as a screen
 reader user would: atspi_press.py 'window title regex' role 'name'.
-role is one of: button, check, radio. Exit status 1 when there is no such
-control (the names that window has are printed)."""
+role is one of: button, check, radio, or combo (a drop-down list; a fourth
+argument names the entry to choose). Exit status 1 when there is no such
+control or entry (the names that window has are printed)."""
 import re
 import sys
 import time
@@ -13,6 +14,7 @@ ROLES = {
     "button": pyatspi.ROLE_PUSH_BUTTON,
     "check": pyatspi.ROLE_CHECK_BOX,
     "radio": pyatspi.ROLE_RADIO_BUTTON,
+    "combo": pyatspi.ROLE_COMBO_BOX,
 }
 
 
@@ -37,6 +39,16 @@ def find(node, role, name, seen):
     return None
 
 
+def choose(combo, entry):
+    """Chooses the entry of a drop-down list by its text."""
+    names = [item.name for menu in combo for item in menu]
+    if entry not in names:
+        print(f"no entry '{entry}'; there are: {names}", file=sys.stderr)
+        return 1
+    combo.querySelection().selectChild(names.index(entry))
+    return 0
+
+
 def main():
     title, role_name, name = sys.argv[1:4]
     role = ROLES[role_name]
@@ -48,7 +60,10 @@ def main():
             if re.search(title, window.name or ""):
                 control = find(window, role, name, seen)
                 if control is not None:
-                    control.queryAction().doAction(0)
+                    if role == pyatspi.ROLE_COMBO_BOX:
+                        return choose(control, sys.argv[4])
+                    else:
+                        control.queryAction().doAction(0)
                     return 0
         time.sleep(0.1)
     print(f"no {role_name} '{name}' in '{title}'; there are: {seen}", file=sys.stderr)

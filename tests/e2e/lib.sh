@@ -226,7 +226,7 @@ answer() {
   gone '^Frage$' || fail "question box stayed open"
   main_focus
 }
-# press_named 'window title regex' button|check|radio 'name': presses a
+# press_named 'window title regex' button|check|radio|combo 'name' [entry]: presses a
 # control by its accessible name (needs SK_E2E_ATSPI=1).
 press_named() {
   /usr/bin/python3 "$E2E_DIR/atspi_press.py" "$@" || { fail "no $2 '$3' in '$1'"; return 1; }

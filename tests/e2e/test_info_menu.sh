@@ -76,7 +76,7 @@ check_list() {  # key, title
   stop_app
 }
 check_list m Jahresstunden
-check_list s Ferientermine
+check_list s Schulferien
 check_list f Feiertage
 
 finish

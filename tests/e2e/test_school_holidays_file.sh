@@ -1,7 +1,8 @@
 #!/bin/bash
-# "Ferientermine" -> "Aus Datei laden...": the shipped iCalendar file is
-# chosen, its periods shown and taken; "Schulferien.dat" holds them and the
-# calendar stripes the summer of 2026. A damaged file is refused and changes
+# The shipped school holidays of the state stripe the summer of 2026 from
+# the first start. "Schulferien" -> "Aus Datei laden...": a file of the
+# user's own is chosen, its periods shown and taken; "Schulferien.dat" holds
+# them and they stay after a restart. A damaged file is refused and changes
 # nothing.
 source "$(dirname "$0")/lib.sh"
 
@@ -26,13 +27,13 @@ wait_for_lines() {
   done
   return 1
 }
-# load_file path: opens "Ferientermine", presses its button and chooses the
+# load_file path: opens "Schulferien", presses its button and chooses the
 # file by typing its path into the chooser's location field.
 load_file() {
   main_focus
   keys F12
   press_in '^Info$' s || return 1
-  focus_window '^Ferientermine$' || return 1
+  focus_window '^Schulferien$' || return 1
   # "Aus Datei laden..." sits at 36 u, 0.55 r, 17 u by 1.5 r.
   click_in "$FOCUSED" $((44 * U)) $((13 * R / 10))
   focus_window '^Schulferien aus iCalendar-Datei laden$' || return 1
@@ -43,26 +44,27 @@ load_file() {
 }
 
 start_app 2026-08-10 || finish
-check_shot "$WORK/main.png" "" "August 2026 is striped before any file was taken" stripes none
+check_shot "$WORK/main.png" "" "the shipped summer of 2026 is not striped at the first start" stripes some
 
 # A damaged file: one message, nothing stored.
 printf 'BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Sommerferien\r\nRRULE:FREQ=YEARLY\r\nDTSTART;VALUE=DATE:20260803\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >"$WORK/kaputt.ics"
 if load_file "$WORK/kaputt.ics"; then
   press_in '^Fehler$' Return || true
   gone '^Fehler$' || fail "the error message stayed open"
-  press_in '^Ferientermine$' Escape
+  press_in '^Schulferien$' Escape
 fi
 expect_missing "$STORED"
 
-# The shipped file: the question lists the periods, "Ja" takes them.
-if load_file "$SHIPPED"; then
+# A file of the user's own: the question lists the periods, "Ja" takes them.
+printf 'BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Test//DE\r\nBEGIN:VEVENT\r\nUID:s@test\r\nSUMMARY:Sommerferien 2026\r\nDTSTART;VALUE=DATE:20260817\r\nDTEND;VALUE=DATE:20260926\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n' >"$WORK/eigene.ics"
+if load_file "$WORK/eigene.ics"; then
   focus_window '^Frage$' && shot "$SHOTS/question.png" "$FOCUSED"   # for a look with SK_E2E_KEEP
   press_in '^Frage$' Return
-  wait_for_lines "$STORED" 28 || fail "Schulferien.dat does not hold the 28 periods"
-  press_in '^Ferientermine$' Escape
-  gone '^Ferientermine$' || fail "\"Ferientermine\" stayed open"
+  wait_for_lines "$STORED" 1 || fail "Schulferien.dat does not hold the period"
+  press_in '^Schulferien$' Escape
+  gone '^Schulferien$' || fail "\"Schulferien\" stayed open"
 fi
-grep -qx '2026-08-03 2026-09-14 Sommer' "$STORED" || fail "the summer of 2026 is not stored"
+grep -qx '2026-08-17 2026-09-25 Sommer' "$STORED" || fail "the summer of 2026 is not stored"
 main_focus
 check_shot "$WORK/main.png" "" "the summer of 2026 is not striped" stripes some
 stop_app

@@ -124,7 +124,7 @@ TEST(HelpTexts, LongTextsStartWithTheirFirstLineAndHoldTheirHeadingsInOrder) {
          {"Um die Auf- und Untergangszeiten berechnen zu können, sind die Koordinaten des Ortes notwendig.",
           "Breitengrad", "Längengrad", "Zeitzone", "Sommerzeit", "Bürgerliche Dämmerung", "Nautische Dämmerung",
           "Astronomische Dämmerung", "Mondphasen", "Finsternisse", "Mondnähe und Mondferne", "Wochennummer",
-          "Schulferien", "Frühester Urlaubsbeginn", "Reihenfolge der Schichten", "Sollstunden"}},
+          "Schulferien", "Bundesland", "Frühester Urlaubsbeginn", "Reihenfolge der Schichten", "Sollstunden"}},
         {"Infos zu den Notizen und Markierungen",
          {"Die Notizen werden in der unteren Statuszeile angezeigt wenn der Cursor auf einen Tag mit einer",
           "1. Die Tagesnotiz", "2. Die periodische Notiz", "3. Die jährliche Notiz",

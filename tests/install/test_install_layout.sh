@@ -29,7 +29,9 @@ png_size() {
 
 holidays=share/schichtkalender/school-holidays/schulferien-bayern.ics
 units=share/systemd/user/schichtkalender-erinnerung@
-expected=(bin/schichtplan "$holidays" "$units.service" "$units.timer")
+expected=(bin/schichtplan "$units.service" "$units.timer")
+# One school-holiday file per state.
+for f in "$source"/data/school-holidays/*.ics; do expected+=("share/schichtkalender/school-holidays/${f##*/}"); done
 if [ "$with_app" = 1 ]; then
   expected+=(bin/schichtkalender
              "share/applications/$id.desktop"
@@ -55,6 +57,11 @@ cmp -s "$prefix/$holidays" "$source/data/school-holidays/schulferien-bayern.ics"
   fail "$holidays weicht von der Datei im Quellbaum ab"
 "$prefix/bin/schichtplan" --school-holidays "$prefix/$holidays" --from 2026-09-14 --to 2026-09-15 |
   grep -q '^2026-09-14;Montag;38;0;[^;]*;1;' || fail "schichtplan --school-holidays liest die mitgelieferte Datei nicht"
+# ... and the installed program finds its state's file on its own.
+"$prefix/bin/schichtplan" --region SN --from 2027-05-07 --to 2027-05-07 2>"$prefix/err" |
+  grep -q '^2027-05-07;Freitag;18;0;[^;]*;1;' || fail "schichtplan liest die mitgelieferten Schulferien nicht"
+[ -s "$prefix/err" ] && fail "schichtplan meldet: $(cat "$prefix/err")"
+rm -f "$prefix/err"
 
 if [ "$with_app" = 1 ]; then
   desktop="$prefix/share/applications/$id.desktop"

@@ -51,6 +51,28 @@ TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
     EXPECT_EQ(FormatSettingsFile(DefaultsIn("/home/anna/SKDaten/")), kDefaultFile);
 }
 
+// Bayern writes no line, so files of earlier versions keep their bytes; any
+// other state is one line after the vacation cycle. An unknown or misspelt
+// state reads as Bayern.
+TEST(SettingsFile, StateLineOnlyOutsideBayern) {
+    Settings s = DefaultsIn("/home/anna/SKDaten/");
+    s.region = Region::kSN;
+    std::string expected = kDefaultFile;
+    expected.replace(expected.find("; \n"), 0, "Bundesland = SN\n");
+    EXPECT_EQ(FormatSettingsFile(s), expected);
+    EXPECT_EQ(ParseSettingsFile(expected, Settings{}).region, Region::kSN);
+    EXPECT_EQ(ParseSettingsFile(kDefaultFile, Settings{}).region, Region::kBY);
+    struct Case {
+        const char* line;
+        Region region;
+    } cases[] = {{"bundesland=th", Region::kTH}, {"Bundesland =  HB ", Region::kHB}, {"Bundesland = Sachsen", Region::kBY},
+                 {"Bundesland = ", Region::kBY}};
+    for (const Case& c : cases) {
+        const std::string text = std::string("[Programmeinstellungen]\n") + c.line + "\n";
+        EXPECT_EQ(ParseSettingsFile(text, Settings{}).region, c.region) << c.line;
+    }
+}
+
 TEST(SettingsFile, WrittenValuesReadBackUnchanged) {
     Settings s;
     s.fontName = "DejaVu Sans Mono";

@@ -33,7 +33,7 @@ void ShowAccountStatus(AppState& state, Gtk::Entry& hoursField, Gtk::Entry& vaca
     const AccountStatus status =
         ComputeAccountStatus(state.userDataFolder, state.accounts.For(state.userDataFolder), state.shiftMarks.Marks(), state.settings.calendarType,
                              LocalToday().year, state.sources.vacationStartMonth, state.sources.vacationStartDay,
-                             state.vacationTables, state.OwnPlan());
+                             state.vacationTables, state.OwnPlan(), state.settings.region);
     hoursField.set_text(status.hoursBalance);
     SetBalanceColour(hoursField, status.hoursColour);
     vacationField.set_text(status.remainingVacation);

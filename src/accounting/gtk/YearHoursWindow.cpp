@@ -18,6 +18,7 @@ bool OpenYearHoursWindow(WindowContext& context) {
     settings.targetHours38 = state.settings.targetHours38;
     settings.targetHours40 = state.settings.targetHours40;
     settings.ownPlan = state.OwnPlan();
+    settings.region = state.settings.region;
     const int year = YearHoursStartYear(state.view);
 
     ModalWindow window(&context.parent, kYearHoursTitle, context.units, 61, 27);

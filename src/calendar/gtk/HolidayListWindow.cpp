@@ -7,7 +7,7 @@
 namespace sk {
 
 bool OpenHolidayListWindow(WindowContext& context) {
-    const HolidayList holidays = BuildHolidayList(context.state.view.firstYear);
+    const HolidayList holidays = BuildHolidayList(context.state.view.firstYear, context.state.settings.region);
 
     ModalWindow window(&context.parent, kHolidayListTitle, context.units, 50, 38);
     window.set_name("sk-main");  // the program font and background of the main window

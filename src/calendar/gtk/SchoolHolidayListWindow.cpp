@@ -14,7 +14,7 @@ namespace {
 void ShowYear(const SchoolHolidayCalendar& holidays, int year, TextList& list, Gtk::Label& note) {
     const SchoolHolidayListContent content = SchoolHolidayListFor(holidays, year);
     std::vector<std::vector<std::string>> rows;
-    for (const SchoolHolidayRow& row : content.rows) rows.push_back({std::string(row.period), row.dates});
+    for (const SchoolHolidayRow& row : content.rows) rows.push_back({row.period, row.dates});
     list.SetRows(rows);
     note.set_text(content.note);
     note.set_visible(!content.note.empty());
@@ -79,11 +79,13 @@ bool LoadFromFile(WindowContext& context, Gtk::Window& parent) {
     if (path.empty()) return false;
     AppState& state = context.state;
     const SchoolHolidayImport import = ReadSchoolHolidayIcsFile(path);
+    const Region region = state.schoolHolidays.StateRegion();
     const SchoolHolidayImportPlan plan =
-        PlanSchoolHolidayImport(import, LoadStoredSchoolHolidays(state.userDataFolder));
+        PlanSchoolHolidayImport(import, LoadStoredSchoolHolidays(state.userDataFolder, region), region);
     const SchoolHolidayImportMessage message = DescribeSchoolHolidayImport(import, plan);
     if (!ShowFindings(parent, context.units, message) || !message.ask) return false;
-    std::optional<SchoolHolidayCalendar> taken = TakeSchoolHolidayImport(state.userDataFolder, plan);
+    std::optional<SchoolHolidayCalendar> taken =
+        TakeSchoolHolidayImport(state.userDataFolder, plan, state.schoolHolidays);
     if (!taken) {
         ShowMessage(&parent, message_titles::kError, kSchoolHolidaysNotSaved);
         return false;
@@ -112,7 +114,8 @@ bool OpenSchoolHolidayWindow(WindowContext& context) {
 
     // The note of a year without dates lies over the empty list.
     Gtk::Overlay overlay;
-    TextList list(context.units, {{kSchoolHolidayHeading, 24}, {"", 27}, {"", 0}});
+    const std::string heading = SchoolHolidayHeading(context.state.schoolHolidays.StateRegion());
+    TextList list(context.units, {{heading, 24}, {"", 27}, {"", 0}});
     overlay.add(list);
     list.show();
     Gtk::Label note;

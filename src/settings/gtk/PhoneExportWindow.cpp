@@ -147,6 +147,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.vacationOrder = state.vacationTables;
     base.marks = &state.shiftMarks;
     base.ownPlan = state.OwnPlan();
+    base.region = state.settings.region;
     while (window.run() == Gtk::RESPONSE_OK) {
         followChoices();
         form.vacationBlock = vacation.get_active();

@@ -120,6 +120,7 @@ struct DisplayGroup {
     Gtk::CheckButton distances{"Mondferne und Mondnähe anzeigen"};
     Gtk::CheckButton weekNumbers{"Wochennummer anzeigen"};
     Gtk::CheckButton schoolHolidays{"Schulferien anzeigen"};
+    Gtk::ComboBoxText regionList;  // the states in the order of kRegions
 
     explicit DisplayGroup(const SettingsForm& initial) {
         nautical.join_group(civil);
@@ -130,6 +131,9 @@ struct DisplayGroup {
         distances.set_active(initial.showPerihelionAphelion);
         weekNumbers.set_active(initial.showWeekNumbers);
         schoolHolidays.set_active(initial.showSchoolHolidays);
+        for (const RegionInfo& info : kRegions) regionList.append(std::string(info.name));
+        regionList.set_active(RegionIndex(initial.region));
+        regionList.set_tooltip_text("Die Feiertage und Schulferien dieses Bundeslandes zeigt der Kalender");
     }
 
     Gtk::Frame* Build(int u, int r) {
@@ -139,10 +143,12 @@ struct DisplayGroup {
         g->attach(civil, 1, 0);
         g->attach(nautical, 2, 0);
         g->attach(astronomical, 3, 0);
-        g->attach(moonPhases, 0, 1, 4, 1);
-        g->attach(distances, 0, 2, 4, 1);
-        g->attach(weekNumbers, 0, 3, 4, 1);
-        g->attach(schoolHolidays, 0, 4, 4, 1);
+        g->attach(moonPhases, 0, 1, 2, 1);
+        g->attach(distances, 0, 2, 2, 1);
+        g->attach(weekNumbers, 0, 3, 2, 1);
+        g->attach(schoolHolidays, 0, 4, 2, 1);
+        g->attach(*LabelFor("Bundesland:", regionList), 2, 3, 2, 1);
+        g->attach(regionList, 2, 4, 2, 1);
         return frame;
     }
 
@@ -152,6 +158,8 @@ struct DisplayGroup {
         form.showPerihelionAphelion = distances.get_active();
         form.showWeekNumbers = weekNumbers.get_active();
         form.showSchoolHolidays = schoolHolidays.get_active();
+        const int region = regionList.get_active_row_number();
+        if (region >= 0 && region < kRegionCount) form.region = kRegions[static_cast<std::size_t>(region)].region;
     }
 };
 
