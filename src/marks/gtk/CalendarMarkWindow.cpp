@@ -64,6 +64,8 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     const DateFieldRange range{kFirstMarkFieldDay, kLastMarkFieldDay};
     Gtk::Label startLabel, endLabel, colourLabel;
     DateField startField(true, range), endField(true, range);
+    startField.SetFieldName("Startdatum");
+    endField.SetFieldName("Enddatum");
     startField.SetDate(CivilOf(model.Start()));
     endField.SetDate(CivilOf(model.End()));
     SetUpLabel(startLabel, kStartLabel);
@@ -94,6 +96,9 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     DayNumber startDay = model.Start(), endDay = model.End();
     for (;;) {
         const int response = window.run();
+        // A date that is none is refused before anything is saved.
+        if (response == kSaveResponse && !state.view.quitRequested && (!startField.Checked() || !endField.Checked()))
+            continue;
         startDay = DayOf(startField);
         endDay = DayOf(endField);
         ending = CalendarMarkEnding::Cancel;
