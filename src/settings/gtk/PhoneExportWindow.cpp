@@ -8,6 +8,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -34,6 +35,8 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     Gtk::Label toLabel("Bis:", Gtk::ALIGN_START);
     DateField from(true, DateFieldRange{});
     DateField to(true, DateFieldRange{});
+    from.SetFieldName("Von");
+    to.SetFieldName("Bis");
     from.SetDate(CivilOf(form.from));
     to.SetDate(CivilOf(form.to));
     Gtk::CheckButton vacation("Urlaubsblock");
@@ -59,6 +62,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     crew.signal_changed().connect(renameFile);
     browse.signal_clicked().connect([&] {
         Gtk::FileChooserDialog chooser(window, "Zieldatei wählen", Gtk::FILE_CHOOSER_ACTION_SAVE);
+        KeepInWorkArea(chooser);
         chooser.add_button("Abbruch", Gtk::RESPONSE_CANCEL);
         chooser.add_button("Auswählen", Gtk::RESPONSE_OK);
         chooser.set_do_overwrite_confirmation(true);
@@ -98,6 +102,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.ownPlan = state.OwnPlan();
     while (window.run() == Gtk::RESPONSE_OK) {
         form.crew = std::max(0, crew.get_active_row_number());
+        if (!from.Checked() || !to.Checked()) continue;
         const CivilDate a = from.Date(), b = to.Date();
         form.from = DayNumberOf(a.year, a.month, a.day);
         form.to = DayNumberOf(b.year, b.month, b.day);
