@@ -22,6 +22,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 #include "view/CalendarPainter.h"
 #include "view/HalfYearPage.h"
 #include "view/Canvas.h"
@@ -587,6 +588,7 @@ void MainWindow::ChangeFont() {
     ViewState& v = state_.view;
     Settings& s = state_.settings;
     Gtk::FontChooserDialog chooser("Schriftart", *this);
+    KeepInWorkArea(chooser);
     chooser.set_font(state_.FontDescription());
     if (chooser.run() != Gtk::RESPONSE_OK) {
         chooser.hide();
@@ -646,6 +648,7 @@ void MainWindow::ChangeBackground() {
     // The title-only constructor: the one with a parent would add the dialog
     // into the parent. Transient and centred, it opens over the main window.
     Gtk::ColorChooserDialog chooser("Hintergrundfarbe");
+    KeepInWorkArea(chooser);
     chooser.set_transient_for(*this);
     chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     Gdk::RGBA preset;

@@ -104,6 +104,7 @@ start_app || exit 1
 focus_window '^Fehler$' || fail "no message for a font too large"
 keys Return
 focus_window '^Schriftart$' || fail "no font chooser after the message"
+CHECKED=$FOCUSED whole_on_screen "font chooser"
 keys Escape
 gone '^Schriftart$' || fail "font chooser stayed"
 main_focus

@@ -6,6 +6,7 @@
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -29,6 +30,7 @@ void ChooseMarkColour(Gtk::Window& owner, CalendarMarkWindowModel& model) {
     // The title-only constructor: the one with a parent would add the dialog
     // into the parent. Transient and centred, it opens over its window.
     Gtk::ColorChooserDialog chooser(calendar_mark_texts::kColourButton);
+    KeepInWorkArea(chooser);
     chooser.set_transient_for(owner);
     chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     chooser.set_use_alpha(false);
