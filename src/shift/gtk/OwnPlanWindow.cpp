@@ -71,6 +71,8 @@ private:
     void Changed();      // after any edit: check, preview, findings
     bool PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr);
     void Save(bool& saved);
+    // The control that holds the value of a line of the plan file ("Zyklus = ..."), or none.
+    Gtk::Widget* FieldOfLine(const std::string& line);
 
     WindowContext& context_;
     OwnPlanForm form_;
@@ -402,6 +404,38 @@ void OwnPlanEditor::Save(bool& saved) {
     window_.response(Gtk::RESPONSE_OK);
 }
 
+Gtk::Widget* OwnPlanEditor::FieldOfLine(const std::string& line) {
+    auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) return nullptr;
+    std::string key = line.substr(0, eq);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
+    while (!key.empty() && (key.front() == ' ' || key.front() == '\t')) key.erase(0, 1);
+    key = lower(key);
+    if (key == "name") return &nameField_;
+    if (key == "zyklus") return &cycleField_;
+    if (key == "zyklusbeginn") return &startField_;
+    if (key == "sollstunden im jahr") return &targetField_;
+    if (key == "anzahl schichten") return &crewCount_;
+    for (int k = 0; k < kShiftKindCount; ++k) {
+        const std::string kind = lower(kShiftKindNames[k]);
+        if (key == kind + " beginn") return &kinds_[k].start;
+        if (key == kind + " ende") return &kinds_[k].end;
+        if (key == kind + " bezahlt") return &kinds_[k].paid;
+    }
+    for (int k = 0; k < kMaxOwnCrews; ++k) {
+        const std::string crew = "schicht " + std::to_string(k + 1);
+        if (key == crew + " name") return &crews_[k].name;
+        if (key == crew + " versatz") return &crews_[k].offset;
+        if (key == crew + " farbe") return &crews_[k].colour;
+    }
+    return nullptr;
+}
+
 bool OwnPlanEditor::Run() {
     const int u = context_.units.u, r = context_.units.r;
     window_.set_resizable(false);
@@ -503,6 +537,15 @@ bool OwnPlanEditor::Run() {
     startField_.SetDate(CivilOf(form_.cycleStart));
     ShowForm();
     Changed();
+    // The control of the file's bad line is marked as a date field marks a
+    // wrong date, until it is changed.
+    if (Gtk::Widget* field = damaged_.readable ? FieldOfLine(damaged_.badLineText) : nullptr) {
+        field->get_style_context()->add_class(GTK_STYLE_CLASS_ERROR);
+        if (auto* entry = dynamic_cast<Gtk::Entry*>(field)) {
+            entry->signal_changed().connect(
+                [entry] { entry->get_style_context()->remove_class(GTK_STYLE_CLASS_ERROR); });
+        }
+    }
     nameField_.grab_focus();
     window_.run();
     window_.hide();
