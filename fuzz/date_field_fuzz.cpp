@@ -1,6 +1,8 @@
-// Typing into a date field, key by key (digits, ".", backspace, cursor
-// moves): the text keeps the field's shape, and the date it stands for is a
-// real day inside the field's range. Free text read as a date is real too.
+// Typing into a date field, key by key (digits, ".", "-", backspace, cursor
+// moves): the text keeps the field's shape (or the ISO form), and the date
+// it stands for is a real day inside the field's range. A date the field
+// takes is exactly the one its text says, never another one put in its
+// place. Free text read as a date is real too.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -29,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             edit = typing.TypeDigit(edit, key, fallback);
         } else if (key == '.' || key == ',') {
             edit = typing.TypeSeparator(edit, fallback);
+        } else if (key == '-') {
+            edit = typing.TypeDash(edit);
         } else if (key == '\b') {
-            edit = typing.StepBack(edit);
+            edit = typing.StepBack(edit, fallback);
         } else {
             edit.cursor = static_cast<unsigned char>(key) % (typing.Length() + 1);
         }
@@ -38,6 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const sk::CivilDate d = typing.DateOf(edit.text, fallback);
         const sk::DayNumber n = sk::DayNumberOf(d.year, d.month, d.day);
         if (!IsReal(d, withYear) || (withYear && (n < range.first || n > range.last))) std::abort();
+        if (const auto taken = typing.Taken(edit, fallback)) {
+            const sk::DayNumber t = sk::DayNumberOf(taken->year, taken->month, taken->day);
+            if (!IsReal(*taken, withYear) || (withYear && (t < range.first || t > range.last))) std::abort();
+            // Two year digits typed last stand for the century's year; otherwise the text is the date.
+            const auto said = sk::ParseDateField(edit.text, withYear, taken->year);
+            if (edit.yearDigits != 2 &&
+                (!said || said->year != taken->year || said->month != taken->month || said->day != taken->day))
+                std::abort();
+        }
     }
     const std::string_view text(reinterpret_cast<const char*>(data) + 2, size - 2);
     if (const auto parsed = sk::ParseDateField(text, withYear, 2026)) {

@@ -58,10 +58,14 @@ bool ApplyNewYearRule(VacationDays& days, int currentYear) {
     return true;
 }
 
-void LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear) {
+std::optional<VacationDays> LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear) {
     const auto bytes = ReadRegularFileInItsFolder(folder + kVacationDaysFileName, kMaxAccountFileBytes);
-    if (bytes) ParseVacationDays(*bytes, days);
-    if (ApplyNewYearRule(days, currentYear)) SaveVacationDays(folder, days);
+    const bool fromFile = bytes && ParseVacationDays(*bytes, days);
+    const VacationDays before = days;
+    if (!ApplyNewYearRule(days, currentYear)) return std::nullopt;
+    // Told only once: when the reset cannot be stored, it is not told again and again.
+    if (!SaveVacationDays(folder, days) || !fromFile) return std::nullopt;
+    return before;
 }
 
 bool SaveVacationDays(const std::string& folder, const VacationDays& days) {
@@ -91,9 +95,20 @@ std::string RemainingVacationText(const VacationDays& days, int countedMarks) {
     return text;
 }
 
-void LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear) {
-    LoadVacationDays(folder, files.vacation, currentYear);
+std::optional<VacationDays> LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear) {
+    std::optional<VacationDays> before = LoadVacationDays(folder, files.vacation, currentYear);
     LoadHours(folder, files.hours);
+    return before;
+}
+
+std::string NewYearVacationText(int currentYear, int lastYear, long long lastYearsDaysLeft) {
+    const std::string year = std::to_string(currentYear);
+    return "Ein neues Jahr: Der Resturlaub wird ab dem 01.01." + year + " neu gezählt und beginnt bei 0.\r\n" +
+           "Ende " + std::to_string(lastYear) + " waren es noch " + std::to_string(lastYearsDaysLeft) +
+           (lastYearsDaysLeft == 1 || lastYearsDaysLeft == -1 ? " Tag" : " Tage") + " Resturlaub.\r\n" +
+           "Den Urlaub für " + year +
+           " bitte im Fenster „Urlaub eingeben“ eintragen (Klick auf das Resturlaubsfeld unten rechts oder "
+           "„Prog.“ und „Urlaub“).";
 }
 
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
@@ -103,7 +118,16 @@ AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& file
     AccountStatus status;
     if (!HasAccounts(calendarType)) return status;
     if (calendarType == kOwnPlanCalendarType && ownPlan == nullptr) return status;
-    LoadAccountFiles(folder, files, currentYear);
+    const std::optional<VacationDays> before = LoadAccountFiles(folder, files, currentYear);
+    if (before) {
+        // Last year's count as the field showed it then, judged in its own year.
+        const int lastYear = std::clamp(CivilOf(before->vacationCountStart).year, kFirstYear, currentYear - 1);
+        const VacationBlock lastBlock = ComputeVacationBlock(lastYear, vacationStartMonth, vacationStartDay, tables);
+        const int lastCounted =
+            CountVacationMarks(marks, calendarType, *before, files.hours.homeCrew, lastYear, lastBlock, ownPlan);
+        status.newYearText = NewYearVacationText(
+            currentYear, lastYear, static_cast<long long>(before->vacationDaysLeft) - lastCounted);
+    }
     // Vacation marks count in the current year only, so its block is theirs;
     // hours marks of any year are judged against their own year's block.
     const VacationBlock block = ComputeVacationBlock(currentYear, vacationStartMonth, vacationStartDay, tables);

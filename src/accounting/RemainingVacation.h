@@ -5,6 +5,7 @@
 // records, the last complete one with a day in 1970-2037 counts.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,9 @@ std::string FormatVacationDays(const VacationDays& days);
 bool ApplyNewYearRule(VacationDays& days, int currentYear);
 
 // Reads the file (a missing one leaves the values as they are), applies the
-// new-year rule and, when that reset the count, saves the file at once.
-void LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear);
+// new-year rule and, when that reset the count, saves the file at once. The
+// record the file held before a reset, when it had one: the person is told.
+std::optional<VacationDays> LoadVacationDays(const std::string& folder, VacationDays& days, int currentYear);
 // Replaces the file atomically with one record; false when it could not be written.
 bool SaveVacationDays(const std::string& folder, const VacationDays& days);
 
@@ -54,7 +56,11 @@ struct AccountFiles {
     VacationDays vacation;
     HoursRecord hours;
 };
-void LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear);
+std::optional<VacationDays> LoadAccountFiles(const std::string& folder, AccountFiles& files, int currentYear);
+
+// What the person is told once when the new-year rule started the count
+// again: last year's remaining days and where this year's are entered.
+std::string NewYearVacationText(int currentYear, int lastYear, long long lastYearsDaysLeft);
 
 // The two status fields in full (files read, counts made); empty texts for
 // the four-crew plans and for the own plan type without a plan.
@@ -62,6 +68,7 @@ struct AccountStatus {
     std::string remainingVacation;
     std::string hoursBalance;
     std::int32_t hoursColour = 0;
+    std::string newYearText;  // set on the display that started the count again
 };
 AccountStatus ComputeAccountStatus(const std::string& folder, AccountFiles& files,
                                    const std::vector<ShiftMark>& marks, int calendarType, int currentYear,

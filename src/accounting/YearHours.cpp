@@ -88,6 +88,15 @@ YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan, Region regio
     return result;
 }
 
+float OwnPlanYearTarget(const OwnShiftPlan& plan, const YearHours& hours) {
+    if (plan.yearlyTargetHundredths > 0) return static_cast<float>(plan.yearlyTargetHundredths / 100.0);
+    if (hours.crews <= 0) return 0.0f;
+    double sum = 0.0;
+    for (int j = 0; j < hours.crews; ++j) sum += hours.hours[j][12];
+    // To the hundredth the table shows.
+    return static_cast<float>(std::round(sum / hours.crews * 100.0) / 100.0);
+}
+
 float YearHoursTarget(int calendarType, float targetHours38, float targetHours40) {
     return calendarType == 2 ? targetHours40 : targetHours38;
 }

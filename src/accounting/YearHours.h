@@ -36,6 +36,10 @@ YearHours CountOwnPlanYearHours(int year, const OwnShiftPlan& plan, Region regio
 // The target of the plan: the 38-hour week for the five-crew plans and the
 // own plan, the 40-hour week for the two-shift plan.
 float YearHoursTarget(int calendarType, float targetHours38, float targetHours40);
+// The own plan's target: the one entered with the plan, else the plan's own,
+// the crews' paid hours of the year on average (each crew then differs from
+// it only by where the year cuts its rotation).
+float OwnPlanYearTarget(const OwnShiftPlan& plan, const YearHours& hours);
 
 // The list of the window as texts: the column titles ("Monat" and the crew
 // names) and the rows: 12 months, the sums (empty first cell), "Soll" and "Ist".

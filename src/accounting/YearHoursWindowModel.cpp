@@ -27,7 +27,7 @@ YearHoursList YearHoursListFor(int year, const YearHoursSettings& settings) {
         if (settings.ownPlan == nullptr) return list;
         const YearHours hours = CountOwnPlanYearHours(std::clamp(year, kFirstYear, kLastYear), *settings.ownPlan, settings.region);
         list.titles = YearHoursColumnTitles(hours);
-        list.rows = YearHoursRows(hours, settings.targetHours38);
+        list.rows = YearHoursRows(hours, OwnPlanYearTarget(*settings.ownPlan, hours));
         return list;
     }
     const VacationOrderTables tables = settings.tables ? *settings.tables : MakeDefaultVacationOrderTables();

@@ -15,7 +15,7 @@ enum class YearHoursVariant {
     kNone,      // four-crew plans: the entry does nothing
     kFiveCrew,  // whole hours, 38-hour target
     kTwoShift,  // hours with two decimals, 40-hour target
-    kOwnPlan,   // the own plan's crews and paid hours, 38-hour target
+    kOwnPlan,   // the own plan's crews and paid hours, the plan's target
 };
 YearHoursVariant YearHoursVariantOf(int calendarType);
 

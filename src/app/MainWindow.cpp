@@ -22,6 +22,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 #include "view/CalendarPainter.h"
 #include "view/HalfYearPage.h"
 #include "view/Canvas.h"
@@ -94,17 +95,22 @@ std::optional<DayContext> ContextOf(std::optional<DayNumber> d) {
 }
 
 // A small window holding one date field that starts on `initial`; Return or
-// leaving the window ends it. The date the field shows then.
-CivilDate AskDate(Gtk::Window& parent, const Units& units, const char* title, bool withYear, DateFieldRange range,
-                  CivilDate initial) {
+// leaving the window ends it. The date the field shows then; Return on a
+// text that is no date is refused with a message, and a window left with
+// such a text gives nothing.
+std::optional<CivilDate> AskDate(Gtk::Window& parent, const Units& units, const char* title, bool withYear,
+                                 DateFieldRange range, CivilDate initial) {
     ModalWindow window(&parent, title, units, 20, 3.5);
     DateField field(withYear, range);
+    field.SetFieldName(title);
     field.SetDate(initial);
-    field.signal_activate().connect([&window] { window.response(Gtk::RESPONSE_OK); });
+    field.signal_activate().connect([&window, &field] {
+        if (field.Checked()) window.response(Gtk::RESPONSE_OK);
+    });
     window.Place(field, 1, 1, 18, 1.5);
     field.grab_focus();
     window.run();
-    const CivilDate chosen = field.Date();
+    const std::optional<CivilDate> chosen = field.Peek();
     window.hide();
     return chosen;
 }
@@ -559,20 +565,22 @@ void MainWindow::SetVacationToggleVisible(bool visible) {
 
 void MainWindow::EnterDate() {
     ViewState& v = state_.view;
-    const CivilDate chosen = AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Datum eingeben", true,
-                                     DateFieldRange{kFirstDay, kLastFirstMonthDay}, CivilOf(EnterDateInitialDay(v)));
-    TakeEnteredDate(state_, *this, DayNumberOf(chosen.year, chosen.month, chosen.day));
+    const auto chosen = AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Datum eingeben", true,
+                                DateFieldRange{kFirstDay, kLastFirstMonthDay}, CivilOf(EnterDateInitialDay(v)));
+    if (!chosen) return;
+    TakeEnteredDate(state_, *this, DayNumberOf(chosen->year, chosen->month, chosen->day));
 }
 
 void MainWindow::EditEarliestVacationStart() {
     ViewState& v = state_.view;
     // The change lasts for this run only: the settings keep the saved day.
-    const CivilDate chosen =
+    const auto chosen =
         AskDate(*this, Units{v.unitWidth, v.rowHeight}, "Frühester Urlaubsbeginn", false, DateFieldRange{},
                 CivilDate{state_.ShownVacationYear(), state_.sources.vacationStartMonth,
                           state_.sources.vacationStartDay});
-    state_.sources.vacationStartMonth = chosen.month;
-    state_.sources.vacationStartDay = chosen.day;
+    if (!chosen) return;
+    state_.sources.vacationStartMonth = chosen->month;
+    state_.sources.vacationStartDay = chosen->day;
     Redraw();
 }
 
@@ -580,6 +588,7 @@ void MainWindow::ChangeFont() {
     ViewState& v = state_.view;
     Settings& s = state_.settings;
     Gtk::FontChooserDialog chooser("Schriftart", *this);
+    KeepInWorkArea(chooser);
     chooser.set_font(state_.FontDescription());
     if (chooser.run() != Gtk::RESPONSE_OK) {
         chooser.hide();
@@ -639,6 +648,7 @@ void MainWindow::ChangeBackground() {
     // The title-only constructor: the one with a parent would add the dialog
     // into the parent. Transient and centred, it opens over the main window.
     Gtk::ColorChooserDialog chooser("Hintergrundfarbe");
+    KeepInWorkArea(chooser);
     chooser.set_transient_for(*this);
     chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     Gdk::RGBA preset;

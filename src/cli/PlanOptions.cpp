@@ -197,8 +197,10 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
             o.planFile = value;
         } else if (name == "--cycle") {
             std::string why;
-            if (!IsValidCycleText(value, why)) return fail("Ungültiger Zyklus bei --cycle: " + why);
-            cycleText = value;
+            // As the plan window takes it: "ffssnn--" is "FFSSNN--".
+            const std::string cycle = NormalisedCycleText(value);
+            if (!IsValidCycleText(cycle, why)) return fail("Ungültiger Zyklus bei --cycle: " + why);
+            cycleText = cycle;
             haveCycle = true;
         } else if (name == "--cycle-start") {
             int y = 0, m = 0, d = 0;

@@ -348,7 +348,7 @@ const char* const kKeyboardText =
     "'F6' = Der Cursor wird auf den heutigen Tag gesetzt, wie 'Pos1'.\r\n"
     "'F7' = Eine Seite vor.\r\n"
     "'Bild ab' = Eine Seite vor, wie 'F7'.\r\n"
-    "'F8' = Direkte Eingabe eines Datums.\r\n"
+    "'F8' = Direkte Eingabe eines Datums (TT.MM.JJJJ oder JJJJ-MM-TT).\r\n"
     "'F9' = Menü 'Notiz' für Notizen und Markierungen.\r\n"
     "'F10' = Menü 'Prog.': Kalender, Schrift, Farbe, Stunden, Urlaub, Verzeichnis, Einstellungen, Drucken, Export.\r\n"
     "'Strg+P' = Drucken des angezeigten Kalenders.\r\n"
@@ -390,10 +390,17 @@ const char* const kOwnPlanText =
     "Ein eigener Schichtplan für beliebige Schichtfolgen, angezeigt als Kalender 'Eigener Plan' (Taste 'G').\r\n"
     "\r\n"
     "Schichtfolge\r\n"
-    "Der Name erscheint in der Auswahl der Kalender und in den Ausgaben. Der Zyklus ist eine Folge von 1 bis\r\n"
-    "84 Buchstaben, einer je Tag: F = Früh, S = Spät, N = Nacht, T = Tag und - = frei, z. B. FFSSNN---- für\r\n"
-    "zwei Früh-, zwei Spät-, zwei Nachtschichten und vier freie Tage. Der Zyklusbeginn ist der Tag, an dem\r\n"
-    "eine Schicht mit dem Versatz 0 den ersten Buchstaben arbeitet.\r\n"
+    "Der Name erscheint in der Auswahl der Kalender (ein langer gekürzt) und in den Ausgaben. Der Zyklus ist\r\n"
+    "eine Folge von 1 bis 84 Buchstaben, einer je Tag: F = Früh, S = Spät, N = Nacht, T = Tag und - = frei,\r\n"
+    "z. B. FFSSNN---- für zwei Früh-, zwei Spät-, zwei Nachtschichten und vier freie Tage. Der Zyklusbeginn\r\n"
+    "(TT.MM.JJJJ oder JJJJ-MM-TT) ist der Tag, an dem eine Schicht mit dem Versatz 0 den ersten Buchstaben\r\n"
+    "arbeitet. Ein Datum, das es nicht gibt, wird nicht angenommen.\r\n"
+    "\r\n"
+    "Sollstunden im Jahr\r\n"
+    "Die Jahresstunden (Info, 'Jahresstunden') vergleichen die Stunden jeder Schicht mit den Sollstunden.\r\n"
+    "Bleibt das Feld leer, gelten die Stunden des Plans: die bezahlten Stunden seiner Schichten im Jahr im\r\n"
+    "Durchschnitt. Eingegebene Sollstunden (z. B. 1982,76) gelten für alle Schichten des Plans; die\r\n"
+    "Sollstunden der Programmeinstellungen gelten nur für die festen Schichtpläne.\r\n"
     "\r\n"
     "Schichtarten\r\n"
     "Angehakt werden die Schichten, die der Plan verwendet, mit Beginn und Ende (z. B. 6:00 und 14:00, ein\r\n"
@@ -407,14 +414,17 @@ const char* const kOwnPlanText =
     "\r\n"
     "Feiertage\r\n"
     "Ohne 'An Feiertagen arbeiten' haben an gesetzlichen Feiertagen alle Schichten frei. 'Feiertage für die\r\n"
-    "Konten' legt fest, an welchen Feiertagen Urlaub und Freizeit nicht gezählt werden.\r\n"
+    "Konten' legt fest, an welchen Feiertagen Urlaub und Freizeit nicht gezählt werden. In der Vorschau\r\n"
+    "sind die gesetzlichen Feiertage rot markiert.\r\n"
     "\r\n"
     "Prüfung\r\n"
     "Fehler (ein falscher Buchstabe, ein Versatz außerhalb des Zyklus, keine Schicht) verhindern das\r\n"
     "Speichern. Hinweise (zwei Schichten zugleich auf einer Schicht, eine Schicht ohne Besatzung) sind\r\n"
-    "erlaubt, denn manche Pläne sind so gemeint.";
+    "erlaubt, denn manche Pläne sind so gemeint. Die Eingabetaste speichert aus jedem Feld. Ist die Datei\r\n"
+    "beschädigt, zeigt das Fenster, was sich lesen ließ, und die fehlerhafte Zeile; bevor sie überschrieben\r\n"
+    "wird, fragt das Programm nach.";
 
-const HelpText kOwnPlanHelp = {"Eigener Schichtplan", 30, kOwnPlanText};
+const HelpText kOwnPlanHelp = {"Eigener Schichtplan", 38, kOwnPlanText};
 
 const HelpText kHelpTexts[kHelpTextCount] = {
     {helptitle::kUserAndPassword, 13, kUserAndPasswordText},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/TrimBlanks.h"
+#include "calendar/Holidays.h"
 #include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
@@ -45,6 +46,7 @@ OwnPlanForm OwnPlanFormOf(const OwnShiftPlan& plan) {
     }
     form.cycle = plan.cycle;
     form.cycleStart = plan.cycleStart;
+    form.yearlyTarget = YearlyTargetText(plan.yearlyTargetHundredths);
     form.workOnHolidays = plan.workOnHolidays;
     form.countedHolidays = plan.countedHolidays;
     for (int k = 0; k < plan.CrewCount(); ++k) {
@@ -76,12 +78,7 @@ void SetCrewCount(OwnPlanForm& form, int count) {
 }
 
 void SetCycle(OwnPlanForm& form, std::string_view text) {
-    std::string cycle;
-    for (char c : text) {
-        if (c == ' ' || c == '\t') continue;
-        cycle += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    form.cycle = cycle;
+    form.cycle = NormalisedCycleText(text);
     if (!form.offsetsEdited) SpreadOffsets(form);
 }
 
@@ -128,6 +125,9 @@ OwnPlanFormCheck CheckOwnPlanForm(const OwnPlanForm& form) {
         if (!ParsePaidHours(Trimmed(f.paid), t.paidMinutes))
             error("Die bezahlten Stunden der " + shift + " sind keine Stunden von 0 bis 24 (z. B. 8 oder 7:30).");
     }
+    if (!form.cycleStartError.empty()) error(form.cycleStartError);
+    if (!ParseYearlyTarget(form.yearlyTarget, plan.yearlyTargetHundredths))
+        error("Die Sollstunden im Jahr sind keine Stunden (z. B. 1982,76; leer: die Stunden aus dem Plan).");
     for (std::size_t k = 0; k < form.crews.size(); ++k) {
         const OwnPlanCrewFields& f = form.crews[k];
         OwnCrew crew{Trimmed(f.name), f.colour, 0};
@@ -150,6 +150,7 @@ DayNumber PreviewFirstDay(const OwnShiftPlan& plan) {
 OwnPlanPreview PreviewOwnPlan(const OwnShiftPlan& plan, DayNumber first, int days) {
     OwnPlanPreview preview;
     preview.first = first;
+    for (int i = 0; i < days; ++i) preview.publicHoliday.push_back(IsPublicHoliday(MakeDayContext(first + i)));
     if (plan.cycle.empty()) return preview;
     for (int k = 0; k < plan.CrewCount(); ++k) {
         std::string letters;

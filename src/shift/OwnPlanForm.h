@@ -39,6 +39,10 @@ struct OwnPlanForm {
     std::vector<OwnPlanCrewFields> crews;
     std::string cycle;
     DayNumber cycleStart = 0;
+    // Why the date field of the cycle start holds no date; empty when it does.
+    std::string cycleStartError;
+    // Yearly target hours as typed; empty: the plan's own.
+    std::string yearlyTarget;
     bool workOnHolidays = true;
     CountedHolidayRule countedHolidays = CountedHolidayRule::kBuiltInRule;
     // Until the user types an offset, the offsets follow the default spread
@@ -78,6 +82,7 @@ OwnPlanFormCheck CheckOwnPlanForm(const OwnPlanForm& form);
 struct OwnPlanPreview {
     DayNumber first = 0;
     std::vector<std::string> crewLetters;
+    std::vector<bool> publicHoliday;  // per day: marked, so a day off for all has its reason
 };
 OwnPlanPreview PreviewOwnPlan(const OwnShiftPlan& plan, DayNumber first, int days = kOwnPlanPreviewDays);
 // The first day of the preview: the Monday of the week of the cycle start.

@@ -211,6 +211,28 @@ std::string ShiftTimesText(const ShiftKindTimes& times) {
     return legend(times.startMinute) + " - " + legend(times.endMinute) + " Uhr";
 }
 
+std::string OwnPlanChooserLabel(const OwnShiftPlan* plan) {
+    if (plan == nullptr || plan->name.empty()) return kOwnPlanLabel;
+    std::string_view rest = plan->name;
+    std::string label;
+    for (int n = 0; !rest.empty(); ++n) {
+        const std::size_t length = std::max<std::size_t>(ValidUtf8SequenceLength(rest), 1);
+        if (n == kChooserLabelCharacters - 1 && Utf8CharacterCount(rest) > 1) return label + "…";
+        label.append(rest.substr(0, length));
+        rest.remove_prefix(std::min(length, rest.size()));
+    }
+    return label;
+}
+
+std::string NormalisedCycleText(std::string_view text) {
+    std::string cycle;
+    for (char c : text) {
+        if (c == ' ' || c == '\t') continue;
+        cycle += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return cycle;
+}
+
 bool IsValidCycleText(std::string_view cycle, std::string& error) {
     if (cycle.empty()) {
         error = "Der Zyklus ist leer.";

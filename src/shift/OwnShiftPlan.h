@@ -42,6 +42,8 @@ inline constexpr int kMaxOwnCrews = 6;
 inline constexpr int kDefaultOwnCrews = 5;
 inline constexpr int kMaxPlanNameCharacters = 60;
 inline constexpr int kMaxCrewNameCharacters = 30;
+// A yearly target above the hours of a leap year is no target.
+inline constexpr int kMaxYearlyTargetHundredths = 366 * 24 * 100;
 
 // Colours of crews 0-5 (red + green*256 + blue*65536): the five crew colours
 // of the program, then violet; and their names.
@@ -89,6 +91,9 @@ struct OwnShiftPlan {
     std::vector<OwnCrew> crews;   // 1-6
     bool workOnHolidays = true;   // false: every crew is off on public holidays
     CountedHolidayRule countedHolidays = CountedHolidayRule::kBuiltInRule;
+    // The yearly target hours in hundredths; 0: the plan's own, the crews'
+    // paid hours of the year on average.
+    int yearlyTargetHundredths = 0;
 
     const ShiftKindTimes& Times(ShiftKind k) const { return kindTimes[static_cast<int>(k)]; }
     bool Uses(ShiftKind k) const { return kindUsed[static_cast<int>(k)]; }
@@ -192,6 +197,15 @@ std::vector<PlanFinding> CheckOwnShiftPlan(const OwnShiftPlan& plan);
 bool HasPlanErrors(const std::vector<PlanFinding>& findings);
 // The first error's text, empty when there is none.
 std::string FirstPlanError(const std::vector<PlanFinding>& findings);
+
+// The chooser's button of the own plan: the plan's name, cut with "…" to
+// fit the button; kOwnPlanLabel while there is no plan.
+inline constexpr int kChooserLabelCharacters = 20;
+std::string OwnPlanChooserLabel(const OwnShiftPlan* plan);
+
+// A cycle as a person types it: letters in upper case, blanks dropped
+// ("ffss nn--" is "FFSSNN--").
+std::string NormalisedCycleText(std::string_view text);
 
 // Whether a text is a usable cycle: 1-84 letters of F S N T and '-'. On
 // failure `error` says why in German.

@@ -27,6 +27,7 @@ constexpr const char* kKeyCycleStart = "Zyklusbeginn";
 constexpr const char* kKeyWorkOnHolidays = "An Feiertagen arbeiten";
 constexpr const char* kKeyCountedHolidays = "Feiertage für Konten";
 constexpr const char* kKeyCrewCount = "Anzahl Schichten";
+constexpr const char* kKeyYearlyTarget = "Sollstunden im Jahr";
 constexpr const char* kCrewPrefix = "Schicht ";
 constexpr const char* kSuffixCrewName = " Name";
 constexpr const char* kSuffixColour = " Farbe";
@@ -123,6 +124,7 @@ std::string CrewKey(int crew, const char* suffix) { return kCrewPrefix + std::to
 struct Line {
     int number;
     std::string value;
+    std::string text;  // the whole line, for showing it
 };
 
 class PlanReader {
@@ -149,10 +151,13 @@ public:
         if (error_.empty()) error_ = std::move(message);
     }
     void FailAt(const Line& line, const std::string& message) {
+        if (!error_.empty()) return;
         Fail("Zeile " + std::to_string(line.number) + ": " + message);
+        errorLine_ = &line;
     }
     bool Failed() const { return !error_.empty(); }
     const std::string& Error() const { return error_; }
+    const Line* ErrorLine() const { return errorLine_; }
 
     // The first line whose key nothing asked for.
     const Line* FirstUnused(std::string& key) const {
@@ -171,11 +176,28 @@ private:
     std::map<std::string, Line> lines_;
     std::vector<std::string> used_;
     std::string error_;
+    const Line* errorLine_ = nullptr;
 };
 
 OwnPlanReadResult Refused(std::string error) {
     OwnPlanReadResult r;
     r.error = std::move(error);
+    return r;
+}
+
+// A damaged file: the error, the bad line, and the plan as far as it could
+// be read; a plan without crews gets those of a new plan, so it can be edited.
+OwnPlanReadResult Damaged(OwnShiftPlan plan, std::string error, int badLine, std::string badLineText) {
+    if (plan.crews.empty()) {
+        const int length = std::max(plan.CycleLength(), 1);
+        for (int k = 0; k < kDefaultOwnCrews; ++k)
+            plan.crews.push_back(
+                OwnCrew{kOwnCrewNames[k], kOwnCrewColours[k], DefaultCrewOffset(k, kDefaultOwnCrews, length)});
+    }
+    OwnPlanReadResult r = Refused(std::move(error));
+    r.readable = std::move(plan);
+    r.badLine = badLine;
+    r.badLineText = std::move(badLineText);
     return r;
 }
 
@@ -242,6 +264,29 @@ std::string PaidHoursText(int minutes) {
     return buf;
 }
 
+bool ParseYearlyTarget(std::string_view s, int& hundredths) {
+    s = Trim(s);
+    if (s.empty()) {
+        hundredths = 0;
+        return true;
+    }
+    int whole = 0, fraction = 0;
+    const std::size_t sep = s.find_first_of(",.");
+    const std::string_view decimals = sep == std::string_view::npos ? std::string_view{} : s.substr(sep + 1);
+    if (!ParseDigits(s.substr(0, sep), 4, whole)) return false;
+    if (sep != std::string_view::npos && !ParseDigits(decimals, 2, fraction)) return false;
+    if (decimals.size() == 1) fraction *= 10;
+    hundredths = whole * 100 + fraction;
+    return hundredths > 0 && hundredths <= kMaxYearlyTargetHundredths;
+}
+
+std::string YearlyTargetText(int hundredths) {
+    if (hundredths <= 0) return "";
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%d,%02d", hundredths / 100, hundredths % 100);
+    return buf;
+}
+
 
 OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
     if (bytes.size() > kMaxOwnPlanFileBytes) return Refused("Die Datei ist zu groß für einen Schichtplan.");
@@ -249,6 +294,17 @@ OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
 
     std::map<std::string, Line> lines;
     int number = 0;
+    // The first line that is no "key = value" of its own; the file is read on
+    // without it, so a damaged plan can be shown with what it still says.
+    std::string lineError;
+    int badLine = 0;
+    std::string badLineText;
+    auto refuseLine = [&](int at, std::string_view raw, std::string message) {
+        if (!lineError.empty()) return;
+        lineError = std::move(message);
+        badLine = at;
+        badLineText = IsValidUtf8(raw) ? std::string(raw.substr(0, 200)) : std::string();
+    };
     while (!bytes.empty()) {
         ++number;
         std::size_t end = bytes.find('\n');
@@ -256,22 +312,32 @@ OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
         const std::string where = "Zeile " + std::to_string(number) + ": ";
-        if (!IsValidUtf8(raw)) return Refused(where + "Der Text ist kein gültiges UTF-8.");
+        if (!IsValidUtf8(raw)) {
+            refuseLine(number, raw, where + "Der Text ist kein gültiges UTF-8.");
+            continue;
+        }
         const std::string_view text = Trim(raw);
         if (text.empty() || text[0] == '#' || text[0] == ';') continue;
         const std::size_t eq = text.find('=');
-        if (eq == std::string_view::npos)
+        if (eq == std::string_view::npos) {
             // Not quoted: the file may be anything but a plan (a password file named by mistake).
-            return Refused(where + "Erwartet wird „Schlüssel = Wert“.");
+            refuseLine(number, raw, where + "Erwartet wird „Schlüssel = Wert“.");
+            continue;
+        }
         const std::string_view key = Trim(text.substr(0, eq));
         const std::string_view value = Trim(text.substr(eq + 1));
-        if (HasControlCharacter(key) || HasControlCharacter(value))
-            return Refused(where + "Die Zeile enthält Steuerzeichen.");
+        if (HasControlCharacter(key) || HasControlCharacter(value)) {
+            refuseLine(number, {}, where + "Die Zeile enthält Steuerzeichen.");
+            continue;
+        }
         const std::string lower = AsciiLower(key);
-        if (lines.count(lower) > 0)
-            return Refused(where + "Die Angabe " + Quoted(key) + " steht doppelt (zuerst in Zeile " +
+        if (lines.count(lower) > 0) {
+            refuseLine(number, raw,
+                       where + "Die Angabe " + Quoted(key) + " steht doppelt (zuerst in Zeile " +
                            std::to_string(lines[lower].number) + ").");
-        lines.emplace(lower, Line{number, std::string(value)});
+            continue;
+        }
+        lines.emplace(lower, Line{number, std::string(value), std::string(text.substr(0, 200))});
     }
 
     PlanReader in(std::move(lines));
@@ -363,17 +429,30 @@ OwnPlanReadResult ParseOwnShiftPlan(std::string_view bytes) {
         }
         plan.crews.push_back(std::move(crew));
     }
-    if (in.Failed()) return Refused(in.Error());
+    if (const Line* v = in.Optional(kKeyYearlyTarget)) {
+        if (!ParseYearlyTarget(v->value, plan.yearlyTargetHundredths)) {
+            in.FailAt(*v, Quoted(v->value) + " sind keine Sollstunden im Jahr (erwartet z. B. 1982,76, oder leer).");
+            plan.yearlyTargetHundredths = 0;
+        }
+    }
+    if (!lineError.empty()) return Damaged(std::move(plan), lineError, badLine, badLineText);
+    if (in.Failed()) {
+        const Line* at = in.ErrorLine();
+        return Damaged(std::move(plan), in.Error(), at ? at->number : 0, at ? at->text : std::string());
+    }
 
     std::string unknownKey;
     if (const Line* line = in.FirstUnused(unknownKey))
-        return Refused("Zeile " + std::to_string(line->number) + ": Unbekannte Angabe (Tippfehler?).");
+        return Damaged(std::move(plan), "Zeile " + std::to_string(line->number) + ": Unbekannte Angabe (Tippfehler?).",
+                       line->number, line->text);
 
     const std::vector<PlanFinding> findings = CheckOwnShiftPlan(plan);
     if (HasPlanErrors(findings)) {
         // Whole-plan errors (a letter of a kind not in use) belong to the cycle line.
         const std::string prefix = cycleLine ? "Zeile " + std::to_string(cycleLine->number) + ": " : "";
-        return Refused(prefix + FirstPlanError(findings));
+        const std::string error = prefix + FirstPlanError(findings);
+        return Damaged(std::move(plan), error, cycleLine ? cycleLine->number : 0,
+                       cycleLine ? cycleLine->text : std::string());
     }
     OwnPlanReadResult result;
     result.plan = std::move(plan);
@@ -408,6 +487,8 @@ std::string FormatOwnShiftPlan(const OwnShiftPlan& plan) {
         line(CrewKey(k, kSuffixColour), ColourText(c.colour));
         line(CrewKey(k, kSuffixOffset), std::to_string(c.offset));
     }
+    // Only a target the user chose is written; a plan without one keeps its bytes.
+    if (plan.yearlyTargetHundredths > 0) line(kKeyYearlyTarget, YearlyTargetText(plan.yearlyTargetHundredths));
     return out;
 }
 

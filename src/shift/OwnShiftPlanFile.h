@@ -19,6 +19,12 @@ inline constexpr std::size_t kMaxOwnPlanFileBytes = 64u * 1024u;
 struct OwnPlanReadResult {
     std::optional<OwnShiftPlan> plan;  // set when the file is a complete, valid plan
     std::string error;                 // otherwise why not, in German, naming the line
+    // A damaged file: everything that could be read (the rest as a new plan
+    // has it), and the first bad line with its number (0: no single line,
+    // e.g. a missing key or a fault of the whole plan).
+    std::optional<OwnShiftPlan> readable;
+    int badLine = 0;
+    std::string badLineText;
 };
 
 // Reads a plan from the file's bytes. Everything is checked: every key must
@@ -34,6 +40,10 @@ std::string FormatOwnShiftPlan(const OwnShiftPlan& plan);
 bool ParseClock(std::string_view s, int& minute);
 bool ParsePaidHours(std::string_view s, int& minutes);
 std::string PaidHoursText(int minutes);
+// Yearly target hours: "1982,76", "1982.76" or "1982", above 0; empty is 0
+// (the plan's own target). Written with a decimal comma.
+bool ParseYearlyTarget(std::string_view s, int& hundredths);
+std::string YearlyTargetText(int hundredths);
 
 // The path of the plan file in a folder.
 std::string OwnPlanPath(std::string_view folder);

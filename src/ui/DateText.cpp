@@ -45,7 +45,14 @@ std::optional<CivilDate> ParseDateField(std::string_view text, bool withYear, in
     std::size_t pos = 0;
     const bool compact = withYear && text.size() == 8 &&
                          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (compact) {  // "DDMMYYYY"
+    if (withYear && text.find('-') != std::string_view::npos) {  // "YYYY-MM-DD"
+        const auto y = ReadNumber(text, pos, 4);
+        if (!y || pos != 4 || pos >= text.size() || text[pos++] != '-') return std::nullopt;
+        year = *y;
+        month = ReadNumber(text, pos, 2);
+        if (!month || pos >= text.size() || text[pos++] != '-') return std::nullopt;
+        day = ReadNumber(text, pos, 2);
+    } else if (compact) {  // "DDMMYYYY"
         std::size_t at = 0;
         day = ReadNumber(text.substr(0, 2), at, 2);
         at = 0;
@@ -71,8 +78,21 @@ std::optional<CivilDate> ParseDateField(std::string_view text, bool withYear, in
         }
     }
     if (!day || !month || pos != text.size()) return std::nullopt;
-    if (*month < 1 || *month > 12 || *day < 1 || year < 1) return std::nullopt;
-    return CivilDate{year, *month, std::min(*day, DaysIn(year, *month))};
+    // A year-less date is checked against a leap year, so 29 February can be meant.
+    const int checkYear = withYear ? year : 2000;
+    if (*month < 1 || *month > 12 || *day < 1 || year < 1 || *day > DaysIn(checkYear, *month)) return std::nullopt;
+    return CivilDate{year, *month, *day};
+}
+
+std::string DateFieldRangeText(const DateFieldRange& range) {
+    return FormatDateField(CivilOf(range.first), true) + " bis " + FormatDateField(CivilOf(range.last), true);
+}
+
+std::string DateRefusalText(std::string_view fieldName, std::string_view text, bool withYear,
+                            const DateFieldRange& range) {
+    std::string out = "„" + std::string(fieldName) + "“: „" + std::string(text) + "“ ist kein gültiges Datum";
+    if (withYear) return out + " vom " + DateFieldRangeText(range) + " (TT.MM.JJJJ oder JJJJ-MM-TT).";
+    return out + " (TT.MM.).";
 }
 
 CivilDate ClampDate(const CivilDate& date, const DateFieldRange& range) {
@@ -131,6 +151,25 @@ std::optional<int> DigitsAt(std::string_view text, int from, int n) {
 
 }  // namespace
 
+// The ISO form as it is typed: up to four year digits, "-", up to two month
+// digits, "-", up to two day digits; also the year alone, when the dash
+// after it was taken back.
+bool DateTyping::IsIsoText(std::string_view text) {
+    if (text.empty() || text.size() > 10) return false;
+    int part = 0, digits = 0;
+    for (char c : text) {
+        if (c == '-') {
+            if (++part > 2) return false;
+            digits = 0;
+        } else if (c >= '0' && c <= '9') {
+            if (++digits > (part == 0 ? 4 : 2)) return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 CivilDate DateTyping::Real(CivilDate date) const {
     date.month = std::clamp(date.month, 1, 12);
     if (!withYear_) {
@@ -143,6 +182,7 @@ CivilDate DateTyping::Real(CivilDate date) const {
 }
 
 bool DateTyping::InShape(std::string_view text) const {
+    if (withYear_ && IsIsoText(text)) return true;
     if (static_cast<int>(text.size()) != Length()) return false;
     for (int i = 0; i < Length(); ++i) {
         const char c = text[static_cast<std::size_t>(i)];
@@ -152,6 +192,7 @@ bool DateTyping::InShape(std::string_view text) const {
 }
 
 CivilDate DateTyping::DateOf(std::string_view text, const CivilDate& fallback) const {
+    if (withYear_ && IsIsoText(text)) return Exact(text, fallback.year).value_or(Real(fallback));
     if (!InShape(text)) return Real(fallback);
     const auto day = DigitsAt(text, 0, 2);
     const auto month = DigitsAt(text, kMonthStart, 2);
@@ -162,23 +203,75 @@ CivilDate DateTyping::DateOf(std::string_view text, const CivilDate& fallback) c
 
 std::string DateTyping::TextOf(const CivilDate& date) const { return FormatDateField(Real(date), withYear_); }
 
-DateEdit DateTyping::Normalised(DateEdit edit, const CivilDate& fallback) const {
-    edit.text = TextOf(DateOf(edit.text, fallback));
-    return edit;
+std::optional<CivilDate> DateTyping::Exact(std::string_view text, int shortFormYear) const {
+    if (!InShape(text) || !Complete(text)) return std::nullopt;
+    auto date = ParseDateField(text, withYear_, shortFormYear);
+    if (!date) return std::nullopt;
+    if (!withYear_) {
+        date->year = shortFormYear;  // a leap day stays as typed; the year's owner decides
+        return date;
+    }
+    const DayNumber d = DayNumberOf(date->year, date->month, date->day);
+    if (d < range_.first || d > range_.last) return std::nullopt;
+    return date;
 }
 
-void DateTyping::KeepPartInLimits(std::string& text, int part) {
-    const int from = part == 0 ? 0 : kMonthStart;
-    const auto value = DigitsAt(text, from, 2);
-    if (!value) return;
-    const int kept = std::clamp(*value, 1, part == 0 ? 31 : 12);
-    text[static_cast<std::size_t>(from)] = static_cast<char>('0' + kept / 10);
-    text[static_cast<std::size_t>(from) + 1] = static_cast<char>('0' + kept % 10);
+DateEdit DateTyping::OverSelection(const DateEdit& edit, int selectionEnd, const CivilDate& fallback) const {
+    if (!withYear_ || !IsIsoText(edit.text)) return DateEdit{edit.text, edit.cursor};
+    const int size = static_cast<int>(edit.text.size());
+    const int from = std::clamp(edit.cursor, 0, size);
+    const int to = std::clamp(selectionEnd, from, size);
+    std::string text = edit.text;
+    text.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    if (text.empty() || !IsIsoText(text)) return DateEdit{TextOf(fallback), 0};
+    return DateEdit{text, from};
+}
+
+bool DateTyping::Complete(std::string_view text) const {
+    if (IsIsoText(text)) return text.size() == 10 && text[4] == '-' && text[7] == '-';
+    return static_cast<int>(text.size()) == Length();
+}
+
+namespace {
+
+// A character typed into the ISO form at the cursor; refused when the text
+// would leave the form.
+DateEdit TypeIntoIso(const DateEdit& edit, char c) {
+    DateEdit out = edit;
+    const std::size_t at = static_cast<std::size_t>(std::clamp(edit.cursor, 0, static_cast<int>(edit.text.size())));
+    std::string text = edit.text;
+    text.insert(at, 1, c);
+    if (!DateTyping::IsIsoText(text)) return out;
+    out.text = text;
+    out.cursor = static_cast<int>(at) + 1;
+    out.advanced = false;
+    return out;
+}
+
+// Keys typed in a row from the first place, as long as the row lasts.
+std::string RunAfter(const DateEdit& edit, char key) {
+    constexpr std::size_t kLongestRun = 10;
+    if (edit.cursor == 0) return std::string(1, key);
+    if (edit.run.empty() || edit.run.size() >= kLongestRun) return {};
+    return edit.run + key;
+}
+
+}  // namespace
+
+DateEdit DateTyping::TypeDash(const DateEdit& edit) const {
+    if (withYear_ && IsIsoText(edit.text)) return TypeIntoIso(edit, '-');
+    const bool yearTyped = !edit.run.empty() && edit.run.size() <= 4 &&
+                           std::all_of(edit.run.begin(), edit.run.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!withYear_ || !yearTyped) return edit;
+    DateEdit out{edit.run + "-", static_cast<int>(edit.run.size()) + 1};
+    return out;
 }
 
 DateEdit DateTyping::TypeDigit(const DateEdit& edit, char digit, const CivilDate& fallback) const {
     if (digit < '0' || digit > '9') return DateEdit{edit.text, edit.cursor};
+    if (withYear_ && IsIsoText(edit.text)) return TypeIntoIso(edit, digit);
     DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
+    out.run = RunAfter(edit, digit);
     int pos = std::clamp(edit.cursor, 0, Length());
     if (IsDot(pos)) ++pos;
     if (pos >= Length()) return out;  // no digit place left of the end
@@ -195,11 +288,6 @@ DateEdit DateTyping::TypeDigit(const DateEdit& edit, char digit, const CivilDate
         t[static_cast<std::size_t>(pos)] = digit;
         ++pos;
     }
-    if (pos == Length() || (!withYear_ && pos == kMonthEnd)) {
-        out = Normalised(out, fallback);  // the whole date has been typed
-    } else if (pos == kDayEnd || pos == kMonthEnd) {
-        KeepPartInLimits(t, partBefore);
-    }
     if (IsDot(pos)) {
         ++pos;  // over the dot
         out.advanced = true;
@@ -215,26 +303,36 @@ DateEdit DateTyping::TypeSeparator(const DateEdit& edit, const CivilDate& fallba
         // one the person types after every part, not a wish to skip a part.
         return DateEdit{edit.text, edit.cursor};
     }
+    if (withYear_ && IsIsoText(edit.text)) return edit;  // the ISO form has no dots
     DateEdit out{InShape(edit.text) ? edit.text : TextOf(fallback), edit.cursor};
+    out.run = RunAfter(edit, '.');
     if (pos == 1 || pos == kMonthStart + 1) {
         // One digit typed into a two-digit part: that digit is the number.
         out.text[static_cast<std::size_t>(pos)] = out.text[static_cast<std::size_t>(pos) - 1];
         out.text[static_cast<std::size_t>(pos) - 1] = '0';
     }
     if (pos < kMonthStart) {
-        KeepPartInLimits(out.text, 0);
         out.cursor = kMonthStart;
     } else if (pos < kYearStart) {
-        KeepPartInLimits(out.text, 1);
         out.cursor = std::min(kYearStart, Length());
-        if (!withYear_) out = Normalised(out, fallback);  // the short form ends with its month
     } else {
         return DateEdit{edit.text, edit.cursor, false, edit.yearDigits};  // the year is the last part
     }
     return out;
 }
 
-DateEdit DateTyping::StepBack(const DateEdit& edit) const {
+DateEdit DateTyping::StepBack(const DateEdit& edit, const CivilDate& fallback) const {
+    if (withYear_ && IsIsoText(edit.text)) {
+        // The ISO form is free text: backspace removes; without its first "-"
+        // the text is the year typed so far, typed again in the usual shape.
+        const int at = std::clamp(edit.cursor, 0, static_cast<int>(edit.text.size()));
+        if (at == 0) return edit;
+        std::string text = edit.text;
+        text.erase(static_cast<std::size_t>(at) - 1, 1);
+        if (text.empty()) return DateEdit{TextOf(fallback), 0};  // all taken back: the usual shape again
+        if (IsIsoText(text)) return DateEdit{text, at - 1};
+        return edit;  // a dash between two parts stays
+    }
     DateEdit out{edit.text, edit.cursor};
     int pos = std::clamp(edit.cursor, 0, Length()) - 1;
     if (IsDot(pos)) --pos;
@@ -243,14 +341,15 @@ DateEdit DateTyping::StepBack(const DateEdit& edit) const {
     return out;
 }
 
-CivilDate DateTyping::Taken(const DateEdit& edit, const CivilDate& fallback) const {
-    if (withYear_ && edit.yearDigits == 2 && edit.cursor == kYearStart + 2 && InShape(edit.text)) {
+std::optional<CivilDate> DateTyping::Taken(const DateEdit& edit, const CivilDate& fallback) const {
+    if (withYear_ && edit.yearDigits == 2 && edit.cursor == kYearStart + 2 && InShape(edit.text) &&
+        !IsIsoText(edit.text)) {
         std::string text = edit.text;
         const std::string year = std::to_string(FullYearOf(*DigitsAt(text, kYearStart, 2)));
         text.replace(static_cast<std::size_t>(kYearStart), 4, year);
-        return DateOf(text, fallback);
+        return Exact(text, fallback.year);
     }
-    return DateOf(edit.text, fallback);
+    return Exact(edit.text, fallback.year);
 }
 
 }  // namespace sk

@@ -1,5 +1,7 @@
 #include "ui/ModalWindow.h"
 
+#include "ui/WorkArea.h"
+
 namespace sk {
 
 ModalWindow::ModalWindow(Gtk::Window* parent, const std::string& title, Units units, double widthUnits,
@@ -9,6 +11,7 @@ ModalWindow::ModalWindow(Gtk::Window* parent, const std::string& title, Units un
     set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     set_resizable(false);
     set_default_size(units.X(widthUnits), units.Y(heightRows));
+    KeepInWorkArea(*this);
     get_content_area()->pack_start(fixed_, true, true);
     fixed_.show();
 }

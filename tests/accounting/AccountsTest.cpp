@@ -94,16 +94,19 @@ TEST(Accounts, VacationDaysFile) {
 TEST(Accounts, NewYearRuleResetsAndSavesAtOnce) {
     TempDir dir;
     VacationDays days{0, 0};
-    LoadVacationDays(dir.Dir(), days, 2026);  // no file: starts at 1 January with 0
+    // No file: starts at 1 January with 0, nothing to tell.
+    EXPECT_FALSE(LoadVacationDays(dir.Dir(), days, 2026));
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 0}));
     EXPECT_EQ(ReadFileBytes(dir.Dir() + kVacationDaysFileName).value_or(""), FormatVacationDays(days));
 
+    // Last year's record: reset, and what it held is handed on once.
     Write(dir.Dir() + kVacationDaysFileName, FormatVacationDays({Day(2025, 12, 31), 14}));
-    LoadVacationDays(dir.Dir(), days, 2026);
+    EXPECT_EQ(LoadVacationDays(dir.Dir(), days, 2026), (VacationDays{Day(2025, 12, 31), 14}));
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 0}));
+    EXPECT_FALSE(LoadVacationDays(dir.Dir(), days, 2026));
 
     Write(dir.Dir() + kVacationDaysFileName, FormatVacationDays({Day(2026, 1, 1), 14}));
-    LoadVacationDays(dir.Dir(), days, 2026);
+    EXPECT_FALSE(LoadVacationDays(dir.Dir(), days, 2026));
     EXPECT_EQ(days, (VacationDays{Day(2026, 1, 1), 14}));
     EXPECT_TRUE(SaveVacationDays(dir.Dir(), {Day(2026, 6, 1), 3}));
     LoadVacationDays(dir.Dir(), days, 2026);
@@ -370,9 +373,16 @@ TEST(Accounts, StatusFieldsFromTheFiles) {
     s = ComputeAccountStatus(dir.Dir(), files, marks, 6, 2024, 4, 25, tables);
     EXPECT_EQ(s.remainingVacation, "");
     EXPECT_EQ(s.hoursBalance, "");
-    // A year later the count starts again at 0.
+    EXPECT_EQ(s.newYearText, "");
+    // A year later the count starts again at 0, and the person is told once,
+    // with last year's remaining days (30 less the mark on 2 January).
     s = ComputeAccountStatus(dir.Dir(), files, marks, 1, 2025, 4, 25, tables);
     EXPECT_EQ(s.remainingVacation, "  0");
+    EXPECT_EQ(s.newYearText, NewYearVacationText(2025, 2024, 29));
+    EXPECT_NE(s.newYearText.find("Ende 2024 waren es noch 29 Tage Resturlaub."), std::string::npos) << s.newYearText;
+    EXPECT_NE(s.newYearText.find("„Urlaub eingeben“"), std::string::npos);
+    s = ComputeAccountStatus(dir.Dir(), files, marks, 1, 2025, 4, 25, tables);
+    EXPECT_EQ(s.newYearText, "");
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // rotation, hours from the plan's paid hours, no vacation block.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "accounting/AccountCommon.h"
 #include "accounting/HoursAccount.h"
 #include "accounting/RemainingVacation.h"
@@ -98,11 +101,27 @@ TEST(OwnPlanAccounts, YearHoursAreThePaidHoursOfWorkingDays) {
     settings.calendarType = kOwnPlanCalendarType;
     settings.targetHours38 = 2000.0f;
     EXPECT_TRUE(YearHoursListFor(2024, settings).titles.empty());
+    // The target is the plan's, not the mills' 38-hour target of the settings:
+    // the crews' paid hours on average, so each crew is off only by where the
+    // year cuts its rotation ...
     const OwnShiftPlan plan = Plan();
     settings.ownPlan = &plan;
-    const YearHoursList list = YearHoursListFor(2024, settings);
+    YearHoursList list = YearHoursListFor(2024, settings);
     EXPECT_EQ(list.titles, (std::vector<std::string>{"Monat", "Rot", "Blau", "Gelb", "Grün", "Braun"}));
     EXPECT_EQ(list.rows[12][1], "2035,00");
+    double mean = 0;
+    for (int k = 0; k < 5; ++k) mean += t.hours[k][12] / 5;
+    EXPECT_NEAR(OwnPlanYearTarget(plan, t), mean, 0.005);
+    for (int k = 1; k <= 5; ++k) {
+        const double ist = std::stod(list.rows[14][k].substr(list.rows[14][k][0] == '+'));  // "-12,50" / "+3,00"
+        EXPECT_LT(std::abs(ist), 2 * 12 + 2 * 8 + 2 * 7.5) << list.rows[14][k];
+    }
+    // ... or the target entered with the plan.
+    OwnShiftPlan withTarget = plan;
+    withTarget.yearlyTargetHundredths = 200000;
+    settings.ownPlan = &withTarget;
+    list = YearHoursListFor(2024, settings);
+    EXPECT_EQ(list.rows[13][1], "2000,00");
     EXPECT_EQ(list.rows[14][1], "+35,00");
 }
 

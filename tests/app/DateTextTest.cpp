@@ -15,7 +15,14 @@ TEST(DateText, ParsesBothFormsAndRejectsNonsense) {
     const Case cases[] = {
         {"10.02.2025", true, true, {2025, 2, 10}},
         {"1.2.2025", true, true, {2025, 2, 1}},
-        {" 31.02.2023 ", true, true, {2023, 2, 28}},  // pulled back to the month's end
+        {" 31.02.2023 ", true, false, {}},            // no such day: nothing, not the month's end
+        {"2027-01-04", true, true, {2027, 1, 4}},     // the ISO form of the README and the files
+        {"2027-1-4", true, true, {2027, 1, 4}},      // pasted: short parts are fine
+        {"2027-02-29", true, false, {}},
+        {"27-01-04", true, false, {}},
+        {"2027-01-04", false, false, {}},
+        {"29.02.", false, true, {2000, 2, 29}},
+        {"30.02.", false, false, {}},
         {"29.02.2024", true, true, {2024, 2, 29}},
         {"24.12.", false, true, {2000, 12, 24}},
         {"24.12", false, true, {2000, 12, 24}},
@@ -40,6 +47,9 @@ TEST(DateText, ParsesBothFormsAndRejectsNonsense) {
         }
     }
     EXPECT_EQ(FormatDateField({2025, 2, 3}, true), "03.02.2025");
+    EXPECT_EQ(DateRefusalText("Zyklusbeginn", "31.02.2027", true, DateFieldRange{}),
+              "„Zyklusbeginn“: „31.02.2027“ ist kein gültiges Datum vom 01.01.1970 bis 31.12.2037 "
+              "(TT.MM.JJJJ oder JJJJ-MM-TT).");
     EXPECT_EQ(FormatDateField({2025, 12, 24}, false), "24.12.");
 }
 

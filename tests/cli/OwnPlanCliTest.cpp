@@ -57,6 +57,7 @@ TEST(OwnPlanCli, CsvDigitsPerCrew) {
     } cases[] = {
         // Default offsets 0, 2, 4, 6, 8.
         {{"--cycle", "FFSSNN----", "--cycle-start", "2024-01-01"}, {"14432", "14432", "21443"}},
+        {{"--cycle", "ffssnn----", "--cycle-start", "2024-01-01"}, {"14432", "14432", "21443"}},  // as the window takes it
         {{"--type", "8", "--cycle", "T-", "--cycle-start", "2024-01-02", "--crews", "2"}, {"46", "64", "46"}},
         {{"--cycle", "FSN", "--cycle-start", "2023-12-31", "--offsets", "2,2,0,1"}, {"3321", "1132", "2213"}},
     };

@@ -152,4 +152,29 @@ stop_app
 expect_missing "$DATA/Schichtmarkierung.dat"
 # 24.12.2025 (20446) ... 31.12.2026 (20818).
 expect_bytes "$DATA/Kalendermarkierung.dat" '\xde\x4f\x00\x00\x52\x51\x00\x00\xef\xc2\xa1\x00'
+
+# "Datum eingeben" takes the ISO form as that very day; a day that does not
+# exist is refused with a message and the window stays; the mark window
+# then starts on the ISO day.
+start_app 2024-01-15 || exit 1
+keys F8
+focus_window '^Datum eingeben$' || exit 1
+type_text '31022027'
+keys Return
+focus_window '^Fehler$' || fail "31.02.2027 was taken without a word"
+keys Return
+focus_window '^Datum eingeben$' || fail "the refused date closed the window"
+keys ctrl+a
+type_text '2027-03-04'
+keys Return
+gone '^Datum eingeben$' || fail "Return did not take 2027-03-04"
+main_focus
+keys k
+focus_window "$CAL_TITLE" || exit 1
+click_on "$CAL_TITLE" 6 10.75          # "Speichern"
+gone "$CAL_TITLE" || fail "Speichern did not close the calendar-mark window"
+stop_app
+ISO_DAY=$(( $(date -ud 2027-03-04 +%s) / 86400 ))
+od -An -v -tu4 -w12 "$DATA/Kalendermarkierung.dat" | awk -v d="$ISO_DAY" '$1 == d {found = 1} END {exit !found}' ||
+  fail "no mark starting on 2027-03-04 ($ISO_DAY): $(od -An -tu4 -w12 "$DATA/Kalendermarkierung.dat")"
 finish

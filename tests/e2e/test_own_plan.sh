@@ -2,7 +2,8 @@
 # The own shift plan: defined and saved in its window, shown as type 8 with
 # each shift sub-column in the colour of the crew on it, still shown after a
 # restart, chosen again by key G; a damaged plan file starts in type 0 with
-# one message and is left as it is.
+# one message and is left as it is, and the plan window opens it with what
+# could be read.
 source "$(dirname "$0")/lib.sh"
 
 PLAN="$DATA/Eigener Schichtplan.txt"
@@ -122,5 +123,34 @@ cmp -s "$PLAN" "$WORK/damaged.txt" || fail "the damaged plan file was changed"
 start_app || exit 1
 # A message that comes late is still caught.
 window_id '^Fehler$' 2 >/dev/null && fail "the message came again on the next start"
+
+# The plan window shows what could be read and the bad line; the broken
+# cycle is refused, a mended plan (cycle start typed in the ISO form) is
+# written over the file only after "Ja".
+keys F10
+press_in '^Programm$' g || exit 1
+focus_window '^Eigener Schichtplan$' || exit 1
+PLAN_WIN=$FOCUSED
+shot "$WORK/damaged_window.png" "$PLAN_WIN"
+keys Return
+focus_window '^Fehler$' && keys Return
+take_focus "$PLAN_WIN"
+keys Tab ctrl+a
+type_text "ffssnn----"
+keys Tab ctrl+a
+type_text "2027-01-04"
+keys Return
+focus_window '^Frage$' || fail "no question before writing over the damaged file"
+keys Escape
+gone '^Frage$' || fail "the question stayed"
+cmp -s "$PLAN" "$WORK/damaged.txt" || fail "the damaged plan file was written over after Nein"
+take_focus "$PLAN_WIN"
+keys Return
+focus_window '^Frage$' && keys shift+Tab Return
+gone '^Eigener Schichtplan$' || fail "the mended plan was not saved"
+answer Nein
+grep -qx 'Zyklus = FFSSNN----' "$PLAN" || fail "mended plan: $(grep Zyklus "$PLAN")"
+grep -qx 'Zyklusbeginn = 2027-01-04' "$PLAN" || fail "mended plan: $(grep Zyklusbeginn "$PLAN")"
+grep -qx 'Name = Eigener Schichtplan' "$PLAN" || fail "the name that could be read was lost: $(grep Name "$PLAN")"
 stop_app
 finish

@@ -76,6 +76,11 @@ TEST(OwnPlanForm, ChecksWhileTyping) {
         {"no name", [](OwnPlanForm& f) { f.name = "  "; }, false, "Name des Plans"},
         {"two crews on a shift", [](OwnPlanForm& f) { SetCrewOffset(f, 1, "0"); }, true, "mehrere Schichten zugleich"},
         {"gap", [](OwnPlanForm& f) { SetCrewCount(f, 2); }, true, "Hinweis"},
+        {"cycle in lower case", [](OwnPlanForm& f) { SetCycle(f, "ffss nn----"); }, true, ""},
+        {"cycle start no date", [](OwnPlanForm& f) { f.cycleStartError = "„Zyklusbeginn“: „31.02.2027“ ..."; },
+         false, "Zyklusbeginn"},
+        {"yearly target", [](OwnPlanForm& f) { f.yearlyTarget = "1982,76"; }, true, ""},
+        {"yearly target no hours", [](OwnPlanForm& f) { f.yearlyTarget = "viel"; }, false, "Sollstunden"},
     };
     for (const Case& c : cases) {
         OwnPlanForm form = NewOwnPlanForm(kMonday);
@@ -98,6 +103,38 @@ TEST(OwnPlanForm, PreviewStartsOnTheMondayOfTheCycleStart) {
     ASSERT_EQ(preview.crewLetters.size(), 5u);
     EXPECT_EQ(preview.crewLetters[0], "--FFSSNN----FFSSNN----FFSSNN");
     EXPECT_EQ(preview.crewLetters[1], "----FFSSNN----FFSSNN----FFSS");
+    // Public holidays are marked, so a day nobody works has its reason:
+    // Good Friday 2025 is 18 April, Easter Monday 21 April.
+    OwnShiftPlan closed = MakeOwnShiftPlan("F", DayNumberOf(2025, 4, 14), 1);
+    closed.workOnHolidays = false;
+    const OwnPlanPreview easter = PreviewOwnPlan(closed, PreviewFirstDay(closed));
+    ASSERT_EQ(easter.publicHoliday.size(), static_cast<std::size_t>(kOwnPlanPreviewDays));
+    for (int i = 0; i < 14; ++i) {
+        if (i == 6) continue;  // Easter Sunday: a Sunday anyway
+        const bool holiday = i == 4 || i == 7;
+        EXPECT_EQ(easter.publicHoliday[i], holiday) << i;
+        EXPECT_EQ(easter.crewLetters[0][i], holiday ? '-' : 'F') << i;
+    }
+}
+
+TEST(OwnPlanForm, TheYearlyTargetAndTheChooserLabelComeFromThePlan) {
+    OwnShiftPlan plan = MakeOwnShiftPlan("FSN", kMonday, 3);
+    plan.yearlyTargetHundredths = 170050;
+    const OwnPlanForm form = OwnPlanFormOf(plan);
+    EXPECT_EQ(form.yearlyTarget, "1700,50");
+    EXPECT_EQ(CheckOwnPlanForm(form).plan, plan);
+
+    struct Case { const char* name; const char* label; };
+    const Case cases[] = {
+        {"Conti Vier", "Conti Vier"},
+        {"Zwölfer – Halle 2 Süd", "Zwölfer – Halle 2 S…"},  // 21 characters: cut to 20
+        {"Zwölfer – Halle 2 Sü", "Zwölfer – Halle 2 Sü"},
+    };
+    for (const Case& c : cases) {
+        plan.name = c.name;
+        EXPECT_EQ(OwnPlanChooserLabel(&plan), c.label);
+    }
+    EXPECT_EQ(OwnPlanChooserLabel(nullptr), kOwnPlanLabel);
 }
 
 }  // namespace

@@ -89,7 +89,70 @@ TEST(OwnShiftPlanFile, DamagedFilesNameTheLine) {
         const OwnPlanReadResult r = ParseOwnShiftPlan(c.text);
         EXPECT_FALSE(r.plan);
         EXPECT_NE(r.error.find(c.message), std::string::npos) << r.error;
+        // What could be read is kept for the window, with the bad line as the file has it.
+        ASSERT_TRUE(r.readable);
+        EXPECT_FALSE(r.readable->crews.empty());
+        const std::string zeile = "Zeile " + std::to_string(r.badLine) + ":";
+        if (r.badLine > 0) {
+            EXPECT_EQ(r.error.find(zeile), 0u) << r.error;
+            if (c.text.find("\xFC") == std::string::npos) {
+                EXPECT_FALSE(r.badLineText.empty());
+            }
+        }
     }
+}
+
+// A damaged file keeps every other line: only the bad value is missing.
+TEST(OwnShiftPlanFile, DamagedFileKeepsWhatCanBeRead) {
+    const OwnShiftPlan sample = SamplePlan();
+    const std::string good = FormatOwnShiftPlan(sample);
+    struct Case { const char* what; std::string text; int line; const char* lineText; };
+    const Case cases[] = {
+        {"date", WithLine(good, "Zyklusbeginn", "Zyklusbeginn = 2037-02-30"), 18, "Zyklusbeginn = 2037-02-30"},
+        {"no key", WithLine(good, "Früh Ende", "Früh Ende 18:00"), 6, "Früh Ende 18:00"},
+        {"twice", good + "Zyklusbeginn = 2030-01-01\n", 40, "Zyklusbeginn = 2030-01-01"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const OwnPlanReadResult r = ParseOwnShiftPlan(c.text);
+        ASSERT_TRUE(r.readable);
+        EXPECT_EQ(r.badLine, c.line);
+        EXPECT_EQ(r.badLineText, c.lineText);
+        OwnShiftPlan want = sample;
+        if (std::string(c.what) == "date") want.cycleStart = 0;
+        EXPECT_EQ(r.readable->name, want.name);
+        EXPECT_EQ(r.readable->cycle, want.cycle);
+        EXPECT_EQ(r.readable->crews, want.crews);
+        EXPECT_EQ(r.readable->cycleStart, want.cycleStart);
+    }
+}
+
+TEST(OwnShiftPlanFile, YearlyTargetIsWrittenOnlyWhenChosen) {
+    OwnShiftPlan plan = SamplePlan();
+    const std::string without = FormatOwnShiftPlan(plan);
+    EXPECT_EQ(without.find("Sollstunden"), std::string::npos);  // older files keep their bytes
+    plan.yearlyTargetHundredths = 198276;
+    const std::string with = FormatOwnShiftPlan(plan);
+    EXPECT_NE(with.find("\nSollstunden im Jahr = 1982,76\n"), std::string::npos);
+    const OwnPlanReadResult r = ParseOwnShiftPlan(with);
+    ASSERT_TRUE(r.plan) << r.error;
+    EXPECT_EQ(*r.plan, plan);
+
+    struct Case { const char* text; bool ok; int hundredths; };
+    const Case cases[] = {
+        {"", true, 0}, {"1982,76", true, 198276}, {"1982.5", true, 198250}, {" 1700 ", true, 170000},
+        {"0", false, 0}, {"8785", false, 0}, {"12,345", false, 0}, {"-5", false, 0}, {"zwölf", false, 0},
+    };
+    for (const Case& c : cases) {
+        int h = -1;
+        EXPECT_EQ(ParseYearlyTarget(c.text, h), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(h, c.hundredths) << c.text;
+        }
+    }
+    const OwnPlanReadResult bad = ParseOwnShiftPlan(without + "Sollstunden im Jahr = viele\n");
+    EXPECT_FALSE(bad.plan);
+    EXPECT_NE(bad.error.find("Zeile 40: „viele“ sind keine Sollstunden"), std::string::npos) << bad.error;
 }
 
 TEST(OwnShiftPlanFile, StartTypeFallsBackToZero) {

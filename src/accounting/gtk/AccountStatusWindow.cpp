@@ -1,5 +1,7 @@
 #include "accounting/gtk/AccountStatusWindow.h"
 
+#include "ui/MessageBox.h"
+
 namespace sk {
 
 namespace {
@@ -37,6 +39,13 @@ void ShowAccountStatus(AppState& state, Gtk::Entry& hoursField, Gtk::Entry& vaca
     hoursField.set_text(status.hoursBalance);
     SetBalanceColour(hoursField, status.hoursColour);
     vacationField.set_text(status.remainingVacation);
+    if (!status.newYearText.empty()) {
+        // Not from inside the repaint that found it: once the window is idle.
+        Gtk::Window* window = dynamic_cast<Gtk::Window*>(vacationField.get_toplevel());
+        Glib::signal_idle().connect_once([window, text = status.newYearText] {
+            ShowMessage(window, message_titles::kInformation, text);
+        });
+    }
 }
 
 }  // namespace sk

@@ -23,16 +23,33 @@ HomeCrewOptions::HomeCrewOptions(ModalWindow& window, double y, int& crew, const
     window.Place(label_, 1, y, 13, 1.5);
     const int count = std::clamp(static_cast<int>(names.size()), 1, kMaxOwnCrews);
     const int chosen = crew >= 0 && crew < count ? crew : 0;
-    // Five options keep their places of old; six share the same width.
-    const double step = count <= 5 ? 9 : 7.5;
+    // The five colours keep their places of old; other names (the own plan's
+    // crews, up to six) stand whole side by side, and the window grows to
+    // hold them. Only names too long for any screen are cut (the tooltip
+    // holds them whole).
+    constexpr double kColourStep = 9;
+    constexpr int kLongestWholeName = 16;
+    bool fixedPlaces = count <= 5;
+    for (int i = 0; i < count; ++i)
+        if (Glib::ustring(names[static_cast<std::size_t>(i)]).size() > kColourStep - 4) fixedPlaces = false;
+    row_.set_spacing(window.units().X(1));
     for (int i = 0; i < count; ++i) {
         Gtk::RadioButton& option = options_[i];
         option.set_label(names[static_cast<std::size_t>(i)]);
         option.set_tooltip_text(names[static_cast<std::size_t>(i)]);
-        if (auto* label = dynamic_cast<Gtk::Label*>(option.get_child())) label->set_ellipsize(Pango::ELLIPSIZE_END);
+        if (auto* label = dynamic_cast<Gtk::Label*>(option.get_child())) {
+            label->set_ellipsize(Pango::ELLIPSIZE_END);
+            if (!fixedPlaces) label->set_width_chars(std::min<int>(Glib::ustring(names[i]).size(), kLongestWholeName));
+        }
         if (i > 0) option.join_group(options_[0]);
-        window.Place(option, 15 + step * i, y, step - 1, 1.5);
+        if (fixedPlaces) {
+            window.Place(option, 15 + kColourStep * i, y, kColourStep - 1, 1.5);
+        } else {
+            row_.pack_start(option, false, false);
+            option.show();
+        }
     }
+    if (!fixedPlaces) window.Place(row_, 15, y, 44, 1.5);
     options_[chosen].set_active(true);
     for (int i = 0; i < count; ++i) {
         choices_[i] = options_[i].signal_toggled().connect([this, i, &crew] {

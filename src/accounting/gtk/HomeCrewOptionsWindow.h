@@ -27,6 +27,7 @@ public:
 
 private:
     Gtk::Label label_;
+    Gtk::Box row_{Gtk::ORIENTATION_HORIZONTAL};
     std::array<Gtk::RadioButton, kMaxOwnCrews> options_;
     std::array<sigc::connection, kMaxOwnCrews> choices_;
 };

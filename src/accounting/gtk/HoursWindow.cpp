@@ -22,6 +22,7 @@ bool OpenHoursWindow(WindowContext& context) {
     startLabel.set_xalign(0.0f);
     window.Place(startLabel, 1, 1, 12, 1.5);
     DateField startField(true, DateFieldRange{});
+    startField.SetFieldName("Stunden am");
     startField.SetDate(CivilOf(form.countStart));
     window.Place(startField, 13, 1, 15, 1.5);
     Gtk::Entry hoursField;
@@ -76,8 +77,13 @@ bool OpenHoursWindow(WindowContext& context) {
     hoursField.grab_focus();
     hoursField.set_position(-1);
     int response = window.run();
-    // A balance that is no number in range is refused; the window stays.
+    // A balance that is no number in range, or a date that is none, is
+    // refused; the window stays.
     while (response == Gtk::RESPONSE_OK) {
+        if (!startField.Checked()) {
+            response = window.run();
+            continue;
+        }
         form.hoursText = hoursField.get_text();
         const std::optional<std::string> refused = CheckHoursForm(form);
         if (!refused) break;

@@ -32,6 +32,7 @@ bool OpenVacationWindow(WindowContext& context) {
     daysLabel.set_xalign(0.0f);
     window.Place(startLabel, 1, 1, 13, 1.5);
     DateField startField(true, DateFieldRange{VacationFormFirstDay(currentYear), VacationFormLastDay(currentYear)});
+    startField.SetFieldName("Resturlaub am");
     startField.SetDate(CivilOf(form.countStart));
     window.Place(startField, 15, 1, 15, 1.5);
     window.Place(daysLabel, 33, 1, 5, 1.5);
@@ -72,8 +73,13 @@ bool OpenVacationWindow(WindowContext& context) {
     daysField.grab_focus();
     daysField.set_position(-1);
     int response = window.run();
-    // Days that are no whole number in range are refused; the window stays.
+    // Days that are no whole number in range, or a date that is none, are
+    // refused; the window stays.
     while (response == Gtk::RESPONSE_OK) {
+        if (!startField.Checked()) {
+            response = window.run();
+            continue;
+        }
         form.daysText = daysField.get_text();
         const std::optional<std::string> refused = CheckVacationForm(form);
         if (!refused) break;

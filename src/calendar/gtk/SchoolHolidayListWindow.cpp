@@ -6,6 +6,7 @@
 #include "ui/MessageBox.h"
 #include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -23,6 +24,7 @@ void ShowYear(const SchoolHolidayCalendar& holidays, int year, TextList& list, G
 // The .ics file to read, or "" when the chooser was cancelled.
 std::string ChooseIcsFile(Gtk::Window& parent) {
     Gtk::FileChooserDialog chooser(parent, kLoadSchoolHolidaysChooserTitle, Gtk::FILE_CHOOSER_ACTION_OPEN);
+    KeepInWorkArea(chooser);  // it remembers the size it had on a larger screen
     chooser.add_button("Abbrechen", Gtk::RESPONSE_CANCEL);
     chooser.add_button("Öffnen", Gtk::RESPONSE_ACCEPT);
     chooser.set_default_response(Gtk::RESPONSE_ACCEPT);

@@ -6,6 +6,7 @@
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -29,6 +30,7 @@ void ChooseMarkColour(Gtk::Window& owner, CalendarMarkWindowModel& model) {
     // The title-only constructor: the one with a parent would add the dialog
     // into the parent. Transient and centred, it opens over its window.
     Gtk::ColorChooserDialog chooser(calendar_mark_texts::kColourButton);
+    KeepInWorkArea(chooser);
     chooser.set_transient_for(owner);
     chooser.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     chooser.set_use_alpha(false);
@@ -64,6 +66,8 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     const DateFieldRange range{kFirstMarkFieldDay, kLastMarkFieldDay};
     Gtk::Label startLabel, endLabel, colourLabel;
     DateField startField(true, range), endField(true, range);
+    startField.SetFieldName("Startdatum");
+    endField.SetFieldName("Enddatum");
     startField.SetDate(CivilOf(model.Start()));
     endField.SetDate(CivilOf(model.End()));
     SetUpLabel(startLabel, kStartLabel);
@@ -94,6 +98,9 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     DayNumber startDay = model.Start(), endDay = model.End();
     for (;;) {
         const int response = window.run();
+        // A date that is none is refused before anything is saved.
+        if (response == kSaveResponse && !state.view.quitRequested && (!startField.Checked() || !endField.Checked()))
+            continue;
         startDay = DayOf(startField);
         endDay = DayOf(endField);
         ending = CalendarMarkEnding::Cancel;

@@ -33,6 +33,7 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
     window.Place(upTo, 1, 1, 45, 8);
     window.Place(all, 1, 10, 45, 7);
     DateField date(true, DateFieldRange{kFirstDay, kLastDeletableDay});
+    date.SetFieldName("Löschen bis");
     date.SetDate(CivilOf(selected->day.dayNumber));
     window.Place(date, 27, 2, 18, 1.8);
     Gtk::CheckButton dayNotes("Tagesnotizen"), shiftMarks("Schichtmarkierungen"),
@@ -65,6 +66,7 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
         choice.weekdayNotes = weekday.get_active();
         // With every box clear the button does nothing.
         if (!choice.Any()) continue;
+        if (!date.Checked()) continue;
         if (AskQuestion(&window, kDeleteQuestion)) {
             const CivilDate chosen = date.Date();
             const DayNumber d = DayNumberOf(chosen.year, chosen.month, chosen.day);

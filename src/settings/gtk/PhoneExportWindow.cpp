@@ -8,6 +8,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -34,6 +35,8 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     Gtk::Label toLabel("Bis:", Gtk::ALIGN_START);
     DateField from(true, DateFieldRange{});
     DateField to(true, DateFieldRange{});
+    from.SetFieldName("Von");
+    to.SetFieldName("Bis");
     from.SetDate(CivilOf(form.from));
     to.SetDate(CivilOf(form.to));
     Gtk::CheckButton vacation("Urlaubsblock");
@@ -101,6 +104,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     file.set_tooltip_text(form.path);
     browse.signal_clicked().connect([&] {
         Gtk::FileChooserDialog chooser(window, "Zieldatei wählen", Gtk::FILE_CHOOSER_ACTION_SAVE);
+        KeepInWorkArea(chooser);
         chooser.add_button("Abbruch", Gtk::RESPONSE_CANCEL);
         chooser.add_button("Auswählen", Gtk::RESPONSE_OK);
         chooser.set_do_overwrite_confirmation(true);
@@ -149,6 +153,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     base.ownPlan = state.OwnPlan();
     base.region = state.settings.region;
     while (window.run() == Gtk::RESPONSE_OK) {
+        if (!from.Checked() || !to.Checked()) continue;
         followChoices();
         form.vacationBlock = vacation.get_active();
         form.marks = marks.get_sensitive() && marks.get_active();

@@ -12,6 +12,7 @@
 #include "ui/FormParts.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 
 namespace sk {
 
@@ -172,6 +173,7 @@ struct VacationGroup {
     Gtk::ComboBoxText orderList;
 
     VacationGroup(const SettingsForm& initial, int year) : vacationYear(year) {
+        startField.SetFieldName("Frühester Urlaubsbeginn");
         startField.SetDate(CivilDate{vacationYear, initial.vacationStartMonth, initial.vacationStartDay});
         startField.set_width_chars(8);
         resetButton.set_tooltip_text("Die Werte der Urlaubsberechnung auf die Programmeinstellungen zurücksetzen");
@@ -244,6 +246,7 @@ bool EditSettings(WindowContext& context) {
     const int vacationYear = state.ShownVacationYear();
 
     Gtk::Dialog window(settings_texts::kWindowTitle, context.parent, true);
+    KeepInWorkArea(window);
     window.set_resizable(false);
     window.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     Gtk::Box column(Gtk::ORIENTATION_VERTICAL, r / 2);
@@ -257,10 +260,15 @@ bool EditSettings(WindowContext& context) {
     DisplayGroup display(initial);
     VacationGroup vacation(initial, vacationYear);
     HoursGroup hours(initial);
-    column.pack_start(*coordinates.Build(u, r), false, false);
-    column.pack_start(*display.Build(u, r), false, false);
-    column.pack_start(*vacation.Build(u, r), false, false);
-    column.pack_start(*hours.Build(u, r), false, false);
+    // The groups scroll where the screen is too low for them; the buttons stay.
+    Gtk::ScrolledWindow scroller;
+    Gtk::Box groups(Gtk::ORIENTATION_VERTICAL, r / 2);
+    scroller.add(groups);
+    column.pack_start(scroller, true, true);
+    groups.pack_start(*coordinates.Build(u, r), false, false);
+    groups.pack_start(*display.Build(u, r), false, false);
+    groups.pack_start(*vacation.Build(u, r), false, false);
+    groups.pack_start(*hours.Build(u, r), false, false);
 
     // Buttons: left, centre, right.
     Gtk::Box buttonRow(Gtk::ORIENTATION_HORIZONTAL, 0);
@@ -293,6 +301,7 @@ bool EditSettings(WindowContext& context) {
                 return;
             }
         }
+        if (!vacation.startField.Checked()) return;
         saved = true;
         window.response(Gtk::RESPONSE_OK);
     });
@@ -300,6 +309,7 @@ bool EditSettings(WindowContext& context) {
 
     UseProgramFont(column);
     column.show_all();
+    ScrollWhereTooHigh(scroller, groups, context.parent, r, 6);
     coordinates.placeField.grab_focus();
     window.run();
     window.hide();

@@ -16,7 +16,8 @@ bool ChooseCalendarType(WindowContext& context) {
     AppState& state = context.state;
     const std::string ownTooltip =
         state.ownPlan ? std::string(kOwnPlanChooserTooltip) + " „" + state.ownPlan->name + "“" : kNoOwnPlanTooltip;
-    items.push_back(ButtonColumnItem{kOwnPlanLabel, ownTooltip, 0, state.ownPlan.has_value()});
+    const OwnShiftPlan* plan = state.ownPlan ? &*state.ownPlan : nullptr;
+    items.push_back(ButtonColumnItem{OwnPlanChooserLabel(plan), ownTooltip, 0, state.ownPlan.has_value()});
     const std::optional<int> chosen = RunButtonColumnMenu(context, kCalendarChooserTitle, 21.5, items);
     if (chosen) {
         const std::size_t k = static_cast<std::size_t>(*chosen);

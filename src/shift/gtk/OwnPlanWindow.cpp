@@ -1,7 +1,11 @@
 #include "shift/gtk/OwnPlanWindow.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <vector>
+
+#include "base/Latin1.h"
 
 #include "help/HelpTexts.h"
 #include "help/gtk/HelpTextWindow.h"
@@ -12,6 +16,7 @@
 #include "ui/FormParts.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramStyle.h"
+#include "ui/WorkArea.h"
 #include "view/Canvas.h"
 
 namespace sk {
@@ -50,7 +55,10 @@ struct CrewRow {
 // Everything on screen; `form` is what the controls say, `check` its plan.
 class OwnPlanEditor {
 public:
-    OwnPlanEditor(WindowContext& context, OwnPlanForm form) : context_(context), form_(std::move(form)) {}
+    // `damaged`: the plan file could not be read whole; the form holds what
+    // could be read, and saving over the file asks first.
+    OwnPlanEditor(WindowContext& context, OwnPlanForm form, OwnPlanReadResult damaged = {})
+        : context_(context), form_(std::move(form)), damaged_(std::move(damaged)) {}
 
     bool Run();
 
@@ -62,9 +70,13 @@ private:
     void ShowForm();     // form -> controls
     void Changed();      // after any edit: check, preview, findings
     bool PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr);
+    void Save(bool& saved);
+    // The control that holds the value of a line of the plan file ("Zyklus = ..."), or none.
+    Gtk::Widget* FieldOfLine(const std::string& line);
 
     WindowContext& context_;
     OwnPlanForm form_;
+    OwnPlanReadResult damaged_;
     OwnPlanFormCheck check_;
     bool showing_ = false;  // controls are being set from the form
 
@@ -73,6 +85,7 @@ private:
     std::array<KindRow, kShiftKindCount> kinds_;
     Gtk::Entry cycleField_;
     DateField startField_{true, DateFieldRange{}};
+    Gtk::Entry targetField_;
     Glib::RefPtr<Gtk::Adjustment> crewAdjustment_ = Gtk::Adjustment::create(1, 1, kMaxOwnCrews, 1, 1, 0);
     Gtk::SpinButton crewCount_{crewAdjustment_};
     Gtk::Button spreadButton_{"Versatz verteilen"};
@@ -81,6 +94,7 @@ private:
     Gtk::ComboBoxText countedField_;
     Gtk::DrawingArea preview_;
     Gtk::Label findings_;
+    Gtk::Label damage_;
     Gtk::Button saveButton_{"Speichern"}, infoButton_{"Info"}, cancelButton_{"Abbruch"};
 };
 
@@ -152,6 +166,19 @@ Gtk::Widget& OwnPlanEditor::BuildCycle(int u, int r) {
     g->attach(crewCount_, 3, 2);
     crewCount_.set_numeric(true);
     NameForScreenReaders(crewCount_, "Anzahl Schichten");
+    g->attach(*NewLabel("Sollstunden im Jahr:"), 0, 3);
+    g->attach(targetField_, 1, 3);
+    targetField_.set_width_chars(11);
+    targetField_.set_placeholder_text("aus dem Plan");
+    targetField_.set_tooltip_text(
+        "Die Sollstunden der Jahresstunden, z. B. 1982,76; leer: die bezahlten Stunden der Schichten im Jahr");
+    NameForScreenReaders(targetField_, "Sollstunden im Jahr");
+    startField_.SetFieldName("Zyklusbeginn");
+    targetField_.signal_changed().connect([this] {
+        if (showing_) return;
+        form_.yearlyTarget = targetField_.get_text().raw();
+        Changed();
+    });
 
     nameField_.signal_changed().connect([this] {
         if (showing_) return;
@@ -166,11 +193,16 @@ Gtk::Widget& OwnPlanEditor::BuildCycle(int u, int r) {
     });
     startField_.signal_changed().connect([this] {
         if (showing_) return;
-        if (auto date = ParseDateField(startField_.get_text().raw(), true, 2000)) {
-            const CivilDate c = ClampDate(*date, DateFieldRange{});
-            form_.cycleStart = DayNumberOf(c.year, c.month, c.day);
-            Changed();
+        // The plan follows the field only with a real date; anything else
+        // is an error of the plan until it is one, never another date.
+        const std::string text = startField_.get_text().raw();
+        if (auto date = startField_.Peek()) {
+            form_.cycleStart = DayNumberOf(date->year, date->month, date->day);
+            form_.cycleStartError.clear();
+        } else {
+            form_.cycleStartError = DateRefusalText("Zyklusbeginn", text, true, DateFieldRange{});
         }
+        Changed();
     });
     crewCount_.signal_value_changed().connect([this] {
         if (showing_) return;
@@ -260,17 +292,14 @@ void OwnPlanEditor::ShowForm() {
         if (e.get_text().raw() != text) e.set_text(text);
     };
     put(nameField_, form_.name);
+    put(targetField_, form_.yearlyTarget);
     for (int k = 0; k < kShiftKindCount; ++k) {
         kinds_[k].used.set_active(form_.kinds[k].used);
         put(kinds_[k].start, form_.kinds[k].start);
         put(kinds_[k].end, form_.kinds[k].end);
         put(kinds_[k].paid, form_.kinds[k].paid);
     }
-    std::string typed = cycleField_.get_text().raw();
-    std::string normalised;
-    for (char c : typed)
-        if (c != ' ' && c != '\t') normalised += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    if (normalised != form_.cycle) {
+    if (NormalisedCycleText(cycleField_.get_text().raw()) != form_.cycle) {
         cycleField_.set_text(form_.cycle);
         cycleField_.set_position(-1);
     }
@@ -308,7 +337,7 @@ bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
     std::string cycleError;
     const bool drawable = IsValidCycleText(plan.cycle, cycleError) && !plan.crews.empty();
     const DayNumber first = PreviewFirstDay(plan);
-    const OwnPlanPreview preview = drawable ? PreviewOwnPlan(plan, first) : OwnPlanPreview{first, {}};
+    const OwnPlanPreview preview = drawable ? PreviewOwnPlan(plan, first) : OwnPlanPreview{first, {}, {}};
     const int nameWidth = 12 * u;
     const int cell = std::max(3 * u, r);
     const int width = preview_.get_allocated_width(), height = preview_.get_allocated_height();
@@ -317,13 +346,24 @@ bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
     Canvas canvas(surface, context_.state.FontDescription());
     canvas.FillRect(0, 0, width, height, PackRgb(255, 255, 255));
     canvas.Text(0, 0, kPreviewTitle, PackRgb(0, 0, 0));
+    // Public holidays: the column is tinted and the date red, so a day on
+    // which nobody works (the plan does not work on holidays) has its reason.
+    const int rows = 3 + static_cast<int>(preview.crewLetters.size());
+    const OwnPlanPreview days = drawable ? preview : PreviewOwnPlan(OwnShiftPlan{}, first);
+    for (int i = 0; i < kOwnPlanPreviewDays; ++i) {
+        if (i < static_cast<int>(days.publicHoliday.size()) && days.publicHoliday[static_cast<std::size_t>(i)])
+            canvas.FillRect(nameWidth + i * cell, r, cell, (rows - 1) * r, PackRgb(255, 220, 220));
+    }
     for (int i = 0; i < kOwnPlanPreviewDays; ++i) {
         const DayNumber d = first + i;
         const int x = nameWidth + i * cell;
-        const Rgb ink = WeekdayIndex(d) == 0 ? PackRgb(255, 0, 0) : PackRgb(0, 0, 0);
+        const bool holiday = i < static_cast<int>(days.publicHoliday.size()) && days.publicHoliday[static_cast<std::size_t>(i)];
+        const Rgb ink = WeekdayIndex(d) == 0 || holiday ? PackRgb(255, 0, 0) : PackRgb(0, 0, 0);
         canvas.TextCentred(x, cell, r, std::to_string(CivilOf(d).day), ink);
         canvas.TextCentred(x, cell, 2 * r, std::string(1, kWeekdayLetters[MondayWeekdayIndex(d)]), ink);
     }
+    if (std::find(days.publicHoliday.begin(), days.publicHoliday.end(), true) != days.publicHoliday.end())
+        canvas.Text(nameWidth + kOwnPlanPreviewDays * cell / 2, 0, "rot: gesetzlicher Feiertag", PackRgb(255, 0, 0));
     for (std::size_t k = 0; k < preview.crewLetters.size(); ++k) {
         const int y = (3 + static_cast<int>(k)) * r;
         const Rgb colour = static_cast<Rgb>(plan.crews[k].colour);
@@ -346,24 +386,95 @@ bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
     return true;
 }
 
+void OwnPlanEditor::Save(bool& saved) {
+    if (!startField_.Checked() || !check_.Usable()) return;
+    if (damaged_.readable) {
+        std::string question = "Die Datei " + QuotedPathPiece(OwnPlanPath(context_.state.userDataFolder)) +
+                               " ist beschädigt";
+        if (damaged_.badLine > 0) question += " (Zeile " + std::to_string(damaged_.badLine) + ")";
+        question += ". Soll sie mit dem Plan dieses Fensters überschrieben werden?";
+        if (!AskQuestion(&window_, question)) return;
+    }
+    std::string error;
+    if (!SaveOwnShiftPlan(context_.state.userDataFolder, check_.plan, error)) {
+        ShowMessage(&window_, message_titles::kError, error);
+        return;
+    }
+    saved = true;
+    window_.response(Gtk::RESPONSE_OK);
+}
+
+Gtk::Widget* OwnPlanEditor::FieldOfLine(const std::string& line) {
+    auto lower = [](std::string text) {
+        for (char& c : text)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return text;
+    };
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) return nullptr;
+    std::string key = line.substr(0, eq);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
+    while (!key.empty() && (key.front() == ' ' || key.front() == '\t')) key.erase(0, 1);
+    key = lower(key);
+    if (key == "name") return &nameField_;
+    if (key == "zyklus") return &cycleField_;
+    if (key == "zyklusbeginn") return &startField_;
+    if (key == "sollstunden im jahr") return &targetField_;
+    if (key == "anzahl schichten") return &crewCount_;
+    for (int k = 0; k < kShiftKindCount; ++k) {
+        const std::string kind = lower(kShiftKindNames[k]);
+        if (key == kind + " beginn") return &kinds_[k].start;
+        if (key == kind + " ende") return &kinds_[k].end;
+        if (key == kind + " bezahlt") return &kinds_[k].paid;
+    }
+    for (int k = 0; k < kMaxOwnCrews; ++k) {
+        const std::string crew = "schicht " + std::to_string(k + 1);
+        if (key == crew + " name") return &crews_[k].name;
+        if (key == crew + " versatz") return &crews_[k].offset;
+        if (key == crew + " farbe") return &crews_[k].colour;
+    }
+    return nullptr;
+}
+
 bool OwnPlanEditor::Run() {
     const int u = context_.units.u, r = context_.units.r;
     window_.set_resizable(false);
     window_.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
+    KeepInWorkArea(window_);
+    Gtk::Box outer(Gtk::ORIENTATION_VERTICAL, r / 2);
+    outer.set_margin_start(u);
+    outer.set_margin_end(u);
+    outer.set_margin_top(r);
+    outer.set_margin_bottom(r / 2);
+    window_.get_content_area()->pack_start(outer, true, true);
+    Gtk::ScrolledWindow scroller;
     Gtk::Box column(Gtk::ORIENTATION_VERTICAL, r / 2);
-    column.set_margin_start(u);
-    column.set_margin_end(u);
-    column.set_margin_top(r);
-    column.set_margin_bottom(r / 2);
-    window_.get_content_area()->pack_start(column, true, true);
+    scroller.add(column);
+    scroller.set_shadow_type(Gtk::SHADOW_NONE);
+    outer.pack_start(scroller, true, true);
 
+    if (damaged_.readable) {
+        // What could not be read, with the line as the file has it.
+        std::string text = "Die Datei ist beschädigt; das Fenster zeigt, was sich lesen ließ.\n" + damaged_.error;
+        if (!damaged_.badLineText.empty()) text += "\nZeile " + std::to_string(damaged_.badLine) + ": " + damaged_.badLineText;
+        damage_.set_text(text);
+        damage_.set_xalign(0);
+        damage_.set_line_wrap(true);
+        damage_.set_max_width_chars(100);
+        damage_.get_style_context()->add_class("sk-plan-error");
+        column.pack_start(damage_, false, false);
+    }
+
+    // Two columns of about the same height, so the preview stays in sight
+    // on a low screen.
     Gtk::Box top(Gtk::ORIENTATION_HORIZONTAL, u);
-    Gtk::Box left(Gtk::ORIENTATION_VERTICAL, r / 2);
+    Gtk::Box left(Gtk::ORIENTATION_VERTICAL, r / 2), right(Gtk::ORIENTATION_VERTICAL, r / 2);
     left.pack_start(BuildCycle(u, r), false, false);
     left.pack_start(BuildKinds(u, r), false, false);
-    left.pack_start(BuildHolidays(u, r), false, false);
+    right.pack_start(BuildCrews(u, r), false, false);
+    right.pack_start(BuildHolidays(u, r), false, false);
     top.pack_start(left, false, false);
-    top.pack_start(BuildCrews(u, r), false, false);
+    top.pack_start(right, false, false);
     column.pack_start(top, false, false);
 
     preview_.set_size_request(12 * u + kOwnPlanPreviewDays * std::max(3 * u, r), (3 + kMaxOwnCrews) * r);
@@ -383,7 +494,7 @@ bool OwnPlanEditor::Run() {
     buttonRow.pack_start(saveButton_, false, false);
     buttonRow.set_center_widget(infoButton_);
     buttonRow.pack_end(cancelButton_, false, false);
-    column.pack_start(buttonRow, false, false, r / 2);
+    outer.pack_start(buttonRow, false, false, r / 2);
 
     auto css = Gtk::CssProvider::create();
     try {
@@ -391,35 +502,50 @@ bool OwnPlanEditor::Run() {
     } catch (const Glib::Error&) {
     }
     findings_.get_style_context()->add_provider(css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    damage_.get_style_context()->add_provider(css, GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 
     bool saved = false;
-    saveButton_.signal_clicked().connect([this, &saved] {
-        if (!check_.Usable()) return;
-        std::string error;
-        if (!SaveOwnShiftPlan(context_.state.userDataFolder, check_.plan, error)) {
-            ShowMessage(&window_, message_titles::kError, error);
-            return;
-        }
-        saved = true;
-        window_.response(Gtk::RESPONSE_OK);
-    });
+    saveButton_.signal_clicked().connect([this, &saved] { Save(saved); });
     cancelButton_.signal_clicked().connect([this] { window_.response(Gtk::RESPONSE_CANCEL); });
     infoButton_.signal_clicked().connect([this] {
         WindowContext over = context_.Over(window_);
         ShowHelpText(over, kOwnPlanHelp.title, kOwnPlanHelp.text, kOwnPlanHelp.heightRows);
     });
 
-    // Return in the name or the cycle saves, as the button does.
+    // Return in any field saves, as the button does.
     saveButton_.set_can_default(true);
     window_.set_default(saveButton_);
-    nameField_.set_activates_default(true);
-    cycleField_.set_activates_default(true);
+    std::vector<Gtk::Entry*> fields{&nameField_, &cycleField_, &startField_, &targetField_, &crewCount_};
+    for (KindRow& row : kinds_) fields.insert(fields.end(), {&row.start, &row.end, &row.paid});
+    for (CrewRow& row : crews_) fields.insert(fields.end(), {&row.name, &row.offset});
+    for (Gtk::Entry* field : fields) field->set_activates_default(true);
+    // The button is insensitive while the plan has errors: Return then says why.
+    window_.signal_key_press_event().connect(
+        [this, &saved](GdkEventKey* event) {
+            if (event->keyval != GDK_KEY_Return && event->keyval != GDK_KEY_KP_Enter) return false;
+            if (saveButton_.is_sensitive() || !dynamic_cast<Gtk::Entry*>(window_.get_focus())) return false;
+            if (startField_.Checked()) ShowMessage(&window_, message_titles::kError, FirstPlanError(check_.findings));
+            return true;
+        },
+        false);
 
-    UseProgramFont(column);
-    column.show_all();
+    UseProgramFont(outer);
+    outer.show_all();
+    if (!damaged_.readable) damage_.hide();
+    // The part above the buttons scrolls where the screen is too low for it.
+    ScrollWhereTooHigh(scroller, column, context_.parent, r, 6);
     startField_.SetDate(CivilOf(form_.cycleStart));
     ShowForm();
     Changed();
+    // The control of the file's bad line is marked as a date field marks a
+    // wrong date, until it is changed.
+    if (Gtk::Widget* field = damaged_.readable ? FieldOfLine(damaged_.badLineText) : nullptr) {
+        field->get_style_context()->add_class(GTK_STYLE_CLASS_ERROR);
+        if (auto* entry = dynamic_cast<Gtk::Entry*>(field)) {
+            entry->signal_changed().connect(
+                [entry] { entry->get_style_context()->remove_class(GTK_STYLE_CLASS_ERROR); });
+        }
+    }
     nameField_.grab_focus();
     window_.run();
     window_.hide();
@@ -438,6 +564,14 @@ bool OwnPlanEditor::Run() {
 
 bool EditOwnShiftPlan(WindowContext& context) {
     const AppState& state = context.state;
+    // A damaged file opens with what could be read, never as a new plan that
+    // would replace it unseen.
+    OwnPlanReadResult onDisk = LoadOwnShiftPlan(state.userDataFolder);
+    if (onDisk.readable) {
+        OwnPlanForm form = OwnPlanFormOf(*onDisk.readable);
+        OwnPlanEditor editor(context, std::move(form), std::move(onDisk));
+        return editor.Run();
+    }
     const DayContext today = LocalToday();
     OwnPlanEditor editor(context, state.ownPlan ? OwnPlanFormOf(*state.ownPlan) : NewOwnPlanForm(today.dayNumber));
     return editor.Run();
