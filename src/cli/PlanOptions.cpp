@@ -25,6 +25,8 @@ const char* const kPlanUsage =
     "       schichtplan --school-holidays DATEI.ics [--format csv|text|ics] [...]\n"
     "       schichtplan --format pdf [--layout halfyear|months] [--type N] [--from ...] [--to ...]\n"
     "                    [--data ORDNER] > plan.pdf\n"
+    "       schichtplan --caldav URL --user NAME --password-file DATEI --crew N [--type N | --plan DATEI]\n"
+    "                    [--data ORDNER] [--from ...] [--to ...]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -48,6 +50,11 @@ const char* const kPlanUsage =
     "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
     "                ohne eingebaute Termine; text und ics zeigen dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
+    "  --caldav    Adresse eines Kalenders auf einem CalDAV-Server (https://...); die Termine\n"
+    "                des ics-Exports werden dorthin abgeglichen: neue gesendet, geänderte ersetzt,\n"
+    "                nicht mehr geplante im Zeitraum gelöscht; fremde Termine bleiben unberührt\n"
+    "  --user      Benutzername am CalDAV-Server\n"
+    "  --password-file  Datei, deren erste Zeile das Passwort des CalDAV-Servers ist\n"
     "  --plan      Datei eines eigenen Schichtplans (wie „Eigener Schichtplan.txt“);\n"
     "                ohne --plan und --cycle liest Schichtart 8 den Plan aus --data\n"
     "  --cycle     eigener Plan als Folge von 1 bis 84 Tagen aus F (Früh), S (Spät),\n"
@@ -159,7 +166,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         static const char* const kKnown[] = {"--from", "--to",  "--type", "--format",  "--lat",
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
-                                             "--school-holidays", "--layout", "--vacation-block", "--marks"};
+                                             "--school-holidays", "--layout", "--vacation-block", "--marks",
+                                             "--caldav", "--user", "--password-file"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         // The last of two would win unnoticed; a script with a slip is told.
@@ -248,6 +256,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--caldav" || name == "--user" || name == "--password-file") {
+            if (value.empty()) return fail("Zur Option " + name + " fehlt der Wert.");
+            (name == "--caldav" ? o.caldavUrl : name == "--user" ? o.caldavUser : o.caldavPasswordFile) = value;
         } else if (name == "--school-holidays") {
             if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
             o.schoolHolidayFile = value;
@@ -304,19 +315,28 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         return fail("Zur Schichtart 8 fehlt der eigene Schichtplan (--data ORDNER, --plan DATEI oder --cycle FOLGE).");
     }
 
-    if (haveCrew || o.format == PlanFormat::Ics) {
-        if (o.format != PlanFormat::Ics) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
-        if (!haveCrew) return fail("Zum Format ics fehlt die Schicht (--crew N).");
+    // The sync sends the events of the iCalendar export: the same choices apply.
+    const bool sync = !o.caldavUrl.empty();
+    if (sync != !o.caldavUser.empty() || sync != !o.caldavPasswordFile.empty())
+        return fail("Die Optionen --caldav, --user und --password-file gelten nur zusammen.");
+    if (sync) {
+        if (given.count("--format") != 0) return fail("Die Option --caldav schließt --format aus.");
+        o.format = PlanFormat::CalDav;
+    }
+    const bool events = o.format == PlanFormat::Ics || sync;
+    if (haveCrew || events) {
+        if (!events) return fail("Die Option --crew gilt nur zusammen mit --format ics oder --caldav.");
+        if (!haveCrew) return fail(sync ? "Zum Kalenderabgleich fehlt die Schicht (--crew N)." : "Zum Format ics fehlt die Schicht (--crew N).");
         o.crewText = crewText;
     }
-    if (o.format == PlanFormat::Ics && o.calendarType != kOwnPlanCalendarType) {
+    if (events && o.calendarType != kOwnPlanCalendarType) {
         o.crew = ParseCrewArgument(o.calendarType, crewText);
         if (o.crew < 0)
             return fail("Ungültige Schicht " + Quoted(crewText) + " für die Schichtart " +
                         std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
 
-    if ((haveMarksSwitch || haveVacationSwitch) && o.format != PlanFormat::Ics)
+    if ((haveMarksSwitch || haveVacationSwitch) && !events)
         return fail(std::string(haveMarksSwitch ? "Die Option --marks" : "Die Option --vacation-block") +
                     " gilt nur zusammen mit --format ics.");
     if (o.layout != PlanLayout::Default && o.format != PlanFormat::Pdf)
@@ -369,7 +389,7 @@ bool ResolveOwnPlan(PlanOptions& o, std::string& error) {
         }
         o.ownPlan = std::move(r.plan);
     }
-    if (o.format != PlanFormat::Ics) return true;
+    if (o.format != PlanFormat::Ics && o.format != PlanFormat::CalDav) return true;
     o.crew = ParseOwnPlanCrewArgument(*o.ownPlan, o.crewText);
     if (o.crew >= 0) return true;
     std::string choices;
