@@ -325,7 +325,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
     }
     const bool events = o.format == PlanFormat::Ics || sync;
     if (haveCrew || events) {
-        if (!events) return fail("Die Option --crew gilt nur zusammen mit --format ics oder --caldav.");
+        if (!events) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
         if (!haveCrew) return fail(sync ? "Zum Kalenderabgleich fehlt die Schicht (--crew N)." : "Zum Format ics fehlt die Schicht (--crew N).");
         o.crewText = crewText;
     }

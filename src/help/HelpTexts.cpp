@@ -100,8 +100,17 @@ const char* const kProgramMenuText =
     "Kalenderdatei (.ics), wahlweise mit dem Urlaubsblock und den Schichtmarkierungen. Die Datei wird per\r\n"
     "E-Mail, Messenger oder Kabel aufs Handy gebracht und dort mit der Kalender-App geöffnet.\r\n"
     "\r\n"
-    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D' und 'X'\r\n"
-    "gewählt werden.";
+    "Kalender-Abgleich\r\n"
+    "Hält einen Kalender auf einem CalDAV-Server (Nextcloud, Radicale, Kalender des Mail-Anbieters) auf dem\r\n"
+    "Stand des Plans: dieselben Termine wie die Kalenderdatei, für den laufenden Monat und die elf Monate\r\n"
+    "danach. Neue Termine werden gesendet, geänderte ersetzt, nicht mehr geplante gelöscht; Termine aus\r\n"
+    "anderen Quellen und frühere Monate bleiben unberührt. Das Passwort liegt im Schlüsselbund der\r\n"
+    "Arbeitsumgebung. 'Automatisch abgleichen' gleicht nach jeder Änderung der Markierungen, des eigenen\r\n"
+    "Schichtplans oder der Schichtart, beim Programmstart und einmal täglich ab. Die Daten des Programms\r\n"
+    "bleiben maßgeblich: Änderungen am Handy an diesen Terminen werden beim nächsten Abgleich ersetzt.\r\n"
+    "\r\n"
+    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D', 'X' und\r\n"
+    "'A' gewählt werden.";
 
 const char* const kCalendarMarksText =
     "Die Wahl des Menüs erfolgt mit der Taste 'K' oder über das Menü 'Notiz' und 'Kalendermarkierung'. Damit\r\n"

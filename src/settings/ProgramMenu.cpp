@@ -21,6 +21,8 @@ const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
     {"Drucken", "Den angezeigten Kalender drucken oder als PDF speichern (Strg+P)", 'D', ProgramMenuAction::kPrint},
     {"Für Kalender-App exportieren...", "Die Schichten einer Schicht als Kalenderdatei (.ics) für Handy und "
      "Kalenderprogramme speichern", 'X', ProgramMenuAction::kPhoneExport},
+    {"Kalender-Abgleich...", "Die Schichten mit einem Kalender auf einem CalDAV-Server abgleichen, den das Handy "
+     "liest", 'A', ProgramMenuAction::kCalDavSync},
 };
 
 std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {

@@ -19,6 +19,7 @@ enum class ProgramMenuAction {
     kInfo,           // help text "Programm"
     kPrint,          // print dialog for the calendar shown
     kPhoneExport,    // window "Für Kalender-App exportieren"
+    kCalDavSync,     // window "Kalender-Abgleich"
 };
 
 struct ProgramMenuEntry {
@@ -28,7 +29,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 11;
+inline constexpr int kProgramMenuEntryCount = 12;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 

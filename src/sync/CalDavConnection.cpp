@@ -60,6 +60,8 @@ std::string TransportErrorText(CURLcode code) {
             return "Das Zertifikat des Servers ist nicht gültig.";
         case CURLE_SSL_CONNECT_ERROR:
             return "Die verschlüsselte Verbindung zum Server schlug fehl.";
+        case CURLE_ABORTED_BY_CALLBACK:
+            return "Der Abgleich wurde abgebrochen.";
         case CURLE_GOT_NOTHING:
         case CURLE_RECV_ERROR:
         case CURLE_SEND_ERROR:
@@ -84,6 +86,10 @@ size_t ReadHeader(char* data, size_t size, size_t count, void* out) {
         *static_cast<std::string*>(out) = first == std::string::npos ? "" : value.substr(first, last - first + 1);
     }
     return size * count;
+}
+
+int CheckCancel(void* flag, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
 }
 
 }  // namespace
@@ -199,6 +205,11 @@ HttpResponse CalDavConnection::Perform(const char* method, const std::string& ur
     curl_easy_setopt(h, CURLOPT_WRITEDATA, &response.body);
     curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, ReadHeader);
     curl_easy_setopt(h, CURLOPT_HEADERDATA, &response.etag);
+    if (cancel_ != nullptr) {
+        curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, CheckCancel);
+        curl_easy_setopt(h, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(cancel_));
+        curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+    }
     if (method == std::string_view("GET")) curl_easy_setopt(h, CURLOPT_HTTPGET, 1L);
     if (body != nullptr) {
         curl_easy_setopt(h, CURLOPT_POSTFIELDS, body->data());

@@ -3,6 +3,7 @@
 // connection to the server. Every request has a time limit, certificates are
 // checked, and no text this class makes holds the password.
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -60,6 +61,9 @@ public:
     HttpResponse Delete(const std::string& url, const std::string& ifMatch);
     HttpResponse Get(const std::string& url);
     int RequestCount() const { return requests_; }
+    // A request in flight ends soon after the flag is set (the program is
+    // closing); it then fails as cancelled.
+    void SetCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }
 
 private:
     HttpResponse Perform(const char* method, const std::string& url, const std::string* body,
@@ -72,6 +76,7 @@ private:
     std::string origin_;         // scheme://host[:port]
     CalDavTimeouts timeouts_;
     int requests_ = 0;
+    const std::atomic<bool>* cancel_ = nullptr;
 };
 
 }  // namespace sk

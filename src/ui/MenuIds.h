@@ -65,6 +65,7 @@ inline constexpr int kHolidayList = 156;
 inline constexpr int kOwnPlanWindow = 157;
 inline constexpr int kPrint = 158;        // also Ctrl+P in the main window
 inline constexpr int kPhoneExport = 159;
+inline constexpr int kCalDavSync = 160;
 }  // namespace menu
 
 }  // namespace sk

@@ -28,6 +28,7 @@ bool ShowProgramMenu(WindowContext& context) {
         case ProgramMenuAction::kInfo: ShowHelpText(context, helptitle::kProgramMenu); break;
         case ProgramMenuAction::kPrint: OpenWindow(context, menu::kPrint); break;
         case ProgramMenuAction::kPhoneExport: OpenWindow(context, menu::kPhoneExport); break;
+        case ProgramMenuAction::kCalDavSync: OpenWindow(context, menu::kCalDavSync); break;
     }
     return true;
 }
