@@ -115,25 +115,36 @@ void CalDavSyncService::Tick(AppState& state, CommandHost& host) {
         settingsFolder_ = state.userDataFolder;
         settings_ = LoadSyncSettings(settingsFolder_);
         keyringChecked_ = false;
-        haveSignature_ = false;
+        seenSignature_ = syncedSignature_ = 0;
     }
     if (!settings_.automatic || !settings_.Configured() || runner_.Running()) return;
     const auto now = SyncClock::now();
+    // Inputs that differ from those of the last sync are sent once they
+    // have settled; each further change waits again.
     const std::size_t signature = InputSignature(state, settings_);
-    if (haveSignature_ && signature != lastSignature_) schedule_.InputsChanged(now);
-    lastSignature_ = signature;
-    haveSignature_ = true;
+    if (signature != seenSignature_) {
+        seenSignature_ = signature;
+        if (signature != syncedSignature_) schedule_.InputsChanged(now);
+    }
     if (!schedule_.Due(now)) return;
     const std::string password = PasswordFor(settings_);
     if (password.empty()) return;
-    if (runner_.Start(MakeSyncJob(state, settings_, password, LocalToday().dayNumber))) runningAutomatic_ = true;
+    if (runner_.Start(MakeSyncJob(state, settings_, password, LocalToday().dayNumber))) {
+        runningAutomatic_ = true;
+        syncedSignature_ = signature;
+    }
+}
+
+void CalDavSyncService::UseSettings(const std::string& dataFolder, const SyncSettings& settings,
+                                    const std::string& password) {
+    settingsFolder_ = dataFolder;
+    settings_ = settings;
+    keyringPassword_ = password;
+    keyringChecked_ = !password.empty();
 }
 
 bool CalDavSyncService::SyncNow(AppState& state, const SyncSettings& settings, const std::string& password) {
-    settingsFolder_ = state.userDataFolder;
-    settings_ = settings;
-    keyringPassword_ = password;
-    keyringChecked_ = true;
+    UseSettings(state.userDataFolder, settings, password);
     if (runner_.Running()) {
         lastText_ = "Ein Abgleich läuft bereits.";
         return false;
@@ -144,7 +155,9 @@ bool CalDavSyncService::SyncNow(AppState& state, const SyncSettings& settings, c
         return false;
     }
     runningAutomatic_ = false;
-    return runner_.Start(MakeSyncJob(state, settings, password, LocalToday().dayNumber));
+    if (!runner_.Start(MakeSyncJob(state, settings, password, LocalToday().dayNumber))) return false;
+    syncedSignature_ = InputSignature(state, settings);
+    return true;
 }
 
 std::string CalDavSyncService::StatusText() const {

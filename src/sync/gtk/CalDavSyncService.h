@@ -29,6 +29,8 @@ public:
     // Starts a sync now with these settings; false (with the reason in
     // LastText) when one runs already or the settings cannot be used.
     bool SyncNow(AppState& state, const SyncSettings& settings, const std::string& password);
+    // The window's settings and password, in use from now on.
+    void UseSettings(const std::string& dataFolder, const SyncSettings& settings, const std::string& password);
     // The password for this session only, when no keyring took it.
     void KeepSessionPassword(const std::string& password) { sessionPassword_ = password; }
     const std::string& SessionPassword() const { return sessionPassword_; }
@@ -51,8 +53,8 @@ private:
     std::time_t lastTime_ = 0;
     bool lastWasAutomatic_ = false;
     bool runningAutomatic_ = false;
-    std::size_t lastSignature_ = 0;
-    bool haveSignature_ = false;
+    std::size_t seenSignature_ = 0;    // of the inputs at the last tick
+    std::size_t syncedSignature_ = 0;  // of the inputs the last sync sent
     std::string settingsFolder_;
     SyncSettings settings_;
     SyncClock::time_point nextSettingsRead_{};

@@ -128,6 +128,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
             return std::nullopt;
         }
         settings = s;
+        service.UseSettings(state.userDataFolder, s, password.get_text());
         return s;
     };
 
