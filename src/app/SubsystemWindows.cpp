@@ -22,6 +22,7 @@
 #include "settings/gtk/SettingsWindow.h"
 #include "shift/gtk/CalendarChooserWindow.h"
 #include "shift/gtk/OwnPlanWindow.h"
+#include "sync/gtk/CalDavSyncWindow.h"
 
 namespace sk {
 
@@ -68,6 +69,7 @@ bool OpenSubsystemWindow(WindowContext& context, int menuId) {
         case menu::kPrint: return PrintCalendar(context);
         case menu::kPhoneExport: return OpenPhoneExportWindow(context);
         case menu::kReminders: return OpenReminderWindow(context);
+        case menu::kCalDavSync: return OpenCalDavSyncWindow(context);
         case menu::kInfoMenu: return ShowInfoMenu(context);
         case menu::kProgramInfo: ShowHelpText(context, helptitle::kProgramInfo); return false;
 

@@ -21,6 +21,7 @@
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
 #include "notes/NoteRecovery.h"
+#include "sync/gtk/CalDavSyncService.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -61,6 +62,7 @@ bool IconIsInstalled(const std::string& iconName) {
 // program at once and lose nothing, whatever window is open: a SIGKILL
 // follows soon.
 constexpr unsigned kForcedExitMilliseconds = 500;
+constexpr unsigned kCalDavSyncTickSeconds = 2;
 
 struct Termination {
     sk::AppState& state;
@@ -147,6 +149,13 @@ int main(int argc, char** argv) {
             if (const auto holidays = sk::TakeSchoolHolidayProblem(state)) window.ShowMessage("Fehler", *holidays);
             window.AfterFirstShow();
             reminders.Start();
+            // The automatic calendar sync looks every few seconds whether it is due.
+            Glib::signal_timeout().connect_seconds(
+                [&] {
+                    sk::CalDavSyncService::Instance().Tick(state, window);
+                    return true;
+                },
+                kCalDavSyncTickSeconds);
             if (state.view.quitRequested) window.RequestQuit();
         });
     });

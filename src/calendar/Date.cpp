@@ -122,4 +122,12 @@ std::string IsoDateText(DayNumber d) {
     return buf;
 }
 
+DayRange WholeMonthsFrom(DayNumber day, int months) {
+    const CivilDate c = CivilOf(std::clamp(day, kFirstDay, kLastDay));
+    const int lastMonth = c.year * 12 + c.month - 1 + months - 1;
+    const int year = lastMonth / 12;
+    const int month = lastMonth % 12 + 1;
+    return DayRange{DayNumberOf(c.year, c.month, 1), std::min(DayNumberOf(year, month, MonthLength(year, month - 1)), kLastDay)};
+}
+
 }  // namespace sk

@@ -163,4 +163,14 @@ std::string ShortDateText(int day, int monthIndex);
 // "2026-12-07", as files and the command line write dates.
 std::string IsoDateText(DayNumber d);
 
+// The plan's outlook from a day: its month and the months after it, `months`
+// in all, kept inside the calendar's years. The calendar file, the calendar
+// sync and the command line preset this range.
+inline constexpr int kPlanOutlookMonths = 12;
+struct DayRange {
+    DayNumber first = 0;
+    DayNumber last = 0;
+};
+DayRange WholeMonthsFrom(DayNumber day, int months = kPlanOutlookMonths);
+
 }  // namespace sk

@@ -39,16 +39,22 @@ std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks
     return PlanIcs(PlanIcsRequestOf(options, marks, homeCrew), stamp);
 }
 
+UserMarks LoadUserMarks(const PlanOptions& options) {
+    UserMarks user;
+    if (!options.dataFolder.empty() && options.icsMarks) {
+        user.marks.emplace();
+        user.marks->Load(options.dataFolder);
+        HoursRecord hours;
+        LoadHours(JoinPath(options.dataFolder, ""), hours);  // the accounts want the folder with its "/"
+        user.homeCrew = hours.homeCrew;
+    }
+    return user;
+}
+
 int RunIcsExport(const PlanOptions& options, DateValue stamp, const OutputSink& out, std::string& err) {
     if (!CheckDataFolder(options, err)) return kExitBadInput;
-    std::optional<ShiftMarkList> marks;
-    HoursRecord hours;
-    if (!options.dataFolder.empty() && options.icsMarks) {
-        marks.emplace();
-        marks->Load(options.dataFolder);
-        LoadHours(JoinPath(options.dataFolder, ""), hours);  // the accounts want the folder with its "/"
-    }
-    return ExportPlanIcs(options, marks ? &*marks : nullptr, hours.homeCrew, stamp, out) ? kExitOk : kExitWriteFailed;
+    const UserMarks user = LoadUserMarks(options);
+    return ExportPlanIcs(options, user.Marks(), user.homeCrew, stamp, out) ? kExitOk : kExitWriteFailed;
 }
 
 int RunIcsExport(const PlanOptions& options, DateValue stamp, std::string& out, std::string& err) {

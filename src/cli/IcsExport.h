@@ -2,10 +2,12 @@
 // The ics run of schichtplan: the command line's choices handed to the one
 // iCalendar writer (ical/PlanIcs.h).
 
+#include <optional>
 #include <string>
 
 #include "calendar/Date.h"
 #include "ical/PlanIcs.h"
+#include "marks/ShiftMarks.h"
 
 namespace sk {
 
@@ -20,6 +22,15 @@ PlanIcsRequest PlanIcsRequestOf(const PlanOptions& options, const ShiftMarkList*
 bool ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp,
                    const OutputSink& sink);
 std::string ExportPlanIcs(const PlanOptions& options, const ShiftMarkList* marks, int homeCrew, DateValue stamp);
+
+// The user's shift marks and home crew ("Stammschicht", kept with the hours)
+// from `options.dataFolder`, when given and the marks are asked for.
+struct UserMarks {
+    std::optional<ShiftMarkList> marks;
+    int homeCrew = 0;
+    const ShiftMarkList* Marks() const { return marks ? &*marks : nullptr; }
+};
+UserMarks LoadUserMarks(const PlanOptions& options);
 
 // Reads the shift marks and the home crew ("Stammschicht", kept with the
 // hours) of `options.dataFolder` (when given and asked for) and exports. A

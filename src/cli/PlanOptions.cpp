@@ -27,6 +27,8 @@ const char* const kPlanUsage =
     "       schichtplan --format pdf [--layout halfyear|months] [--type N] [--from ...] [--to ...]\n"
     "                    [--data ORDNER] > plan.pdf\n"
     "       schichtplan --remind --data ORDNER [--dry-run] [--now \"JJJJ-MM-TT HH:MM\"]\n"
+    "       schichtplan --caldav URL --user NAME --password-file DATEI --crew N [--type N | --plan DATEI]\n"
+    "                    [--data ORDNER] [--from ...] [--to ...]\n"
     "\n"
     "Gibt den Schichtplan eines Zeitraums aus (1970-01-01 bis 2037-12-31).\n"
     "  --from      erster Tag (Vorgabe: Erster des laufenden Monats)\n"
@@ -57,6 +59,11 @@ const char* const kPlanUsage =
     "  --school-holidays  iCalendar-Datei mit Schulferien (.ics); ihre Termine füllen die Jahre\n"
     "                ohne eingebaute Termine; ics zeigt dann die Schulferien an\n"
     "  --password  Passwort, mit dem die Notizen verschlüsselt sind (höchstens 32 Zeichen)\n"
+    "  --caldav    Adresse eines Kalenders auf einem CalDAV-Server (https://...); die Termine\n"
+    "                des ics-Exports werden dorthin abgeglichen: neue gesendet, geänderte ersetzt,\n"
+    "                nicht mehr geplante im Zeitraum gelöscht; fremde Termine bleiben unberührt\n"
+    "  --user      Benutzername am CalDAV-Server\n"
+    "  --password-file  Datei, deren erste Zeile das Passwort des CalDAV-Servers ist\n"
     "  --plan      Datei eines eigenen Schichtplans (wie „Eigener Schichtplan.txt“);\n"
     "                ohne --plan und --cycle liest Schichtart 8 den Plan aus --data\n"
     "  --cycle     eigener Plan als Folge von 1 bis 84 Tagen aus F (Früh), S (Spät),\n"
@@ -115,13 +122,6 @@ bool ParseSmallInt(std::string_view s, int low, int high, int& value) {
     return value >= low && value <= high;
 }
 
-DayNumber LastDayOfMonthAfter(DayNumber first, int months) {
-    const CivilDate c = CivilOf(first);
-    const int index = (c.year * 12 + c.month - 1) + months;
-    const int year = index / 12;
-    const int month = index % 12 + 1;
-    return DayNumberOf(year, month, MonthLength(year, month - 1));
-}
 
 }  // namespace
 
@@ -169,7 +169,7 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
                                              "--lon",  "--zone", "--dst", "--twilight", "--crew", "--data", "--password",
                                              "--plan", "--cycle", "--cycle-start", "--crews", "--offsets",
                                              "--school-holidays", "--layout", "--vacation-block", "--marks",
-                                             "--alarm", "--region"};
+                                             "--alarm", "--region", "--caldav", "--user", "--password-file"};
         if (std::find(std::begin(kKnown), std::end(kKnown), name) == std::end(kKnown))
             return fail("Unbekannte Option " + Quoted(name) + ".");
         // The last of two would win unnoticed; a script with a slip is told.
@@ -265,6 +265,9 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         } else if (name == "--data") {
             if (value.empty()) return fail("Zur Option --data fehlt der Ordner.");
             o.dataFolder = value;
+        } else if (name == "--caldav" || name == "--user" || name == "--password-file") {
+            if (value.empty()) return fail("Zur Option " + name + " fehlt der Wert.");
+            (name == "--caldav" ? o.caldavUrl : name == "--user" ? o.caldavUser : o.caldavPasswordFile) = value;
         } else if (name == "--school-holidays") {
             if (value.empty()) return fail("Zur Option --school-holidays fehlt die Datei.");
             o.schoolHolidayFile = value;
@@ -327,22 +330,31 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         return fail("Zur Schichtart 8 fehlt der eigene Schichtplan (--data ORDNER, --plan DATEI oder --cycle FOLGE).");
     }
 
-    if (haveCrew || o.format == PlanFormat::Ics) {
-        if (o.format != PlanFormat::Ics) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
-        if (!haveCrew) return fail("Zum Format ics fehlt die Schicht (--crew N).");
+    // The sync sends the events of the iCalendar export: the same choices apply.
+    const bool sync = !o.caldavUrl.empty();
+    if (sync != !o.caldavUser.empty() || sync != !o.caldavPasswordFile.empty())
+        return fail("Die Optionen --caldav, --user und --password-file gelten nur zusammen.");
+    if (sync) {
+        if (given.count("--format") != 0) return fail("Die Option --caldav schließt --format aus.");
+        o.format = PlanFormat::CalDav;
+    }
+    const bool events = o.format == PlanFormat::Ics || sync;
+    if (haveCrew || events) {
+        if (!events) return fail("Die Option --crew gilt nur zusammen mit --format ics.");
+        if (!haveCrew) return fail(sync ? "Zum Kalenderabgleich fehlt die Schicht (--crew N)." : "Zum Format ics fehlt die Schicht (--crew N).");
         o.crewText = crewText;
     }
-    if (o.format == PlanFormat::Ics && o.calendarType != kOwnPlanCalendarType) {
+    if (events && o.calendarType != kOwnPlanCalendarType) {
         o.crew = ParseCrewArgument(o.calendarType, crewText);
         if (o.crew < 0)
             return fail("Ungültige Schicht " + Quoted(crewText) + " für die Schichtart " +
                         std::to_string(o.calendarType) + " (erlaubt sind " + CrewChoicesText(o.calendarType) + ").");
     }
 
-    if ((haveMarksSwitch || haveVacationSwitch) && o.format != PlanFormat::Ics)
+    if ((haveMarksSwitch || haveVacationSwitch) && !events)
         return fail(std::string(haveMarksSwitch ? "Die Option --marks" : "Die Option --vacation-block") +
                     " gilt nur zusammen mit --format ics.");
-    if (haveAlarm && o.format != PlanFormat::Ics) return fail("Die Option --alarm gilt nur zusammen mit --format ics.");
+    if (haveAlarm && o.format != PlanFormat::Ics && o.format != PlanFormat::CalDav) return fail("Die Option --alarm gilt nur zusammen mit --format ics.");
     if (o.layout != PlanLayout::Default && o.format != PlanFormat::Pdf)
         return fail("Die Option --layout gilt nur zusammen mit --format pdf.");
     if (havePassword && o.dataFolder.empty()) return fail("Die Option --password gilt nur zusammen mit --data.");
@@ -353,12 +365,8 @@ ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumb
         return result;
     }
 
-    if (!haveFrom) {
-        // The first of the current month, kept inside the calendar's years.
-        const CivilDate c = CivilOf(std::clamp(today, kFirstDay, kLastDay));
-        o.from = DayNumberOf(c.year, c.month, 1);
-    }
-    if (!haveTo) o.to = std::min(LastDayOfMonthAfter(o.from, 11), kLastDay);
+    if (!haveFrom) o.from = WholeMonthsFrom(today).first;
+    if (!haveTo) o.to = WholeMonthsFrom(o.from).last;
     if (o.from > o.to) {
         return fail("Das Startdatum " + Quoted(haveFrom ? fromText : IsoDateText(o.from)) + " liegt nach dem Enddatum " +
                     Quoted(haveTo ? toText : IsoDateText(o.to)) + ".");
@@ -393,7 +401,7 @@ bool ResolveOwnPlan(PlanOptions& o, std::string& error) {
         }
         o.ownPlan = std::move(r.plan);
     }
-    if (o.format != PlanFormat::Ics) return true;
+    if (o.format != PlanFormat::Ics && o.format != PlanFormat::CalDav) return true;
     o.crew = ParseOwnPlanCrewArgument(*o.ownPlan, o.crewText);
     if (o.crew >= 0) return true;
     std::string choices;

@@ -15,7 +15,8 @@
 
 namespace sk {
 
-enum class PlanFormat { Csv, Text, Ics, Pdf };
+// CalDav: no output of its own; the plan's calendar events go to a server (--caldav).
+enum class PlanFormat { Csv, Text, Ics, Pdf, CalDav };
 // Pages of the PDF: the half-year plan page (the default of type 5) or
 // twelve month columns a page (the default of the other types).
 enum class PlanLayout { Default, HalfYear, Months };
@@ -66,6 +67,12 @@ struct PlanOptions {
     SchoolHolidayCalendar schoolHolidays;
     // Where the shipped school-holiday files are; "" reads none.
     std::string shippedSchoolHolidayFolder;
+    // The calendar sync (--caldav URL --user NAME --password-file FILE): the
+    // password is read from the file, never taken on the command line, where
+    // every user of the machine could see it.
+    std::string caldavUrl;
+    std::string caldavUser;
+    std::string caldavPasswordFile;
 };
 
 // The vacation block of the year being written, from the options' settings;

@@ -5,6 +5,7 @@
 
 #include "base/FileIO.h"
 #include "base/Latin1.h"
+#include "cli/CalDavSync.h"
 #include "cli/IcsExport.h"
 #include "cli/PlanExport.h"
 #include "cli/PdfExport.h"
@@ -57,6 +58,7 @@ int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const 
     }
     options.shippedSchoolHolidayFolder = ShippedSchoolHolidayFolder();
     if (!LoadPlanSchoolHolidays(options, err)) return kExitBadInput;
+    if (options.format == PlanFormat::CalDav) return RunCalDavSync(options, static_cast<DateValue>(std::time(nullptr)), out, err);
     if (options.format == PlanFormat::Ics) return RunIcsExport(options, static_cast<DateValue>(std::time(nullptr)), out, err);
     if (options.format == PlanFormat::Pdf) {
         std::string pdf;

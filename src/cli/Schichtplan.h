@@ -14,6 +14,8 @@ namespace sk {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitBadInput = 2;
+// The calendar server could not be reached, refused the login or failed.
+inline constexpr int kExitSyncFailed = 1;
 
 int RunSchichtplan(const std::vector<std::string>& args, DayNumber today, const OutputSink& out, std::string& err);
 // The same with the whole output collected in `out`.

@@ -1,4 +1,5 @@
-// schichtplan: prints the shift plan of a date range as CSV or as text.
+// schichtplan: prints the shift plan of a date range (CSV, text, iCalendar,
+// PDF) or sends its calendar events to a CalDAV server.
 
 #include <cstdio>
 #include <string>
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     int status = sk::RunSchichtplan(args, sk::LocalToday().dayNumber, toStdout, err);
     if (!err.empty()) std::fwrite(err.data(), 1, err.size(), stderr);
     if (std::fflush(stdout) != 0 && status == sk::kExitOk) status = sk::kExitWriteFailed;
-    // A full disk or a closed pipe must not pass for a complete plan.
-    if (status == sk::kExitWriteFailed) std::fputs("schichtplan: Die Ausgabe konnte nicht geschrieben werden.\n", stderr);
+    // A full disk or a closed pipe must not pass for a complete plan. A run
+    // that failed for a reason of its own (a calendar server) has said why.
+    if (status == sk::kExitWriteFailed && err.empty()) std::fputs("schichtplan: Die Ausgabe konnte nicht geschrieben werden.\n", stderr);
     return status;
 }

@@ -112,8 +112,17 @@ const char* const kProgramMenuText =
     "Schichterinnerung. Jede Erinnerung kommt einmal, auch bei geschlossenem Programm (ein systemd-Timer\r\n"
     "ruft dann alle 15 Minuten 'schichtplan --remind' auf); ein Klick darauf zeigt den Tag im Kalender.\r\n"
     "\r\n"
-    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D', 'X' und\r\n"
-    "'R' gewählt werden.";
+    "Kalender-Abgleich\r\n"
+    "Hält einen Kalender auf einem CalDAV-Server (Nextcloud, Radicale, Kalender des Mail-Anbieters) auf dem\r\n"
+    "Stand des Plans: dieselben Termine wie die Kalenderdatei, für den laufenden Monat und die elf Monate\r\n"
+    "danach. Neue Termine werden gesendet, geänderte ersetzt, nicht mehr geplante gelöscht; Termine aus\r\n"
+    "anderen Quellen und frühere Monate bleiben unberührt. Das Passwort liegt im Schlüsselbund der\r\n"
+    "Arbeitsumgebung. 'Automatisch abgleichen' gleicht nach jeder Änderung der Markierungen, des eigenen\r\n"
+    "Schichtplans oder der Schichtart, beim Programmstart und einmal täglich ab. Die Daten des Programms\r\n"
+    "bleiben maßgeblich: Änderungen am Handy an diesen Terminen werden beim nächsten Abgleich ersetzt.\r\n"
+    "\r\n"
+    "Die Menüpunkte können auch mit den Tasten 'K', 'G', 'S', 'H', 'P', 'U', 'V', 'E', 'I', 'D', 'X', 'R' und\r\n"
+    "'A' gewählt werden.";
 
 const char* const kCalendarMarksText =
     "Die Wahl des Menüs erfolgt mit der Taste 'K' oder über das Menü 'Notiz' und 'Kalendermarkierung'. Damit\r\n"

@@ -56,10 +56,9 @@ PhoneExportForm DefaultPhoneExportForm(int calendarType, int homeCrew, DayNumber
     }
     form.crew = form.crewNames.empty() ? 0 : std::clamp(homeCrew, 0, static_cast<int>(form.crewNames.size()) - 1);
     form.homeCrew = homeCrew;
-    const CivilDate c = CivilOf(std::clamp(today, kFirstDay, kLastDay));
-    form.from = DayNumberOf(c.year, c.month, 1);
-    const int lastMonth = c.year * 12 + c.month - 1 + kPhoneExportMonths - 1;
-    form.to = std::min(LastOfMonth(DayNumberOf(lastMonth / 12, lastMonth % 12 + 1, 1)), kLastDay);
+    const DayRange range = WholeMonthsFrom(today);
+    form.from = range.first;
+    form.to = range.last;
     std::string dir = homeDir;
     if (!dir.empty() && dir.back() != '/') dir += '/';
     if (!form.crewNames.empty()) form.path = dir + PhoneExportFileName(form.crewNames[form.crew], form.from, form.to);

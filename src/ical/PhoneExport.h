@@ -31,8 +31,6 @@ struct AlarmChoice {
 };
 inline constexpr AlarmChoice kAlarmChoices[] = {
     {0, "aus"}, {30, "30 Minuten"}, {60, "1 Stunde"}, {120, "2 Stunden"}, {720, "12 Stunden"}};
-// The preset range: this month and the eleven after it.
-inline constexpr int kPhoneExportMonths = 12;
 
 inline constexpr const char* kPhoneExportTitle = "Für Kalender-App exportieren";
 

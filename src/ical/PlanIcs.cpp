@@ -18,7 +18,6 @@ namespace sk {
 namespace {
 
 constexpr const char* kProductId = "-//Haldenau//Schichtkalender//DE";
-constexpr const char* kUidDomain = "de.haldenau.Schichtkalender";
 
 std::string AsciiLower(std::string_view text) {
     std::string s(text);
@@ -146,7 +145,7 @@ private:
         const CivilDate c = CivilOf(d);
         char uid[96];
         std::snprintf(uid, sizeof uid, "%04d%02d%02d-%s-t%d-c%d@%s", c.year, c.month, c.day, kind, type_, crew_ + 1,
-                      kUidDomain);
+                      kPlanUidDomain);
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
         icalcomponent_set_uid(event, uid);
         icalcomponent_set_dtstamp(event, stamp_);

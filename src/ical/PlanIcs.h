@@ -27,6 +27,10 @@ int ParseCrewArgument(int calendarType, std::string_view text);
 // The allowed crews of a type for an error text: "1 bis 3: 1 Rot, 2 Blau, 3 Gelb".
 std::string CrewChoicesText(int calendarType);
 
+// Every UID of the plan's events ends in "@" and this; a calendar sync
+// changes and deletes only such events.
+inline constexpr const char* kPlanUidDomain = "de.haldenau.Schichtkalender";
+
 // What goes into the file: the crew's appointments (ical/CrewEvents.h) and,
 // besides them, the school holidays.
 struct PlanIcsRequest : CrewEventRequest {

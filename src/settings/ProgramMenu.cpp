@@ -26,6 +26,8 @@ const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount] = {
      "Kalenderprogramme speichern", 'X', ProgramMenuAction::kPhoneExport},
     {"Erinnerungen", "Erinnerung am Vortag einer Schicht und an Jahrestage, auch bei geschlossenem Programm", 'R',
      ProgramMenuAction::kReminders},
+    {"Kalender-Abgleich...", "Die Schichten mit einem Kalender auf einem CalDAV-Server abgleichen, den das Handy "
+     "liest", 'A', ProgramMenuAction::kCalDavSync},
 };
 
 std::optional<ProgramMenuAction> ProgramMenuActionForKey(unsigned key) {

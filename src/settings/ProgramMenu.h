@@ -22,6 +22,7 @@ enum class ProgramMenuAction {
     kPrint,          // print dialog for the calendar shown
     kPhoneExport,    // window "Für Kalender-App exportieren"
     kReminders,      // window "Erinnerungen"
+    kCalDavSync,     // window "Kalender-Abgleich"
 };
 
 struct ProgramMenuEntry {
@@ -31,7 +32,7 @@ struct ProgramMenuEntry {
     ProgramMenuAction action;
 };
 
-inline constexpr int kProgramMenuEntryCount = 12;
+inline constexpr int kProgramMenuEntryCount = 13;
 // From top to bottom.
 extern const ProgramMenuEntry kProgramMenuEntries[kProgramMenuEntryCount];
 

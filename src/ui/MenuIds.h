@@ -66,6 +66,7 @@ inline constexpr int kOwnPlanWindow = 157;
 inline constexpr int kPrint = 158;        // also Ctrl+P in the main window
 inline constexpr int kPhoneExport = 159;
 inline constexpr int kReminders = 160;
+inline constexpr int kCalDavSync = 161;
 }  // namespace menu
 
 }  // namespace sk

@@ -21,14 +21,16 @@ TEST(ProgramMenuModel, EveryEntryHasItsOwnKeyInEitherCase) {
         {'E', ProgramMenuAction::kSettings},     {'I', ProgramMenuAction::kInfo},
         {'D', ProgramMenuAction::kPrint},        {'X', ProgramMenuAction::kPhoneExport},
         {'R', ProgramMenuAction::kReminders},
+        {'A', ProgramMenuAction::kCalDavSync},
     };
+    static_assert(std::size(keys) == kProgramMenuEntryCount);
     for (int k = 0; k < kProgramMenuEntryCount; ++k) {
         EXPECT_EQ(kProgramMenuEntries[k].key, keys[k].first) << "position " << k;
         EXPECT_EQ(kProgramMenuEntries[k].action, keys[k].second) << "position " << k;
         EXPECT_EQ(ProgramMenuActionForKey(static_cast<unsigned>(keys[k].first)), keys[k].second);
         EXPECT_EQ(ProgramMenuActionForKey(static_cast<unsigned>(keys[k].first - 'A' + 'a')), keys[k].second);
     }
-    for (unsigned other : {unsigned('A'), unsigned('z'), unsigned('1'), 0xff1bu /* Escape */}) {
+    for (unsigned other : {unsigned('Q'), unsigned('z'), unsigned('1'), 0xff1bu /* Escape */}) {
         EXPECT_FALSE(ProgramMenuActionForKey(other).has_value()) << other;
     }
 }

@@ -29,6 +29,7 @@ bool ShowProgramMenu(WindowContext& context) {
         case ProgramMenuAction::kPrint: OpenWindow(context, menu::kPrint); break;
         case ProgramMenuAction::kPhoneExport: OpenWindow(context, menu::kPhoneExport); break;
         case ProgramMenuAction::kReminders: OpenWindow(context, menu::kReminders); break;
+        case ProgramMenuAction::kCalDavSync: OpenWindow(context, menu::kCalDavSync); break;
     }
     return true;
 }
