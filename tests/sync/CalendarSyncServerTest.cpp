@@ -28,6 +28,7 @@ std::vector<SyncEvent> PlanEvents(DayNumber from, DayNumber to, const ShiftMarkL
     r.calendarType = 0;
     r.crew = 1;  // Blau
     r.marks = marks;
+    r.marksAreOwn = true;  // crew Blau is the user's
     return SplitIntoCalendarObjects(PlanIcs(r, 1'800'000'000));
 }
 
