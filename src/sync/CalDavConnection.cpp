@@ -132,6 +132,12 @@ CalDavConnection::CalDavConnection(CalDavAccount account, CalDavTimeouts timeout
 
 CalDavConnection::~CalDavConnection() = default;
 
+std::unique_ptr<CalDavConnection> CalDavConnection::Clone() const {
+    auto copy = std::make_unique<CalDavConnection>(account_, timeouts_);
+    copy->SetCancelFlag(cancel_);
+    return copy;
+}
+
 std::string CalDavConnection::ResourceUrl(std::string_view href) const {
     if (href.empty() || href.find_first_of(" \t\r\n") != std::string_view::npos) return {};
     std::string url;

@@ -61,6 +61,10 @@ public:
     HttpResponse Delete(const std::string& url, const std::string& ifMatch);
     HttpResponse Get(const std::string& url);
     int RequestCount() const { return requests_; }
+    void AddRequests(int n) { requests_ += n; }
+    // Another connection to the same calendar, with the same limits and
+    // cancel flag, for requests made side by side.
+    std::unique_ptr<CalDavConnection> Clone() const;
     // A request in flight ends soon after the flag is set (the program is
     // closing); it then fails as cancelled.
     void SetCancelFlag(const std::atomic<bool>* flag) { cancel_ = flag; }

@@ -6,7 +6,12 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <atomic>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <set>
+#include <thread>
 
 #include "ical/PlanIcs.h"
 #include "sync/Multistatus.h"
@@ -137,9 +142,35 @@ struct ServerEvent {
     std::string fingerprint;
 };
 
+// What the connections of one sync share: the server's events as the
+// REPORT told them (read-only once the sends begin) and the result.
+struct SharedSync {
+    explicit SharedSync(SyncResult& r) : result(r) {}
+    std::mutex mutex;
+    SyncResult& result;
+    std::map<std::string, ServerEvent> server;
+    std::atomic<bool> failed{false};
+
+    void Count(int SyncCounts::*counter) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        ++(result.counts.*counter);
+    }
+    void Problem(std::string text) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        result.problems.push_back(std::move(text));
+    }
+    // The first failure is the one told.
+    bool Fail(std::string why) {
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (!failed.exchange(true)) result.error = std::move(why);
+        return false;
+    }
+};
+
+// The requests of a sync over one connection.
 class Sync {
 public:
-    Sync(CalDavConnection& connection, SyncResult& result) : connection_(connection), result_(result) {}
+    Sync(CalDavConnection& connection, SharedSync& shared) : connection_(connection), shared_(shared) {}
 
     bool ReadServer(DayNumber first, DayNumber last) {
         const HttpResponse r = connection_.Report(QueryBody(first, last));
@@ -153,34 +184,41 @@ public:
             const std::string url = connection_.ResourceUrl(e.href);
             const auto parsed = ParseObject(e.calendarData);
             if (url.empty() || !parsed || !IsOwnEventUid(parsed->uid)) continue;  // not ours: never touched
-            if (!server_.emplace(parsed->uid, ServerEvent{url, e.etag, parsed->fingerprint}).second)
-                result_.problems.push_back("Der Termin " + parsed->uid + " liegt doppelt auf dem Server; nur einer wird abgeglichen.");
+            if (!shared_.server.emplace(parsed->uid, ServerEvent{url, e.etag, parsed->fingerprint}).second)
+                shared_.Problem("Der Termin " + parsed->uid + " liegt doppelt auf dem Server; nur einer wird abgeglichen.");
         }
         return true;
     }
 
-    bool Send(const SyncEvent& event) {
-        const auto parsed = ParseObject(event.ics);
-        if (!parsed) return true;
-        wanted_.push_back(event.uid);
-        const auto found = server_.find(event.uid);
-        if (found == server_.end()) return Create(event, parsed->fingerprint);
-        if (found->second.fingerprint == parsed->fingerprint) {
-            ++result_.counts.unchanged;
+    // One of the plan's events, with its fingerprint made beforehand.
+    bool Send(const SyncEvent& event, const std::string& fingerprint) {
+        const auto found = shared_.server.find(event.uid);
+        if (found == shared_.server.end()) return Create(event, fingerprint);
+        if (found->second.fingerprint == fingerprint) {
+            shared_.Count(&SyncCounts::unchanged);
             return true;
         }
-        return Replace(event, found->second.url, found->second.etag, result_.counts.changed);
+        return Replace(event, found->second.url, found->second.etag, &SyncCounts::changed);
     }
 
-    bool RemoveStale(DayNumber first, DayNumber last) {
-        std::sort(wanted_.begin(), wanted_.end());
-        for (const auto& [uid, held] : server_) {
-            if (std::binary_search(wanted_.begin(), wanted_.end(), uid)) continue;
-            const auto day = DayOfOwnUid(uid);
-            if (!day || *day < first || *day > last) continue;  // history stays
-            if (!Remove(held.url, held.etag)) return false;
+    bool Remove(const std::string& url, const std::string& etag) {
+        HttpResponse r = connection_.Delete(url, etag);
+        if (!Answered(r)) return false;
+        if (r.status == 412) {
+            // Changed on the server meanwhile: still ours, so still gone from the plan.
+            const HttpResponse held = connection_.Get(url);
+            if (!Answered(held)) return false;
+            const auto parsed = ParseObject(held.body);
+            if (held.status == 404) r.status = 404;
+            else if (held.status / 100 == 2 && parsed && IsOwnEventUid(parsed->uid)) r = connection_.Delete(url, held.etag);
+            if (!Answered(r)) return false;
         }
-        return true;
+        if (r.status / 100 == 2 || r.status == 404) {
+            shared_.Count(&SyncCounts::deleted);
+            return true;
+        }
+        if (r.status == 412) return true;  // changed twice while we looked: next time
+        return FailStatus(r.status);
     }
 
 private:
@@ -189,7 +227,7 @@ private:
         const HttpResponse r = connection_.Put(url, event.ics, "");
         if (!Answered(r)) return false;
         if (r.status / 100 == 2) {
-            ++result_.counts.created;
+            shared_.Count(&SyncCounts::created);
             return true;
         }
         if (r.status == 412) {
@@ -198,12 +236,12 @@ private:
             if (!Answered(held)) return false;
             const auto parsed = ParseObject(held.body);
             if (held.status / 100 != 2 || !parsed || parsed->uid != event.uid) {
-                result_.problems.push_back("Am Platz des Termins " + event.uid +
+                shared_.Problem("Am Platz des Termins " + event.uid +
                                            " liegt auf dem Server ein fremder Termin; er bleibt unberührt.");
                 return true;
             }
             if (parsed->fingerprint == fingerprint) {
-                ++result_.counts.unchanged;
+                shared_.Count(&SyncCounts::unchanged);
                 return true;
             }
             return Overwrite(event, url, held.etag);
@@ -211,12 +249,12 @@ private:
         return Refused(r, event.uid);
     }
 
-    bool Replace(const SyncEvent& event, const std::string& url, const std::string& etag, int& counter) {
+    bool Replace(const SyncEvent& event, const std::string& url, const std::string& etag, int SyncCounts::*counter) {
         if (etag.empty()) return Overwrite(event, url, "");
         const HttpResponse r = connection_.Put(url, event.ics, etag);
         if (!Answered(r)) return false;
         if (r.status / 100 == 2) {
-            ++counter;
+            shared_.Count(counter);
             return true;
         }
         if (r.status == 412) return Overwrite(event, url, "");
@@ -234,47 +272,27 @@ private:
             etag = held.etag;
         }
         if (etag.empty()) {
-            result_.problems.push_back("Der Server nennt für den Termin " + event.uid + " keine Version (ETag); er bleibt, wie er ist.");
+            shared_.Problem("Der Server nennt für den Termin " + event.uid + " keine Version (ETag); er bleibt, wie er ist.");
             return true;
         }
         const HttpResponse r = connection_.Put(url, event.ics, etag);
         if (!Answered(r)) return false;
         if (r.status / 100 == 2) {
-            ++result_.counts.overwritten;
+            shared_.Count(&SyncCounts::overwritten);
             return true;
         }
         if (r.status == 412) {
-            result_.problems.push_back("Der Termin " + event.uid + " wird auf dem Server gerade geändert; er wird beim nächsten Abgleich ersetzt.");
+            shared_.Problem("Der Termin " + event.uid + " wird auf dem Server gerade geändert; er wird beim nächsten Abgleich ersetzt.");
             return true;
         }
         return Refused(r, event.uid);
-    }
-
-    bool Remove(const std::string& url, const std::string& etag) {
-        HttpResponse r = connection_.Delete(url, etag);
-        if (!Answered(r)) return false;
-        if (r.status == 412) {
-            // Changed on the server meanwhile: still ours, so still gone from the plan.
-            const HttpResponse held = connection_.Get(url);
-            if (!Answered(held)) return false;
-            const auto parsed = ParseObject(held.body);
-            if (held.status == 404) r.status = 404;
-            else if (held.status / 100 == 2 && parsed && IsOwnEventUid(parsed->uid)) r = connection_.Delete(url, held.etag);
-            if (!Answered(r)) return false;
-        }
-        if (r.status / 100 == 2 || r.status == 404) {
-            ++result_.counts.deleted;
-            return true;
-        }
-        if (r.status == 412) return true;  // changed twice while we looked: next time
-        return FailStatus(r.status);
     }
 
     // An event the server will not take: a UID it holds under another name
     // is reported and passed over; a refusal of everything ends the sync.
     bool Refused(const HttpResponse& r, const std::string& uid) {
         if (r.status == 409 || (r.status == 403 && r.body.find("no-uid-conflict") != std::string::npos)) {
-            result_.problems.push_back("Der Termin " + uid +
+            shared_.Problem("Der Termin " + uid +
                                        " liegt auf dem Server schon unter einer anderen Adresse (doppelte UID); er wird nicht gesendet.");
             return true;
         }
@@ -293,16 +311,32 @@ private:
         return Fail("Unerwartete Antwort des Servers (HTTP " + std::to_string(status) + ").");
     }
 
-    bool Fail(std::string why) {
-        result_.error = std::move(why);
-        return false;
-    }
+    bool Fail(std::string why) { return shared_.Fail(std::move(why)); }
 
     CalDavConnection& connection_;
-    SyncResult& result_;
-    std::map<std::string, ServerEvent> server_;
-    std::vector<std::string> wanted_;
+    SharedSync& shared_;
 };
+
+// Runs task(worker, i) for i < count on up to kSyncConnections connections
+// at once: a server that takes a request at a time per connection still
+// works on several; the first failure stops every connection.
+void ForEachInParallel(CalDavConnection& connection, SharedSync& shared, std::size_t count,
+                       const std::function<bool(Sync&, std::size_t)>& task) {
+    std::vector<std::unique_ptr<CalDavConnection>> more;
+    const std::size_t workers = std::min<std::size_t>(kSyncConnections, count);
+    for (std::size_t k = 1; k < workers; ++k) more.push_back(connection.Clone());
+    std::atomic<std::size_t> next{0};
+    auto work = [&](CalDavConnection& c) {
+        Sync worker(c, shared);
+        for (std::size_t i = next++; i < count && !shared.failed; i = next++)
+            if (!task(worker, i)) break;
+    };
+    std::vector<std::thread> threads;
+    for (auto& c : more) threads.emplace_back(work, std::ref(*c));
+    work(connection);
+    for (std::thread& t : threads) t.join();
+    for (auto& c : more) connection.AddRequests(c->RequestCount());
+}
 
 }  // namespace
 
@@ -336,10 +370,29 @@ std::vector<SyncEvent> SplitIntoCalendarObjects(const std::string& ics) {
 SyncResult SyncCalendar(CalDavConnection& connection, const std::vector<SyncEvent>& events, DayNumber first,
                         DayNumber last) {
     SyncResult result;
-    Sync sync(connection, result);
-    result.ok = sync.ReadServer(first, last);
-    for (std::size_t i = 0; result.ok && i < events.size(); ++i) result.ok = sync.Send(events[i]);
-    if (result.ok) result.ok = sync.RemoveStale(first, last);
+    SharedSync shared(result);
+    result.ok = Sync(connection, shared).ReadServer(first, last);
+    if (result.ok) {
+        // Fingerprints and the events to delete are known before any request.
+        std::vector<std::string> fingerprints(events.size());
+        std::set<std::string> wanted;
+        for (std::size_t i = 0; i < events.size(); ++i) {
+            const auto parsed = ParseObject(events[i].ics);
+            fingerprints[i] = parsed ? parsed->fingerprint : std::string();
+            wanted.insert(events[i].uid);
+        }
+        std::vector<const ServerEvent*> stale;
+        for (const auto& [uid, held] : shared.server) {
+            const auto day = DayOfOwnUid(uid);
+            if (wanted.count(uid) == 0 && day && *day >= first && *day <= last) stale.push_back(&held);  // history stays
+        }
+        ForEachInParallel(connection, shared, events.size() + stale.size(), [&](Sync& worker, std::size_t i) {
+            if (i < events.size()) return fingerprints[i].empty() || worker.Send(events[i], fingerprints[i]);
+            const ServerEvent& held = *stale[i - events.size()];
+            return worker.Remove(held.url, held.etag);
+        });
+        result.ok = !shared.failed;
+    }
     result.requests = connection.RequestCount();
     return result;
 }

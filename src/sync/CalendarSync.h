@@ -46,6 +46,9 @@ std::vector<SyncEvent> SplitIntoCalendarObjects(const std::string& ics);
 // Whether this program made the event with that UID.
 bool IsOwnEventUid(const std::string& uid);
 
+// How many requests a sync has under way at once.
+inline constexpr int kSyncConnections = 4;
+
 // Sends the differences between `events` (all the plan's events of the days
 // first..last) and the collection. Stops at the first failure of the
 // connection, the login or the server; what was done until then is counted.
