@@ -86,16 +86,6 @@ constexpr std::string_view kPrefix = "schichtplan: ";
 // a whole file's worth of text, or bytes no terminal should receive.
 std::string Quoted(std::string_view value) { return QuotedPiece(value); }
 
-bool ParseFixedDigits(std::string_view s, int& value) {
-    value = 0;
-    if (s.empty()) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
 // Strictly YYYY-MM-DD naming a real day.
 bool ParseIsoDate(std::string_view s, int& y, int& m, int& d) {
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
@@ -124,6 +114,16 @@ bool ParseSmallInt(std::string_view s, int low, int high, int& value) {
 
 
 }  // namespace
+
+bool ParseFixedDigits(std::string_view s, int& value) {
+    value = 0;
+    if (s.empty()) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
 
 ParsedArguments ParsePlanArguments(const std::vector<std::string>& args, DayNumber today) {
     ParsedArguments result;

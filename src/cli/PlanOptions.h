@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shift/VacationBlock.h"
@@ -113,6 +114,9 @@ bool ResolveOwnPlan(PlanOptions& options, std::string& error);
 // The crew of an own plan named on the command line: its number (from 1) or
 // its name (ASCII letters in either case); -1 when the plan has no such crew.
 int ParseOwnPlanCrewArgument(const OwnShiftPlan& plan, std::string_view text);
+
+// Digits only, at least one, as a number (no sign, no blanks).
+bool ParseFixedDigits(std::string_view s, int& value);
 
 extern const char* const kPlanUsage;
 

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "base/Latin1.h"
+#include "cli/PlanOptions.h"
 #include "cli/Schichtplan.h"
 #include "notes/NotesOfDay.h"
 #include "remind/LocalClock.h"
@@ -26,23 +27,13 @@ namespace {
 
 constexpr std::string_view kPrefix = "schichtplan: ";
 
-bool ParseDigits(std::string_view s, int& value) {
-    value = 0;
-    if (s.empty()) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
 // "JJJJ-MM-TT HH:MM" (or with "T" between) in 1970-2037, German clock time.
 std::optional<DateValue> ParseNow(std::string_view s) {
     if (s.size() != 16 || s[4] != '-' || s[7] != '-' || (s[10] != ' ' && s[10] != 'T') || s[13] != ':')
         return std::nullopt;
     int y, m, d, h, min;
-    if (!ParseDigits(s.substr(0, 4), y) || !ParseDigits(s.substr(5, 2), m) || !ParseDigits(s.substr(8, 2), d) ||
-        !ParseDigits(s.substr(11, 2), h) || !ParseDigits(s.substr(14, 2), min))
+    if (!ParseFixedDigits(s.substr(0, 4), y) || !ParseFixedDigits(s.substr(5, 2), m) || !ParseFixedDigits(s.substr(8, 2), d) ||
+        !ParseFixedDigits(s.substr(11, 2), h) || !ParseFixedDigits(s.substr(14, 2), min))
         return std::nullopt;
     if (y < kFirstYear || y > kLastYear || m < 1 || m > 12 || d < 1 || d > MonthLength(y, m - 1) || h > 23 ||
         min > 59)
