@@ -29,7 +29,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
         return false;
     }
 
-    ModalWindow window(&context.parent, kCalDavSyncTitle, context.units, 50, 21);
+    ModalWindow window(&context.parent, kCalDavSyncTitle, context.units, 61, 21.5);
     Gtk::Label intro("Die Schichten gehen an einen Kalender auf einem CalDAV-Server (z. B. Nextcloud),\n"
                      "den Handy und andere Geräte lesen. Termine anderer Herkunft bleiben unberührt.",
                      Gtk::ALIGN_START);
@@ -147,23 +147,27 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
         },
         kStatusPollMilliseconds);
 
-    window.Place(intro, 1, 0.5, 48, 2.5);
-    window.Place(serverLabel, 1, 3.5, 14, 1.5);
-    window.Place(server, 16, 3.5, 33, 1.5);
-    window.Place(userLabel, 1, 5.5, 14, 1.5);
-    window.Place(user, 16, 5.5, 20, 1.5);
-    window.Place(passwordLabel, 1, 7.5, 14, 1.5);
-    window.Place(password, 16, 7.5, 20, 1.5);
-    window.Place(crewLabel, 1, 9.5, 14, 1.5);
-    window.Place(crew, 16, 9.5, 20, 1.5);
-    window.Place(rangeLabel, 1, 11.5, 14, 1.5);
-    window.Place(range, 16, 11.5, 33, 1.5);
-    window.Place(alarmLabel, 1, 13.5, 14, 1.5);
-    window.Place(alarm, 16, 13.5, 20, 1.5);
-    window.Place(automatic, 16, 15.3, 33, 1.5);
-    window.Place(status, 1, 17, 48, 2);
-    window.Place(syncNow, 16, 19.2, 15, 1.8);
-    window.Place(close, 33, 19.2, 12, 1.8);
+    // Labels in one column, the fields in the next, each label at the left.
+    for (Gtk::Label* label : {&intro, &serverLabel, &userLabel, &passwordLabel, &crewLabel, &rangeLabel, &alarmLabel,
+                              &range, &status})
+        label->set_xalign(0.0f);
+    window.Place(intro, 1, 0.5, 59, 2.5);
+    window.Place(serverLabel, 1, 3.5, 24, 1.5);
+    window.Place(server, 26, 3.5, 34, 1.5);
+    window.Place(userLabel, 1, 5.5, 24, 1.5);
+    window.Place(user, 26, 5.5, 22, 1.5);
+    window.Place(passwordLabel, 1, 7.5, 24, 1.5);
+    window.Place(password, 26, 7.5, 22, 1.5);
+    window.Place(crewLabel, 1, 9.5, 24, 1.5);
+    window.Place(crew, 26, 9.5, 22, 1.5);
+    window.Place(rangeLabel, 1, 11.5, 24, 1.5);
+    window.Place(range, 26, 11.5, 34, 1.5);
+    window.Place(alarmLabel, 1, 13.5, 24, 1.5);
+    window.Place(alarm, 26, 13.5, 22, 1.5);
+    window.Place(automatic, 26, 15.3, 34, 1.5);
+    window.Place(status, 1, 17, 59, 2);
+    window.Place(syncNow, 26, 19.2, 17, 1.8);
+    window.Place(close, 45, 19.2, 13, 1.8);
     for (Gtk::Widget* w : std::initializer_list<Gtk::Widget*>{&intro, &serverLabel, &server, &userLabel, &user,
                                                                 &passwordLabel, &password, &crewLabel, &crew,
                                                                 &rangeLabel, &range, &alarmLabel, &alarm, &automatic,
