@@ -13,11 +13,9 @@ namespace sk {
 
 namespace {
 
-int HomeCrew(AppState& state) {
-    AccountFiles& accounts = state.accounts.For(state.userDataFolder);
-    LoadAccountFiles(state.userDataFolder, accounts, LocalToday().year);
-    return accounts.hours.homeCrew;
-}
+// The home crew as the program holds it; the hours window keeps it current,
+// so the clock's look at the inputs reads no file.
+int HomeCrew(AppState& state) { return state.accounts.For(state.userDataFolder).hours.homeCrew; }
 
 int CrewOf(AppState& state, const SyncSettings& settings) {
     const int crew = settings.crew >= 0 ? settings.crew : HomeCrew(state);
@@ -40,6 +38,7 @@ std::string ClockText(std::time_t t) {
 }  // namespace
 
 SyncJob MakeSyncJob(AppState& state, const SyncSettings& settings, const std::string& password, DayNumber today) {
+    LoadAccountFiles(state.userDataFolder, state.accounts.For(state.userDataFolder), LocalToday().year);
     PlanIcsRequest r;
     const DayRange range = WholeMonthsFrom(today);
     r.from = range.first;
