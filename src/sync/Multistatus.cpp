@@ -75,10 +75,18 @@ MultistatusEntry EntryOf(const xmlNode* response) {
     return entry;
 }
 
+void IgnoreMessage(void*, const char*, ...) {}
+void IgnoreError(void*, xmlErrorPtr) {}
+
 }  // namespace
 
 std::optional<std::vector<MultistatusEntry>> ReadMultistatus(std::string_view body) {
     if (body.size() > kMaxBodyBytes) return std::nullopt;
+    // A broken answer is told as "unreadable" by the caller; libxml2 would
+    // also write its own English lines to the terminal (its handlers are
+    // per thread, and the sync runs on threads of its own).
+    xmlSetGenericErrorFunc(nullptr, IgnoreMessage);
+    xmlSetStructuredErrorFunc(nullptr, IgnoreError);
     // No entity expansion, no DTD loading, no network: a hostile answer
     // cannot make the reader fetch or grow anything.
     const int options = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_NOCDATA;
