@@ -139,7 +139,18 @@ void MainWindow::ApplyStyle() {
 void MainWindow::BuildStatusFields() {
     imageBox_.add(image_);
     imageBox_.set_can_focus(true);
-    NameForScreenReaders(imageBox_, "Kalender");
+    // The table of days screen readers read (named "Kalender" there), and
+    // the same words for the day under the pointer.
+    imageBox_.SetCells(&cellSource_);
+    imageBox_.set_has_tooltip(true);
+    imageBox_.signal_query_tooltip().connect(
+        [this](int x, int y, bool keyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip) {
+            if (keyboard) return false;
+            const std::string words = cellSource_.WordsAt(x, y);
+            if (words.empty()) return false;
+            tooltip->set_text(words);
+            return true;
+        });
     imageBox_.add_events(Gdk::BUTTON_PRESS_MASK);
     imageBox_.signal_button_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnImageButton));
     fixed_.put(imageBox_, 0, 0);
@@ -441,12 +452,14 @@ void MainWindow::Repaint(bool onlyViewMoved) {
     if (LayoutNow() != laidOutFor_) RelayoutControls();
     const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
+    std::pair<DayNumber, int> shown{0, 0};
     if (halfYear) {
         PaintHalfYearView();
     } else {
         const CalendarGrid grid = state_.Grid();
         PaintMonthColumns(surface_, grid, ScaleFactor(), &monthColumns_, onlyViewMoved);
         UpdateStatusLine(grid);
+        if (grid.ColumnCount() > 0) shown = {grid.columns.front().first, grid.ColumnCount()};
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
     if (surface_ == shownSurface_) {
@@ -456,6 +469,9 @@ void MainWindow::Repaint(bool onlyViewMoved) {
         shownSurface_ = surface_;
     }
     imageBox_.grab_focus();
+    if (!onlyViewMoved) cellSource_.Forget();
+    imageBox_.AfterRepaint(!onlyViewMoved || shown != cellsShownFor_);
+    cellsShownFor_ = shown;
 }
 
 TextStamps& MainWindow::Stamps(int scale) {
