@@ -118,6 +118,12 @@ std::optional<CivilDate> AskDate(Gtk::Window& parent, const Units& units, const 
 }  // namespace
 
 MainWindow::MainWindow(AppState& state) : state_(state) {
+    // Fonts are given in points; the screen's resolution says how large the
+    // toolkit draws a point, and the calendar follows it.
+    if (auto screen = Gdk::Screen::get_default()) {
+        const double dpi = screen->get_resolution();
+        if (dpi > 0) state_.textScale = dpi / kPointsResolution;
+    }
     set_title(kStartTitle);
     set_resizable(false);
     add(fixed_);
@@ -316,7 +322,7 @@ void MainWindow::BuildControls() {
 
 void MainWindow::ShowUser() {
     ViewState& v = state_.view;
-    const FontMetrics m = MeasureFont(state_.FontDescription());
+    const FontMetrics m = MeasureFont(state_.ScreenFontDescription());
     v.unitWidth = m.unitWidth;
     v.rowHeight = m.rowHeight;
     state_.fontTooLarge = false;
@@ -475,7 +481,7 @@ void MainWindow::Repaint(bool onlyViewMoved) {
 }
 
 TextStamps& MainWindow::Stamps(int scale) {
-    const std::string font = state_.FontDescription();
+    const std::string font = state_.ScreenFontDescription();
     auto& stamps = scale == 1 ? stamps_ : scaledStamps_;
     if (!stamps || stamps->FontDescription() != font || stamps->Scale() != scale) {
         stamps = std::make_unique<TextStamps>(font, scale);
@@ -619,7 +625,8 @@ void MainWindow::ChangeFont() {
     chosen.fontStyle = (desc.get_weight() >= Pango::WEIGHT_BOLD ? 1 : 0) |
                        (desc.get_style() != Pango::STYLE_NORMAL ? 2 : 0);
     const FontMetrics m = MeasureFont(
-        FontDescriptionText({chosen.fontName, chosen.fontSize, chosen.fontStyle}, state_.defaultFontFamily));
+        FontDescriptionText({chosen.fontName, chosen.fontSize, chosen.fontStyle}, state_.defaultFontFamily,
+                            state_.textScale));
     const FontMetrics old{v.unitWidth, v.rowHeight};
     v.unitWidth = m.unitWidth;
     v.rowHeight = m.rowHeight;
@@ -644,7 +651,7 @@ void MainWindow::FallBackToFittingFont() {
     Settings& s = state_.settings;
     const auto fits = [&](int size) {
         const FontMetrics m =
-            MeasureFont(FontDescriptionText({s.fontName, size, s.fontStyle}, state_.defaultFontFamily));
+            MeasureFont(FontDescriptionText({s.fontName, size, s.fontStyle}, state_.defaultFontFamily, state_.textScale));
         v.unitWidth = m.unitWidth;
         v.rowHeight = m.rowHeight;
         if (FitWindow()) return true;
