@@ -8,6 +8,7 @@
 #include "ui/AppState.h"
 #include "ui/CalendarAccessible.h"
 #include "ui/CommandHost.h"
+#include "view/HalfYearPage.h"
 
 namespace sk {
 
@@ -31,6 +32,9 @@ public:
 
 private:
     std::optional<DayNumber> DayAt(int column, int row);
+    // The half-year page: month index of a column, and the page's cells.
+    int HalfYearMonth(int column) const;
+    HalfYearGeometry PageGeometry() const;
     std::optional<int> HomeCrew();
 
     AppState& state_;

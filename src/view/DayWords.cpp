@@ -16,7 +16,7 @@ constexpr const char* kOff = "frei";
 constexpr const char* kStandby = "Verfügung";
 constexpr const char* kVacation = "Urlaub";
 
-bool IsBuiltInType(int type) { return type >= 0 && type < kNumberOfCalendarTypes && !IsHalfYearView(type); }
+bool IsBuiltInType(int type) { return type >= 0 && type < kNumberOfCalendarTypes; }
 
 // Of a five-crew or two-shift row: is the crew on the vacation block as
 // the calendar shows it?

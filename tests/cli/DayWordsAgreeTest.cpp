@@ -34,7 +34,7 @@ TEST(DayWords, ShiftsAgreeWithThePlanTextTable) {
     for (DayNumber d = DayNumberOf(2014, 12, 20); d <= DayNumberOf(2015, 1, 10); ++d) days.push_back(d);
     for (DayNumber d = DayNumberOf(2024, 1, 1); d <= DayNumberOf(2026, 12, 31); d += 13) days.push_back(d);
     days.push_back(DayNumberOf(2024, 12, 25));
-    for (int type : {0, 1, 2, 3, 4, 6, 7}) {
+    for (int type : {0, 1, 2, 3, 4, 5, 6, 7}) {
         PlanOptions options;
         options.calendarType = type;
         options.format = PlanFormat::Text;

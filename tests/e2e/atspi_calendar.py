@@ -3,7 +3,8 @@
 Prints the calendar table's row and column counts, presses the keys (xdotool)
 and prints, one per line, the name of the cell the focus events named last
 and the name of the table's selected (cursor) cell. Exit status 1 when there
-is no calendar table or no focus event followed the keys."""
+is no calendar table or no focus event followed the keys.
+atspi_calendar.py --cell COLUMN ROW prints the counts and the name of that cell."""
 import subprocess
 import sys
 import time
@@ -37,6 +38,10 @@ def main():
         return 1
     grid = table.queryTable()
     print(grid.nRows, grid.nColumns)
+    if sys.argv[1] == "--cell":
+        cell = grid.getAccessibleAt(int(sys.argv[3]), int(sys.argv[2]))
+        print(cell.name if cell is not None else "")
+        return 0 if cell is not None else 1
 
     focused = []
 

@@ -22,5 +22,17 @@ while read -r shift; do
   [[ "$focused" == *"$shift"* ]] || fail "'$shift' of schichtplan missing in '$focused'"
 done <<<"$shifts"
 
+# The half-year page (key X) is a table as well: a column per month, a row
+# per day; 16 February in the second column says the page plan's shifts.
+main_focus; keys x
+read_out=$(/usr/bin/python3 "$E2E_DIR/atspi_calendar.py" --cell 1 15) || fail "the half-year table did not answer"
+{ read -r rows columns; read -r cell; } <<<"$read_out"
+[ "$rows $columns" = "31 6" ] || fail "half-year table of $rows rows and $columns columns, expected 31 and 6"
+plan=$("$BUILD/schichtplan" --format text --type 5 --from 2024-02-16 --to 2024-02-16 | tail -1)
+shifts=$(grep -oE '(Früh|Spät|Nacht): ([[:alpha:]]+|-)' <<<"$plan")
+[ "$(wc -l <<<"$shifts")" = 3 ] || fail "schichtplan gave '$plan'"
+while read -r shift; do
+  [[ "$cell" == "Freitag, 16. Februar 2024. "*"$shift"* ]] || fail "'$shift' of schichtplan missing in '$cell'"
+done <<<"$shifts"
 stop_app
 finish
