@@ -118,6 +118,12 @@ std::optional<CivilDate> AskDate(Gtk::Window& parent, const Units& units, const 
 }  // namespace
 
 MainWindow::MainWindow(AppState& state) : state_(state) {
+    // Fonts are given in points; the screen's resolution says how large the
+    // toolkit draws a point, and the calendar follows it.
+    if (auto screen = Gdk::Screen::get_default()) {
+        const double dpi = screen->get_resolution();
+        if (dpi > 0) state_.textScale = dpi / kPointsResolution;
+    }
     set_title(kStartTitle);
     set_resizable(false);
     add(fixed_);
@@ -139,7 +145,18 @@ void MainWindow::ApplyStyle() {
 void MainWindow::BuildStatusFields() {
     imageBox_.add(image_);
     imageBox_.set_can_focus(true);
-    NameForScreenReaders(imageBox_, "Kalender");
+    // The table of days screen readers read (named "Kalender" there), and
+    // the same words for the day under the pointer.
+    imageBox_.SetCells(&cellSource_);
+    imageBox_.set_has_tooltip(true);
+    imageBox_.signal_query_tooltip().connect(
+        [this](int x, int y, bool keyboard, const Glib::RefPtr<Gtk::Tooltip>& tooltip) {
+            if (keyboard) return false;
+            const std::string words = cellSource_.WordsAt(x, y);
+            if (words.empty()) return false;
+            tooltip->set_text(words);
+            return true;
+        });
     imageBox_.add_events(Gdk::BUTTON_PRESS_MASK);
     imageBox_.signal_button_press_event().connect(sigc::mem_fun(*this, &MainWindow::OnImageButton));
     fixed_.put(imageBox_, 0, 0);
@@ -305,7 +322,7 @@ void MainWindow::BuildControls() {
 
 void MainWindow::ShowUser() {
     ViewState& v = state_.view;
-    const FontMetrics m = MeasureFont(state_.FontDescription());
+    const FontMetrics m = MeasureFont(state_.ScreenFontDescription());
     v.unitWidth = m.unitWidth;
     v.rowHeight = m.rowHeight;
     state_.fontTooLarge = false;
@@ -441,12 +458,14 @@ void MainWindow::Repaint(bool onlyViewMoved) {
     if (LayoutNow() != laidOutFor_) RelayoutControls();
     const bool halfYear = state_.HalfYearView();
     for (int b : {kNote, kMonthBack, kMonthFwd, kPlus, kMinus}) buttons_[b].set_sensitive(!halfYear);
+    std::pair<DayNumber, int> shown{0, 0};
     if (halfYear) {
         PaintHalfYearView();
     } else {
         const CalendarGrid grid = state_.Grid();
         PaintMonthColumns(surface_, grid, ScaleFactor(), &monthColumns_, onlyViewMoved);
         UpdateStatusLine(grid);
+        if (grid.ColumnCount() > 0) shown = {grid.columns.front().first, grid.ColumnCount()};
     }
     ShowAccountStatus(state_, fields_[kHours], fields_[kVacation]);
     if (surface_ == shownSurface_) {
@@ -456,10 +475,13 @@ void MainWindow::Repaint(bool onlyViewMoved) {
         shownSurface_ = surface_;
     }
     imageBox_.grab_focus();
+    if (!onlyViewMoved) cellSource_.Forget();
+    imageBox_.AfterRepaint(!onlyViewMoved || shown != cellsShownFor_);
+    cellsShownFor_ = shown;
 }
 
 TextStamps& MainWindow::Stamps(int scale) {
-    const std::string font = state_.FontDescription();
+    const std::string font = state_.ScreenFontDescription();
     auto& stamps = scale == 1 ? stamps_ : scaledStamps_;
     if (!stamps || stamps->FontDescription() != font || stamps->Scale() != scale) {
         stamps = std::make_unique<TextStamps>(font, scale);
@@ -603,7 +625,8 @@ void MainWindow::ChangeFont() {
     chosen.fontStyle = (desc.get_weight() >= Pango::WEIGHT_BOLD ? 1 : 0) |
                        (desc.get_style() != Pango::STYLE_NORMAL ? 2 : 0);
     const FontMetrics m = MeasureFont(
-        FontDescriptionText({chosen.fontName, chosen.fontSize, chosen.fontStyle}, state_.defaultFontFamily));
+        FontDescriptionText({chosen.fontName, chosen.fontSize, chosen.fontStyle}, state_.defaultFontFamily,
+                            state_.textScale));
     const FontMetrics old{v.unitWidth, v.rowHeight};
     v.unitWidth = m.unitWidth;
     v.rowHeight = m.rowHeight;
@@ -628,7 +651,7 @@ void MainWindow::FallBackToFittingFont() {
     Settings& s = state_.settings;
     const auto fits = [&](int size) {
         const FontMetrics m =
-            MeasureFont(FontDescriptionText({s.fontName, size, s.fontStyle}, state_.defaultFontFamily));
+            MeasureFont(FontDescriptionText({s.fontName, size, s.fontStyle}, state_.defaultFontFamily, state_.textScale));
         v.unitWidth = m.unitWidth;
         v.rowHeight = m.rowHeight;
         if (FitWindow()) return true;

@@ -9,7 +9,9 @@
 #include <memory>
 
 #include "ui/AppState.h"
+#include "app/CalendarCellSource.h"
 #include "app/Commands.h"
+#include "ui/CalendarAccessible.h"
 #include "view/CalendarPainter.h"
 #include "view/HalfYearPage.h"
 #include "view/TextStamps.h"
@@ -109,10 +111,13 @@ private:
 
     AppState& state_;
     LayoutKey laidOutFor_;
+    CalendarCellSource cellSource_{state_, *this};
+    // The months the screen reader's cells were made for: first day, columns.
+    std::pair<DayNumber, int> cellsShownFor_{0, -1};
     Gtk::Fixed fixed_;
     std::array<Gtk::Button, kButtonCount> buttons_;
     Gtk::ToggleButton vacationToggle_;
-    Gtk::EventBox imageBox_;
+    CalendarArea imageBox_;
     Gtk::Image image_;
     std::array<Gtk::Entry, kFieldCount> fields_;
     Cairo::RefPtr<Cairo::ImageSurface> surface_;

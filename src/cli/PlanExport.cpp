@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <future>
 #include <optional>
+#include <span>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "notes/NotesOfDay.h"
 #include "shift/CalendarTypes.h"
 #include "shift/ShiftComputation.h"
+#include "shift/ShiftWords.h"
 
 namespace sk {
 
@@ -373,8 +375,6 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
     const int type = options.calendarType;
     const bool fourCrews = IsFourCrewType(type);
     const int crews = fourCrews ? 4 : CrewCountOf(type);
-    const int shifts = type == 2 ? 2 : 3;  // the two-shift plan has no night shift
-    static const char* const kShiftNames[3] = {"Früh", "Spät", "Nacht"};
     const std::size_t crewWidth = fourCrews ? 22 : 14;
 
     ChunkedOutput output(sink);
@@ -398,16 +398,8 @@ bool ExportPlanText(const PlanOptions& options, const OutputSink& sink) {
             for (int k = 0; k < crews; ++k) codes[k] = r.table.Code(k);
             if (HasVacationBlock(type) && r.allFiveOnRhythm) vacationCrew = VacationCrewOn(block, d);
         }
-        for (int s = 0; s < shifts; ++s) {
-            std::string names;
-            for (int k = 0; k < crews; ++k) {
-                if (codes[k] != s + 1) continue;
-                if (!names.empty()) names += ", ";
-                names += CrewNameOf(type, k);
-            }
-            std::string cell = std::string(kShiftNames[s]) + ": " + (names.empty() ? "-" : names);
+        for (const std::string& cell : ShiftCrewTexts(type, std::span<const ShiftCode>(codes, crews)))
             AppendPadded(out, cell, crewWidth);
-        }
         std::string note;
         if (vacationCrew >= 0) note = std::string("Urlaub: ") + CrewNameOf(type, vacationCrew);
         std::string name = DayName(ctx, options.region);
@@ -454,15 +446,7 @@ std::string ExportOwnPlanText(const PlanOptions& options) {
         SetDayContext(ctx, d);
         AppendTextDayHead(out, ctx, d == options.from);
         const OwnPlanDay day = OwnPlanDayOf(plan, d, options.region);
-        for (const OwnPlanSubColumn& c : columns) {
-            std::string names;
-            for (int k : day.CrewsOn(c.kind)) {
-                if (!names.empty()) names += ", ";
-                names += plan.crews[k].name;
-            }
-            AppendPadded(out, std::string(kShiftKindNames[static_cast<int>(c.kind)]) + ": " + (names.empty() ? "-" : names),
-                         cellWidth);
-        }
+        for (const std::string& cell : OwnPlanShiftCrewTexts(plan, day)) AppendPadded(out, cell, cellWidth);
         std::string name = DayName(ctx, options.region);
         if (IsPublicHoliday(ctx, options.region)) name = name.empty() ? "Feiertag" : name + " (Feiertag)";
         if (day.holidayOff) name += " - alle Schichten frei";

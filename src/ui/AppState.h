@@ -55,10 +55,15 @@ struct AppState {
     const NoteEditModel* openNoteEditor = nullptr;
     bool fontTooLarge = false;
     std::string defaultFontFamily = "Sans";  // the desktop's sans font
+    // The desktop's text scale (screen resolution / 96: GDK_DPI_SCALE,
+    // Xft.dpi); the controls' text grows by it, so the calendar does too.
+    double textScale = 1.0;
 
     // The program font as the settings hold it.
     FontChoice Font() const { return FontChoice{settings.fontName, settings.fontSize, settings.fontStyle}; }
     std::string FontDescription() const { return FontDescriptionText(Font(), defaultFontFamily); }
+    // The same at the desktop's text scale: what the screen shows.
+    std::string ScreenFontDescription() const { return FontDescriptionText(Font(), defaultFontFamily, textScale); }
     PaintOptions Options() const { return PaintOptionsOf(settings); }
 
     // The month columns shown now; computed, never stored, so it cannot

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/Accessible.h"
 #include "ui/MessageBox.h"
 
 namespace sk {
@@ -34,6 +35,16 @@ DateField::DateField(bool withYear, DateFieldRange range)
     g_signal_connect(gobj(), "paste-clipboard",
                      G_CALLBACK(+[](GtkEntry*, gpointer self) { static_cast<DateField*>(self)->OnPaste(); }), this);
     SetDate(withYear ? CivilOf(range.first) : date_);
+    SetFieldName(fieldName_);
+    if (auto accessible = get_accessible()) {
+        accessible->set_description(withYear ? "Datum als TT.MM.JJJJ; die Pfeiltasten ändern den Teil am Kursor"
+                                             : "Tag und Monat als TT.MM.; die Pfeiltasten ändern den Teil am Kursor");
+    }
+}
+
+void DateField::SetFieldName(std::string name) {
+    fieldName_ = std::move(name);
+    NameForScreenReaders(*this, fieldName_);
 }
 
 void DateField::Show(const DateEdit& edit) {

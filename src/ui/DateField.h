@@ -21,7 +21,8 @@ public:
 
     void SetDate(const CivilDate& date);
     // The name the refusal message gives the field ("Zyklusbeginn").
-    void SetFieldName(std::string name) { fieldName_ = std::move(name); }
+    // Screen readers name the field by it too.
+    void SetFieldName(std::string name);
     // The date the field shows, or nothing: then the field is marked, the
     // refusal is shown over the field's window and the field has the focus.
     std::optional<CivilDate> Checked();

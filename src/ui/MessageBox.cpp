@@ -2,6 +2,8 @@
 
 #include <gtkmm.h>
 
+#include "ui/Accessible.h"
+
 namespace sk {
 
 bool QuestionDefaultsToNo(std::string_view text) {
@@ -26,6 +28,8 @@ int RunBox(Gtk::Window* parent, const std::string& title, const std::string& tex
     Gtk::MessageDialog box(text, false, TypeOfTitle(title), Gtk::BUTTONS_NONE, true);
     if (parent) box.set_transient_for(*parent);
     box.set_title(title);
+    // The toolkit names a message box by its kind, in its own words.
+    NameForScreenReaders(box, title);
     box.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     if (buttons != Buttons::Ok) {
         box.add_button("Ja", Gtk::RESPONSE_YES);
@@ -73,6 +77,7 @@ FailedSaveChoice AskAfterFailedSave(Gtk::Window* parent, const std::vector<std::
     Gtk::MessageDialog box(text, false, Gtk::MESSAGE_ERROR, Gtk::BUTTONS_NONE, true);
     if (parent) box.set_transient_for(*parent);
     box.set_title(message_titles::kError);
+    NameForScreenReaders(box, message_titles::kError);
     box.set_position(Gtk::WIN_POS_CENTER_ON_PARENT);
     enum { kRetry = 1, kStay = 2, kGoOn = 3 };
     box.add_button("_Nochmals speichern", kRetry);

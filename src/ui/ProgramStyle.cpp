@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "view/Contrast.h"
+
 namespace sk {
 
 namespace {
@@ -39,13 +41,18 @@ void ApplyProgramStyle(const FontChoice& font, const std::string& defaultFamily,
     }
     const std::string main = std::string("#") + kMainWindowStyleName;
     const std::string colour = CssColour(background);
+    // Our own background gets our own text colour: the theme's (white in a
+    // dark theme) would be unreadable on the calendar's light beige. Labels
+    // inherit it from the window.
+    const std::string text = "color: " + CssColour(TextColourOn(background)) + ";";
     const std::string fontRules = CssFont(font, defaultFamily);
-    std::string css = main + ", " + main + " entry { background-color: " + colour + "; background-image: none; }\n";
+    std::string css =
+        main + ", " + main + " entry { background-color: " + colour + "; background-image: none; " + text + " }\n";
     css += main + " button, " + main + " entry { " + fontRules + " padding: 0; min-height: 0; }\n";
     css += std::string(".") + kProgramFontClass + ", ." + kProgramFontClass + " * { " + fontRules + " }\n";
     const std::string backgroundClass = std::string(".") + kCalendarBackgroundClass;
     css += backgroundClass + ":not(textview), textview" + backgroundClass + " text { background-color: " + colour +
-           "; background-image: none; }\n";
+           "; background-image: none; " + text + " }\n";
     try {
         sheet->load_from_data(css);
     } catch (const Glib::Error&) {

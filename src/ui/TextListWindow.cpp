@@ -1,5 +1,7 @@
 #include "ui/TextListWindow.h"
 
+#include "ui/Accessible.h"
+
 #include <algorithm>
 
 namespace sk {
@@ -43,5 +45,7 @@ void TextList::SetRows(const std::vector<std::vector<std::string>>& rows) {
         for (int i = 0; i < n; ++i) r[record_.cells[i]] = row[static_cast<std::size_t>(i)];
     }
 }
+
+void TextList::SetName(const std::string& name) { NameForScreenReaders(view_, name); }
 
 }  // namespace sk

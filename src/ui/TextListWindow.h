@@ -26,6 +26,8 @@ public:
 
     // Replaces every row; cells beyond a row's end stay empty.
     void SetRows(const std::vector<std::vector<std::string>>& rows);
+    // What the list is, for screen readers (its window's title, mostly).
+    void SetName(const std::string& name);
 
 private:
     struct Record : Gtk::TreeModelColumnRecord {

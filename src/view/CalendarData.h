@@ -68,6 +68,9 @@ public:
     virtual std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) = 0;
     // The heading of that list: whose school holidays they are.
     virtual std::string SchoolHolidayHeading() { return kSchoolHolidayHeading; }
+    // How many notes of all four kinds the day has (the painter shows only
+    // which kinds; the day's description counts them).
+    virtual int NoteCountOfDay(const DayContext&) { return 0; }
 };
 
 }  // namespace sk

@@ -114,6 +114,14 @@ std::optional<SchoolHolidayBlock> CoreCalendarData::SchoolHolidaysOfYear(int yea
 
 std::string CoreCalendarData::SchoolHolidayHeading() { return sk::SchoolHolidayHeading(SchoolHolidays().StateRegion()); }
 
+int CoreCalendarData::NoteCountOfDay(const DayContext& ctx) {
+    const NoteStore* notes = sources_.notes;
+    if (!notes) return 0;
+    const int weekday = notes->WeekdayNoteStateOfDay(ctx);  // bit 0 regular, bit 1 last week
+    return (notes->HasDayNote(ctx) ? 1 : 0) + notes->CountPeriodicNotesOfDay(ctx) + (notes->HasYearlyNote(ctx) ? 1 : 0) +
+           (weekday & 1) + ((weekday >> 1) & 1);
+}
+
 const SchoolHolidayCalendar& CoreCalendarData::SchoolHolidays() const {
     return sources_.schoolHolidays ? *sources_.schoolHolidays : SchoolHolidayCalendar::BuiltIn();
 }

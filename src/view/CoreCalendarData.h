@@ -55,6 +55,7 @@ public:
     ShiftRow ShiftsOfDay(const DayContext& ctx, int calendarType) override;
     std::optional<SchoolHolidayBlock> SchoolHolidaysOfYear(int year) override;
     std::string SchoolHolidayHeading() override;
+    int NoteCountOfDay(const DayContext& ctx) override;
 
     // The vacation block of the year of the last year-start column.
     const VacationBlock& Block() const { return block_; }

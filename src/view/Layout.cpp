@@ -4,6 +4,7 @@
 #include <pangomm/init.h>
 
 #include <cmath>
+#include <cstdio>
 
 
 namespace sk {
@@ -12,14 +13,20 @@ int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 int RoundHalfAway(double x) { return static_cast<int>(std::lround(x)); }
 
-std::string FontDescriptionText(const FontChoice& font, const std::string& defaultFamily) {
+std::string FontDescriptionText(const FontChoice& font, const std::string& defaultFamily, double textScale) {
     std::string text = font.family.empty() ? defaultFamily : font.family;
     // A trailing comma keeps a family whose last word looks like a style
     // ("Noto Sans Mono Bold") from being read as one.
     text += ",";
     if (font.style & 1) text += " Bold";
     if (font.style & 2) text += " Italic";
-    text += " " + std::to_string(font.size);
+    if (textScale == 1.0) {
+        text += " " + std::to_string(font.size);
+    } else {
+        char size[32];
+        std::snprintf(size, sizeof size, " %.4g", font.size * textScale);
+        text += size;
+    }
     return text;
 }
 

@@ -27,7 +27,13 @@ struct FontChoice {
 };
 
 // Pango font description text for a font choice ("DejaVu Sans Bold 10").
-std::string FontDescriptionText(const FontChoice& font, const std::string& defaultFamily);
+// The resolution at which the painter's fonts are sized (a point is a pixel
+// at 72, cairo's image surfaces measure at 96).
+inline constexpr double kPointsResolution = 96.0;
+
+// `textScale` is the desktop's text scale (1.5 with GDK_DPI_SCALE=1.5): the
+// calendar grows with the text of the controls around it.
+std::string FontDescriptionText(const FontChoice& font, const std::string& defaultFamily, double textScale = 1.0);
 
 // Mean width and height of the 75 characters "0" ... "z" in the font,
 // truncated to whole pixels.

@@ -115,6 +115,9 @@ start_app() {
   [ -n "$WID" ] || { fail "main window did not appear"; return 1; }
   take_focus "$WID"
   main_units
+  # The pointer off the window: resting over the calendar it would show the
+  # day's tooltip in the pictures.
+  xdotool mousemove --window "$WID" $((WIN_W + 40)) $((WIN_H + 40))
 }
 # Units of the main window (seven columns of 18 units, 40 rows): U, R, and
 # its size WIN_W x WIN_H.

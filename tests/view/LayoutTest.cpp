@@ -27,6 +27,12 @@ TEST(MeasureFont, GivesPlausibleMetricsThatGrowWithTheSize) {
 TEST(FontDescriptionText, NamesFamilyStyleAndSize) {
     EXPECT_EQ(FontDescriptionText({"", 10, 0}, "Sans"), "Sans, 10");
     EXPECT_EQ(FontDescriptionText({"FreeSans", 12, 3}, "Sans"), "FreeSans, Bold Italic 12");
+    // At the desktop's text scale, halves included: the grid grows with it.
+    EXPECT_EQ(FontDescriptionText({"", 10, 0}, "Sans", 1.5), "Sans, 15");
+    EXPECT_EQ(FontDescriptionText({"", 9, 1}, "Sans", 1.5), "Sans, Bold 13.5");
+    const FontMetrics plain = MeasureFont(FontDescriptionText({"", 10, 0}, "DejaVu Sans"));
+    const FontMetrics scaled = MeasureFont(FontDescriptionText({"", 10, 0}, "DejaVu Sans", 1.5));
+    EXPECT_NEAR(scaled.rowHeight, plain.rowHeight * 1.5, 2);
 }
 
 }  // namespace

@@ -38,8 +38,12 @@ HomeCrewOptions::HomeCrewOptions(ModalWindow& window, double y, int& crew, const
         option.set_label(names[static_cast<std::size_t>(i)]);
         option.set_tooltip_text(names[static_cast<std::size_t>(i)]);
         if (auto* label = dynamic_cast<Gtk::Label*>(option.get_child())) {
-            label->set_ellipsize(Pango::ELLIPSIZE_END);
-            if (!fixedPlaces) label->set_width_chars(std::min<int>(Glib::ustring(names[i]).size(), kLongestWholeName));
+            // The colour names are short: whole, they still fit their places
+            // (a cut "bra…" helps nobody).
+            if (!fixedPlaces) {
+                label->set_ellipsize(Pango::ELLIPSIZE_END);
+                label->set_width_chars(std::min<int>(Glib::ustring(names[i]).size(), kLongestWholeName));
+            }
         }
         if (i > 0) option.join_group(options_[0]);
         if (fixedPlaces) {

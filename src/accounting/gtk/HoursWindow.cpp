@@ -6,6 +6,7 @@
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -28,6 +29,8 @@ bool OpenHoursWindow(WindowContext& context) {
     Gtk::Entry hoursField;
     hoursField.set_width_chars(1);
     hoursField.set_text(form.hoursText);
+    NameForScreenReaders(hoursField, "Stundenstand");
+    hoursField.get_accessible()->set_description("Minus- oder Plusstunden am gewählten Tag, in der gewählten Schreibweise");
     window.Place(hoursField, 29, 1, 9, 1.5);
 
     Gtk::RadioButton minutesOption("Std:Min"), decimalOption("Std,dez");

@@ -6,6 +6,7 @@
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -39,6 +40,7 @@ bool OpenVacationWindow(WindowContext& context) {
     Gtk::Entry daysField;
     daysField.set_width_chars(1);
     daysField.set_text(form.daysText);
+    NameForScreenReaders(daysField, "Resturlaub in Tagen");
     window.Place(daysField, 38, 1, 8, 1.5);
     bool limiting = false;
     sigc::connection limit = daysField.signal_changed().connect([&] {

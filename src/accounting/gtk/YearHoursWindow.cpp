@@ -5,6 +5,7 @@
 #include "accounting/YearHoursWindowModel.h"
 #include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -45,9 +46,11 @@ bool OpenYearHoursWindow(WindowContext& context) {
     Gtk::SpinButton yearSpin(adjustment);
     yearSpin.set_numeric(true);
     yearSpin.set_width_chars(1);
+    NameForScreenReaders(yearSpin, "Jahr");
     window.Place(yearSpin, 25, 0.5, 11, 1.5);
 
     TextList list(context.units, columns);
+    list.SetName(kYearHoursTitle);
     list.SetRows(first.rows);
     window.Place(list, 1, 2.5, listWidth, 24);
 

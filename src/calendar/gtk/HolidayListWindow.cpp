@@ -15,6 +15,7 @@ bool OpenHolidayListWindow(WindowContext& context) {
     std::vector<std::vector<std::string>> rows;
     for (const HolidayListRow& row : holidays.rows) rows.push_back({row.dateText, row.name});
     list.SetRows(rows);
+    list.SetName(kHolidayListTitle);
     window.Place(list, 1, 1, 48, 36);
     window.run();
     return false;

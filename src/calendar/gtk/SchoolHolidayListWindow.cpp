@@ -7,6 +7,7 @@
 #include "ui/TextListWindow.h"
 #include "ui/ModalWindow.h"
 #include "ui/WorkArea.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -58,6 +59,7 @@ bool ShowFindings(Gtk::Window& parent, Units units, const SchoolHolidayImportMes
     for (const std::string& line : message.lines) text += line + "\n";
     if (!message.lines.empty()) {
         SetUpReadOnlyText(scroller, view, text);
+        NameForScreenReaders(view, message.title);
         box.Place(scroller, 1, 2.5, 78, 19);
     }
     if (message.ask) {
@@ -109,6 +111,7 @@ bool OpenSchoolHolidayWindow(WindowContext& context) {
     Gtk::SpinButton yearSpin(adjustment);
     yearSpin.set_numeric(true);
     yearSpin.set_width_chars(1);
+    NameForScreenReaders(yearSpin, "Jahr");
     window.Place(yearSpin, 22.5, 0.55, 11, 1.5);
 
     Gtk::Button load(kLoadSchoolHolidaysButton);
@@ -118,6 +121,7 @@ bool OpenSchoolHolidayWindow(WindowContext& context) {
     Gtk::Overlay overlay;
     const std::string heading = SchoolHolidayHeading(context.state.schoolHolidays.StateRegion());
     TextList list(context.units, {{heading, 24}, {"", 27}, {"", 0}});
+    list.SetName(heading);
     overlay.add(list);
     list.show();
     Gtk::Label note;

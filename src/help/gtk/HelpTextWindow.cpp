@@ -2,6 +2,7 @@
 
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -13,6 +14,7 @@ void ShowHelpText(WindowContext& context, const std::string& title, const std::s
     UseProgramFont(view);
     // The text keeps its own line breaks ("\r\n"); the buffer takes them as such.
     SetUpReadOnlyText(scroller, view, text);
+    NameForScreenReaders(view, title);
     window.Place(scroller, 1, 1, kHelpTextWidthUnits, heightRows - 2);
     window.run();
 }

@@ -3,6 +3,7 @@
 #include "notes/gtk/NoteWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/MessageBox.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -33,6 +34,8 @@ NoteEditorWindow::NoteEditorWindow(Gtk::Window* parent, const std::string& title
     StyleLikeMainWindow(*this);
     editor_.set_wrap_mode(Gtk::WRAP_NONE);
     editor_.set_accepts_tab(true);
+    NameForScreenReaders(editor_, "Notiztext");
+    editor_.get_accessible()->set_description(title);
     scroller_.set_policy(Gtk::POLICY_AUTOMATIC, Gtk::POLICY_AUTOMATIC);
     scroller_.set_shadow_type(Gtk::SHADOW_IN);
     scroller_.add(editor_);

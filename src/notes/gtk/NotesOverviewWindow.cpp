@@ -4,6 +4,7 @@
 #include "ui/ProgramStyle.h"
 #include "notes/NotesOverview.h"
 #include "ui/MessageBox.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -18,6 +19,7 @@ void ShowNotesText(Gtk::Window& parent, const std::string& title, Units units, s
     Gtk::TextView view;
     SetUpReadOnlyText(scroller, view, EditorTextOfNote(notes));
     if (wrapWords) view.set_wrap_mode(Gtk::WRAP_WORD);
+    NameForScreenReaders(view, title);
     // The field takes the calendar's background, like the main window.
     UseCalendarBackground(view);
     window.Place(scroller, 1, 1, 58, 31);

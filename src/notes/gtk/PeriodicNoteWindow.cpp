@@ -1,6 +1,7 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/PeriodicNoteModel.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -21,6 +22,7 @@ bool OpenPeriodicNoteWindow(WindowContext& context) {
     Gtk::SpinButton period(Gtk::Adjustment::create(kDefaultPeriod, kFirstPeriod, kLastPeriod, 1, 7, 0));
     period.set_numeric(true);
     period.set_tooltip_text(periodic_texts::kPeriodTip);
+    NameForScreenReaders(period, "Wiederholung alle … Tage");
     period.set_value(model.Period());
     window.PlacePixels(period, un.X(32), y2, un.X(8), h);
     SetUpLabel(days, periodic_texts::kDays);

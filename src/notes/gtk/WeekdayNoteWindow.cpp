@@ -1,6 +1,7 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/WeekdayNoteModel.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -22,11 +23,14 @@ bool OpenWeekdayNoteWindow(WindowContext& context) {
     Gtk::ComboBoxText occurrence;
     for (const char* name : kOccurrenceNames) occurrence.append(name);
     window.PlacePixels(occurrence, un.X(13), y2, un.X(10), h);
+    // Named by what they choose, not by the entry they show.
+    NameForScreenReaders(occurrence, "Welcher Wochentag im Monat");
     SetUpLabel(weekday, model.WeekdayLabel());
     window.PlacePixels(weekday, un.X(24), labelY, un.X(15), un.r);
     Gtk::ComboBoxText month;
     for (const std::string& item : model.MonthItems()) month.append(item);
     window.PlacePixels(month, un.X(39), y2, un.X(12), h);
+    NameForScreenReaders(month, "In welchem Monat");
     SetUpLabel(show, weekday_texts::kShow);
     window.PlacePixels(show, W - un.X(10), labelY, un.X(9), un.r);
 

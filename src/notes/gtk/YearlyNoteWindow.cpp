@@ -1,6 +1,7 @@
 #include "notes/gtk/NoteEditorWindow.h"
 #include "notes/gtk/NoteWindow.h"
 #include "notes/YearlyNoteModel.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -22,6 +23,7 @@ bool OpenYearlyNoteWindow(WindowContext& context) {
     Gtk::SpinButton startYear(Gtk::Adjustment::create(kDefaultStartYear, kFirstStartYear, kLastStartYear, 1, 10, 0));
     startYear.set_numeric(true);
     startYear.set_tooltip_text(yearly_texts::kStartYearTip);
+    NameForScreenReaders(startYear, yearly_texts::kCountFrom);
     startYear.set_value(model.StartYear());
     startYear.signal_value_changed().connect([&] { model.SetStartYear(startYear.get_value_as_int()); });
     window.PlacePixels(startYear, un.X(33), y2, RoundHalfEven(b / 1.2), h);

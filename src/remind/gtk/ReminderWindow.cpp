@@ -9,6 +9,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -107,11 +108,13 @@ bool OpenReminderWindow(WindowContext& context) {
     Gtk::Entry eveningTime;
     eveningTime.set_text(form.eveningTime);
     eveningTime.set_max_length(5);
+    NameForScreenReaders(eveningTime, "Uhrzeit am Vortag");
     eveningTime.set_tooltip_text("Uhrzeit, z. B. 20:00");
     Gtk::Label beforeLabel("Vor Schichtbeginn:", Gtk::ALIGN_START);
     Gtk::ComboBoxText before;
     for (int minutes : kBeforeStartChoices) before.append(BeforeStartText(minutes));
     before.set_active(form.beforeStartChoice);
+    NameForScreenReaders(before, "Vor Schichtbeginn");
     before.set_tooltip_text("Eine zweite Erinnerung so lange vor Beginn der Schicht");
     Gtk::CheckButton yearly("Jahrestage um");
     yearly.set_active(form.yearlyNotes);
@@ -119,6 +122,7 @@ bool OpenReminderWindow(WindowContext& context) {
     Gtk::Entry yearlyTime;
     yearlyTime.set_text(form.yearlyTime);
     yearlyTime.set_max_length(5);
+    NameForScreenReaders(yearlyTime, "Uhrzeit der Jahrestage");
     yearlyTime.set_tooltip_text("Uhrzeit, z. B. 08:00");
     const bool systemd = SystemdUserInstanceAnswers();
     Gtk::Label background(systemd ? "Bei geschlossenem Programm meldet ein systemd-Timer die Erinnerungen "

@@ -6,6 +6,7 @@
 #include "settings/Users.h"
 #include "ui/MessageBox.h"
 #include "ui/ModalWindow.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -58,6 +59,7 @@ std::string ChooseDataDirectory(WindowContext& context) {
     Gtk::Entry pathField;
     pathField.set_editable(false);
     pathField.set_can_focus(false);
+    NameForScreenReaders(pathField, "Gewählter Ordner");
     FolderColumns cols;
     Glib::RefPtr<Gtk::TreeStore> store = Gtk::TreeStore::create(cols);
     // The local folder first, then every other place a share may be mounted.
@@ -69,6 +71,7 @@ std::string ChooseDataDirectory(WindowContext& context) {
     }
     Gtk::TreeView tree(store);
     tree.set_headers_visible(false);
+    NameForScreenReaders(tree, "Ordner");
     tree.append_column("", cols.name);
     Gtk::ScrolledWindow scroller;
     scroller.set_shadow_type(Gtk::SHADOW_IN);

@@ -9,6 +9,7 @@
 #include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/WorkArea.h"
+#include "ui/Accessible.h"
 
 namespace sk {
 
@@ -31,6 +32,8 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     Gtk::ComboBoxText crew;
     for (const std::string& name : form.crewNames) crew.append(name);
     crew.set_active(form.crew);
+    // Named by their labels: a drop-down otherwise reads out its entry only.
+    NameForScreenReaders(crew, "Schicht");
     Gtk::Label fromLabel("Von:", Gtk::ALIGN_START);
     Gtk::Label toLabel("Bis:", Gtk::ALIGN_START);
     DateField from(true, DateFieldRange{});
@@ -47,10 +50,12 @@ bool OpenPhoneExportWindow(WindowContext& context) {
     Gtk::ComboBoxText alarm;
     for (const AlarmChoice& choice : kAlarmChoices) alarm.append(choice.text);
     alarm.set_active(0);
+    NameForScreenReaders(alarm, "Erinnerung vor Schichtbeginn");
     alarm.set_tooltip_text("Das Handy erinnert so lange vor jeder Schicht an sie; an freien Tagen nicht");
     Gtk::Label fileLabel("Datei:", Gtk::ALIGN_START);
     Gtk::Entry file;
     file.set_text(form.path);
+    NameForScreenReaders(file, "Datei");
     Gtk::Button browse("Wählen...");
     Gtk::Button save("Speichern");
     Gtk::Button cancel("Abbruch");

@@ -343,7 +343,7 @@ bool OwnPlanEditor::PaintPreview(const Cairo::RefPtr<Cairo::Context>& cr) {
     const int width = preview_.get_allocated_width(), height = preview_.get_allocated_height();
     if (width <= 0 || height <= 0) return true;
     auto surface = Cairo::ImageSurface::create(Cairo::FORMAT_RGB24, width, height);
-    Canvas canvas(surface, context_.state.FontDescription());
+    Canvas canvas(surface, context_.state.ScreenFontDescription());
     canvas.FillRect(0, 0, width, height, PackRgb(255, 255, 255));
     canvas.Text(0, 0, kPreviewTitle, PackRgb(0, 0, 0));
     // Public holidays: the column is tinted and the date red, so a day on
