@@ -33,4 +33,20 @@ void SetUpReadOnlyText(Gtk::ScrolledWindow& scroller, Gtk::TextView& view, const
     view.show();
 }
 
+namespace {
+
+void FieldsActivateDefault(Gtk::Widget& widget) {
+    if (auto* entry = dynamic_cast<Gtk::Entry*>(&widget)) entry->set_activates_default(true);
+    if (auto* container = dynamic_cast<Gtk::Container*>(&widget))
+        for (Gtk::Widget* child : container->get_children()) FieldsActivateDefault(*child);
+}
+
+}  // namespace
+
+void AcceptOnReturn(Gtk::Window& window, Gtk::Button& button) {
+    button.set_can_default(true);
+    window.set_default(button);
+    FieldsActivateDefault(window);
+}
+
 }  // namespace sk

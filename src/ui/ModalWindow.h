@@ -25,4 +25,9 @@ protected:
 // without a cursor, inside the scroller (a frame, scroll bars as needed).
 void SetUpReadOnlyText(Gtk::ScrolledWindow& scroller, Gtk::TextView& view, const Glib::ustring& text);
 
+// Return in the window presses `button` (its accept), from every text field
+// of the window too; a focused other button still takes Return itself.
+// Called once the window holds its fields.
+void AcceptOnReturn(Gtk::Window& window, Gtk::Button& button);
+
 }  // namespace sk

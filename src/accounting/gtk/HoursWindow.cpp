@@ -72,6 +72,7 @@ bool OpenHoursWindow(WindowContext& context) {
     window.signal_key_press_event().connect(
         [&](GdkEventKey* event) {
             if (event->keyval != GDK_KEY_Return && event->keyval != GDK_KEY_KP_Enter) return false;
+            if (window.get_focus() == &cancel) return false;  // Return on "Abbruch" cancels
             window.response(Gtk::RESPONSE_OK);
             return true;
         },

@@ -67,6 +67,7 @@ bool OpenVacationWindow(WindowContext& context) {
     window.signal_key_press_event().connect(
         [&](GdkEventKey* event) {
             if (!IsReturnKey(event)) return false;
+            if (window.get_focus() == &cancel) return false;  // Return on "Abbruch" cancels
             window.response(Gtk::RESPONSE_OK);
             return true;
         },

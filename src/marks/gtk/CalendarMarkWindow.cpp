@@ -93,6 +93,7 @@ bool OpenCalendarMarkWindow(WindowContext& context) {
     deleteButton.signal_clicked().connect([&] { window.response(kDeleteResponse); });
     cancelButton.signal_clicked().connect([&] { window.response(kCancelResponse); });
 
+    AcceptOnReturn(window, saveButton);
     endField.grab_focus();
     CalendarMarkEnding ending = CalendarMarkEnding::Cancel;  // Esc, "Abbruch" and closing the window
     DayNumber startDay = model.Start(), endDay = model.End();

@@ -163,6 +163,7 @@ bool OpenReminderWindow(WindowContext& context) {
                                                                 &cancel})
         w->show();
     UseProgramFont(window);
+    AcceptOnReturn(window, accept);
     accept.grab_focus();
 
     while (window.run() == Gtk::RESPONSE_OK) {

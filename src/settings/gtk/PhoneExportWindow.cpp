@@ -147,6 +147,7 @@ bool OpenPhoneExportWindow(WindowContext& context) {
                                                                 &file, &browse, &save, &cancel})
         w->show();
     UseProgramFont(window);
+    AcceptOnReturn(window, save);
     save.grab_focus();
 
     PlanIcsRequest base;

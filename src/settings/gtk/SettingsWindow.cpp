@@ -11,6 +11,7 @@
 #include "ui/DateField.h"
 #include "ui/FormParts.h"
 #include "ui/MessageBox.h"
+#include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
 #include "ui/WorkArea.h"
 
@@ -310,6 +311,7 @@ bool EditSettings(WindowContext& context) {
     UseProgramFont(column);
     column.show_all();
     ScrollWhereTooHigh(scroller, groups, context.parent, r, 6);
+    AcceptOnReturn(window, saveButton);
     coordinates.placeField.grab_focus();
     window.run();
     window.hide();

@@ -174,6 +174,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
                                                                 &status, &syncNow, &close})
         w->show();
     UseProgramFont(window);
+    AcceptOnReturn(window, syncNow);
     (settings.Configured() ? syncNow : static_cast<Gtk::Widget&>(server)).grab_focus();
     window.run();
     poll.disconnect();
