@@ -44,6 +44,47 @@ for step in "d Datum eingeben" "t Notizen für den" "j Jährliche Notizen" "p Pe
   within gone "^$title" || fail "'$title' stayed open"
 done
 
+# The windows of the program menu and the mark windows: every text that
+# stands on its own there is readable, every control named.
+labels_readable() {  # title regex
+  local x y w h text
+  shot "$SHOTS/labels.png" "$FOCUSED"
+  while read -r x y w h text; do
+    readable "$SHOTS/labels.png" "$x" "$y" "$w" "$h" || fail "'$text' in '$1' is hard to read"
+  done < <(/usr/bin/python3 "$E2E_DIR/atspi_labels.py" "$1")
+}
+for step in "F10 a Kalender-Abgleich" "F10 r Erinnerungen" "F10 g Eigener Schichtplan" \
+            "F10 e Programmeinstellungen" "k - Eingabe einer Kalendermarkierung" "3 - Schichtmarkierung eingeben"; do
+  read -r key entry title <<<"$step"
+  main_focus; keys "$key"
+  [ "$entry" = - ] || press_in '^Programm$' "$entry"
+  focus_window "^$title\$" || continue
+  named "^$title\$"
+  labels_readable "^$title\$"
+  keys Escape
+  within gone "^$title\$" || fail "'$title' stayed open"
+done
+
+# Keyboard alone: Tab goes through "Kalender-Abgleich" as it is laid out
+# (row by row, left to right, then round to the first field again); Return
+# presses "Jetzt abgleichen" (which asks for the missing address), Esc closes.
+focused_at() { /usr/bin/python3 "$E2E_DIR/atspi_focus.py" '^Kalender-Abgleich$'; }
+main_focus; keys F10; press_in '^Programm$' a
+if focus_window '^Kalender-Abgleich$'; then
+  order=$(focused_at)
+  for _ in $(seq 10); do keys Tab; order+=$'\n'$(focused_at); done
+  # Lines "x y role: name" (a drop-down list's inner button gives none); one step back to the top only.
+  backs=$(awk 'NF { if (n++ && ($2 < py || ($2 == py && $1 <= px))) b++; px = $1; py = $2 } END { print b + 0 }' <<<"$order")
+  [ "$backs" = 1 ] || fail "Tab does not follow the layout of 'Kalender-Abgleich': $order"
+  grep -q 'Jetzt abgleichen' <<<"$order" || fail "Tab never reached 'Jetzt abgleichen': $order"
+  for _ in $(seq 10); do [ "$(focused_at)" = "$(head -1 <<<"$order")" ] && break; keys Tab; done   # the address field
+  keys Return
+  focus_window '^Information$' && keys Return || fail "Return in the address field did not start a sync"
+  take_focus "$(window_id '^Kalender-Abgleich$')"
+  keys Escape
+  within gone '^Kalender-Abgleich$' || fail "Esc did not close 'Kalender-Abgleich'"
+fi
+
 # A message box is announced by its German title, not the toolkit's word.
 main_focus
 xdotool mousemove --window "$WID" $((3 * U)) $(( (R * 364 + 5) / 10 + R / 2 )) click 1; settle
