@@ -29,8 +29,15 @@ for field in "117 346 Stunden eingeben" "120 364 Urlaub eingeben"; do
   named "^$title\$"
   shot "$SHOTS/$title.png" "$FOCUSED"
   readable "$SHOTS/$title.png" "$U" "$R" $((11 * U)) $((3 * R / 2)) || fail "the labels of '$title' are hard to read"
-  keys Escape
+  # Keyboard alone: a digit typed, then Return on the focused "Abbruch" keeps the account as it was.
+  before=$(cat "$DATA"/*.dat 2>/dev/null | md5sum)
+  type_text 5
+  for _ in $(seq 8); do
+    [[ "$(/usr/bin/python3 "$E2E_DIR/atspi_focus.py" "^$title\$")" == *Abbruch ]] && break; keys Tab
+  done
+  keys Return
   within gone "^$title\$" || fail "'$title' stayed open"
+  [ "$(cat "$DATA"/*.dat 2>/dev/null | md5sum)" = "$before" ] || fail "Return on 'Abbruch' in '$title' saved"
 done
 
 # A date field and the note windows.

@@ -4,6 +4,7 @@
 #include "marks/gtk/ShiftMarkWindow.h"
 #include "ui/DateField.h"
 #include "ui/MessageBox.h"
+#include "ui/ModalWindow.h"
 #include "ui/ProgramStyle.h"
 
 namespace sk {
@@ -53,6 +54,7 @@ bool OpenDeleteNotesWindow(WindowContext& context) {
     window.Place(cancel, 47 - 13, 18, 12, 1.8);
     remove.signal_clicked().connect([&window] { window.response(kDeleteResponse); });
     cancel.signal_clicked().connect([&window] { window.response(Gtk::RESPONSE_CANCEL); });
+    AcceptOnReturn(window, remove);  // asks before anything goes
     date.grab_focus();
 
     for (;;) {
