@@ -60,11 +60,12 @@ labels_readable() {  # title regex
     readable "$SHOTS/labels.png" "$x" "$y" "$w" "$h" || fail "'$text' in '$1' is hard to read"
   done < <(/usr/bin/python3 "$E2E_DIR/atspi_labels.py" "$1")
 }
-for step in "F10 a Kalender-Abgleich" "F10 r Erinnerungen" "F10 g Eigener Schichtplan" \
-            "F10 e Programmeinstellungen" "k - Eingabe einer Kalendermarkierung" "3 - Schichtmarkierung eingeben"; do
-  read -r key entry title <<<"$step"
+for step in "F10 Programm:a Kalender-Abgleich" "F10 Programm:r Erinnerungen" "F10 Programm:g Eigener Schichtplan" \
+            "F10 Programm:e Programmeinstellungen" "k - Eingabe einer Kalendermarkierung" \
+            "3 - Schichtmarkierung eingeben" "F9 Notiz:s Schichtspalte eingeben"; do
+  read -r key entry title <<<"$step"   # entry: menu window:key
   main_focus; keys "$key"
-  [ "$entry" = - ] || press_in '^Programm$' "$entry"
+  [ "$entry" = - ] || press_in "^${entry%%:*}\$" "${entry#*:}"
   focus_window "^$title\$" || continue
   named "^$title\$"
   labels_readable "^$title\$"
