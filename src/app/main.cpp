@@ -21,7 +21,7 @@
 #include "app/StartUp.h"
 #include "settings/SaveFailures.h"
 #include "notes/NoteRecovery.h"
-#include "sync/gtk/CalDavSyncService.h"
+#include "sync/gtk/CalDavSyncWindow.h"
 #include "ui/MessageBox.h"
 
 namespace {
@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
             // The automatic calendar sync looks every few seconds whether it is due.
             Glib::signal_timeout().connect_seconds(
                 [&] {
-                    sk::CalDavSyncService::Instance().Tick(state, window);
+                    sk::TickCalDavSync(state, window);
                     return true;
                 },
                 kCalDavSyncTickSeconds);

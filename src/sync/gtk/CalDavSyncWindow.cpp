@@ -2,7 +2,6 @@
 
 #include "calendar/Today.h"
 #include "ical/PhoneExport.h"
-#include "sync/gtk/CalDavSyncService.h"
 #include "sync/gtk/Keyring.h"
 #include "ui/Accessible.h"
 #include "ui/MessageBox.h"
@@ -15,11 +14,39 @@ namespace {
 
 constexpr unsigned kStatusPollMilliseconds = 250;
 
+CalDavSyncService::FailureTeller TellFailure(CommandHost& host) {
+    return [&host](const std::string& text) { host.ShowMessage(kCalDavSyncTitle, text); };
+}
+
 }  // namespace
+
+CalDavSyncService& CalDavSync() {
+    static CalDavSyncService service([](const SyncSettings& s) {
+        return LookUpSyncPassword(s.serverUrl, s.user).password.value_or("");
+    });
+    return service;
+}
+
+SyncPlanInputs SyncPlanInputsOf(AppState& state) {
+    SyncPlanInputs in;
+    in.dataFolder = state.userDataFolder;
+    in.calendarType = state.settings.calendarType;
+    // As the program holds it: the account status of each repaint keeps it current.
+    in.homeCrew = state.accounts.For(state.userDataFolder).hours.homeCrew;
+    in.ownPlan = state.OwnPlan();
+    in.marks = &state.shiftMarks;
+    in.vacationStartMonth = state.sources.vacationStartMonth;
+    in.vacationStartDay = state.sources.vacationStartDay;
+    in.vacationOrder = state.vacationTables;
+    in.region = state.settings.region;
+    return in;
+}
+
+void TickCalDavSync(AppState& state, CommandHost& host) { CalDavSync().Tick(SyncPlanInputsOf(state), TellFailure(host)); }
 
 bool OpenCalDavSyncWindow(WindowContext& context) {
     AppState& state = context.state;
-    CalDavSyncService& service = CalDavSyncService::Instance();
+    CalDavSyncService& service = CalDavSync();
     SyncSettings settings = LoadSyncSettings(state.userDataFolder);
     const PhoneExportForm crews =
         DefaultPhoneExportForm(state.settings.calendarType, 0, LocalToday().year, "", state.OwnPlan());
@@ -132,7 +159,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
             ShowMessage(&window, message_titles::kInformation, "Bitte Serveradresse, Benutzername und Passwort eingeben.");
             return;
         }
-        service.SyncNow(state, *s, password.get_text());
+        service.SyncNow(SyncPlanInputsOf(state), *s, password.get_text());
         status.set_text(service.StatusText());
     });
     close.signal_clicked().connect([&] {
@@ -141,7 +168,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
     // The result appears when the sync ends; the window never waits for it.
     sigc::connection poll = Glib::signal_timeout().connect(
         [&] {
-            if (service.Collect(&context.host) || service.Running()) status.set_text(service.StatusText());
+            if (service.Collect(TellFailure(context.host)) || service.Running()) status.set_text(service.StatusText());
             syncNow.set_sensitive(!service.Running());
             return true;
         },

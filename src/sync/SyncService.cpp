@@ -1,4 +1,4 @@
-#include "sync/gtk/CalDavSyncService.h"
+#include "sync/SyncService.h"
 
 #include <algorithm>
 #include <functional>
@@ -6,22 +6,18 @@
 #include "calendar/Today.h"
 #include "ical/PlanIcs.h"
 #include "marks/ShiftMarks.h"
+#include "shift/OwnShiftPlan.h"
 #include "shift/OwnShiftPlanFile.h"
-#include "sync/gtk/Keyring.h"
 
 namespace sk {
 
 namespace {
 
-// The home crew as the program holds it; the hours window keeps it current,
-// so the clock's look at the inputs reads no file.
-int HomeCrew(AppState& state) { return state.accounts.For(state.userDataFolder).hours.homeCrew; }
-
-int CrewOf(AppState& state, const SyncSettings& settings) {
-    const int crew = settings.crew >= 0 ? settings.crew : HomeCrew(state);
-    const int type = state.settings.calendarType;
+int CrewOf(const SyncPlanInputs& inputs, const SyncSettings& settings) {
+    const int crew = settings.crew >= 0 ? settings.crew : inputs.homeCrew;
+    const int type = inputs.calendarType;
     if (type == kOwnPlanCalendarType) {
-        const OwnShiftPlan* plan = state.OwnPlan();
+        const OwnShiftPlan* plan = inputs.ownPlan;
         return plan != nullptr && crew < plan->CrewCount() ? crew : 0;
     }
     return ParseCrewArgument(type, std::to_string(crew + 1)) == crew ? crew : 0;
@@ -37,21 +33,21 @@ std::string ClockText(std::time_t t) {
 
 }  // namespace
 
-SyncJob MakeSyncJob(AppState& state, const SyncSettings& settings, const std::string& password, DayNumber today) {
-    LoadAccountFiles(state.userDataFolder, state.accounts.For(state.userDataFolder), LocalToday().year);
+SyncJob MakeSyncJob(const SyncPlanInputs& inputs, const SyncSettings& settings, const std::string& password,
+                    DayNumber today) {
     PlanIcsRequest r;
     const DayRange range = WholeMonthsFrom(today);
     r.from = range.first;
     r.to = range.last;
-    r.calendarType = state.settings.calendarType;
-    r.crew = CrewOf(state, settings);
-    r.ownPlan = state.OwnPlan();
-    r.vacationStartMonth = state.sources.vacationStartMonth;
-    r.vacationStartDay = state.sources.vacationStartDay;
-    r.vacationOrder = state.vacationTables;
-    r.region = state.settings.region;
-    r.marks = &state.shiftMarks;
-    r.marksAreOwn = MarksBelongToCrew(r.calendarType, r.crew, HomeCrew(state));
+    r.calendarType = inputs.calendarType;
+    r.crew = CrewOf(inputs, settings);
+    r.ownPlan = inputs.ownPlan;
+    r.vacationStartMonth = inputs.vacationStartMonth;
+    r.vacationStartDay = inputs.vacationStartDay;
+    r.vacationOrder = inputs.vacationOrder;
+    r.region = inputs.region;
+    r.marks = inputs.marks;
+    r.marksAreOwn = MarksBelongToCrew(r.calendarType, r.crew, inputs.homeCrew);
     r.alarmMinutes = settings.alarmMinutes;
     SyncJob job;
     job.account = CalDavAccount{settings.serverUrl, settings.user, password, settings.plainHttpAllowed};
@@ -61,33 +57,33 @@ SyncJob MakeSyncJob(AppState& state, const SyncSettings& settings, const std::st
     return job;
 }
 
-CalDavSyncService& CalDavSyncService::Instance() {
-    static CalDavSyncService service;
-    return service;
-}
+CalDavSyncService::CalDavSyncService(PasswordLookup lookUp)
+    : lookUp_(std::move(lookUp)), schedule_(SyncClock::now()) {}
 
-std::size_t CalDavSyncService::InputSignature(AppState& state, const SyncSettings& settings) const {
+std::size_t CalDavSyncService::InputSignature(const SyncPlanInputs& in, const SyncSettings& settings) const {
     // Everything the events depend on, cheaply: marks, plan type, own plan,
-    // crew, vacation start and the month the range begins with.
-    std::string inputs = FormatShiftMarks(state.shiftMarks.Marks());
-    inputs += '|' + std::to_string(state.settings.calendarType) + '|' + std::to_string(CrewOf(state, settings));
-    inputs += '|' + std::to_string(state.sources.vacationStartMonth) + '.' + std::to_string(state.sources.vacationStartDay);
+    // crew, vacation start, state and the month the range begins with.
+    std::string text = in.marks != nullptr ? FormatShiftMarks(in.marks->Marks()) : std::string();
+    text += '|' + std::to_string(in.calendarType) + '|' + std::to_string(CrewOf(in, settings)) + '|' +
+            std::to_string(in.homeCrew);
+    text += '|' + std::to_string(in.vacationStartMonth) + '.' + std::to_string(in.vacationStartDay) + '|' +
+            std::to_string(static_cast<int>(in.region));
     const CivilDate today = CivilOf(LocalToday().dayNumber);
-    inputs += '|' + std::to_string(today.year * 12 + today.month);
-    if (const OwnShiftPlan* plan = state.OwnPlan()) inputs += '|' + FormatOwnShiftPlan(*plan);
-    return std::hash<std::string>{}(inputs);
+    text += '|' + std::to_string(today.year * 12 + today.month);
+    if (in.ownPlan != nullptr) text += '|' + FormatOwnShiftPlan(*in.ownPlan);
+    return std::hash<std::string>{}(text);
 }
 
 std::string CalDavSyncService::PasswordFor(const SyncSettings& settings) {
     if (!sessionPassword_.empty()) return sessionPassword_;
     if (!keyringChecked_) {
         keyringChecked_ = true;
-        keyringPassword_ = LookUpSyncPassword(settings.serverUrl, settings.user).password.value_or("");
+        keyringPassword_ = lookUp_ ? lookUp_(settings) : std::string();
     }
     return keyringPassword_;
 }
 
-bool CalDavSyncService::Collect(CommandHost* host) {
+bool CalDavSyncService::Collect(const FailureTeller& tell) {
     std::optional<SyncResult> result = runner_.TakeResult();
     if (!result) return false;
     lastText_ = SyncResultText(*result);
@@ -97,16 +93,16 @@ bool CalDavSyncService::Collect(CommandHost* host) {
     lastWasAutomatic_ = runningAutomatic_;
     schedule_.Finished(result->ok, SyncClock::now());
     // A failing server is told once, not at every retry.
-    if (!result->ok && runningAutomatic_ && schedule_.FirstFailure() && host != nullptr)
-        host->ShowMessage(kCalDavSyncTitle, lastText_ + "\n\nDer automatische Abgleich wird später wiederholt.");
+    if (!result->ok && runningAutomatic_ && schedule_.FirstFailure() && tell)
+        tell(lastText_ + "\n\nDer automatische Abgleich wird später wiederholt.");
     runningAutomatic_ = false;
     return true;
 }
 
-void CalDavSyncService::Tick(AppState& state, CommandHost& host) {
-    Collect(&host);
-    if (state.userDataFolder != settingsFolder_) {
-        settingsFolder_ = state.userDataFolder;
+void CalDavSyncService::Tick(const SyncPlanInputs& inputs, const FailureTeller& tell) {
+    Collect(tell);
+    if (inputs.dataFolder != settingsFolder_) {
+        settingsFolder_ = inputs.dataFolder;
         settings_ = LoadSyncSettings(settingsFolder_);
         keyringChecked_ = false;
         seenSignature_ = syncedSignature_ = 0;
@@ -115,7 +111,7 @@ void CalDavSyncService::Tick(AppState& state, CommandHost& host) {
     const auto now = SyncClock::now();
     // Inputs that differ from those of the last sync are sent once they
     // have settled; each further change waits again.
-    const std::size_t signature = InputSignature(state, settings_);
+    const std::size_t signature = InputSignature(inputs, settings_);
     if (signature != seenSignature_) {
         seenSignature_ = signature;
         if (signature != syncedSignature_) schedule_.InputsChanged(now);
@@ -123,7 +119,7 @@ void CalDavSyncService::Tick(AppState& state, CommandHost& host) {
     if (!schedule_.Due(now)) return;
     const std::string password = PasswordFor(settings_);
     if (password.empty()) return;
-    if (runner_.Start(MakeSyncJob(state, settings_, password, LocalToday().dayNumber))) {
+    if (runner_.Start(MakeSyncJob(inputs, settings_, password, LocalToday().dayNumber))) {
         runningAutomatic_ = true;
         syncedSignature_ = signature;
     }
@@ -137,8 +133,9 @@ void CalDavSyncService::UseSettings(const std::string& dataFolder, const SyncSet
     keyringChecked_ = !password.empty();
 }
 
-bool CalDavSyncService::SyncNow(AppState& state, const SyncSettings& settings, const std::string& password) {
-    UseSettings(state.userDataFolder, settings, password);
+bool CalDavSyncService::SyncNow(const SyncPlanInputs& inputs, const SyncSettings& settings,
+                                const std::string& password) {
+    UseSettings(inputs.dataFolder, settings, password);
     if (runner_.Running()) {
         lastText_ = "Ein Abgleich läuft bereits.";
         return false;
@@ -149,8 +146,8 @@ bool CalDavSyncService::SyncNow(AppState& state, const SyncSettings& settings, c
         return false;
     }
     runningAutomatic_ = false;
-    if (!runner_.Start(MakeSyncJob(state, settings, password, LocalToday().dayNumber))) return false;
-    syncedSignature_ = InputSignature(state, settings);
+    if (!runner_.Start(MakeSyncJob(inputs, settings, password, LocalToday().dayNumber))) return false;
+    syncedSignature_ = InputSignature(inputs, settings);
     return true;
 }
 
