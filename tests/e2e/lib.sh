@@ -304,8 +304,9 @@ differs() {
 }
 # within command [args...]: the command succeeds within 10 s (what follows an
 # action arrives in its own time: a window's size, a file, the clipboard).
+# WITHIN_SECONDS gives a slower condition more time (a server's first sync).
 within() {
-  local deadline=$((SECONDS + 10))
+  local deadline=$((SECONDS + ${WITHIN_SECONDS:-10}))
   until "$@"; do
     [ $SECONDS -ge $deadline ] && return 1
     sleep 0.1
