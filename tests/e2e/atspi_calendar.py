@@ -10,19 +10,16 @@ import sys
 import time
 
 import pyatspi
+from atspi_common import program_windows
 from gi.repository import GLib
 
 
 def calendar_table():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is None or app.name != "schichtkalender":
-            continue
-        for window in app:
-            found = pyatspi.findDescendant(
-                window, lambda n: n is not None and n.getRole() == pyatspi.ROLE_TABLE and n.name == "Kalender")
-            if found is not None:
-                return found
+    for window in program_windows():
+        found = pyatspi.findDescendant(
+            window, lambda n: n is not None and n.getRole() == pyatspi.ROLE_TABLE and n.name == "Kalender")
+        if found is not None:
+            return found
     return None
 
 

@@ -2,26 +2,13 @@
 """Lists the buttons, labels, options and fields of a window whose text runs
 past their own box, or that cover each other (text cut off or hidden): atspi_clipped.py 'window title regex'.
 Exit status 1 when there are any (or no such window)."""
-import re
 import sys
-import time
 
 import pyatspi
+from atspi_common import window
 
 KINDS = {pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_LABEL, pyatspi.ROLE_CHECK_BOX,
          pyatspi.ROLE_RADIO_BUTTON}
-
-
-def window(title):
-    for _ in range(50):  # the window may still be on its way onto the bus
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "schichtkalender":
-                continue
-            for w in app:
-                if w is not None and re.search(title, w.name or ""):
-                    return w
-        time.sleep(0.1)
-    return None
 
 
 def boxes(node, out):

@@ -7,6 +7,7 @@ import sys
 import time
 
 import pyatspi
+from atspi_common import program_windows
 
 
 def focused(node):
@@ -28,17 +29,14 @@ def focused(node):
 
 def main():
     for _ in range(30):  # the focus event may still be on its way
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "schichtkalender":
+        for w in program_windows():
+            if not re.search(sys.argv[1], w.name or ""):
                 continue
-            for w in app:
-                if w is None or not re.search(sys.argv[1], w.name or ""):
-                    continue
-                node = focused(w)
-                if node is not None:
-                    box = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
-                    print(box.x, box.y, f"{node.getRoleName()}: {node.name}")
-                    return 0
+            node = focused(w)
+            if node is not None:
+                box = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+                print(box.x, box.y, f"{node.getRoleName()}: {node.name}")
+                return 0
         time.sleep(0.1)
     return 1
 

@@ -3,11 +3,10 @@
 atspi_labels.py 'window title regex' prints "x y w h text" (window
 coordinates) for each shown, usable label with a text. Exit status 1 when
 there is no such window."""
-import re
 import sys
-import time
 
 import pyatspi
+from atspi_common import window
 
 
 def labels(node, found):
@@ -25,17 +24,12 @@ def labels(node, found):
 
 
 def main():
-    for _ in range(50):  # the window may still be on its way onto the bus
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "schichtkalender":
-                continue
-            for w in app:
-                if w is not None and re.search(sys.argv[1], w.name or ""):
-                    found = []
-                    labels(w, found)
-                    print("\n".join(found))
-                    return 0
-        time.sleep(0.1)
+    w = window(sys.argv[1])
+    if w is not None:
+        found = []
+        labels(w, found)
+        print("\n".join(found))
+        return 0
     return 1
 
 

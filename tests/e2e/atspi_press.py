@@ -9,6 +9,7 @@ import sys
 import time
 
 import pyatspi
+from atspi_common import program_windows as windows
 
 ROLES = {
     "button": pyatspi.ROLE_PUSH_BUTTON,
@@ -16,13 +17,6 @@ ROLES = {
     "radio": pyatspi.ROLE_RADIO_BUTTON,
     "combo": pyatspi.ROLE_COMBO_BOX,
 }
-
-
-def windows():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is not None and app.name == "schichtkalender":
-            yield from (w for w in app if w is not None)
 
 
 def find(node, role, name, seen):

@@ -2,29 +2,16 @@
 """Lists the controls of a window that a screen reader could not name:
 atspi_unnamed.py 'window title regex'. Exit status 1 when there are any
 (or no such window)."""
-import re
 import sys
-import time
 
 import pyatspi
+from atspi_common import window
 
 CONTROLS = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
     pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_SPIN_BUTTON,
     pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_SLIDER,
 }
-
-
-def window(title):
-    for _ in range(50):  # the window may still be on its way onto the bus
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is None or app.name != "schichtkalender":
-                continue
-            for w in app:
-                if w is not None and re.search(title, w.name or ""):
-                    return w
-        time.sleep(0.1)
-    return None
 
 
 def unnamed(node, found):
