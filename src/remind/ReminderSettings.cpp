@@ -2,7 +2,7 @@
 
 #include "base/FileIO.h"
 #include "base/Latin1.h"
-#include "base/TrimBlanks.h"
+#include "base/KeyValueLines.h"
 #include "shift/OwnShiftPlanFile.h"
 
 namespace sk {
@@ -69,27 +69,19 @@ ReminderSettingsRead ParseReminderSettings(std::string_view text) {
     ReminderSettings& s = read.settings;
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
     bool seen[kKeyCount] = {};
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        line = TrimBlanks(line);
-        if (line.empty() || line.front() == '#' || line.front() == ';') continue;
+    // The first bad line ends the reading: the error names it.
+    ForEachKeyValueLine(text, [&](const KeyValueLine& line) {
         auto fail = [&](const std::string& what) {
             read.error = "Die Datei „" + std::string(kReminderSettingsFileName) + "“, Zeile " +
-                         std::to_string(lineNumber) + ": " + what;
-            return read;
+                         std::to_string(line.number) + ": " + what;
+            return false;
         };
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) return fail("Es fehlt das „=“ zwischen Schlüssel und Wert.");
-        const std::string key = AsciiLower(TrimBlanks(line.substr(0, eq)));
-        const std::string_view value = TrimBlanks(line.substr(eq + 1));
+        if (!line.hasEquals) return fail("Es fehlt das „=“ zwischen Schlüssel und Wert.");
+        const std::string key = AsciiLower(line.key);
+        const std::string_view value = line.value;
         int k = 0;
         while (k < kKeyCount && AsciiLower(kKeys[k]) != key) ++k;
-        if (k == kKeyCount) return fail("Unbekannter Schlüssel " + QuotedPiece(TrimBlanks(line.substr(0, eq))) + ".");
+        if (k == kKeyCount) return fail("Unbekannter Schlüssel " + QuotedPiece(line.key) + ".");
         if (seen[k]) return fail("Der Schlüssel „" + std::string(kKeys[k]) + "“ steht zweimal in der Datei.");
         seen[k] = true;
         const std::string badValue = "Der Wert " + QuotedPiece(value) + " passt nicht zu „" + kKeys[k] + "“ (";
@@ -106,7 +98,8 @@ ReminderSettingsRead ParseReminderSettings(std::string_view text) {
             if (!ParseClock(value, minute)) return fail(badValue + "erlaubt: eine Uhrzeit von 00:00 bis 23:59).");
             (kKeys[k] == kKeyEveningTime ? s.eveningMinute : s.yearlyMinute) = minute;
         }
-    }
+        return true;
+    });
     return read;
 }
 

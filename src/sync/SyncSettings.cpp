@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "base/FileIO.h"
-#include "base/TrimBlanks.h"
+#include "base/KeyValueLines.h"
 
 namespace sk {
 
@@ -26,24 +26,19 @@ bool ParseInt(std::string_view text, int low, int high, int& value) {
 
 SyncSettings ParseSyncSettings(const std::string& text) {
     SyncSettings s;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        const std::size_t eq = line.find('=');
-        if (eq == std::string_view::npos) continue;
-        const std::string_view key = TrimBlanks(line.substr(0, eq));
-        const std::string_view value = TrimBlanks(line.substr(eq + 1));
+    ForEachKeyValueLine(text, [&s](const KeyValueLine& line) {
+        const std::string_view key = line.key;
+        const std::string_view value = line.value;
         int number = 0;
+        if (!line.hasEquals) return true;
         if (key == "Server") s.serverUrl = std::string(value);
         else if (key == "Benutzer") s.user = std::string(value);
         else if (key == "Schicht" && ParseInt(value, 1, kMaxCrewNumber, number)) s.crew = number - 1;
         else if (key == "Automatisch" && ParseInt(value, 0, 1, number)) s.automatic = number == 1;
         else if (key == "Unverschluesselt" && ParseInt(value, 0, 1, number)) s.plainHttpAllowed = number == 1;
         else if (key == "Erinnerung" && ParseInt(value, 0, kMaxAlarmMinutes, number)) s.alarmMinutes = number;
-    }
+        return true;
+    });
     return s;
 }
 
