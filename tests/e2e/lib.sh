@@ -235,6 +235,15 @@ press_named() {
   /usr/bin/python3 "$E2E_DIR/atspi_press.py" "$@" || { fail "no $2 '$3' in '$1'"; return 1; }
   settle
 }
+# open_account_window 'Stunden eingeben'|'Urlaub eingeben': a click on the
+# main window's hours or vacation field opens that window; it is focused.
+open_account_window() {
+  local x=120 y=364
+  [ "$1" = "Stunden eingeben" ] && x=117 y=346
+  main_focus
+  xdotool mousemove --window "$WID" $((U * x + 2 * U)) $(( (R * y + 5) / 10 + R / 2 )) click 1; settle
+  focus_window "^$1\$"
+}
 # click_in window x y: a left click at a pixel of a window, then the pointer
 # leaves the windows.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; settle; xdotool mousemove 1590 990; settle; }

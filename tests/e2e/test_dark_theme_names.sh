@@ -21,11 +21,8 @@ readable "$SHOTS/main.png" $((U + 3)) $(( (R * 346 + 5) / 10 + 3 )) $((40 * U)) 
   fail "the day info field is hard to read"
 
 # The windows of the two account fields: labels on the program's beige.
-for field in "117 346 Stunden eingeben" "120 364 Urlaub eingeben"; do
-  read -r x y title <<<"$field"
-  main_focus
-  xdotool mousemove --window "$WID" $((U * x + 2 * U)) $(( (R * y + 5) / 10 + R / 2 )) click 1; settle
-  focus_window "^$title\$" || continue
+for title in "Stunden eingeben" "Urlaub eingeben"; do
+  open_account_window "$title" || continue
   named "^$title\$"
   shot "$SHOTS/$title.png" "$FOCUSED"
   readable "$SHOTS/$title.png" "$U" "$R" $((11 * U)) $((3 * R / 2)) || fail "the labels of '$title' are hard to read"
