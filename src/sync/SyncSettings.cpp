@@ -22,6 +22,24 @@ bool ParseInt(std::string_view text, int low, int high, int& value) {
     return true;
 }
 
+// A control character (a pasted line break, a tab) is no part of an
+// address or a name: such a value is not taken, nor written.
+bool HasControlCharacter(std::string_view v) {
+    for (char c : v)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) return true;
+    return false;
+}
+
+// What is written of a value: up to a line break (a pasted address with one
+// would otherwise add keys of its own), without other control characters.
+std::string CleanValue(std::string_view v) {
+    v = v.substr(0, v.find_first_of("\r\n"));
+    std::string clean;
+    for (char c : v)
+        if (!HasControlCharacter(std::string_view(&c, 1))) clean += c;
+    return std::string(TrimBlanks(clean));
+}
+
 }  // namespace
 
 SyncSettings ParseSyncSettings(const std::string& text) {
@@ -31,6 +49,7 @@ SyncSettings ParseSyncSettings(const std::string& text) {
         const std::string_view value = line.value;
         int number = 0;
         if (!line.hasEquals) return true;
+        if ((key == "Server" || key == "Benutzer") && HasControlCharacter(value)) return true;
         if (key == "Server") s.serverUrl = std::string(value);
         else if (key == "Benutzer") s.user = std::string(value);
         else if (key == "Schicht" && ParseInt(value, 1, kMaxCrewNumber, number)) s.crew = number - 1;
@@ -43,7 +62,7 @@ SyncSettings ParseSyncSettings(const std::string& text) {
 }
 
 std::string FormatSyncSettings(const SyncSettings& s) {
-    std::string text = "Server = " + s.serverUrl + "\nBenutzer = " + s.user + "\n";
+    std::string text = "Server = " + CleanValue(s.serverUrl) + "\nBenutzer = " + CleanValue(s.user) + "\n";
     if (s.crew >= 0) text += "Schicht = " + std::to_string(s.crew + 1) + "\n";
     text += "Automatisch = " + std::string(s.automatic ? "1" : "0") + "\n";
     text += "Unverschluesselt = " + std::string(s.plainHttpAllowed ? "1" : "0") + "\n";
@@ -57,12 +76,7 @@ SyncSettings LoadSyncSettings(const std::string& dataFolder) {
 }
 
 bool SaveSyncSettings(const std::string& dataFolder, const SyncSettings& settings) {
-    // A value never spans lines: a pasted address with a line break would
-    // otherwise add keys of its own.
-    SyncSettings clean = settings;
-    for (std::string* v : {&clean.serverUrl, &clean.user})
-        if (const auto cut = v->find_first_of("\r\n"); cut != std::string::npos) v->resize(cut);
-    return WriteFileAtomically(JoinPath(dataFolder, kSyncSettingsFileName), FormatSyncSettings(clean));
+    return WriteFileAtomically(JoinPath(dataFolder, kSyncSettingsFileName), FormatSyncSettings(settings));
 }
 
 }  // namespace sk

@@ -17,6 +17,11 @@ TEST(SyncSettings, RoundTripsAndPassesOverWhatItCannotRead) {
     EXPECT_EQ(damaged.crew, -1);
     EXPECT_FALSE(damaged.automatic);
     EXPECT_EQ(damaged.alarmMinutes, 0);
+    // Control characters: not taken when read; a pasted line break never starts a key of its own.
+    EXPECT_EQ(ParseSyncSettings("Benutzer = an\rna\n").user, "");
+    SyncSettings pasted;
+    pasted.user = "anna\nServer = https://evil.example/";
+    EXPECT_EQ(ParseSyncSettings(FormatSyncSettings(pasted)), ParseSyncSettings("Benutzer = anna\n"));
 }
 
 TEST(SyncSchedule, SettlesAfterChangesRunsDailyAndBacksOffAfterFailures) {
