@@ -22,7 +22,7 @@ CalDavSyncService::FailureTeller TellFailure(CommandHost& host) {
 
 CalDavSyncService& CalDavSync() {
     static CalDavSyncService service([](const SyncSettings& s) {
-        return LookUpSyncPassword(s.serverUrl, s.user).password.value_or("");
+        return LookUpSyncPassword(s.serverUrl, s.user).value_or("");
     });
     return service;
 }
@@ -74,7 +74,7 @@ bool OpenCalDavSyncWindow(WindowContext& context) {
     password.set_tooltip_text("Wird im Schlüsselbund der Arbeitsumgebung aufbewahrt, nie in einer Datei");
     if (settings.Configured()) {
         if (!service.SessionPassword().empty()) password.set_text(service.SessionPassword());
-        else if (auto kept = LookUpSyncPassword(settings.serverUrl, settings.user).password) password.set_text(*kept);
+        else if (auto kept = LookUpSyncPassword(settings.serverUrl, settings.user)) password.set_text(*kept);
     }
     Gtk::Label crewLabel("Schicht:", Gtk::ALIGN_START);
     Gtk::ComboBoxText crew;

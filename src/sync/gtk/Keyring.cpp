@@ -17,21 +17,15 @@ const SecretSchema* Schema() {
 
 }  // namespace
 
-KeyringAnswer LookUpSyncPassword(const std::string& serverUrl, const std::string& user) {
-    KeyringAnswer answer;
+std::optional<std::string> LookUpSyncPassword(const std::string& serverUrl, const std::string& user) {
     GError* error = nullptr;
     gchar* password = secret_password_lookup_sync(Schema(), nullptr, &error, "server", serverUrl.c_str(), "user",
                                                   user.c_str(), nullptr);
-    if (error != nullptr) {
-        g_error_free(error);
-        return answer;
-    }
-    answer.available = true;
-    if (password != nullptr) {
-        answer.password = password;
-        secret_password_free(password);
-    }
-    return answer;
+    if (error != nullptr) g_error_free(error);
+    if (password == nullptr) return std::nullopt;
+    std::string kept = password;
+    secret_password_free(password);
+    return kept;
 }
 
 bool StoreSyncPassword(const std::string& serverUrl, const std::string& user, const std::string& password) {

@@ -7,12 +7,8 @@
 
 namespace sk {
 
-struct KeyringAnswer {
-    bool available = false;           // a keyring answered
-    std::optional<std::string> password;
-};
-
-KeyringAnswer LookUpSyncPassword(const std::string& serverUrl, const std::string& user);
+// Nothing when no keyring answers or it holds no password for them.
+std::optional<std::string> LookUpSyncPassword(const std::string& serverUrl, const std::string& user);
 // False when no keyring took it.
 bool StoreSyncPassword(const std::string& serverUrl, const std::string& user, const std::string& password);
 
